@@ -1,0 +1,21 @@
+# wordlumo_test(<name> SOURCES <files…> [LIBS <libs…>] [SERIAL] [TIMEOUT <s>])
+#
+# One GoogleTest executable, registered with ctest. Natively it runs as is;
+# in the Windows build ctest runs it under Wine (the toolchain's emulator).
+# SERIAL marks tests that install global hooks or drive the shared X
+# display: they never run beside each other.
+function(wordlumo_test name)
+    cmake_parse_arguments(T "SERIAL" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
+    add_test(NAME ${name} COMMAND ${name})
+    if(NOT T_TIMEOUT)
+        set(T_TIMEOUT 300)
+    endif()
+    set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
+        ENVIRONMENT "WORDLUMO_SOURCE_DIR=${PROJECT_SOURCE_DIR};WORDLUMO_BUILD_DIR=${PROJECT_BINARY_DIR}")
+    if(T_SERIAL)
+        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+    endif()
+endfunction()
