@@ -1,0 +1,1 @@
+// Removed once the framework has sources of its own.
