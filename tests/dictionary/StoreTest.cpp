@@ -1,0 +1,291 @@
+#include "dictionary/Dictionary.h"
+#include "tests/dictionary/RecordBytes.h"
+#include "tests/dictionary/TempFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+void Load(CDictionary& dict, const TempFile& file)
+{
+    FILE* f = file.Open("rb");
+    ASSERT_NE(f, nullptr);
+    dict.LoadFile(f);
+    std::fclose(f);
+}
+
+std::vector<std::pair<std::string, std::string>> Pairs(const CDictionary& dict)
+{
+    std::vector<std::pair<std::string, std::string>> out;
+    for (const CDictionary::Entry* e = dict.GetHead(); e; e = e->pNext)
+        out.emplace_back(e->pair.GetWord(), e->pair.GetTranslation());
+    return out;
+}
+
+using PairList = std::vector<std::pair<std::string, std::string>>;
+
+} // namespace
+
+TEST(InvertBytes, ComplementsAndTerminates)
+{
+    char buffer[5] = {'a', '\x00', '\xFF', '\x80', 'z'};
+    CDictionary::InvertBytes(buffer, 4);
+    EXPECT_EQ(static_cast<unsigned char>(buffer[0]), 0x9E);
+    EXPECT_EQ(static_cast<unsigned char>(buffer[1]), 0xFF);
+    EXPECT_EQ(static_cast<unsigned char>(buffer[2]), 0x00);
+    EXPECT_EQ(static_cast<unsigned char>(buffer[3]), 0x7F);
+    EXPECT_EQ(buffer[4], '\0');   // the NUL goes at position n
+}
+
+TEST(InvertBytes, SameCallDecodes)
+{
+    char buffer[8] = "Ab, Яя";
+    const std::string original(buffer);
+    CDictionary::InvertBytes(buffer, static_cast<int>(original.size()));
+    EXPECT_NE(std::string(buffer, original.size()), original);
+    CDictionary::InvertBytes(buffer, static_cast<int>(original.size()));
+    EXPECT_EQ(std::string(buffer), original);
+}
+
+TEST(WriteRecord, WritesTheExactBytes)
+{
+    TempFile file;
+    CDictionary dict;
+    WordPair pair("abc", "x");
+    FILE* f = file.Open("ab");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(dict.WriteRecord(pair, f), 8);
+    std::fclose(f);
+    EXPECT_EQ(file.Read(), (Bytes{0x03, 0x00, 0x9E, 0x9D, 0x9C, 0x01, 0x00, 0x87}));
+    // The pair itself stays plain, and writing adds nothing to the list.
+    EXPECT_STREQ(pair.GetWord(), "abc");
+    EXPECT_STREQ(pair.GetTranslation(), "x");
+    EXPECT_EQ(dict.m_nCount, 0);
+}
+
+TEST(WriteRecord, AppendsAfterExistingRecords)
+{
+    TempFile file;
+    file.Write(RecordBytes("one", "едно"));
+    CDictionary dict;
+    FILE* f = file.Open("ab");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(dict.WriteRecord(WordPair("two", "две"), f), 4 + 3 + 3);
+    std::fclose(f);
+    EXPECT_EQ(file.Read(), Concat({RecordBytes("one", "едно"), RecordBytes("two", "две")}));
+}
+
+TEST(WriteRecord, LengthsAreLittleEndianSixteenBit)
+{
+    TempFile file;
+    CDictionary dict;
+    const std::string longText(300, 'q');
+    FILE* f = file.Open("ab");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(dict.WriteRecord(WordPair("w", longText.c_str()), f), 4 + 1 + 300);
+    std::fclose(f);
+    Bytes bytes = file.Read();
+    ASSERT_EQ(bytes.size(), 305u);
+    EXPECT_EQ(bytes[3], 300 & 0xFF);
+    EXPECT_EQ(bytes[4], 300 >> 8);
+}
+
+TEST(LoadFile, ReadsTheEightByteRecord)
+{
+    TempFile file;
+    file.Write({0x03, 0x00, 0x9E, 0x9D, 0x9C, 0x01, 0x00, 0x87});
+    CDictionary dict;
+    Load(dict, file);
+    EXPECT_EQ(dict.m_nCount, 1);
+    EXPECT_EQ(Pairs(dict), (PairList{{"abc", "x"}}));
+    EXPECT_EQ(dict.GetTruncatedOffset(), -1);
+}
+
+TEST(LoadFile, RoundTripKeepsOrderAndEveryByte)
+{
+    const PairList pairs = {
+        {"house", "къща, дом"},
+        {"line", "ред\r\nвтори ред"},   // line breaks are stored as they are
+        {"", "empty word"},
+        {"no translation", ""},
+        {"", ""},
+        {"\x01\x7F\x80\xFE", "all kinds of bytes"},
+    };
+    TempFile file;
+    CDictionary writer;
+    FILE* f = file.Open("ab");
+    ASSERT_NE(f, nullptr);
+    for (const auto& p : pairs)
+        writer.WriteRecord(WordPair(p.first.c_str(), p.second.c_str()), f);
+    std::fclose(f);
+
+    CDictionary dict;
+    Load(dict, file);
+    EXPECT_EQ(dict.m_nCount, static_cast<int>(pairs.size()));
+    EXPECT_EQ(Pairs(dict), pairs);
+}
+
+TEST(LoadFile, LongestTextsRoundTrip)
+{
+    const std::string word(65535, 'w');
+    const std::string translation(65535, '\xE4');
+    TempFile file;
+    CDictionary writer;
+    FILE* f = file.Open("ab");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(writer.WriteRecord(WordPair(word.c_str(), translation.c_str()), f), 4 + 65535 * 2);
+    std::fclose(f);
+    CDictionary dict;
+    Load(dict, file);
+    ASSERT_EQ(dict.m_nCount, 1);
+    EXPECT_EQ(dict.GetHead()->pair.GetWord(), word);
+    EXPECT_EQ(dict.GetHead()->pair.GetTranslation(), translation);
+}
+
+TEST(LoadFile, EmptyFileAddsNothing)
+{
+    TempFile data, empty;
+    data.Write(Concat({RecordBytes("a", "1"), RecordBytes("b", "2")}));
+    CDictionary dict;
+    Load(dict, data);
+    Load(dict, empty);
+    EXPECT_EQ(dict.m_nCount, 2);
+    EXPECT_EQ(Pairs(dict), (PairList{{"a", "1"}, {"b", "2"}}));
+    EXPECT_EQ(dict.GetTruncatedOffset(), -1);
+}
+
+TEST(LoadFile, SecondFileFollowsTheFirst)
+{
+    TempFile data, user;
+    data.Write(Concat({RecordBytes("a", "1"), RecordBytes("b", "2")}));
+    user.Write(Concat({RecordBytes("c", "3"), RecordBytes("a", "4")}));
+    CDictionary dict;
+    Load(dict, data);
+    Load(dict, user);
+    EXPECT_EQ(dict.m_nCount, 4);
+    EXPECT_EQ(Pairs(dict), (PairList{{"a", "1"}, {"b", "2"}, {"c", "3"}, {"a", "4"}}));
+}
+
+TEST(LoadFile, StoredFFDecodesToNulAndEndsTheText)
+{
+    // Plain bytes 00 in the middle of a text are stored as FF.
+    TempFile file;
+    file.Write(Concat({RecordBytes(std::string("ab\0cd", 5), std::string("\0hidden", 7)), RecordBytes("next", "n")}));
+    CDictionary dict;
+    Load(dict, file);
+    ASSERT_EQ(dict.m_nCount, 2);
+    EXPECT_STREQ(dict.GetHead()->pair.GetWord(), "ab");
+    EXPECT_STREQ(dict.GetHead()->pair.GetTranslation(), "");
+    EXPECT_STREQ(dict.GetTail()->pair.GetWord(), "next");
+    EXPECT_EQ(dict.Lookup("ab"), dict.GetHead()->pair.GetTranslation());
+}
+
+TEST(LoadFile, ListLinksBothWays)
+{
+    CDictionary dict;
+    TempFile file;
+    Bytes bytes;
+    for (int i = 0; i < 37; ++i) {   // several blocks of ten and a partly used one
+        Bytes r = RecordBytes("w" + std::to_string(i), "t" + std::to_string(i));
+        bytes.insert(bytes.end(), r.begin(), r.end());
+    }
+    file.Write(bytes);
+    Load(dict, file);
+    dict.AddPair("added", "добавена");
+    ASSERT_EQ(dict.m_nCount, 38);
+    int n = 0;
+    const CDictionary::Entry* last = nullptr;
+    for (const CDictionary::Entry* e = dict.GetHead(); e; last = e, e = e->pNext, ++n) {
+        EXPECT_EQ(e->pPrev, last);
+        if (n < 37) {
+            EXPECT_EQ(e->pair.GetWord(), "w" + std::to_string(n));
+        }
+    }
+    EXPECT_EQ(n, 38);
+    EXPECT_EQ(last, dict.GetTail());
+    EXPECT_STREQ(dict.GetTail()->pair.GetWord(), "added");
+    EXPECT_EQ(dict.GetHead()->pPrev, nullptr);
+}
+
+// A record cut short by the end of the file is dropped; the records before it stay.
+class Truncated : public ::testing::TestWithParam<int> {};
+
+TEST_P(Truncated, DropsTheCutRecordKeepsTheOthers)
+{
+    const Bytes whole = Concat({RecordBytes("first", "първи"), RecordBytes("second", "втори")});
+    const Bytes last = RecordBytes("cut", "отрязан");
+    Bytes bytes = whole;
+    bytes.insert(bytes.end(), last.begin(), last.begin() + GetParam());
+    TempFile file;
+    file.Write(bytes);
+    CDictionary dict;
+    Load(dict, file);
+    EXPECT_EQ(dict.m_nCount, 2);
+    EXPECT_EQ(Pairs(dict), (PairList{{"first", "първи"}, {"second", "втори"}}));
+    EXPECT_EQ(dict.GetTruncatedOffset(), static_cast<long long>(whole.size()));
+}
+
+// 1: half a word length; 3: part of the word; 5: word but no translation
+// length; 6: half of it; 8: part of the translation; 13: one byte short.
+INSTANTIATE_TEST_SUITE_P(AtEveryField, Truncated, ::testing::Values(1, 2, 3, 5, 6, 7, 8, 13));
+
+TEST(LoadFile, TruncationMarkClearsOnTheNextCleanFile)
+{
+    TempFile cut, clean;
+    cut.Write({0x05, 0x00, 0x9E});
+    clean.Write(RecordBytes("a", "b"));
+    CDictionary dict;
+    Load(dict, cut);
+    EXPECT_EQ(dict.GetTruncatedOffset(), 0);
+    EXPECT_EQ(dict.m_nCount, 0);
+    Load(dict, clean);
+    EXPECT_EQ(dict.GetTruncatedOffset(), -1);
+    EXPECT_EQ(dict.m_nCount, 1);
+}
+
+TEST(LoadFile, RecordsSpanningTheReadBuffer)
+{
+    // Enough records that fields cross the loader's internal read pieces.
+    TempFile file;
+    Bytes bytes;
+    PairList expected;
+    for (int i = 0; i < 5000; ++i) {
+        std::string w = "word" + std::to_string(i * 7919 % 100003);
+        std::string t(static_cast<size_t>(i % 61), static_cast<char>('a' + i % 26));
+        Bytes r = RecordBytes(w, t);
+        bytes.insert(bytes.end(), r.begin(), r.end());
+        expected.emplace_back(w, t);
+    }
+    file.Write(bytes);
+    CDictionary dict;
+    Load(dict, file);
+    EXPECT_EQ(Pairs(dict), expected);
+    EXPECT_EQ(dict.GetTruncatedOffset(), -1);
+}
+
+TEST(AddPair, AppendsCopiesAtTheTail)
+{
+    CDictionary dict;
+    char word[] = "cat";
+    dict.AddPair(word, "котка");
+    word[0] = 'b';
+    dict.AddPair(word, "прилеп");
+    EXPECT_EQ(dict.m_nCount, 2);
+    EXPECT_EQ(Pairs(dict), (PairList{{"cat", "котка"}, {"bat", "прилеп"}}));
+}
+
+TEST(CDictionary, StartsEmpty)
+{
+    CDictionary dict;
+    EXPECT_EQ(dict.m_nCount, 0);
+    EXPECT_EQ(dict.GetHead(), nullptr);
+    EXPECT_EQ(dict.GetTail(), nullptr);
+    for (const std::string& s : dict.m_strNeighbours)
+        EXPECT_TRUE(s.empty());
+}
