@@ -1,10 +1,15 @@
-// Placeholder window until the main dialog is built.
+// Zeto's entry point.
+#include "ui/DictApp.h"
+
 #include <windows.h>
-#include "Tapwire.h"
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+#include <commctrl.h>
+
+CDictApp theApp;
+
+int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
-    ClearTapwire(nullptr);
-    ClearLButtonHook();
-    MessageBoxA(nullptr, "Wordlumo", "Wordlumo", MB_OK);
-    return 0;
+    // The Options dialog has a track bar, a common control.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    return theApp.Run(hInstance);
 }

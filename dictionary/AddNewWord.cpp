@@ -1,0 +1,4 @@
+// The Add New Word command.
+#include "ui/MainDlg.h"
+
+void CMainDlg::OnAddNewWord() {}

@@ -1,0 +1,43 @@
+#include "framework/App.h"
+
+CWinApp* CWinApp::s_pApp = nullptr;
+
+CWinApp::CWinApp() { s_pApp = this; }
+
+CWinApp::~CWinApp()
+{
+    if (s_pApp == this)
+        s_pApp = nullptr;
+}
+
+int CWinApp::Run(HINSTANCE hInstance)
+{
+    m_hInstance = hInstance;
+    if (!InitInstance())
+        return 0;
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return (int)msg.wParam;
+}
+
+std::string ExecutableBaseName()
+{
+    char path[MAX_PATH] = "";
+    DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string name(path, length < MAX_PATH ? length : 0);
+    std::string::size_type slash = name.find_last_of("\\/");
+    if (slash != std::string::npos)
+        name.erase(0, slash + 1);
+    std::string::size_type dot = name.find_last_of('.');
+    if (dot != std::string::npos && dot > 0)
+        name.erase(dot);
+    return name;
+}
+
+int FrameworkMessageBox(HWND owner, const std::string& text)
+{
+    return ::MessageBoxA(owner, text.c_str(), ExecutableBaseName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+}

@@ -1,1 +1,0 @@
-// Removed once the framework has sources of its own.

@@ -1,0 +1,88 @@
+// CWnd: a C++ object bound to one window. The window's procedure is the
+// static StaticProc, which finds the object in the window's user data and
+// calls the one virtual handler, WindowProc; that scans the message tables.
+// A window of an existing class ("STATIC", the system's dialog class) is
+// subclassed at birth: the messages of the table reach the object, every
+// other message goes to the class's own procedure (Default).
+#pragma once
+#include "framework/MessageMap.h"
+
+#include <windows.h>
+
+#include <string>
+
+class CWnd {
+public:
+    CWnd() = default;
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND m_hWnd = nullptr;
+
+    // Creates a window of any registered class and binds it to this object
+    // before its first message (WM_NCCREATE). False when creation failed.
+    bool CreateEx(DWORD exStyle, const char* className, const char* text, DWORD style, const RECT& rect,
+                  HWND parent, UINT_PTR idOrMenu);
+    // Binds an existing window (a dialog control) without taking its messages
+    // or its ownership: the object only names the window.
+    void Attach(HWND hwnd) { m_hWnd = hwnd; }
+    HWND Detach();
+    void DestroyWindow();
+
+    std::string GetWindowText() const;
+    void SetWindowText(const std::string& text) { ::SetWindowTextA(m_hWnd, text.c_str()); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
+    LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    { return ::SendMessageA(m_hWnd, msg, wParam, lParam); }
+
+    // The one virtual handler: the message tables, then default processing.
+    virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The message being handled takes its default course (the class's own
+    // procedure, or DefWindowProc); handlers call it when the Parts say
+    // "pass the message on".
+    LRESULT Default();
+
+    // While a lock-out is held, control notifications (WM_COMMAND from a
+    // control, WM_NOTIFY) are not dispatched; UpdateData holds one.
+    class NotifyLockout {
+    public:
+        explicit NotifyLockout(CWnd& wnd) : m_wnd(wnd) { ++m_wnd.m_nNotifyLockout; }
+        ~NotifyLockout() { --m_wnd.m_nNotifyLockout; }
+        NotifyLockout(const NotifyLockout&) = delete;
+        NotifyLockout& operator=(const NotifyLockout&) = delete;
+    private:
+        CWnd& m_wnd;
+    };
+    bool IsNotifyLockedOut() const { return m_nNotifyLockout > 0; }
+
+protected:
+    // The class's table, chained to its base's; CWnd's is the empty end.
+    virtual const MessageMap* GetMessageMap() const;
+
+    static LRESULT CALLBACK StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+private:
+    friend class BirthHook;
+    void AttachAtBirth(HWND hwnd);
+    void Unbind();
+
+    struct Current { UINT msg; WPARAM wParam; LPARAM lParam; };
+    Current m_current{};
+    WNDPROC m_pfnSuper = nullptr;   // the class's own procedure
+    int m_nNotifyLockout = 0;
+};
+
+// Holds, for one window creation on this thread, the object that the next
+// created window is bound to (a CBT hook of this thread only, removed at
+// once). The system's dialog manager gives us a dialog only after it sent
+// WM_CREATE; this is how the dialog object still sees WM_CREATE.
+class BirthHook {
+public:
+    explicit BirthHook(CWnd* pWnd);
+    ~BirthHook();
+    BirthHook(const BirthHook&) = delete;
+    BirthHook& operator=(const BirthHook&) = delete;
+private:
+    static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
+};

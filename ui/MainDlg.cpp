@@ -1,0 +1,256 @@
+#include "ui/MainDlg.h"
+
+#include "capture/CaptureMessages.h"
+#include "framework/DataExchange.h"
+#include "hooklib/Tapwire.h"
+#include "res/resource.h"
+#include "ui/AboutDlg.h"
+
+#include <cstdio>
+
+HWND g_hwndNextViewer = nullptr;
+
+namespace {
+constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
+constexpr COLORREF COLOR_DIALOG = RGB(0, 0, 250);
+constexpr COLORREF COLOR_PANEL = RGB(0, 0, 150);
+constexpr COLORREF COLOR_WHITE = RGB(255, 255, 255);
+constexpr COLORREF COLOR_ROW_TIP = RGB(255, 255, 200);
+}
+
+const MessageMap* CMainDlg::GetMessageMap() const
+{
+    static constexpr MessageEntry kEntries[] = {
+        OnMessage<&CMainDlg::OnSysCommand>(WM_SYSCOMMAND),
+        OnMessage<&CMainDlg::OnPaint>(WM_PAINT),
+        OnMessage<&CMainDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
+        OnMessageRange<&CMainDlg::OnCtlColor>(WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC),
+        OnCommand<&CMainDlg::OnAbout>(ID_ABOUT),
+        OnCommand<&CMainDlg::OnToolTipOn>(ID_TOOLTIP_ON),
+        OnMessage<&CMainDlg::OnDestroy>(WM_DESTROY),
+        OnMessage<&CMainDlg::OnTimer>(WM_TIMER),
+        OnMessage<&CMainDlg::OnCreate>(WM_CREATE),
+        OnCommand<&CMainDlg::OnSetWindowTitle>(ID_SET_WINDOW_TITLE),
+        OnCommand<&CMainDlg::OnOptions>(ID_OPTIONS),
+        OnCommand<&CMainDlg::OnAddNewWord>(ID_ADD_NEW_WORD),
+        OnNotify<&CMainDlg::OnChangeInput>(EN_CHANGE, IDC_INPUT),
+        OnMessage<&CMainDlg::OnClose>(WM_CLOSE),
+        OnCommand<&CMainDlg::OnAutomaticAttach>(ID_AUTOMATIC_ATTACH),
+        OnCommand<&CMainDlg::OnExit>(ID_EXIT),
+        DefaultFor(WM_LBUTTONDOWN),
+        DefaultFor(WM_LBUTTONUP),
+        OnNotify<&CMainDlg::OnSelChangeSuggestions>(LBN_SELCHANGE, IDC_SUGGESTIONS),
+        OnMessage<&CMainDlg::OnDrawClipboard>(WM_DRAWCLIPBOARD),
+        OnMessage<&CMainDlg::OnChangeCbChain>(WM_CHANGECBCHAIN),
+        OnMessage<&CMainDlg::OnShowTranslation>(WM_SHOWTRANSLATION),
+        OnRegistered<&CMainDlg::OnMouseSelection>(g_nMsgMouseSelection),
+        OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgKeyboardCtrlC),
+        OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgRButtonUpMouse),
+        OnRegistered<&CMainDlg::OnRowClick>(g_nMsgLButtonUpRow),
+        OnMessage<&CMainDlg::OnTrayNotify>(WM_TRAYNOTIFY),
+    };
+    static const MessageMap kMap = MakeMessageMap(CDialog::GetMessageMap(), kEntries);
+    return &kMap;
+}
+
+CMainDlg::CMainDlg()
+    : CDialog(IDD_MAIN),
+      m_hIcon(::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WORDLUMO))),
+      m_strTargetTitle("MSDN Library - January 2001"),
+      m_pTarget(std::make_unique<TargetWindow>()),
+      m_nid{}
+{
+    g_hwndNextViewer = nullptr;
+    for (int i = 0; i < 10; ++i)
+        m_rowY[i] = 70 + 16 * i;
+}
+
+CMainDlg::~CMainDlg()
+{
+    // A modeless dialog still open: destroyed while its handlers can run.
+    DestroyWindow();
+}
+
+int CMainDlg::OnCreate(LPCREATESTRUCTA)
+{
+    if (Default() == -1)
+        return -1;
+    HMENU menu = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAIN_MENU));
+    // The template attached its own copy of the menu; it is replaced, so it goes.
+    HMENU fromTemplate = ::GetMenu(m_hWnd);
+    ::SetMenu(m_hWnd, menu);
+    if (fromTemplate && fromTemplate != menu)
+        ::DestroyMenu(fromTemplate);
+    ::EnableMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+    return 0;
+}
+
+BOOL CMainDlg::OnInitDialog()
+{
+    CDialog::OnInitDialog();
+    ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
+    ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
+
+    // Joined before the dictionary is loaded: a WM_DRAWCLIPBOARD that comes
+    // during the call finds m_bReady still 0.
+    g_hwndNextViewer = ::SetClipboardViewer(m_hWnd);
+
+    m_tip.Create(this, 0);
+
+    FILE* data = std::fopen("data.dat", "rb");
+    FILE* newData = std::fopen("NewData.dat", "rb");
+    if (!data || !newData) {
+        if (data)
+            std::fclose(data);
+        if (newData)
+            std::fclose(newData);
+        ::MessageBoxA(m_hWnd, "File data.dat or NewData.dat not found!", "Error", MB_OK | MB_ICONHAND);
+        return FALSE;
+    }
+    m_dictionary.LoadFile(data);
+    std::fclose(data);
+    m_dictionary.LoadFile(newData);
+    std::fclose(newData);
+    m_bReady = 1;
+
+    HMENU menu = ::GetMenu(m_hWnd);
+    ::EnableMenuItem(menu, ID_SET_WINDOW_TITLE, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+    ::EnableMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_ENABLED);
+
+    CreateRowTips();
+    return TRUE;
+}
+
+void CMainDlg::DoDataExchange(CDataExchange* pDX)
+{
+    DDX_Text(pDX, IDC_TRANSLATION, m_strTranslation);
+    DDX_Text(pDX, IDC_INPUT, m_strInput);
+    DDV_MaxChars(pDX, m_strInput, 255);
+    DDX_Text(pDX, IDC_LIST_TRANSLATION, m_strListTranslation);
+}
+
+void CMainDlg::OnOK() {}
+
+void CMainDlg::OnCancel() {}
+
+void CMainDlg::CreateRowTips()
+{
+    for (CTipWnd& row : m_rowTips) {
+        row.Create(this, 0);
+        row.SetTipFont(120, "Arial");
+        row.SetTipColor(COLOR_ROW_TIP);
+        row.m_nStyle = CTipWnd::TIP_ABOVE | CTipWnd::TIP_ROUNDED;
+    }
+}
+
+void CMainDlg::HideRowTips()
+{
+    for (CTipWnd& row : m_rowTips)
+        row.Hide();
+}
+
+// Every request gets a fresh brush; the previous one of that member goes.
+HBRUSH CMainDlg::OnCtlColor(HDC hdc, HWND hwndCtl, UINT nCtlColor)
+{
+    if (nCtlColor == CTLCOLOR_DLG) {
+        m_brDialog.CreateSolidBrush(COLOR_DIALOG);
+        return m_brDialog;
+    }
+    int id = ::GetDlgCtrlID(hwndCtl);
+    if (id == IDC_TRANSLATION || id == IDC_TARGET_TITLE || id == IDC_LIST_TRANSLATION || id == IDC_SUGGESTIONS) {
+        m_brPanel.CreateSolidBrush(COLOR_PANEL);
+        ::SetBkMode(hdc, OPAQUE);
+        ::SetBkColor(hdc, COLOR_PANEL);
+        ::SetTextColor(hdc, COLOR_WHITE);
+        return m_brPanel;
+    }
+    if (id == IDC_INPUT) {
+        m_brInput.CreateSolidBrush(COLOR_WHITE);
+        ::SetBkMode(hdc, OPAQUE);
+        ::SetBkColor(hdc, COLOR_WHITE);
+        ::SetTextColor(hdc, COLOR_PANEL);
+        return m_brInput;
+    }
+    return (HBRUSH)Default();
+}
+
+// Minimising while "Minimize in systray" is on hides the window behind a
+// tray icon instead.
+void CMainDlg::OnSysCommand(UINT nID, LPARAM)
+{
+    if (nID == SC_MINIMIZE && m_bMinimizeToTray == 1) {
+        m_nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+        m_nid.hWnd = m_hWnd;
+        m_nid.uID = IDI_WORDLUMO;
+        m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+        m_nid.uCallbackMessage = WM_TRAYNOTIFY;
+        m_nid.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WORDLUMO));
+        lstrcpynA(m_nid.szTip, "Wordlumo", 64);
+        ::Shell_NotifyIconA(NIM_ADD, &m_nid);
+        ::ShowWindow(m_hWnd, SW_HIDE);
+        return;
+    }
+    Default();
+}
+
+LRESULT CMainDlg::OnTrayNotify(WPARAM, LPARAM lParam)
+{
+    if (lParam == WM_LBUTTONUP) {
+        ::ShowWindow(m_hWnd, SW_RESTORE);
+        ::Shell_NotifyIconA(NIM_DELETE, &m_nid);
+    }
+    return 0;
+}
+
+// Minimised (tray off): the icon, centred in the client area.
+void CMainDlg::OnPaint()
+{
+    if (!::IsIconic(m_hWnd)) {
+        Default();
+        return;
+    }
+    PAINTSTRUCT ps;
+    HDC hdc = ::BeginPaint(m_hWnd, &ps);
+    ::SendMessageA(m_hWnd, WM_ICONERASEBKGND, (WPARAM)hdc, 0);
+    int cxIcon = ::GetSystemMetrics(SM_CXICON);
+    int cyIcon = ::GetSystemMetrics(SM_CYICON);
+    RECT rect;
+    ::GetClientRect(m_hWnd, &rect);
+    int x = (rect.right - rect.left - cxIcon + 1) / 2;
+    int y = (rect.bottom - rect.top - cyIcon + 1) / 2;
+    ::DrawIcon(hdc, x, y, m_hIcon);
+    ::EndPaint(m_hWnd, &ps);
+}
+
+HCURSOR CMainDlg::OnQueryDragIcon() { return (HCURSOR)m_hIcon; }
+
+void CMainDlg::OnAbout()
+{
+    CAboutDlg about;
+    about.DoModal();
+}
+
+// The close box, the system menu and Alt+F4: the standard OK processing
+// (not the empty OnOK), then the default course.
+void CMainDlg::OnClose()
+{
+    CDialog::OnOK();
+    Default();
+}
+
+void CMainDlg::OnExit()
+{
+    CDialog::OnOK();
+    Default();
+}
+
+void CMainDlg::OnDestroy()
+{
+    Default();
+    ::ChangeClipboardChain(m_hWnd, g_hwndNextViewer);
+    g_hwndNextViewer = nullptr;
+    ::ClearTapwire(m_hWnd);
+    ::ClearLButtonHook();
+    m_pTarget.reset();
+    ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);
+}

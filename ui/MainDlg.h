@@ -1,0 +1,168 @@
+// CMainDlg: Zeto's main window, a dialog (template 102) that lives for the
+// whole run. It owns all shared state of the program, and the handlers of
+// every part of the system are its members, reached through its message
+// table (MainDlg.cpp). They are defined beside the part they belong to:
+//   capture/CaptureEvents.cpp   capture messages and the clipboard pipeline
+//   capture/CopyMethods.cpp     attaching to the target and making it copy
+//   capture/TargetCommands.cpp  Set Window Title, Tool Tip On, Automatic Attach
+//   ui/KeyboardInput.cpp        typed words and the suggestion rows
+//   ui/Options.cpp              the Options command
+//   dictionary/AddNewWord.cpp   the Add New Word command
+//   ui/MainDlg.cpp, ui/TranslationDisplay.cpp  the rest
+//
+// WM_SHOWTRANSLATION carries a pointer, and any process on the desktop can
+// post 0x0500 to this window. So every poster uses PostTranslation, which
+// keeps the text it posts; OnShowTranslation shows only a text it finds
+// recorded that way and ignores any other message.
+#pragma once
+#include "dictionary/Dictionary.h"
+#include "framework/Dialog.h"
+#include "framework/Gdi.h"
+#include "ui/TipWnd.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+// Private messages of the main dialog.
+constexpr UINT WM_SHOWTRANSLATION = 0x0500;   // wParam: the text to show (see PostTranslation); lParam 0
+constexpr UINT WM_TRAYNOTIFY = 0x0600;        // the tray icon's callback; lParam: the mouse message
+
+// Capture modes handed to SetTapwire; the positions of the capture-mode radios.
+constexpr int CAPTURE_SELECT = 0;
+constexpr int CAPTURE_CTRL_C = 1;
+constexpr int CAPTURE_RB_COPY = 2;
+constexpr int CAPTURE_ALL = 3;
+
+// How the selection is copied out of the target window; the positions of
+// the document-format radios.
+constexpr int COPY_NONE = -1;   // no method chosen yet: mouse selections are ignored
+constexpr int COPY_OTHER = 0;   // WM_COPY to the window that got the mouse release
+constexpr int COPY_DOC = 1;     // the same
+constexpr int COPY_HTML = 2;    // CopyByCommand
+constexpr int COPY_HELP = 3;    // CopyByMenuCommand
+constexpr int COPY_PDF = 4;     // CopyByAcrobatMenu
+
+// The window translations are taken from.
+struct TargetWindow {
+    HWND m_hwndTop = nullptr;     // top-level window of the target application
+    HWND m_hwndChild = nullptr;   // child that receives the copy request
+    DWORD m_dwThreadId = 0;       // thread that owns m_hwndTop; the hooks watch it
+};
+
+// The next window in the clipboard-viewer chain.
+extern HWND g_hwndNextViewer;
+
+class CMainDlg : public CDialog {
+public:
+    CMainDlg();
+    ~CMainDlg() override;
+
+    // ---- members, in this order ----
+    std::string m_strTranslation;       // edit 1001
+    std::string m_strInput;             // edit 1013, at most 255 characters
+    std::string m_strListTranslation;   // edit 1040
+    HICON m_hIcon;                      // icon 131
+    std::string m_strTargetTitle;       // title of the window translations come from
+    CBrush m_brDialog;                  // background of the dialog
+    CBrush m_brPanel;                   // background of 1001, 1002, 1039, 1040
+    CBrush m_brInput;                   // background of 1013
+    std::unique_ptr<TargetWindow> m_pTarget;
+    CTipWnd m_tip;                      // the translation tooltip
+    CTipWnd m_rowTips[10];              // one per suggestion row
+    NOTIFYICONDATAA m_nid;              // the tray icon; its first, 88-byte-era part only
+    int m_bMinimizeToTray = 1;
+    int m_bAutoAttach = 0;
+    int m_bCapturePending = 0;
+    int m_nCopyMethod = COPY_NONE;
+    int m_nCaptureMode = CAPTURE_SELECT;
+    int m_nTimeoutMs = 3000;
+    int m_nAcrobatItem = -1;
+    int m_bHintShown = 0;
+    int m_bAlwaysOnTop = 1;
+    CDictionary m_dictionary;
+    int m_bReady = 0;                   // both dictionary files loaded
+    int m_rowY[10];                     // client y of each suggestion row
+    int m_bRowHook = 0;                 // the left-button hook is installed for us
+    int m_bKeyboardInput = 0;           // suggestions in the list box instead of row tooltips
+
+    // Posts WM_SHOWTRANSLATION for text, a dictionary result that stays valid
+    // until exit. The only way to have a translation shown.
+    void PostTranslation(const char* text);
+
+    // ---- application shell ----
+    int OnCreate(LPCREATESTRUCTA lpCreateStruct);
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void OnOK() override;       // empty: Enter never closes the main dialog
+    void OnCancel() override;   // empty: nor does Escape
+    void OnSysCommand(UINT nID, LPARAM lParam);
+    void OnPaint();
+    HCURSOR OnQueryDragIcon();
+    HBRUSH OnCtlColor(HDC hdc, HWND hwndCtl, UINT nCtlColor);
+    LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
+    void OnAbout();
+    void OnClose();
+    void OnExit();
+    void OnDestroy();
+    void CreateRowTips();
+    void HideRowTips();
+
+    // ---- translation display ----
+    LRESULT OnShowTranslation(WPARAM wParam, LPARAM lParam);
+    void OnTimer(UINT_PTR nIDEvent);
+
+    // ---- capture events and the clipboard pipeline ----
+    LRESULT OnMouseSelection(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCopyGesture(WPARAM wParam, LPARAM lParam);
+    void OnDrawClipboard();
+    void OnChangeCbChain(HWND hWndRemove, HWND hWndAfter);
+    void ClearClipboard();
+    void ReadClipboardText(char* buffer);   // buffer of 256 bytes
+    std::string FirstWordOf(const char* text);
+    int ShowWordTranslation(const char* text);
+    void TranslateSelection();
+    void TranslateClipboard();
+    void ShowTargetTitle();
+
+    // ---- target window and copy methods ----
+    void AttachToWindow(HWND hwnd);
+    void DetectCopyMethod();
+    BOOL FindBrowserChild();
+    void CopyByCommand();
+    void CopyByMenuCommand();
+    void CopyByAcrobatMenu();
+    void CopyInBrowserChild();
+
+    // ---- target selection commands ----
+    void OnToolTipOn();
+    BOOL OnSetWindowTitle();
+    void OnAutomaticAttach();
+    void ChooseCaptureMode();
+    void InstallHooks(HMENU menu);
+
+    // ---- keyboard input ----
+    void OnChangeInput();
+    void OnSelChangeSuggestions();
+    LRESULT OnRowClick(WPARAM wParam, LPARAM lParam);
+
+    // ---- Options, Add New Word ----
+    void OnOptions();
+    void OnAddNewWord();
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+
+private:
+    // Texts posted by PostTranslation and not yet shown, each under the
+    // address that travels as wParam.
+    struct PendingTranslation {
+        const char* key;
+        std::string text;
+    };
+    std::vector<PendingTranslation> m_pending;
+    bool TakePendingTranslation(WPARAM key, std::string& text);
+};

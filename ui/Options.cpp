@@ -1,0 +1,4 @@
+// The Options command.
+#include "ui/MainDlg.h"
+
+void CMainDlg::OnOptions() {}

@@ -1,0 +1,152 @@
+#include "ui/TipWnd.h"
+
+const MessageMap* CTipWnd::GetMessageMap() const
+{
+    static constexpr MessageEntry kEntries[] = {
+        OnMessage<&CTipWnd::OnPaint>(WM_PAINT),
+        OnMessage<&CTipWnd::OnTimer>(WM_TIMER),
+        OnMessage<&CTipWnd::OnClose>(WM_CLOSE),
+    };
+    static const MessageMap kMap = MakeMessageMap(CWnd::GetMessageMap(), kEntries);
+    return &kMap;
+}
+
+CTipWnd::~CTipWnd()
+{
+    // Destroyed here, while the object is still a CTipWnd and owns its font.
+    DestroyWindow();
+}
+
+void CTipWnd::Create(CWnd* pParent, unsigned int nTimerId)
+{
+    m_nTimerId = nTimerId;
+    m_nReload = nTimerId != 0 ? 2 : 0;
+    m_pParent = pParent;
+    m_font.CreatePointFont(DEFAULT_POINT_SIZE, "Arial");
+    m_brush.CreateSolidBrush(DEFAULT_COLOR);
+    CreateEx(0, "STATIC", "", WS_POPUP, RECT{0, 0, 1, 1}, pParent ? pParent->m_hWnd : nullptr, 0);
+}
+
+void CTipWnd::OnPaint()
+{
+    PAINTSTRUCT ps;
+    HDC hdc = ::BeginPaint(m_hWnd, &ps);
+    {
+        CPen pen;
+        pen.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+        ScopedSelect selectPen(hdc, pen);
+        ScopedSelect selectBrush(hdc, m_brush);
+        ScopedSelect selectFont(hdc, m_font);
+
+        // Two spaces measured with the text leave one space of margin each side.
+        std::string measured = m_strText + "  ";
+        SIZE extent{0, 0};
+        ::GetTextExtentPoint32A(hdc, measured.c_str(), (int)measured.size(), &extent);
+        m_size = extent;
+
+        RECT box{0, 0, m_size.cx, m_size.cy};
+        if (m_nStyle & TIP_ROUNDED)
+            ::RoundRect(hdc, box.left, box.top, box.right, box.bottom, 6, 6);
+        else
+            ::Rectangle(hdc, box.left, box.top, box.right, box.bottom);
+
+        COLORREF oldColor = ::SetTextColor(hdc, RGB(0, 0, 0));
+        int oldMode = ::SetBkMode(hdc, TRANSPARENT);
+        ::DrawTextA(hdc, m_strText.c_str(), (int)m_strText.size(), &box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        ::SetBkMode(hdc, oldMode);
+        ::SetTextColor(hdc, oldColor);
+    }   // font, brush and pen go back out of the DC before the pen is deleted
+    ::EndPaint(m_hWnd, &ps);
+}
+
+void CTipWnd::ShowAt(std::string text, POINT pt)
+{
+    if (!m_hWnd)
+        return;   // Create failed: there is nothing to show
+    if (m_nTimerId != 0 && pt.x == m_ptLast.x && pt.y == m_ptLast.y)
+        return;
+    m_ptLast = pt;
+    if (m_nTimerId != 0) {
+        if (m_nCountdown == 0)
+            ::SetTimer(m_hWnd, m_nTimerId, 1000, nullptr);
+        m_nCountdown = m_nReload;
+    }
+    m_strText = std::move(text);
+    ::DefWindowProcA(m_hWnd, WM_SETTEXT, 0, (LPARAM)m_strText.c_str());
+
+    ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
+    // Paints now, at the old size, and so measures the new text into m_size.
+    ::InvalidateRect(m_hWnd, nullptr, TRUE);
+    ::UpdateWindow(m_hWnd);
+
+    int offset = (m_nStyle & TIP_ABOVE) ? -m_size.cy : ::GetSystemMetrics(SM_CYCURSOR) - 12;
+    if (m_pParent)
+        ::ClientToScreen(m_pParent->m_hWnd, &pt);
+    ::SetWindowPos(m_hWnd, HWND_TOP, pt.x, pt.y + offset, m_size.cx, m_size.cy, SWP_NOACTIVATE);
+}
+
+BOOL CTipWnd::ShowAtCursor(std::string text, CWnd* pTestWnd)
+{
+    POINT pt;
+    if (!::GetCursorPos(&pt))
+        return FALSE;
+    if (pTestWnd && !IsPointInWindow(pTestWnd, pt, FALSE))
+        return FALSE;
+    if (m_pParent)
+        ::ScreenToClient(m_pParent->m_hWnd, &pt);
+    ShowAt(std::move(text), pt);
+    return TRUE;
+}
+
+BOOL CTipWnd::IsPointInWindow(CWnd* pWnd, POINT pt, BOOL bClientCoords)
+{
+    RECT rect;
+    ::GetWindowRect(pWnd->m_hWnd, &rect);
+    if (bClientCoords && m_pParent)
+        ::ClientToScreen(m_pParent->m_hWnd, &pt);
+    return ::PtInRect(&rect, pt);
+}
+
+void CTipWnd::Hide()
+{
+    if (!m_hWnd)
+        return;
+    if (m_nTimerId != 0)
+        ::KillTimer(m_hWnd, m_nTimerId);
+    ::ShowWindow(m_hWnd, SW_HIDE);
+    m_nCountdown = 0;
+}
+
+void CTipWnd::OnTimer(UINT_PTR)
+{
+    if (m_hWnd && m_nTimerId != 0) {
+        if (--m_nCountdown == 0) {
+            ::KillTimer(m_hWnd, m_nTimerId);
+            ::ShowWindow(m_hWnd, SW_HIDE);
+        }
+    }
+    Default();
+}
+
+void CTipWnd::SetTipFont(int nPointSize, const char* lpszFaceName)
+{
+    m_font.DeleteObject();
+    if (!m_font.CreatePointFont(nPointSize, lpszFaceName))
+        m_font.CreatePointFont(DEFAULT_POINT_SIZE, "Arial");
+}
+
+void CTipWnd::SetTipColor(COLORREF color)
+{
+    m_brush.DeleteObject();
+    if (!m_brush.CreateSolidBrush(color))
+        m_brush.CreateSolidBrush(DEFAULT_COLOR);
+}
+
+void CTipWnd::OnClose()
+{
+    if (m_nTimerId != 0 && m_nCountdown != 0)
+        ::KillTimer(m_hWnd, m_nTimerId);
+    m_font.DeleteObject();
+    m_brush.DeleteObject();
+    Default();
+}
