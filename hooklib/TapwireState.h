@@ -1,0 +1,30 @@
+// Tapwire's state: three words shared by every process that maps the
+// library, and the rest private to each process.
+#pragma once
+#include <windows.h>
+
+// Shared section ".ZETO", 12 bytes. A window handle is significant in its
+// low 32 bits even on x64, so it is kept as a LONG and sign-extended back.
+extern volatile LONG g_hwndNotify;         // receives the capture messages
+extern volatile LONG g_hwndLastMsg;        // window of the last message the selection hook saw
+extern volatile LONG g_hwndLButtonNotify;  // receives the left-button presses
+
+inline HWND SharedToHwnd(LONG value) { return static_cast<HWND>(LongToHandle(value)); }
+inline LONG HwndToShared(HWND hwnd) { return HandleToLong(hwnd); }
+
+// Per process. The hook handles are only ever set in the installing process.
+enum HookSlot { SLOT_MESSAGE = 0, SLOT_KEYBOARD = 1, SLOT_MOUSE = 2, SLOT_COUNT = 3 };
+
+extern HINSTANCE g_hInstance;
+extern UINT g_uMouseMoveMsg;          // UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04
+extern UINT g_uKeyboardCtrlCMsg;      // UWM_KEYBOARD_CTRLC
+extern UINT g_uRButtonUpMouseMsg;     // UWM_RBUTTONUPMOUSE_MSG
+extern UINT g_uKeypressLButtonUpMsg;  // UWM_KEYPRESS_LBUTTONUP_MSG
+extern HHOOK g_hHooks[SLOT_COUNT];
+extern HHOOK g_hLButtonHook;
+extern int g_bAllHooks;    // the last SetTapwire installed all three hooks
+extern int g_nHookIndex;   // slot of the one hook of the last single-hook SetTapwire
+extern int g_bRButtonUp;   // a right release here still waits for its left release
+
+// Registers the four message names, in the order Zeto expects.
+void RegisterTapwireMessages();

@@ -1,0 +1,97 @@
+// The keyboard hook (mode 1) watching a target program: the C key posts
+// while Ctrl's key state is nonzero, held down or only toggled.
+#include "HookFixture.h"
+#include "XInput.h"
+#include "hooklib/Tapwire.h"
+
+namespace {
+
+const LPARAM VK_LETTER_C = 0x43;
+
+class CtrlCHookTest : public HookTest {
+protected:
+    // Types `keys` into the target and waits until it has handled the key-up
+    // of `lastKey`; returns the UWM_KEYBOARD_CTRLC posts until then.
+    std::vector<Posted> Type(TargetProcess& target, const char* keys, LPARAM lastKey)
+    {
+        const size_t first = recorder.posts().size();
+        int ups = target.Saw(WM_KEYUP, lastKey);
+        xinput::Keys(keys);
+        EXPECT_TRUE(target.WaitSaw(WM_KEYUP, lastKey, ups + 1)) << "the target never saw " << keys;
+        std::vector<Posted> ctrlCs;
+        for (size_t i = first; i < recorder.posts().size(); ++i)
+            if (recorder.posts()[i].message == uCtrlC)
+                ctrlCs.push_back(recorder.posts()[i]);
+        return ctrlCs;
+    }
+
+    void ExpectFromForeground(const std::vector<Posted>& ctrlCs, const TargetProcess& target)
+    {
+        for (const Posted& p : ctrlCs) {
+            EXPECT_EQ(p.wParam, 0u);
+            EXPECT_EQ(p.lParam, reinterpret_cast<LPARAM>(target.top()));
+        }
+    }
+};
+
+TEST_F(CtrlCHookTest, CtrlCPostsOnKeyDownAndOnKeyUp)
+{
+    TargetProcess target(recorder, kFirstTargetAt.x, kFirstTargetAt.y);
+    ASSERT_TRUE(target.ok());
+    ASSERT_TRUE(target.Activate());
+    ASSERT_EQ(SetTapwire(recorder.hwnd(), target.threadId(), CAPTURE_CTRL_C), 1);
+
+    std::vector<Posted> ctrlCs = Type(target, "ctrl+c", VK_CONTROL);
+
+    EXPECT_EQ(target.Saw(WM_KEYDOWN, VK_LETTER_C), 1);
+    EXPECT_EQ(ctrlCs.size(), 2u);
+    ExpectFromForeground(ctrlCs, target);
+    EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
+}
+
+TEST_F(CtrlCHookTest, CAloneWithCtrlToggledPostsToo)
+{
+    TargetProcess target(recorder, kFirstTargetAt.x, kFirstTargetAt.y);
+    ASSERT_TRUE(target.ok());
+    ASSERT_TRUE(target.Activate());
+    ASSERT_EQ(SetTapwire(recorder.hwnd(), target.threadId(), CAPTURE_CTRL_C), 1);
+    // Only the low bit: Ctrl is up but toggled.
+    ASSERT_EQ(target.SetCtrlToggle(true), 1);
+
+    std::vector<Posted> ctrlCs = Type(target, "c", VK_LETTER_C);
+
+    EXPECT_EQ(ctrlCs.size(), 2u);
+    ExpectFromForeground(ctrlCs, target);
+    EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
+}
+
+TEST_F(CtrlCHookTest, CAloneWithoutCtrlPostsNothing)
+{
+    TargetProcess target(recorder, kFirstTargetAt.x, kFirstTargetAt.y);
+    ASSERT_TRUE(target.ok());
+    ASSERT_TRUE(target.Activate());
+    ASSERT_EQ(SetTapwire(recorder.hwnd(), target.threadId(), CAPTURE_CTRL_C), 1);
+    ASSERT_EQ(target.SetCtrlToggle(false), 0);
+
+    std::vector<Posted> ctrlCs = Type(target, "c", VK_LETTER_C);
+
+    EXPECT_EQ(target.Saw(WM_KEYDOWN, VK_LETTER_C), 1);
+    EXPECT_EQ(ctrlCs.size(), 0u);
+    EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
+}
+
+TEST_F(CtrlCHookTest, OtherKeysWithCtrlPostNothing)
+{
+    TargetProcess target(recorder, kFirstTargetAt.x, kFirstTargetAt.y);
+    ASSERT_TRUE(target.ok());
+    ASSERT_TRUE(target.Activate());
+    ASSERT_EQ(SetTapwire(recorder.hwnd(), target.threadId(), CAPTURE_CTRL_C), 1);
+
+    std::vector<Posted> ctrlCs = Type(target, "ctrl+v", VK_CONTROL);
+
+    EXPECT_EQ(target.Saw(WM_KEYDOWN, 'V'), 1);
+    EXPECT_EQ(ctrlCs.size(), 0u);
+    EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
+}
+
+}  // namespace

@@ -1,0 +1,67 @@
+#include "HookFixture.h"
+
+#include "XInput.h"
+#include "hooklib/Tapwire.h"
+
+void HookTest::SetUp()
+{
+    // Written out here rather than taken from the library, so a misspelt
+    // name on either side shows as a missing message.
+    uMouseMove = RegisterWindowMessageA("UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04");
+    uCtrlC = RegisterWindowMessageA("UWM_KEYBOARD_CTRLC");
+    uRButtonCopy = RegisterWindowMessageA("UWM_RBUTTONUPMOUSE_MSG");
+    uLButtonPress = RegisterWindowMessageA("UWM_KEYPRESS_LBUTTONUP_MSG");
+    ASSERT_NE(recorder.hwnd(), nullptr);
+    ASSERT_TRUE(xinput::Available()) << "xdotool cannot be reached from this process";
+}
+
+void HookTest::TearDown()
+{
+    // Whatever a test left behind: new hooks on this thread take every slot
+    // over, removing their predecessors, and then go themselves.
+    SetTapwire(recorder.hwnd(), GetCurrentThreadId(), CAPTURE_ALL);
+    ClearTapwire(recorder.hwnd());
+    SetLButtonHook(recorder.hwnd(), GetCurrentThreadId());
+    ClearLButtonHook();
+}
+
+int HookTest::CountFrom(size_t first, UINT message) const
+{
+    int n = 0;
+    const auto& posts = recorder.posts();
+    for (size_t i = first; i < posts.size(); ++i)
+        n += posts[i].message == message;
+    return n;
+}
+
+Probed HookTest::ProbeAllGestures(TargetProcess& target)
+{
+    const size_t first = recorder.posts().size();
+    const LPARAM plain = reinterpret_cast<LPARAM>(target.plain());
+    const POINT p = target.CentreOf(target.plain());
+    Probed probed;
+
+    int releases = target.Saw(WM_LBUTTONUP, plain);
+    xinput::Click(p.x, p.y);
+    if (!target.WaitSaw(WM_LBUTTONUP, plain, ++releases))
+        return probed;
+
+    int ctrlUps = target.Saw(WM_KEYUP, VK_CONTROL);
+    xinput::Keys("ctrl+c");
+    if (!target.WaitSaw(WM_KEYUP, VK_CONTROL, ++ctrlUps))
+        return probed;
+
+    int rightReleases = target.Saw(WM_RBUTTONUP, plain);
+    xinput::Click(p.x, p.y, 3);
+    if (!target.WaitSaw(WM_RBUTTONUP, plain, ++rightReleases))
+        return probed;
+    xinput::Click(p.x, p.y);
+    if (!target.WaitSaw(WM_LBUTTONUP, plain, ++releases))
+        return probed;
+
+    probed.selections = CountFrom(first, uMouseMove);
+    probed.ctrlCs = CountFrom(first, uCtrlC);
+    probed.rbuttonCopies = CountFrom(first, uRButtonCopy);
+    probed.complete = true;
+    return probed;
+}

@@ -1,0 +1,46 @@
+// Common ground of the hook tests: a recorder window in the test process,
+// the four message numbers registered under their names, and a clean slate
+// of hooks after each test.
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "PostRecorder.h"
+#include "TargetProcess.h"
+
+const int CAPTURE_SELECT = 0;
+const int CAPTURE_CTRL_C = 1;
+const int CAPTURE_RB_COPY = 2;
+const int CAPTURE_ALL = 3;
+
+// Screen places for the targets, apart from each other.
+const POINT kFirstTargetAt = {100, 100};
+const POINT kSecondTargetAt = {100, 400};
+
+// What one round of gestures (ProbeAllGestures) brought to the recorder.
+struct Probed {
+    int selections = 0;     // UWM_MOUSEMOVE_MSG-… posts
+    int ctrlCs = 0;         // UWM_KEYBOARD_CTRLC posts
+    int rbuttonCopies = 0;  // UWM_RBUTTONUPMOUSE_MSG posts
+    bool complete = false;  // the target saw every input of the round
+};
+
+class HookTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Posts of `message` that arrived from index `first` on.
+    int CountFrom(size_t first, UINT message) const;
+
+    // In the plain child of `target`: a left click; Ctrl+C; a right click
+    // followed by a left click. Counts the capture messages that arrived
+    // before the target reported the last of these inputs.
+    Probed ProbeAllGestures(TargetProcess& target);
+
+    PostRecorder recorder;
+    UINT uMouseMove = 0;
+    UINT uCtrlC = 0;
+    UINT uRButtonCopy = 0;
+    UINT uLButtonPress = 0;
+};

@@ -1,0 +1,8 @@
+// What the hook installer program (installer.cpp) and the tests say to each
+// other.
+#pragma once
+#include <windows.h>
+
+const UINT INSTALLER_READY = WM_APP + 10;     // installer → test; wParam: SetTapwire's result
+const UINT INSTALLER_RELEASE = WM_APP + 11;   // test → installer's thread
+const UINT INSTALLER_UNLOADED = WM_APP + 12;  // installer → test

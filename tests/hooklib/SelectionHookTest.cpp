@@ -1,0 +1,66 @@
+// The message hook (mode 0) watching a target program: left-button releases
+// and double clicks reach the test with the window and the foreground window.
+#include "HookFixture.h"
+#include "SharedSection.h"
+#include "XInput.h"
+#include "hooklib/Tapwire.h"
+
+namespace {
+
+class SelectionHookTest : public HookTest {
+protected:
+    // Double-clicks the centre of `child` and waits until the target has
+    // handled the second release; returns the posts of uMouseMove until then.
+    std::vector<Posted> DoubleClickIn(TargetProcess& target, HWND child)
+    {
+        const size_t first = recorder.posts().size();
+        const LPARAM window = reinterpret_cast<LPARAM>(child);
+        int releases = target.Saw(WM_LBUTTONUP, window);
+        POINT p = target.CentreOf(child);
+        xinput::DoubleClick(p.x, p.y);
+        EXPECT_TRUE(target.WaitSaw(WM_LBUTTONUP, window, releases + 2)) << "the target never saw the double click";
+        std::vector<Posted> selections;
+        for (size_t i = first; i < recorder.posts().size(); ++i)
+            if (recorder.posts()[i].message == uMouseMove)
+                selections.push_back(recorder.posts()[i]);
+        return selections;
+    }
+};
+
+TEST_F(SelectionHookTest, DoubleClickInAWindowTakingDoubleClicksPostsThree)
+{
+    TargetProcess target(recorder, kFirstTargetAt.x, kFirstTargetAt.y);
+    ASSERT_TRUE(target.ok());
+    ASSERT_TRUE(target.Activate());
+    ASSERT_EQ(SetTapwire(recorder.hwnd(), 0, CAPTURE_SELECT), 1);
+
+    std::vector<Posted> selections = DoubleClickIn(target, target.dblclks());
+
+    EXPECT_EQ(target.Saw(WM_LBUTTONDBLCLK, reinterpret_cast<LPARAM>(target.dblclks())), 1);
+    ASSERT_EQ(selections.size(), 3u);
+    for (const Posted& p : selections) {
+        EXPECT_EQ(p.wParam, reinterpret_cast<WPARAM>(target.dblclks()));
+        EXPECT_EQ(p.lParam, reinterpret_cast<LPARAM>(target.top()));
+    }
+    EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
+}
+
+TEST_F(SelectionHookTest, DoubleClickInAWindowWithoutDoubleClicksPostsTwo)
+{
+    TargetProcess target(recorder, kFirstTargetAt.x, kFirstTargetAt.y);
+    ASSERT_TRUE(target.ok());
+    ASSERT_TRUE(target.Activate());
+    ASSERT_EQ(SetTapwire(recorder.hwnd(), 0, CAPTURE_SELECT), 1);
+
+    std::vector<Posted> selections = DoubleClickIn(target, target.plain());
+
+    EXPECT_EQ(target.Saw(WM_LBUTTONDBLCLK, reinterpret_cast<LPARAM>(target.plain())), 0);
+    ASSERT_EQ(selections.size(), 2u);
+    for (const Posted& p : selections) {
+        EXPECT_EQ(p.wParam, reinterpret_cast<WPARAM>(target.plain()));
+        EXPECT_EQ(p.lParam, reinterpret_cast<LPARAM>(target.top()));
+    }
+    EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
+}
+
+}  // namespace

@@ -1,0 +1,105 @@
+#include "TargetProcess.h"
+
+#include <string>
+
+#include "TargetProtocol.h"
+#include "XInput.h"
+
+std::string BesideTest(const char* fileName)
+{
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string dir(path, n);
+    return dir.substr(0, dir.find_last_of("\\/") + 1) + fileName;
+}
+
+TargetProcess::TargetProcess(PostRecorder& recorder, int x, int y) : m_recorder(recorder)
+{
+    std::string command = "\"" + BesideTest("hook_target.exe") + "\" " +
+                          std::to_string(reinterpret_cast<UINT_PTR>(recorder.hwnd())) + " " +
+                          std::to_string(x) + " " + std::to_string(y);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_process))
+        return;
+    // Several targets may report to one recorder: ours is the READY whose
+    // windows belong to our process.
+    Posted ready = {};
+    bool started = recorder.WaitFor([&] {
+        for (const Posted& p : recorder.posts()) {
+            DWORD pid = 0;
+            if (p.message == TARGET_READY &&
+                GetWindowThreadProcessId(reinterpret_cast<HWND>(p.wParam), &pid) && pid == m_process.dwProcessId) {
+                ready = p;
+                return true;
+            }
+        }
+        return false;
+    });
+    if (!started)
+        return;
+    m_dblclks = reinterpret_cast<HWND>(ready.wParam);
+    m_plain = reinterpret_cast<HWND>(ready.lParam);
+    m_threadId = GetWindowThreadProcessId(m_dblclks, nullptr);
+    m_top = GetAncestor(m_dblclks, GA_ROOT);
+}
+
+TargetProcess::~TargetProcess()
+{
+    if (!m_process.hProcess)
+        return;
+    if (m_top)
+        PostMessageA(m_top, WM_CLOSE, 0, 0);
+    bool ended = m_recorder.WaitFor([&] { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; });
+    if (!ended)
+        TerminateProcess(m_process.hProcess, 1);
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+POINT TargetProcess::CentreOf(HWND child) const
+{
+    RECT r;
+    GetWindowRect(child, &r);
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+int TargetProcess::Saw(UINT message, LPARAM lParam) const
+{
+    return m_recorder.Count(TARGET_SAW, message, lParam);
+}
+
+bool TargetProcess::WaitSaw(UINT message, LPARAM lParam, int count)
+{
+    return m_recorder.WaitFor([&] { return Saw(message, lParam) >= count; });
+}
+
+bool TargetProcess::Activate()
+{
+    const LPARAM plain = reinterpret_cast<LPARAM>(m_plain);
+    POINT p = CentreOf(m_plain);
+    // The first click can come before the X server has mapped the new window;
+    // it then lands on the root window and the target never sees it.
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        int before = Saw(WM_LBUTTONUP, plain);
+        xinput::Click(p.x, p.y);
+        if (m_recorder.WaitFor([&] { return Saw(WM_LBUTTONUP, plain) > before; }, 3000))
+            return m_recorder.WaitFor([&] { return GetForegroundWindow() == m_top; }, 5000);
+    }
+    return false;
+}
+
+int TargetProcess::SetCtrlToggle(bool on)
+{
+    size_t first = m_recorder.posts().size();
+    PostMessageA(m_top, TARGET_SET_CTRL_TOGGLE, on ? 1 : 0, 0);
+    int state = -1;
+    m_recorder.WaitFor([&] {
+        const auto& posts = m_recorder.posts();
+        for (size_t i = first; i < posts.size(); ++i)
+            if (posts[i].message == TARGET_SAW && posts[i].wParam == TARGET_SET_CTRL_TOGGLE)
+                state = static_cast<int>(posts[i].lParam);
+        return state != -1;
+    });
+    return state;
+}

@@ -1,0 +1,16 @@
+// Real input into the X display the Wine desktop lives on, by xdotool.
+// Each call returns once xdotool has handed its events to the X server;
+// when the target application sees them is for the caller to wait for.
+#pragma once
+#include <string>
+#include <vector>
+
+namespace xinput {
+
+// True when xdotool can be run from this (Wine) process.
+bool Available();
+void Click(int x, int y, int button = 1);
+void DoubleClick(int x, int y);
+void Keys(const std::string& keys);  // e.g. "ctrl+c", "c"
+
+}  // namespace xinput
