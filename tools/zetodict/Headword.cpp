@@ -1,0 +1,77 @@
+#include "tools/zetodict/Headword.h"
+
+#include "tools/zetodict/Cp1251.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace {
+
+std::string AsciiLower(std::string s)
+{
+    for (char& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+} // namespace
+
+Headword::Headword(const std::string& key) : m_strKey(key) {}
+
+std::string Headword::Convert(const std::string& utf8)
+{
+    cp1251::Conversion c = cp1251::FromUtf8(utf8);
+    m_nUnmapped += c.unmapped + (c.validUtf8 ? 0 : 1);
+    return c.text;
+}
+
+void Headword::Add(const FreeDictEntry& entry)
+{
+    m_spellings.push_back(Spelling{entry.headword, Convert(entry.headword)});
+    auto group = std::find_if(m_groups.begin(), m_groups.end(),
+                              [&](const Group& g) { return g.partOfSpeech == entry.partOfSpeech; });
+    if (group == m_groups.end()) {
+        m_groups.push_back(Group{entry.partOfSpeech, {}});
+        group = m_groups.end() - 1;
+    }
+    for (const std::string& e : entry.equivalents) {
+        std::string text = Convert(e);
+        if (std::find(group->equivalents.begin(), group->equivalents.end(), text) == group->equivalents.end())
+            group->equivalents.push_back(text);
+    }
+}
+
+std::string Headword::Word() const
+{
+    // The spelling that is the index word itself, else one equal to it but
+    // for letter case ("Bill" and "bill"), else the first ("absent-minded"
+    // for "absentminded"). "arch" wins over the prefix "arch-".
+    for (const Spelling& s : m_spellings) {
+        if (s.utf8 == m_strKey)
+            return s.converted;
+    }
+    for (const Spelling& s : m_spellings) {
+        if (AsciiLower(s.utf8) == AsciiLower(m_strKey))
+            return s.converted;
+    }
+    if (!m_spellings.empty())
+        return m_spellings.front().converted;
+    return cp1251::FromUtf8(m_strKey).text;
+}
+
+std::string Headword::Translation() const
+{
+    std::string out;
+    for (const Group& g : m_groups) {
+        bool firstInGroup = true;
+        for (const std::string& e : g.equivalents) {
+            const char* separator = out.empty() ? "" : firstInGroup ? "; " : ", ";
+            if (!firstInGroup && out.size() + 2 + e.size() > TOOLTIP_LIMIT)
+                break;
+            out += separator;
+            out += e;
+            firstInGroup = false;
+        }
+    }
+    return out;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+// A word/translation pair on its way into a .dat file, already in
+// Windows-1251, with where it came from for messages.
+struct SourceRecord {
+    std::string word;
+    std::string translation;
+    std::string where;   // e.g. "words.tsv line 12"
+};
+
+// What reading an input file produced.
+struct SourceResult {
+    bool ok = true;
+    std::string error;          // set when !ok
+    std::size_t unmapped = 0;   // characters written as '?'
+};
+
+// Reads UTF-8 TSV, word<TAB>translation per line, fields escaped as
+// `zetodict dump` writes them. Blank lines are skipped.
+SourceResult ReadTsv(const std::string& path, std::vector<SourceRecord>& out);
+
+// Reads a dictd dictionary: the .index (or its base name) and the .dict or
+// .dict.dz beside it, one record per distinct index word.
+SourceResult ReadDictd(const std::string& input, std::vector<SourceRecord>& out);
