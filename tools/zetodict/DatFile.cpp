@@ -15,9 +15,14 @@ std::string TooLong(const SourceRecord& r, const char* name, std::size_t size)
         + " bytes long in Windows-1251; a dictionary text holds at most 65535";
 }
 
+std::string HoldsNul(const SourceRecord& r, const char* name)
+{
+    return r.where + ": the " + name + " holds a NUL character, which a dictionary text cannot hold";
+}
+
 } // namespace
 
-bool WriteDat(const std::vector<SourceRecord>& records, const std::string& path, std::string* error)
+bool CheckDatRecords(const std::vector<SourceRecord>& records, std::string* error)
 {
     for (const SourceRecord& r : records) {
         if (r.word.size() > MAX_TEXT) {
@@ -28,7 +33,23 @@ bool WriteDat(const std::vector<SourceRecord>& records, const std::string& path,
             *error = TooLong(r, "translation", r.translation.size());
             return false;
         }
+        // The record would keep the bytes, but every reader stops at the NUL.
+        if (r.word.find('\0') != std::string::npos) {
+            *error = HoldsNul(r, "word");
+            return false;
+        }
+        if (r.translation.find('\0') != std::string::npos) {
+            *error = HoldsNul(r, "translation");
+            return false;
+        }
     }
+    return true;
+}
+
+bool WriteDat(const std::vector<SourceRecord>& records, const std::string& path, std::string* error)
+{
+    if (!CheckDatRecords(records, error))
+        return false;
 
     const std::string temp = path + ".part";
     FILE* file = std::fopen(temp.c_str(), "wb");

@@ -12,6 +12,10 @@
 // so a refused input leaves an existing file untouched.
 bool WriteDat(const std::vector<SourceRecord>& records, const std::string& path, std::string* error);
 
+// What WriteDat checks before it writes: every text within 65535 bytes and
+// free of NUL characters. False with *error naming the record otherwise.
+bool CheckDatRecords(const std::vector<SourceRecord>& records, std::string* error);
+
 // Reads a .dat file record by record with the byte offset of each, for
 // checking and dumping. Unlike the program's loader it keeps every byte of
 // a text, so it can tell what the loader would cut.

@@ -95,7 +95,13 @@ SourceResult ReadDictd(const std::string& input, std::vector<SourceRecord>& out)
         result.ok = false;
         return result;
     }
+    return ParseDictd(index, indexPath, text, dictPath, out);
+}
 
+SourceResult ParseDictd(std::istream& index, const std::string& indexPath, const std::string& text,
+                        const std::string& dictPath, std::vector<SourceRecord>& out)
+{
+    SourceResult result;
     std::vector<Headword> headwords;
     std::vector<std::string> where;
     std::unordered_map<std::string, std::size_t> byKey;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -22,7 +23,13 @@ struct SourceResult {
 // Reads UTF-8 TSV, word<TAB>translation per line, fields escaped as
 // `zetodict dump` writes them. Blank lines are skipped.
 SourceResult ReadTsv(const std::string& path, std::vector<SourceRecord>& out);
+// The same from a stream; name stands for the file in messages.
+SourceResult ParseTsv(std::istream& in, const std::string& name, std::vector<SourceRecord>& out);
 
 // Reads a dictd dictionary: the .index (or its base name) and the .dict or
 // .dict.dz beside it, one record per distinct index word.
 SourceResult ReadDictd(const std::string& input, std::vector<SourceRecord>& out);
+// The same from an open index and the whole (uncompressed) .dict text; the
+// names stand for the two files in messages.
+SourceResult ParseDictd(std::istream& index, const std::string& indexName, const std::string& text,
+                        const std::string& dictName, std::vector<SourceRecord>& out);

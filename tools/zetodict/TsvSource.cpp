@@ -36,13 +36,19 @@ bool ConvertField(const std::string& field, const char* name, std::string* text,
 
 SourceResult ReadTsv(const std::string& path, std::vector<SourceRecord>& out)
 {
-    SourceResult result;
     std::ifstream in(path, std::ios::binary);
     if (!in) {
+        SourceResult result;
         result.ok = false;
         result.error = "cannot open " + path + ": " + std::strerror(errno);
         return result;
     }
+    return ParseTsv(in, path, out);
+}
+
+SourceResult ParseTsv(std::istream& in, const std::string& path, std::vector<SourceRecord>& out)
+{
+    SourceResult result;
     std::string line;
     long lineNo = 0;
     while (std::getline(in, line)) {
