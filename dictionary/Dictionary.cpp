@@ -90,7 +90,6 @@ bool ReadText(ChunkReader& reader, std::vector<char>& buffer, std::size_t* textL
 } // namespace
 
 struct CDictionary::Block {
-    Block* pNext;
     alignas(Entry) unsigned char storage[ENTRIES_PER_BLOCK * sizeof(Entry)];
 
     Entry* Slot(int i) { return reinterpret_cast<Entry*>(storage) + i; }
@@ -98,16 +97,12 @@ struct CDictionary::Block {
 
 CDictionary::Entry::Entry(const char* word, std::size_t wordLen,
                           const char* translation, std::size_t translationLen)
-    : pNext(nullptr),
-      pPrev(nullptr),
-      nWordLen(wordLen),
-      cFirstFolded(wordLen ? FoldCase(static_cast<unsigned char>(word[0])) : 0),
-      pair(word, wordLen, translation, translationLen)
+    : pNext(nullptr), pPrev(nullptr), pair(word, wordLen, translation, translationLen)
 {
 }
 
 CDictionary::CDictionary()
-    : m_nCount(0), m_pHead(nullptr), m_pTail(nullptr), m_pBlocks(nullptr), m_nSpare(0), m_nTruncatedAt(-1)
+    : m_nCount(0), m_pHead(nullptr), m_pTail(nullptr), m_nSpare(0), m_nTruncatedAt(-1)
 {
 }
 
@@ -118,25 +113,47 @@ CDictionary::~CDictionary()
         entry->~Entry();
         entry = next;
     }
-    while (m_pBlocks) {
-        Block* next = m_pBlocks->pNext;
-        delete m_pBlocks;
-        m_pBlocks = next;
-    }
+    for (Block* block : m_blocks)
+        delete block;
 }
+
+std::uint32_t CDictionary::KeyOf(const char* word, std::size_t len)
+{
+    // Lengths beyond 24 bits share one key; the full comparison settles those.
+    const std::uint32_t capped = len < 0xFFFFFF ? static_cast<std::uint32_t>(len) : 0xFFFFFF;
+    return (capped << 8) | FoldCase(static_cast<unsigned char>(word[0]));
+}
+
+const CDictionary::Entry* CDictionary::EntryAt(int n) const
+{
+    return m_blocks[static_cast<std::size_t>(n / ENTRIES_PER_BLOCK)]->Slot(n % ENTRIES_PER_BLOCK);
+}
+
+namespace {
+
+template <typename T>
+void MakeRoomForOne(std::vector<T>& v)
+{
+    if (v.size() == v.capacity())
+        v.reserve(v.empty() ? 1024 : v.size() * 2);
+}
+
+} // namespace
 
 CDictionary::Entry* CDictionary::NewEntry(const char* word, std::size_t wordLen,
                                           const char* translation, std::size_t translationLen)
 {
+    // Everything that may throw happens before the entry exists.
+    MakeRoomForOne(m_keys);
     if (m_nSpare == 0) {
-        Block* block = new Block;
-        block->pNext = m_pBlocks;
-        m_pBlocks = block;
+        MakeRoomForOne(m_blocks);
+        m_blocks.push_back(new Block);
         m_nSpare = ENTRIES_PER_BLOCK;
     }
-    Entry* slot = m_pBlocks->Slot(ENTRIES_PER_BLOCK - m_nSpare);
-    Entry* entry = new (slot) Entry(word, wordLen, translation, translationLen);
+    Block* block = m_blocks.back();
+    Entry* entry = new (block->Slot(ENTRIES_PER_BLOCK - m_nSpare)) Entry(word, wordLen, translation, translationLen);
     --m_nSpare;   // only once the entry exists: a failed copy leaves the slot spare
+    m_keys.push_back(KeyOf(word, wordLen));
     return entry;
 }
 
@@ -231,26 +248,28 @@ std::string CDictionary::TrimNonLetters(const char* text)
     return std::string(text + begin, end - begin);
 }
 
-bool CDictionary::SameWord(const Entry* entry, const char* word, std::size_t len, unsigned char firstFolded)
+// Equal but for the case of 'A'-'Z'; both texts NUL-terminated.
+bool CDictionary::SameWord(const char* a, const char* b)
 {
-    if (entry->nWordLen != len || entry->cFirstFolded != firstFolded)
-        return false;
-    const unsigned char* a = reinterpret_cast<const unsigned char*>(entry->pair.GetWord());
-    const unsigned char* b = reinterpret_cast<const unsigned char*>(word);
-    for (std::size_t k = 1; k < len; ++k) {
-        if (a[k] != b[k] && FoldCase(a[k]) != FoldCase(b[k]))
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(a);
+    const unsigned char* q = reinterpret_cast<const unsigned char*>(b);
+    for (;; ++p, ++q) {
+        if (*p != *q && FoldCase(*p) != FoldCase(*q))
             return false;
+        if (*p == '\0')
+            return true;
     }
-    return true;
 }
 
 const char* CDictionary::FindForward(const char* word)
 {
-    const std::size_t len = std::strlen(word);
-    const unsigned char first = len ? FoldCase(static_cast<unsigned char>(word[0])) : 0;
-    int i = 0;
-    for (const Entry* entry = m_pHead; entry; entry = entry->pNext, ++i) {
-        if (SameWord(entry, word, len, first)) {
+    const std::uint32_t key = KeyOf(word, std::strlen(word));
+    const std::uint32_t* keys = m_keys.data();
+    for (int i = 0; i < m_nCount; ++i) {
+        if (keys[i] != key)
+            continue;
+        const Entry* entry = EntryAt(i);
+        if (SameWord(entry->pair.GetWord(), word)) {
             if (i + 10 < m_nCount)
                 BuildNeighbours(entry);
             return entry->pair.GetTranslation();
@@ -261,11 +280,13 @@ const char* CDictionary::FindForward(const char* word)
 
 const char* CDictionary::FindBackward(const char* word)
 {
-    const std::size_t len = std::strlen(word);
-    const unsigned char first = len ? FoldCase(static_cast<unsigned char>(word[0])) : 0;
-    int i = m_nCount - 1;
-    for (const Entry* entry = m_pTail; entry; entry = entry->pPrev, --i) {
-        if (SameWord(entry, word, len, first)) {
+    const std::uint32_t key = KeyOf(word, std::strlen(word));
+    const std::uint32_t* keys = m_keys.data();
+    for (int i = m_nCount - 1; i >= 0; --i) {
+        if (keys[i] != key)
+            continue;
+        const Entry* entry = EntryAt(i);
+        if (SameWord(entry->pair.GetWord(), word)) {
             if (i + 10 < m_nCount)
                 BuildNeighbours(entry);
             return entry->pair.GetTranslation();
@@ -283,9 +304,7 @@ void CDictionary::BuildNeighbours(const Entry* found)
         const Entry* candidate = cursor;
         cursor = cursor->pNext;
         for (int j = 0; j < k; ++j) {
-            const std::string& earlier = m_strNeighbours[j];
-            if (SameWord(candidate, earlier.c_str(), earlier.size(),
-                         earlier.empty() ? 0 : FoldCase(static_cast<unsigned char>(earlier[0])))) {
+            if (SameWord(candidate->pair.GetWord(), m_strNeighbours[j].c_str())) {
                 candidate = cursor;   // one skip, taken without a further comparison
                 if (cursor)
                     cursor = cursor->pNext;

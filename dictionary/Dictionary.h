@@ -3,22 +3,20 @@
 #include "dictionary/WordPair.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 // The in-memory dictionary: word/translation pairs in file order, appended
 // only, plus the ten neighbour strings the last successful lookup produced.
 // Texts are single-byte ANSI strings; only 'A'-'Z' and 'a'-'z' are letters.
 class CDictionary {
 public:
-    // One list entry. The word's length and its case-folded first byte are
-    // kept beside the pair so a scan rejects most entries without reading
-    // the word itself.
+    // One list entry.
     struct Entry {
         Entry* pNext;
         Entry* pPrev;
-        std::size_t nWordLen;
-        unsigned char cFirstFolded;
         WordPair pair;
 
         Entry(const char* word, std::size_t wordLen, const char* translation, std::size_t translationLen);
@@ -82,11 +80,21 @@ private:
 
     Entry* NewEntry(const char* word, std::size_t wordLen, const char* translation, std::size_t translationLen);
     void Append(Entry* entry);
-    static bool SameWord(const Entry* entry, const char* word, std::size_t len, unsigned char firstFolded);
+    const Entry* EntryAt(int n) const;
+    static std::uint32_t KeyOf(const char* word, std::size_t len);
+    static bool SameWord(const char* a, const char* b);
 
     Entry* m_pHead;
     Entry* m_pTail;
-    Block* m_pBlocks;       // newest block first
+    // Every block in the order it was allocated. Entries are only appended,
+    // each into the next free slot, so this is also the order of the list:
+    // entry n sits in block n / 10, slot n % 10.
+    std::vector<Block*> m_blocks;
+    // For entry n, its word's length and case-folded first byte. A search
+    // compares these first and reads a word only when they agree; kept in
+    // one array, they let a scan that finds nothing stream through 4 bytes
+    // per entry instead of chasing list links across the heap.
+    std::vector<std::uint32_t> m_keys;
     int m_nSpare;           // unused entries left in the newest block
     long long m_nTruncatedAt;
 };

@@ -2,16 +2,18 @@
 
 #include <cstring>
 
-char* WordPair::CopyText(const char* text, std::size_t len)
+void WordPair::Assign(const char* word, std::size_t wordLen, const char* translation, std::size_t translationLen)
 {
-    char* copy = new char[len + 1];
-    std::memcpy(copy, text, len);
-    copy[len] = '\0';
-    return copy;
+    char* both = new char[wordLen + 1 + translationLen + 1];
+    std::memcpy(both, word, wordLen);
+    both[wordLen] = '\0';
+    std::memcpy(both + wordLen + 1, translation, translationLen);
+    both[wordLen + 1 + translationLen] = '\0';
+    m_pszWord = both;
+    m_pszTranslation = both + wordLen + 1;
 }
 
-WordPair::WordPair()
-    : m_pszWord(CopyText("", 0)), m_pszTranslation(CopyText("", 0))
+WordPair::WordPair() : WordPair("", 0, "", 0)
 {
 }
 
@@ -20,11 +22,10 @@ WordPair::WordPair(const char* word, const char* translation)
 {
 }
 
-WordPair::WordPair(const char* word, std::size_t wordLen,
-                   const char* translation, std::size_t translationLen)
-    : m_pszWord(CopyText(word, wordLen)),
-      m_pszTranslation(CopyText(translation, translationLen))
+WordPair::WordPair(const char* word, std::size_t wordLen, const char* translation, std::size_t translationLen)
+    : m_pszWord(nullptr), m_pszTranslation(nullptr)
 {
+    Assign(word, wordLen, translation, translationLen);
 }
 
 WordPair::WordPair(const WordPair& other)
@@ -35,12 +36,11 @@ WordPair::WordPair(const WordPair& other)
 WordPair& WordPair::operator=(const WordPair& other)
 {
     if (this != &other) {
-        delete[] m_pszWord;
-        delete[] m_pszTranslation;
-        m_pszWord = nullptr;    // stays destructible if the next copy throws
-        m_pszTranslation = nullptr;
-        m_pszWord = CopyText(other.m_pszWord, std::strlen(other.m_pszWord));
-        m_pszTranslation = CopyText(other.m_pszTranslation, std::strlen(other.m_pszTranslation));
+        // Copy first, so a failed allocation leaves this pair as it was.
+        char* old = m_pszWord;
+        Assign(other.m_pszWord, std::strlen(other.m_pszWord),
+               other.m_pszTranslation, std::strlen(other.m_pszTranslation));
+        delete[] old;
     }
     return *this;
 }
@@ -48,5 +48,4 @@ WordPair& WordPair::operator=(const WordPair& other)
 WordPair::~WordPair()
 {
     delete[] m_pszWord;
-    delete[] m_pszTranslation;
 }

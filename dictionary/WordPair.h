@@ -20,7 +20,10 @@ public:
     const char* GetTranslation() const { return m_pszTranslation; }
 
 private:
-    static char* CopyText(const char* text, std::size_t len);
+    // Both texts live in one allocation, the translation right after the
+    // word's NUL: half the allocations when a dictionary of many thousands
+    // of pairs loads. m_pszWord owns it.
+    void Assign(const char* word, std::size_t wordLen, const char* translation, std::size_t translationLen);
 
     char* m_pszWord;
     char* m_pszTranslation;
