@@ -147,6 +147,11 @@ void CMainDlg::HideRowTips()
 {
     for (CTipWnd& row : m_rowTips)
         row.Hide();
+    // The left-button hook watches the rows only while they are visible.
+    if (m_bRowHook == 1) {
+        ::ClearLButtonHook();
+        m_bRowHook = 0;
+    }
 }
 
 // Every request gets a fresh brush; the previous one of that member goes.

@@ -1,0 +1,229 @@
+// Typing into the main dialog: the lookup in 1001, the ten suggestion rows
+// beside the dialog and their 7-second life, list mode, and presses on the
+// rows as the left-button hook reports them.
+#include "capture/CaptureMessages.h"
+#include "tests/typing/MainDialogFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace typing;
+
+namespace {
+
+const char NO_SUCH_WORD[] = "Няма такава дума";
+const char EMPTY_QUERY[] = "Няма такава дума в БД!";
+
+class KeyboardInputTest : public MainDialogTest {
+protected:
+    void SetUp() override
+    {
+        MainDialogTest::SetUp();
+        OpenMainDialog();
+    }
+
+    std::vector<std::string> Neighbours() const
+    {
+        return std::vector<std::string>(m_dlg->m_dictionary.m_strNeighbours,
+                                        m_dlg->m_dictionary.m_strNeighbours + 10);
+    }
+    std::vector<std::string> RowTexts() const
+    {
+        std::vector<std::string> texts;
+        for (const CTipWnd& row : m_dlg->m_rowTips)
+            texts.push_back(TextOf(row.m_hWnd));
+        return texts;
+    }
+    std::vector<std::string> ListItems() const
+    {
+        std::vector<std::string> items;
+        HWND list = Item(IDC_SUGGESTIONS);
+        int count = (int)::SendMessageA(list, LB_GETCOUNT, 0, 0);
+        for (int i = 0; i < count; ++i) {
+            char text[300] = "";
+            ::SendMessageA(list, LB_GETTEXT, i, (LPARAM)text);
+            items.push_back(text);
+        }
+        return items;
+    }
+    // A press reported as the left-button hook reports it: screen point.
+    void PressAt(int clientX, int clientY)
+    {
+        POINT pt = ClientToScreenPt(clientX, clientY);
+        ::SendMessageA(m_dlg->m_hWnd, g_nMsgLButtonUpRow, (WPARAM)pt.x, (LPARAM)pt.y);
+    }
+    void ExpectInputFullySelected()
+    {
+        DWORD start = 0, end = 0;
+        ::SendMessageA(Item(IDC_INPUT), EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, (DWORD)ItemText(IDC_INPUT).size());
+    }
+};
+
+TEST_F(KeyboardInputTest, TypingInRowModeShowsTheLookupAndTenRowsAtTheirPoints)
+{
+    Type("app");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), NO_SUCH_WORD);
+    Type("le");
+    EXPECT_EQ(ItemText(IDC_INPUT), "apple");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), "ябълка");
+
+    // Every row padded to the longest word, "Ёж Їжак" (7 bytes).
+    std::vector<std::string> expected = {"apple  ", "apricot", "banana ", "Cat    ", "cherry ",
+                                         "DOG    ", " Fig   ", "ГРОЗДЕ ", "Ёж Їжак", "grape  "};
+    EXPECT_EQ(RowTexts(), expected);
+    for (int i = 0; i < 10; ++i) {
+        SCOPED_TRACE("row " + std::to_string(i));
+        EXPECT_TRUE(RowVisible(i));
+        RECT rect;
+        ::GetWindowRect(m_dlg->m_rowTips[i].m_hWnd, &rect);
+        POINT anchor = ClientToScreenPt(275, 70 + 16 * i);
+        EXPECT_EQ(rect.left, anchor.x);
+        EXPECT_EQ(rect.bottom, anchor.y) << "the row's bottom edge stands on its point";
+        EXPECT_GT(rect.bottom - rect.top, 0);
+    }
+    EXPECT_FALSE(::IsWindowVisible(Item(IDC_SUGGESTIONS)));
+    EXPECT_TRUE(::IsWindowVisible(Item(IDC_TRANSLATION)));
+}
+
+TEST_F(KeyboardInputTest, RowsHideSevenSecondsAfterTheLastKeystrokeAndTheRowHookGoesWithThem)
+{
+    Type("ch");
+    ASSERT_TRUE(PumpUntil([] { return false; }, 1500) == false);
+    Type("erry");
+    DWORD lastKey = ::GetTickCount();
+    ASSERT_TRUE(AnyRowVisible());
+    EXPECT_EQ(m_dlg->m_bRowHook, 1) << "presses on the rows are watched while they are shown";
+
+    ASSERT_TRUE(PumpUntil([&] { return !AnyRowVisible(); }, 20000));
+    DWORD shown = ::GetTickCount() - lastKey;
+    EXPECT_GE(shown, 6900u) << "the first keystroke's timer was restarted by the last one";
+    EXPECT_LE(shown, 12000u);
+    EXPECT_EQ(m_dlg->m_bRowHook, 0);
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), "череша") << "only the rows go";
+}
+
+TEST_F(KeyboardInputTest, ClearingTheBoxShowsTheEmptyQueryMessageAndThePreviousSuggestions)
+{
+    Type("apple");
+    SetInput("cherry");
+    std::vector<std::string> cherry = RowTexts();
+    EXPECT_EQ(cherry[0], "cherry   ");
+    EXPECT_EQ(cherry[9], "kite     ");
+
+    SetInput("");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), EMPTY_QUERY);
+    EXPECT_EQ(RowTexts(), cherry);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_TRUE(RowVisible(i)) << "row " << i;
+}
+
+TEST_F(KeyboardInputTest, NothingHappensWhileTheDictionaryIsNotReady)
+{
+    m_dlg->m_bReady = 0;
+    Type("apple");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), "");
+    EXPECT_FALSE(AnyRowVisible());
+    EXPECT_EQ(m_dlg->m_bRowHook, 0);
+}
+
+TEST_F(KeyboardInputTest, ListModeFillsTenTidiedEntriesSelectsTheFirstAndSwapsTheEdits)
+{
+    m_dlg->m_bKeyboardInput = 1;
+    Type("apple");
+    std::vector<std::string> expected = {"apple", "apricot", "banana", "cat",     "cherry",
+                                         "dog",   "fig",     "грозде", "ёж їжак", "grape"};
+    EXPECT_EQ(ListItems(), expected);
+    EXPECT_EQ(::SendMessageA(Item(IDC_SUGGESTIONS), LB_GETCURSEL, 0, 0), 0);
+    EXPECT_TRUE(::IsWindowVisible(Item(IDC_SUGGESTIONS)));
+    EXPECT_TRUE(::IsWindowVisible(Item(IDC_LIST_TRANSLATION)));
+    EXPECT_FALSE(::IsWindowVisible(Item(IDC_TRANSLATION)));
+    EXPECT_EQ(ItemText(IDC_LIST_TRANSLATION), "ябълка");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), "ябълка");
+    EXPECT_FALSE(AnyRowVisible());
+    EXPECT_EQ(m_dlg->m_bRowHook, 0);
+
+    // A failed lookup still gives ten entries: the tidied previous ones.
+    Type("x");
+    EXPECT_EQ(ListItems(), expected);
+    EXPECT_EQ(ItemText(IDC_LIST_TRANSLATION), NO_SUCH_WORD);
+}
+
+TEST_F(KeyboardInputTest, ListModeBeforeAnyMatchHasTenEmptyEntries)
+{
+    m_dlg->m_bKeyboardInput = 1;
+    Type("q");
+    EXPECT_EQ(ListItems(), std::vector<std::string>(10, ""));
+}
+
+TEST_F(KeyboardInputTest, ChoosingAListEntryPutsItIntoTheBoxWithoutRefillingTheList)
+{
+    m_dlg->m_bKeyboardInput = 1;
+    Type("apple");
+    std::vector<std::string> before = ListItems();
+    HWND list = Item(IDC_SUGGESTIONS);
+    ::SendMessageA(list, LB_SETCURSEL, 4, 0);
+    ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SUGGESTIONS, LBN_SELCHANGE), (LPARAM)list);
+
+    EXPECT_EQ(ItemText(IDC_INPUT), "cherry");
+    EXPECT_EQ(ItemText(IDC_LIST_TRANSLATION), "череша");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), "череша");
+    EXPECT_EQ(ListItems(), before) << "the lookup of cherry rebuilt the neighbours, not the list";
+    EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 4);
+    EXPECT_EQ(m_dlg->m_dictionary.m_strNeighbours[0], "cherry   ");
+}
+
+TEST_F(KeyboardInputTest, ListEntriesOfCyrillicCapitalsReadInSmallLetters)
+{
+    m_dlg->m_bKeyboardInput = 1;
+    Type("DOG");
+    std::vector<std::string> items = ListItems();
+    ASSERT_EQ(items.size(), 10u);
+    EXPECT_EQ(items[0], "dog");
+    EXPECT_EQ(items[2], "грозде");
+    EXPECT_EQ(items[3], "ёж їжак");
+}
+
+TEST_F(KeyboardInputTest, PressesInTheRowBandsPickTheirRows)
+{
+    Type("apple");
+    const std::vector<std::string> rows = Neighbours();
+    struct Case {
+        int x, y, row;
+    } cases[] = {{300, 70, 0}, {300, 85, 0}, {300, 86, 1}, {275, 150, 5}, {350, 214, 9}, {300, 230, 9}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE("press at " + std::to_string(c.x) + " " + std::to_string(c.y));
+        SetInput("apple");
+        ASSERT_EQ(Neighbours(), rows);
+        PressAt(c.x, c.y);
+        EXPECT_EQ(ItemText(IDC_INPUT), rows[c.row]) << "with its padding, as the neighbours keep it";
+        ExpectInputFullySelected();
+        EXPECT_EQ(ItemText(IDC_TRANSLATION), m_dlg->m_dictionary.Lookup(rows[c.row].c_str()));
+    }
+}
+
+TEST_F(KeyboardInputTest, PressesOutsideTheRowsLeaveTheirClientCoordinatesInTheBox)
+{
+    Type("apple");
+    struct Case {
+        int x, y;
+    } cases[] = {{274, 100}, {351, 100}, {300, 69}, {300, 231}};
+    for (const Case& c : cases) {
+        std::string coordinates = std::to_string(c.x) + " " + std::to_string(c.y);
+        SCOPED_TRACE(coordinates);
+        PressAt(c.x, c.y);
+        EXPECT_EQ(ItemText(IDC_INPUT), coordinates);
+        ExpectInputFullySelected();
+        EXPECT_EQ(ItemText(IDC_TRANSLATION), NO_SUCH_WORD);
+    }
+}
+
+TEST_F(KeyboardInputTest, APressRemovesTheRowHook)
+{
+    Type("apple");
+    ASSERT_EQ(m_dlg->m_bRowHook, 1);
+    PressAt(300, 100);
+    EXPECT_EQ(m_dlg->m_bRowHook, 0);
+}
+
+} // namespace

@@ -1,0 +1,240 @@
+#include "tests/typing/TypingSupport.h"
+
+#include "framework/App.h"
+
+#include <cstdio>
+
+namespace typing {
+
+bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs)
+{
+    DWORD start = ::GetTickCount();
+    for (;;) {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        if (cond())
+            return true;
+        DWORD elapsed = ::GetTickCount() - start;
+        if (elapsed >= timeoutMs)
+            return cond();
+        // Wakes for any input or message; the short cap lets conditions that
+        // change without a message of ours (another process) be seen too.
+        DWORD wait = timeoutMs - elapsed;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, wait < 20 ? wait : 20, QS_ALLINPUT);
+    }
+}
+
+std::string RecordBytes(const std::string& word, const std::string& translation)
+{
+    std::string bytes;
+    auto put = [&bytes](const std::string& text) {
+        bytes += (char)(text.size() & 0xFF);
+        bytes += (char)((text.size() >> 8) & 0xFF);
+        for (char c : text)
+            bytes += (char)~c;
+    };
+    put(word);
+    put(translation);
+    return bytes;
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes)
+{
+    FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return;
+    std::fwrite(bytes.data(), 1, bytes.size(), file);
+    std::fclose(file);
+}
+
+std::string ReadFileBytes(const std::string& path)
+{
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return "<missing>";
+    std::string bytes;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+        bytes.append(buffer, n);
+    std::fclose(file);
+    return bytes;
+}
+
+std::string Hex(const std::string& bytes)
+{
+    std::string text;
+    char part[4];
+    for (unsigned char c : bytes) {
+        std::snprintf(part, sizeof part, text.empty() ? "%02X" : " %02X", c);
+        text += part;
+    }
+    return text;
+}
+
+ScratchDir::ScratchDir(const std::string& base)
+{
+    char previous[MAX_PATH] = "";
+    ::GetCurrentDirectoryA(MAX_PATH, previous);
+    m_previous = previous;
+    std::string parent = base;
+    if (parent.empty()) {
+        char temp[MAX_PATH] = "";
+        ::GetTempPathA(MAX_PATH, temp);
+        parent = temp;
+    }
+    if (!parent.empty() && parent.back() == '\\')
+        parent.pop_back();
+    for (unsigned n = ::GetTickCount();; ++n) {
+        m_path = parent + "\\typing-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(n);
+        if (::CreateDirectoryA(m_path.c_str(), nullptr))
+            break;
+    }
+    ::SetCurrentDirectoryA(m_path.c_str());
+}
+
+ScratchDir::~ScratchDir()
+{
+    ::SetCurrentDirectoryA(m_previous.c_str());
+    WIN32_FIND_DATAA found;
+    HANDLE search = ::FindFirstFileA((m_path + "\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            std::string path = m_path + "\\" + found.cFileName;
+            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+                ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                ::DeleteFileA(path.c_str());
+            }
+        } while (::FindNextFileA(search, &found));
+        ::FindClose(search);
+    }
+    ::RemoveDirectoryA(m_path.c_str());
+}
+
+void ScratchDir::WriteDictionaries(const Pairs& pairs, const std::string& newData)
+{
+    std::string bytes;
+    for (const auto& [word, translation] : pairs)
+        bytes += RecordBytes(word, translation);
+    WriteFileBytes(File("data.dat"), bytes);
+    WriteFileBytes(File("NewData.dat"), newData);
+}
+
+std::string TextOf(HWND hwnd)
+{
+    char text[70000];
+    int n = ::GetWindowTextA(hwnd, text, sizeof text);
+    return std::string(text, n > 0 ? n : 0);
+}
+
+std::string MessageBoxText(HWND box) { return TextOf(::GetDlgItem(box, 0xFFFF)); }
+
+void SetText(HWND dlg, int id, const std::string& text) { ::SetDlgItemTextA(dlg, id, text.c_str()); }
+
+void PostClick(HWND dlg, int id)
+{
+    ::PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)::GetDlgItem(dlg, id));
+}
+
+void SetCheck(HWND dlg, int id, bool checked)
+{
+    ::SendDlgItemMessageA(dlg, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+static bool IsDialog(HWND hwnd)
+{
+    char cls[16] = "";
+    ::GetClassNameA(hwnd, cls, sizeof cls);
+    return std::string(cls) == "#32770" && ::IsWindowVisible(hwnd);
+}
+
+Matcher Caption(const std::string& caption)
+{
+    return [caption](HWND hwnd) { return IsDialog(hwnd) && TextOf(hwnd) == caption; };
+}
+
+Matcher FrameworkBox() { return Caption(ExecutableBaseName()); }
+
+DialogScript& DialogScript::AnswerBox()
+{
+    return Then(FrameworkBox(), [this](HWND box) {
+        boxTexts.push_back(MessageBoxText(box));
+        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
+}
+
+static DialogScript* s_script = nullptr;
+
+DialogScript::DialogScript()
+{
+    s_script = this;
+    m_start = ::GetTickCount();
+    m_timer = ::SetTimer(nullptr, 0, 50, &DialogScript::Tick);
+}
+
+DialogScript::~DialogScript()
+{
+    ::KillTimer(nullptr, m_timer);
+    s_script = nullptr;
+}
+
+DialogScript& DialogScript::Then(Matcher match, std::function<void(HWND)> act, std::function<bool()> when)
+{
+    m_steps.push_back({std::move(match), std::move(act), std::move(when)});
+    return *this;
+}
+
+void CALLBACK DialogScript::Tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (s_script)
+        s_script->OnTick();
+}
+
+namespace {
+struct Search {
+    const Matcher* match;
+    HWND found;
+};
+BOOL CALLBACK FindMatch(HWND hwnd, LPARAM param)
+{
+    auto* search = reinterpret_cast<Search*>(param);
+    if ((*search->match)(hwnd)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+BOOL CALLBACK CancelDialog(HWND hwnd, LPARAM)
+{
+    if (IsDialog(hwnd))
+        ::PostMessageA(hwnd, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+} // namespace
+
+void DialogScript::OnTick()
+{
+    if (m_inTick)
+        return;
+    if (Done())
+        return;
+    if (::GetTickCount() - m_start > timeoutMs) {
+        // Stuck: let every modal loop end so the test can report it.
+        ::EnumThreadWindows(::GetCurrentThreadId(), &CancelDialog, 0);
+        return;
+    }
+    Step& step = m_steps[m_next];
+    Search search{&step.match, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindMatch, (LPARAM)&search);
+    if (!search.found || (step.when && !step.when()))
+        return;
+    ++m_next;
+    m_inTick = true;
+    step.act(search.found);
+    m_inTick = false;
+}
+
+} // namespace typing

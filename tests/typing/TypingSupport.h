@@ -1,0 +1,97 @@
+// Helpers for the typing, Add New Word and Options tests, which drive the
+// real main dialog in-process under Wine: pumping messages until something
+// holds, a scratch working directory with dictionary files, and a script
+// that acts in the modal dialogs and message boxes the code under test opens.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace typing {
+
+// Dispatches this thread's messages until cond() holds or timeoutMs passed;
+// returns cond(). Waits for messages, never sleeps blindly.
+bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs = 10000);
+
+using Pairs = std::vector<std::pair<std::string, std::string>>;
+
+// The bytes of one record in the dictionary file format.
+std::string RecordBytes(const std::string& word, const std::string& translation);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+// The whole file; "<missing>" when it can't be read.
+std::string ReadFileBytes(const std::string& path);
+std::string Hex(const std::string& bytes);
+
+// A fresh directory made the current one for the object's life.
+class ScratchDir {
+public:
+    // base: the parent directory; empty for the temp folder.
+    explicit ScratchDir(const std::string& base = "");
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+    std::string File(const std::string& name) const { return m_path + "\\" + name; }
+    const std::string& Path() const { return m_path; }
+    // data.dat with pairs, NewData.dat with newData (raw bytes).
+    void WriteDictionaries(const Pairs& pairs, const std::string& newData = "");
+
+private:
+    std::string m_path;
+    std::string m_previous;
+};
+
+// One window of this thread's dialogs that the script acts on.
+using Matcher = std::function<bool(HWND)>;
+Matcher Caption(const std::string& caption);   // a visible dialog with this caption
+// The framework's standard box, captioned with the executable's base name.
+Matcher FrameworkBox();
+
+// Steps run in order, each once, from a thread timer, so they also run
+// inside the modal loops of the dialogs under test. A step waits until a
+// visible top-level window of this thread matches and its condition holds;
+// the window is handed to its action. Actions should post, not send, the
+// commands that end a dialog.
+class DialogScript {
+public:
+    DialogScript();
+    ~DialogScript();
+    DialogScript(const DialogScript&) = delete;
+    DialogScript& operator=(const DialogScript&) = delete;
+
+    DialogScript& Then(Matcher match, std::function<void(HWND)> act, std::function<bool()> when = nullptr);
+    // A framework box: its text goes to boxTexts, then it is answered OK.
+    DialogScript& AnswerBox();
+    bool Done() const { return m_next == m_steps.size(); }
+    size_t StepsDone() const { return m_next; }
+    // Texts of the boxes answered by AnswerBox, in order.
+    std::vector<std::string> boxTexts;
+    // Cancels every dialog of this thread once the script has waited this long.
+    DWORD timeoutMs = 30000;
+
+private:
+    struct Step {
+        Matcher match;
+        std::function<void(HWND)> act;
+        std::function<bool()> when;
+    };
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    void OnTick();
+    std::vector<Step> m_steps;
+    size_t m_next = 0;
+    UINT_PTR m_timer = 0;
+    DWORD m_start = 0;
+    bool m_inTick = false;
+};
+
+// Text of a message box (its static 0xFFFF).
+std::string MessageBoxText(HWND box);
+std::string TextOf(HWND hwnd);
+void SetText(HWND dlg, int id, const std::string& text);
+// Posts a button's click to its dialog, as a click of the user would.
+void PostClick(HWND dlg, int id);
+void SetCheck(HWND dlg, int id, bool checked);
+
+} // namespace typing
