@@ -47,7 +47,7 @@ Probed HookTest::ProbeAllGestures(TargetProcess& target)
         return probed;
 
     int ctrlUps = target.Saw(WM_KEYUP, VK_CONTROL);
-    xinput::Keys("ctrl+c");
+    xinput::KeyWith("ctrl", "c");
     if (!target.WaitSaw(WM_KEYUP, VK_CONTROL, ++ctrlUps))
         return probed;
 
@@ -59,9 +59,19 @@ Probed HookTest::ProbeAllGestures(TargetProcess& target)
     if (!target.WaitSaw(WM_LBUTTONUP, plain, ++releases))
         return probed;
 
+    probed.trace = recorder.Trace(first);
     probed.selections = CountFrom(first, uMouseMove);
     probed.ctrlCs = CountFrom(first, uCtrlC);
     probed.rbuttonCopies = CountFrom(first, uRButtonCopy);
     probed.complete = true;
     return probed;
+}
+
+DWORD EndedThreadId()
+{
+    DWORD id = 0;
+    HANDLE thread = CreateThread(nullptr, 0, [](LPVOID) -> DWORD { return 0; }, nullptr, 0, &id);
+    WaitForSingleObject(thread, INFINITE);
+    CloseHandle(thread);
+    return id;
 }

@@ -23,7 +23,11 @@ struct Probed {
     int ctrlCs = 0;         // UWM_KEYBOARD_CTRLC posts
     int rbuttonCopies = 0;  // UWM_RBUTTONUPMOUSE_MSG posts
     bool complete = false;  // the target saw every input of the round
+    std::string trace;      // what arrived meanwhile, for failure messages
 };
+
+// The id of a thread that has ended: one that cannot be hooked.
+DWORD EndedThreadId();
 
 class HookTest : public ::testing::Test {
 protected:

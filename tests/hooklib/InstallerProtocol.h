@@ -1,5 +1,5 @@
 // What the hook installer program (installer.cpp) and the tests say to each
-// other.
+// other. Its reports carry its process id in lParam.
 #pragma once
 #include <windows.h>
 

@@ -1,5 +1,7 @@
 #include "PostRecorder.h"
 
+#include <cstdio>
+
 namespace {
 
 const char kClassName[] = "HookTestPostRecorder";
@@ -86,4 +88,20 @@ int PostRecorder::Count(UINT message, WPARAM wParam, LPARAM lParam) const
     for (const Posted& p : m_posts)
         n += p.message == message && p.wParam == wParam && p.lParam == lParam;
     return n;
+}
+
+std::string PostRecorder::Trace(size_t first) const
+{
+    std::string trace;
+    for (size_t i = first; i < m_posts.size(); ++i) {
+        char name[80] = "";
+        if (m_posts[i].message >= 0xC000)
+            GetClipboardFormatNameA(m_posts[i].message, name, sizeof name);  // registered message names live there too
+        char line[160];
+        std::snprintf(line, sizeof line, "  %#x %s wParam %#llx lParam %#llx\n", m_posts[i].message, name,
+                      static_cast<unsigned long long>(m_posts[i].wParam),
+                      static_cast<unsigned long long>(m_posts[i].lParam));
+        trace += line;
+    }
+    return trace;
 }

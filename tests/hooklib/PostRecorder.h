@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 struct Posted {
@@ -30,6 +31,8 @@ public:
     bool WaitForPost(UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs = 15000);
     int Count(UINT message) const;
     int Count(UINT message, WPARAM wParam, LPARAM lParam) const;
+    // The posts from index `first` on, one per line, for failure messages.
+    std::string Trace(size_t first = 0) const;
 
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -44,6 +44,11 @@ void DoubleClick(int x, int y)
              "mouseup", "1"});
 }
 
-void Keys(const std::string& keys) { Xdotool({"key", keys}); }
+void Key(const std::string& key) { Xdotool({"key", key}); }
+
+void KeyWith(const std::string& modifier, const std::string& key)
+{
+    Xdotool({"keydown", modifier, "keydown", key, "keyup", key, "keyup", modifier});
+}
 
 }  // namespace xinput

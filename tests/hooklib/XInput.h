@@ -11,6 +11,9 @@ namespace xinput {
 bool Available();
 void Click(int x, int y, int button = 1);
 void DoubleClick(int x, int y);
-void Keys(const std::string& keys);  // e.g. "ctrl+c", "c"
+void Key(const std::string& key);  // pressed and released, e.g. "c"
+// `key` pressed and released while `modifier` is held down. (xdotool's own
+// "ctrl+c" lets go of Ctrl before C.)
+void KeyWith(const std::string& modifier, const std::string& key);
 
 }  // namespace xinput
