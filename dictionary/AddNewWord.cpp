@@ -1,4 +1,96 @@
-// The Add New Word command.
+// The Add New Word command: a pair typed by the user is appended to
+// NewData.dat and to the in-memory dictionary, so it is found at once and
+// after the next start.
+//
+// NewData.dat holds the user's own words, so a write that fails half-way
+// must not leave a broken record behind: the record goes out in one write,
+// and when anything about it failed the file is cut back to its previous
+// length. Only a pair that reached the file whole joins the dictionary.
+#include "dictionary/NewWordDlg.h"
+#include "framework/App.h"
 #include "ui/MainDlg.h"
 
-void CMainDlg::OnAddNewWord() {}
+#include <cstdio>
+#include <cstring>
+#include <io.h>
+
+namespace {
+
+const char NEW_DATA_FILE[] = "NewData.dat";
+constexpr std::size_t MAX_TEXT_BYTES = 65535;   // a record's length fields are 16 bits
+
+const char MSG_TOO_LONG[] =
+    "Преводът е по-дълъг от 65535 байта и не се побира в речника. Думата не е записана.";
+const char MSG_CANNOT_OPEN[] =
+    "Думата не е записана: файлът NewData.dat не може да се отвори за писане "
+    "(може би е само за четене).";
+const char MSG_WRITE_FAILED[] =
+    "Думата не е записана: писането в NewData.dat не успя (може би дискът е пълен). "
+    "Файлът е оставен както беше.";
+const char MSG_ROLLBACK_FAILED[] =
+    "Думата не е записана: писането в NewData.dat не успя и файлът не можа да бъде "
+    "върнат в предишния си вид.";
+
+// Cuts the file at path back to length bytes.
+bool TruncateTo(const char* path, long long length)
+{
+    HANDLE file = ::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    LARGE_INTEGER position;
+    position.QuadPart = length;
+    bool done = ::SetFilePointerEx(file, position, nullptr, FILE_BEGIN) && ::SetEndOfFile(file);
+    ::CloseHandle(file);
+    return done;
+}
+
+long long LengthOf(FILE* file)
+{
+    LARGE_INTEGER size;
+    HANDLE handle = (HANDLE)_get_osfhandle(_fileno(file));
+    if (handle == INVALID_HANDLE_VALUE || !::GetFileSizeEx(handle, &size))
+        return -1;
+    return size.QuadPart;
+}
+
+// Appends pair as one record; nullptr when it is in the file whole, else the
+// message for the user (the file then has its old length again).
+const char* AppendRecord(CDictionary& dictionary, const WordPair& pair)
+{
+    if (std::strlen(pair.GetWord()) > MAX_TEXT_BYTES || std::strlen(pair.GetTranslation()) > MAX_TEXT_BYTES)
+        return MSG_TOO_LONG;
+    FILE* file = std::fopen(NEW_DATA_FILE, "ab");
+    if (!file)
+        return MSG_CANNOT_OPEN;
+    // Unbuffered: WriteRecord's one fwrite is one write to the file, and no
+    // stream buffer is left to spill into it after a failure.
+    std::setvbuf(file, nullptr, _IONBF, 0);
+    long long before = LengthOf(file);
+    dictionary.WriteRecord(pair, file);
+    bool written = before >= 0 && !std::ferror(file);
+    written = std::fflush(file) == 0 && written;
+    written = std::fclose(file) == 0 && written;
+    if (written)
+        return nullptr;
+    if (before < 0 || !TruncateTo(NEW_DATA_FILE, before))
+        return MSG_ROLLBACK_FAILED;
+    return MSG_WRITE_FAILED;
+}
+
+} // namespace
+
+// Menu command 32776. Neither an empty pair nor a word already known is
+// refused; it works whether or not the dictionary files were loaded.
+void CMainDlg::OnAddNewWord()
+{
+    CNewWordDlg dlg;
+    if (dlg.DoModal() != IDOK)
+        return;
+    WordPair pair(dlg.m_strNewWord.c_str(), dlg.m_strNewTranslation.c_str());
+    if (const char* failure = AppendRecord(m_dictionary, pair)) {
+        FrameworkMessageBox(m_hWnd, failure);
+        return;
+    }
+    m_dictionary.AddPair(pair.GetWord(), pair.GetTranslation());
+}

@@ -99,8 +99,17 @@ void WatchRowClicks(CMainDlg& dlg)
     using SetLButtonHookFn = int(WINAPI*)(HWND, DWORD);
     HMODULE tapwire = ::GetModuleHandleA("Tapwire.dll");
     auto setHook = tapwire ? (SetLButtonHookFn)(void*)::GetProcAddress(tapwire, "SetLButtonHook") : nullptr;
-    if (setHook && setHook(dlg.m_hWnd, ::GetCurrentThreadId()) == 1)
-        dlg.m_bRowHook = 1;
+    if (!setHook || setHook(dlg.m_hWnd, ::GetCurrentThreadId()) != 1)
+        return;
+    dlg.m_bRowHook = 1;
+    // A STATIC without SS_NOTIFY is transparent to the mouse: a press on a
+    // row would fall through to whatever lies beneath it, outside our
+    // thread, and the hook would never see it.
+    for (CTipWnd& row : dlg.m_rowTips) {
+        LONG style = ::GetWindowLongA(row.m_hWnd, GWL_STYLE);
+        if (!(style & SS_NOTIFY))
+            ::SetWindowLongA(row.m_hWnd, GWL_STYLE, style | SS_NOTIFY);
+    }
 }
 
 } // namespace

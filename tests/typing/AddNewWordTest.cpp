@@ -1,0 +1,275 @@
+// Add New Word through the real "New word" dialog: the exact record in
+// NewData.dat, the word found at once and after a restart, and the cases in
+// which nothing may be written: a read-only or full file, a translation too
+// long for the format, Cancel, Enter.
+#include "tests/typing/MainDialogFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace typing;
+
+namespace {
+
+const char NEW_WORD[] = "New word";
+const std::string ABC_X = std::string("\x03\x00\x9E\x9D\x9C\x01\x00\x87", 8);
+
+class AddNewWordTest : public MainDialogTest {
+protected:
+    // Runs the command; the dialog gets word and translation and its "&OK".
+    void AddWord(const std::string& word, const std::string& translation, DialogScript& script)
+    {
+        script.Then(Caption(NEW_WORD), [=](HWND dlg) {
+            SetText(dlg, IDC_NEW_WORD, word);
+            SetText(dlg, IDC_NEW_TRANSLATION, translation);
+            PostClick(dlg, IDC_NEW_WORD_OK);
+        });
+    }
+    void RunCommand() { ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, ID_ADD_NEW_WORD, 0); }
+    std::string LookUp(const std::string& word)
+    {
+        SetInput(word);
+        return ItemText(IDC_TRANSLATION);
+    }
+    std::string NewData() const { return ReadFileBytes(m_dir->File("NewData.dat")); }
+};
+
+// A host command, run by Wine's own spawner; its exit status, -1 when it
+// can't be run.
+int Host(std::vector<std::string> args)
+{
+    using SpawnFn = LONG(__cdecl*)(char* const argv[], int wait);
+    auto spawn = (SpawnFn)(void*)::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp");
+    if (!spawn)
+        return -1;
+    std::vector<char*> argv;
+    for (std::string& arg : args)
+        argv.push_back(&arg[0]);
+    argv.push_back(nullptr);
+    return (int)spawn(argv.data(), 1);
+}
+
+// 61 letters and CR LF: long texts in lines, which the edit lays out fast.
+std::string Lines(std::size_t bytes)
+{
+    std::string text;
+    while (text.size() < bytes)
+        text += (text.size() % 63 == 61) ? (text.size() + 1 < bytes ? std::string("\r\n") : "\r") : "t";
+    return text.substr(0, bytes);
+}
+
+// The working directory on a small file system of its own (a tmpfs mounted
+// on the spot, which needs root), so that it can be filled up or made
+// read-only for real.
+class MountedDirTest : public AddNewWordTest {
+protected:
+    void SetUp() override
+    {
+        MainDialogTest::SetUp();
+        m_dir.reset();
+        m_dir = std::make_unique<ScratchDir>("Z:\\tmp");
+        m_unixPath = "/tmp/" + m_dir->Path().substr(std::string("Z:\\tmp\\").size());
+        m_mounted = Host({"mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", m_unixPath}) == 0;
+    }
+    void TearDown() override
+    {
+        CloseMainDialog();
+        char temp[MAX_PATH] = "";
+        ::GetTempPathA(MAX_PATH, temp);
+        ::SetCurrentDirectoryA(temp);
+        if (m_mounted)
+            Host({"umount", "-l", m_unixPath});
+        m_dir.reset();
+    }
+    // The file holds old, a few bytes short of a whole page of the tmpfs.
+    static std::string OldRecord() { return RecordBytes("old", std::string(4090 - 4 - 3, 'o')); }
+
+    std::string m_unixPath;
+    bool m_mounted = false;
+};
+
+TEST_F(AddNewWordTest, AbcAndXOnAnEmptyFileLeaveExactlyOneRecordFoundAtOnceAndAfterARestart)
+{
+    OpenMainDialog();
+    int count = m_dlg->m_dictionary.m_nCount;
+    DialogScript script;
+    AddWord("abc", "x", script);
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(Hex(NewData()), Hex(ABC_X));
+    EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count + 1);
+    EXPECT_STREQ(m_dlg->m_dictionary.GetTail()->pair.GetWord(), "abc");
+    EXPECT_EQ(LookUp("abc"), "x");
+
+    CloseMainDialog();
+    OpenMainDialog();
+    EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count + 1);
+    EXPECT_EQ(LookUp("abc"), "x");
+}
+
+TEST_F(AddNewWordTest, AMissingFileIsCreatedWithTheOneRecord)
+{
+    OpenMainDialog();
+    ASSERT_TRUE(::DeleteFileA(m_dir->File("NewData.dat").c_str()));
+    DialogScript script;
+    AddWord("abc", "x", script);
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(Hex(NewData()), Hex(ABC_X));
+    EXPECT_EQ(LookUp("abc"), "x");
+}
+
+TEST_F(AddNewWordTest, PairsAreAppendedAfterWhatTheFileHeldEvenTwiceTheSameWord)
+{
+    std::string old = RecordBytes("old", "стар");
+    m_dir->WriteDictionaries(TestWords(), old);
+    OpenMainDialog();
+    DialogScript script;
+    AddWord("kite", "хвърчило\r\nвтори ред", script);
+    AddWord("kite", "змей", script);
+    RunCommand();
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(Hex(NewData()),
+              Hex(old + RecordBytes("kite", "хвърчило\r\nвтори ред") + RecordBytes("kite", "змей")));
+    // Words from K on are searched from the tail: the latest pair wins.
+    EXPECT_EQ(LookUp("kite"), "змей");
+}
+
+TEST_F(AddNewWordTest, AWordOf255CharactersIsStoredWhole)
+{
+    OpenMainDialog();
+    std::string word(255, 'w');
+    DialogScript script;
+    AddWord(word, "", script);
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(Hex(NewData()), Hex(RecordBytes(word, "")));
+    EXPECT_EQ(NewData().substr(0, 2), std::string("\xFF\x00", 2));
+}
+
+TEST_F(AddNewWordTest, ATranslationOf65535BytesFitsAndOneMoreIsRefusedWithNothingWritten)
+{
+    OpenMainDialog();
+    int count = m_dlg->m_dictionary.m_nCount;
+    DialogScript script;
+    AddWord("long", Lines(65536), script);
+    script.AnswerBox();
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    ASSERT_EQ(script.boxTexts.size(), 1u);
+    EXPECT_NE(script.boxTexts[0].find("65535"), std::string::npos) << script.boxTexts[0];
+    EXPECT_EQ(NewData(), "");
+    EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count);
+
+    DialogScript fits;
+    AddWord("long", Lines(65535), fits);
+    RunCommand();
+    ASSERT_TRUE(fits.Done());
+    EXPECT_EQ(NewData().size(), 4u + 4u + 65535u);
+    EXPECT_EQ(NewData().substr(6, 2), std::string("\xFF\xFF", 2));
+    EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count + 1);
+}
+
+TEST_F(AddNewWordTest, CancelAddsNothing)
+{
+    OpenMainDialog();
+    int count = m_dlg->m_dictionary.m_nCount;
+    DialogScript script;
+    script.Then(Caption(NEW_WORD), [](HWND dlg) {
+        SetText(dlg, IDC_NEW_WORD, "abc");
+        PostClick(dlg, IDCANCEL);
+    });
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(NewData(), "");
+    EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count);
+}
+
+TEST_F(AddNewWordTest, EnterLeavesTheDialogOpenOnlyOkAccepts)
+{
+    OpenMainDialog();
+    HWND seen = nullptr;
+    DialogScript script;
+    script.Then(Caption(NEW_WORD), [&](HWND dlg) {
+        seen = dlg;
+        SetText(dlg, IDC_NEW_WORD, "abc");
+        SetText(dlg, IDC_NEW_TRANSLATION, "x");
+        HWND word = ::GetDlgItem(dlg, IDC_NEW_WORD);
+        ::SetFocus(word);
+        ::PostMessageA(word, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+        ::PostMessageA(word, WM_KEYUP, VK_RETURN, 0xC01C0001);
+    });
+    // Timer ticks come only when no posted message waits: Enter is done.
+    script.Then(Caption(NEW_WORD), [&](HWND dlg) {
+        EXPECT_EQ(dlg, seen);
+        EXPECT_EQ(ReadFileBytes("NewData.dat"), "") << "Enter accepted the pair";
+        PostClick(dlg, IDC_NEW_WORD_OK);
+    });
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(Hex(NewData()), Hex(ABC_X));
+}
+
+TEST_F(MountedDirTest, AFullDiskKeepsTheFileAsItWasTheUserIsToldAndTheListIsUnchanged)
+{
+    if (!m_mounted)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    const std::string old = OldRecord();
+    ASSERT_EQ(old.size(), 4090u);
+    m_dir->WriteDictionaries(TestWords(), old);
+    // Fill every page left; appending to NewData.dat then needs a new one.
+    Host({"sh", "-c", "cat /dev/zero > '" + m_unixPath + "/filler' 2>/dev/null"});
+    ASSERT_EQ(Host({"sh", "-c", "test $(df --output=avail -k '" + m_unixPath + "' | tail -1) -eq 0"}), 0);
+
+    OpenMainDialog();
+    int count = m_dlg->m_dictionary.m_nCount;
+    DialogScript script;
+    AddWord("abc", "x", script);
+    script.AnswerBox();
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    ASSERT_EQ(script.boxTexts.size(), 1u);
+    EXPECT_NE(script.boxTexts[0].find("NewData.dat"), std::string::npos) << script.boxTexts[0];
+    EXPECT_EQ(NewData().size(), old.size());
+    EXPECT_TRUE(NewData() == old) << "the partial record was not taken back";
+    EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count);
+    EXPECT_EQ(LookUp("abc"), "Няма такава дума");
+
+    // With room again the same word goes in whole, right after the old record.
+    ::DeleteFileA(m_dir->File("filler").c_str());
+    DialogScript again;
+    AddWord("abc", "x", again);
+    RunCommand();
+    ASSERT_TRUE(again.Done());
+    EXPECT_TRUE(NewData() == old + ABC_X);
+    EXPECT_EQ(LookUp("abc"), "x");
+}
+
+TEST_F(MountedDirTest, AReadOnlyFileKeepsItsBytesTheUserIsToldAndTheListIsUnchanged)
+{
+    const std::string old = RecordBytes("old", "стар");
+    m_dir->WriteDictionaries(TestWords(), old);
+    if (m_mounted) {
+        // Root writes through a read-only attribute; not through a read-only mount.
+        ASSERT_EQ(Host({"mount", "-o", "remount,ro", m_unixPath}), 0);
+    } else {
+        ASSERT_TRUE(::SetFileAttributesA(m_dir->File("NewData.dat").c_str(), FILE_ATTRIBUTE_READONLY));
+    }
+    OpenMainDialog();
+    int count = m_dlg->m_dictionary.m_nCount;
+
+    DialogScript script;
+    AddWord("abc", "x", script);
+    script.AnswerBox();
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    ASSERT_EQ(script.boxTexts.size(), 1u);
+    EXPECT_NE(script.boxTexts[0].find("NewData.dat"), std::string::npos) << script.boxTexts[0];
+    EXPECT_EQ(Hex(NewData()), Hex(old));
+    EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count);
+    EXPECT_EQ(LookUp("abc"), "Няма такава дума");
+}
+
+} // namespace
