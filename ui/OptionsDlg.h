@@ -1,0 +1,51 @@
+// COptionsDlg: the Options dialog (template 134). The timeout, the font of
+// the translation tooltip and three settings of the main window are read
+// back by CMainDlg::OnOptions on OK; the transparency of the main dialog or
+// of the target window is applied at once, whenever the track bar is let go.
+#pragma once
+#include "framework/Dialog.h"
+
+#include <windows.h>
+
+#include <string>
+
+// SetLayeredWindowAttributes, looked up in USER32.DLL at each opening of the
+// dialog; null where the system has none.
+using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
+extern SetLayeredWindowAttributesFn g_pfnSetLayeredWindowAttributes;
+
+class COptionsDlg : public CDialog {
+public:
+    COptionsDlg();
+    ~COptionsDlg() override;
+
+    CWnd m_staticValue;     // 1034: the track bar's value
+    CWnd m_sliderAlpha;     // 1033: alpha, 0 to 255
+    int m_nTimeoutSec = 0;  // 1007, 1 to 10
+    int m_nTarget = 0;      // 0 "This" (m_hwndThis), 1 "Other" (m_hwndOther)
+    int m_bEdit = 0;
+    int m_bMinimizeToTray = 0;
+    int m_bAlwaysOnTop = 0;
+    int m_bKeyboardInput = 0;
+    int m_bFontChanged = 0;  // the font dialog was confirmed
+    std::string m_strFontFace = "Arial";
+    int m_nFontSize = 90;    // tenths of a point
+    HWND m_hwndThis = nullptr;
+    HWND m_hwndOther = nullptr;
+
+    // Toggles WS_EX_LAYERED on hwnd and gives it the track bar's alpha.
+    // FALSE (and nothing changed) for a null window or without layering.
+    BOOL ApplyTransparency(HWND hwnd);
+
+protected:
+    const MessageMap* GetMessageMap() const override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnInitDialog() override;
+
+private:
+    void OnFont();
+    void OnReleasedCaptureSlider(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnThis();
+    void OnOther();
+    void OnCheckChanged();
+};
