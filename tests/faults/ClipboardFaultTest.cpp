@@ -1,0 +1,211 @@
+// The mouse road against clipboard blocks of every awkward size, a clipboard
+// that another process holds open, and targets that hang or die when asked
+// to copy. The block is put on the clipboard by a target window of this
+// test when Zeto sends it WM_COPY, exactly as an application would.
+#include "tests/faults/FaultFixture.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The block the fake target puts on the clipboard: these bytes in a block of
+// exactly their size (no NUL unless they hold one).
+std::string g_block;
+bool g_putBlock = false;
+
+LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COPY) {
+        g_putBlock = false;
+        if (::OpenClipboard(hwnd)) {
+            ::EmptyClipboard();
+            HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, g_block.size());
+            if (block && !g_block.empty()) {
+                std::memcpy(::GlobalLock(block), g_block.data(), g_block.size());
+                ::GlobalUnlock(block);
+            }
+            g_putBlock = block && ::SetClipboardData(CF_TEXT, block) != nullptr;
+            ::CloseClipboard();
+        }
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+std::string Padded(const std::string& text, std::size_t size)
+{
+    std::string block = text;
+    block.resize(size, '\0');
+    return block;
+}
+
+class ClipboardFaultTest : public FaultFixture {
+protected:
+    void SetUp() override
+    {
+        FaultFixture::SetUp();
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = TargetProc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "WordlumoFaultTarget";
+        ::RegisterClassA(&wc);
+        target = ::CreateWindowExA(0, "WordlumoFaultTarget", "target", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                   wc.hInstance, nullptr);
+        uitest::WriteDictionary("data.dat", {{"apple", "ябълка"}, {"table", "маса"}});
+        uitest::WriteDictionary("NewData.dat", {});
+        StartDialog();
+        ASSERT_EQ(dlg.m_bReady, 1);
+        dlg.m_nCopyMethod = COPY_OTHER;
+    }
+    void TearDown() override
+    {
+        FaultFixture::TearDown();
+        ::DestroyWindow(target);
+    }
+
+    // A selection in `window`: the hook's message, as Tapwire posts it.
+    void Select(HWND window)
+    {
+        ::SetDlgItemTextA(dlg.m_hWnd, 1001, "");
+        ::PostMessageA(dlg.m_hWnd, selection, reinterpret_cast<WPARAM>(window), reinterpret_cast<LPARAM>(window));
+        uitest::PumpPending();
+    }
+
+    // Selects in the fake target with `block` copied; what edit 1001 then shows.
+    std::string Translate(const std::string& block)
+    {
+        g_block = block;
+        Select(target);
+        uitest::PumpUntil([&] { return !Shown().empty(); }, 3000);
+        return Shown();
+    }
+
+    // The clipboard still holds what the target copied, whole.
+    void ExpectClipboardKept(const std::string& block)
+    {
+        ASSERT_TRUE(::OpenClipboard(nullptr));
+        HANDLE data = ::GetClipboardData(CF_TEXT);
+        std::string held;
+        if (data) {
+            const char* p = static_cast<const char*>(::GlobalLock(data));
+            held.assign(p, p ? ::GlobalSize(data) : 0);
+            ::GlobalUnlock(data);
+        }
+        ::CloseClipboard();
+        EXPECT_EQ(held.compare(0, block.size(), block), 0) << "the clipboard keeps the copied text";
+    }
+
+    // A target in another process that hangs or exits when asked to copy:
+    // Zeto gives up on it, reads an empty clipboard, and goes on answering.
+    void ExpectTargetFault(const char* mode)
+    {
+        const std::string name = std::string("wordlumo-fault-target-") + mode + std::to_string(::GetCurrentProcessId());
+        HANDLE ready = NamedEvent(name + "-ready");
+        Intruder intruder(std::string("target ") + mode + " " + name);
+        ASSERT_TRUE(intruder.Started());
+        ASSERT_EQ(::WaitForSingleObject(ready, 30000), WAIT_OBJECT_0);
+        HWND top = ::FindWindowA(nullptr, "Wordlumo intruder target");
+        ASSERT_NE(top, nullptr);
+        HWND edit = ::FindWindowExA(top, nullptr, "EDIT", nullptr);
+        ASSERT_NE(edit, nullptr);
+
+        g_block = Padded("apple", 10);   // on the clipboard beforehand: must not be read as the copy
+        ::SendMessageA(target, WM_COPY, 0, 0);
+        ::SetDlgItemTextA(dlg.m_hWnd, 1001, "");
+        const DWORD start = ::GetTickCount();
+        ::PostMessageA(dlg.m_hWnd, selection, reinterpret_cast<WPARAM>(edit), reinterpret_cast<LPARAM>(top));
+        uitest::PumpPending();
+        EXPECT_LT(::GetTickCount() - start, 15000u) << "Zeto waited too long for the target";
+        EXPECT_EQ(Shown(), "") << "the clipboard was emptied before the copy request";
+        ExpectAlive();
+        if (std::string(mode) == "die") {
+            EXPECT_EQ(intruder.WaitForExit(), 3u);
+        }
+        ExpectResponsive();
+        ::CloseHandle(ready);
+    }
+
+    const UINT selection = ::RegisterWindowMessageA("UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04");
+    HWND target = nullptr;
+};
+
+TEST_F(ClipboardFaultTest, ZeroByteBlockIsAnEmptyWord)
+{
+    EXPECT_EQ(Translate(""), "");
+    EXPECT_EQ(dlg.m_bHintShown, 1);   // the usage hint, the first time
+    ExpectResponsive();
+}
+
+TEST_F(ClipboardFaultTest, BlocksAroundTheWholeTextLimit)
+{
+    // Under 64 bytes the whole text is looked up; from 64 on its first word.
+    EXPECT_EQ(Translate(Padded("apple", 63)), "ябълка");
+    EXPECT_EQ(Translate(Padded("table of", 63)), "Няма такава дума");
+    EXPECT_EQ(Translate(Padded("table of", 64)), "маса");
+    EXPECT_EQ(Translate(Padded("apple pie", 65)), "ябълка");
+    ExpectClipboardKept("apple pie");
+    // No space in a large block: the long-word text, which is no word here.
+    EXPECT_EQ(Translate(Padded("apple", 64)), "Няма такава дума");
+    ExpectResponsive();
+}
+
+TEST_F(ClipboardFaultTest, OneMegabyteBlock)
+{
+    std::string block = "table " + std::string(1 << 20, 'x');
+    block += '\0';
+    EXPECT_EQ(Translate(block), "маса");
+    ExpectClipboardKept(block.substr(0, 4096));
+    ExpectResponsive();
+}
+
+TEST_F(ClipboardFaultTest, BlocksWithoutANul)
+{
+    EXPECT_EQ(Translate("  apple  "), "ябълка");   // short: stripped of its spaces
+    EXPECT_EQ(Translate("table " + std::string(200, 'y')), "маса");
+    // A long first word with no NUL after it anywhere.
+    EXPECT_EQ(Translate(std::string(5000, 'z')), "Няма такава дума");
+    ExpectResponsive();
+}
+
+TEST_F(ClipboardFaultTest, OnlySpaces)
+{
+    EXPECT_EQ(Translate(std::string(10, ' ')), "");
+    EXPECT_EQ(dlg.m_bHintShown, 1);
+    EXPECT_EQ(Translate(std::string(100, ' ')), "");   // long: an empty first word
+    ExpectResponsive();
+}
+
+TEST_F(ClipboardFaultTest, ClipboardHeldOpenByAnotherProcess)
+{
+    const std::string name = "wordlumo-fault-clipboard-" + std::to_string(::GetCurrentProcessId());
+    HANDLE held = NamedEvent(name + "-held");
+    HANDLE release = NamedEvent(name + "-release");
+    Intruder holder("hold-clipboard " + name);
+    ASSERT_TRUE(holder.Started());
+    ASSERT_EQ(::WaitForSingleObject(held, 30000), WAIT_OBJECT_0);
+
+    // Zeto can neither empty nor read the clipboard, nor can the target copy.
+    EXPECT_EQ(Translate(Padded("apple", 10)), "");
+    EXPECT_FALSE(g_putBlock);
+    ExpectAlive();
+
+    ::SetEvent(release);
+    EXPECT_EQ(holder.WaitForExit(), 0u);
+    EXPECT_EQ(Translate(Padded("apple", 10)), "ябълка");
+    ExpectResponsive();
+    ::CloseHandle(held);
+    ::CloseHandle(release);
+}
+
+TEST_F(ClipboardFaultTest, TargetThatHangsWhenAskedToCopy)
+{
+    ExpectTargetFault("hang");
+}
+
+TEST_F(ClipboardFaultTest, TargetThatDiesWhenAskedToCopy)
+{
+    ExpectTargetFault("die");
+}
+
+} // namespace

@@ -1,0 +1,181 @@
+// Another process on the desktop that misbehaves towards Zeto, for the fault
+// tests. One mode per run:
+//   intruder post HWND SEED COUNT   posts Zeto's six messages (WM_SHOWTRANSLATION,
+//                                   WM_TRAYNOTIFY and the four registered ones)
+//                                   with arbitrary parameters, then exits
+//   intruder hold-clipboard EVENT   opens the clipboard, signals EVENT-held,
+//                                   keeps it open until EVENT-release is set
+//   intruder target MODE EVENT      a target window (title "Wordlumo intruder
+//                                   target") whose edit answers WM_COPY by
+//                                   hanging (MODE hang) or by exiting (MODE die);
+//                                   signals EVENT-ready when it is up
+//   intruder clipboard-source EVENT a window (title "Wordlumo clipboard source")
+//                                   that puts the text of each WM_COPYDATA it is
+//                                   sent on the clipboard, as an application's
+//                                   copy does; signals EVENT-ready
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// A small fixed-seed generator: the same seed posts the same messages.
+class Random {
+public:
+    explicit Random(std::uint64_t seed) : m_state(seed * 2654435761u + 1) {}
+    std::uint64_t Next()
+    {
+        m_state ^= m_state << 13;
+        m_state ^= m_state >> 7;
+        m_state ^= m_state << 17;
+        return m_state;
+    }
+
+private:
+    std::uint64_t m_state;
+};
+
+// Parameters a careless or hostile poster might use: small numbers, mouse
+// messages, handles of real windows, addresses, all bits set.
+std::uint64_t Parameter(Random& random, HWND target)
+{
+    switch (random.Next() % 8) {
+    case 0: return 0;
+    case 1: return random.Next() % 0x400;                       // message numbers, ids, coordinates
+    case 2: return WM_LBUTTONUP + random.Next() % 4;            // tray mouse messages
+    case 3: return reinterpret_cast<std::uint64_t>(target);     // Zeto's own window
+    case 4: return reinterpret_cast<std::uint64_t>(::GetDesktopWindow());
+    case 5: return reinterpret_cast<std::uint64_t>(&random);    // an address in this process
+    case 6: return ~std::uint64_t(0);
+    default: return random.Next();
+    }
+}
+
+int Post(HWND target, unsigned seed, int count)
+{
+    const UINT messages[] = {
+        0x0500,   // WM_SHOWTRANSLATION
+        0x0600,   // WM_TRAYNOTIFY
+        ::RegisterWindowMessageA("UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04"),
+        ::RegisterWindowMessageA("UWM_KEYBOARD_CTRLC"),
+        ::RegisterWindowMessageA("UWM_RBUTTONUPMOUSE_MSG"),
+        ::RegisterWindowMessageA("UWM_KEYPRESS_LBUTTONUP_MSG"),
+    };
+    Random random(seed);
+    int posted = 0;
+    for (int i = 0; i < count; ++i) {
+        const UINT msg = messages[random.Next() % 6];
+        const WPARAM wParam = static_cast<WPARAM>(Parameter(random, target));
+        const LPARAM lParam = static_cast<LPARAM>(Parameter(random, target));
+        // A full queue refuses posts: give the receiver a moment, as any
+        // poster would, and go on.
+        for (int tries = 0; tries < 100 && !::PostMessageA(target, msg, wParam, lParam); ++tries)
+            ::Sleep(1);
+        ++posted;
+    }
+    std::printf("posted %d\n", posted);
+    return 0;
+}
+
+HANDLE Event(const std::string& name)
+{
+    return ::CreateEventA(nullptr, TRUE, FALSE, name.c_str());
+}
+
+int HoldClipboard(const std::string& name)
+{
+    HWND owner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    if (!::OpenClipboard(owner))
+        return 1;
+    HANDLE release = Event(name + "-release");
+    ::SetEvent(Event(name + "-held"));
+    ::WaitForSingleObject(release, 120000);
+    ::CloseClipboard();
+    return 0;
+}
+
+const char* g_mode = "";
+WNDPROC g_editProc = nullptr;
+
+LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COPY) {
+        if (std::string(g_mode) == "die")
+            ::ExitProcess(3);
+        ::Sleep(INFINITE);   // hang: never answers
+    }
+    return ::CallWindowProcA(g_editProc, hwnd, msg, wParam, lParam);
+}
+
+int Target(const char* mode, const std::string& name)
+{
+    g_mode = mode;
+    HWND top = ::CreateWindowExA(0, "STATIC", "Wordlumo intruder target", WS_POPUP | WS_VISIBLE, 10, 10, 200, 60,
+                                 nullptr, nullptr, nullptr, nullptr);
+    HWND edit = ::CreateWindowExA(0, "EDIT", "apple", WS_CHILD | WS_VISIBLE, 0, 0, 200, 30, top, nullptr, nullptr,
+                                  nullptr);
+    g_editProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)EditProc));
+    ::SetEvent(Event(name + "-ready"));
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return 0;
+}
+
+LRESULT CALLBACK SourceProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg != WM_COPYDATA)
+        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    const COPYDATASTRUCT* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);
+    if (!::OpenClipboard(hwnd))
+        return 0;
+    ::EmptyClipboard();
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, data->cbData + 1);
+    char* p = static_cast<char*>(::GlobalLock(block));
+    std::memcpy(p, data->lpData, data->cbData);
+    p[data->cbData] = '\0';
+    ::GlobalUnlock(block);
+    const bool put = ::SetClipboardData(CF_TEXT, block) != nullptr;
+    ::CloseClipboard();
+    return put ? 1 : 0;
+}
+
+int ClipboardSource(const std::string& name)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = SourceProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "WordlumoClipboardSource";
+    ::RegisterClassA(&wc);
+    ::CreateWindowExA(0, wc.lpszClassName, "Wordlumo clipboard source", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                      wc.hInstance, nullptr);
+    ::SetEvent(Event(name + "-ready"));
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+        ::DispatchMessageA(&msg);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::string mode = argc > 1 ? argv[1] : "";
+    if (mode == "post" && argc == 5)
+        return Post(reinterpret_cast<HWND>(std::strtoull(argv[2], nullptr, 0)),
+                    static_cast<unsigned>(std::strtoul(argv[3], nullptr, 0)), std::atoi(argv[4]));
+    if (mode == "hold-clipboard" && argc == 3)
+        return HoldClipboard(argv[2]);
+    if (mode == "clipboard-source" && argc == 3)
+        return ClipboardSource(argv[2]);
+    if (mode == "target" && argc == 4)
+        return Target(argv[2], argv[3]);
+    std::fprintf(stderr, "usage: intruder post HWND SEED COUNT | hold-clipboard EVENT | target hang|die EVENT\n");
+    return 2;
+}
