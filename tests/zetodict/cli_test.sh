@@ -48,6 +48,35 @@ expect_status 0 "build escapes" -- "$Z" build --from tsv crlf.tsv -o crlf.dat
 expect_status 0 "dump escapes" -- "$Z" dump crlf.dat
 [ "$(cat out)" = "$(printf 'line\tfirst\\r\\nsecond\\there\nback\\\\slash\tкъща')" ] || fail "escapes: $(cat out)"
 
+# Several TSV inputs follow one another.
+printf 'one\tедно\n' >one.tsv
+printf 'two\tдве\n' >two.tsv
+expect_status 0 "build two inputs" -- "$Z" build --from tsv one.tsv two.tsv -o both.dat
+"$Z" build --from tsv one.tsv -o one.dat && "$Z" build --from tsv two.tsv -o two.dat && cat one.dat two.dat >joined.dat
+cmp -s both.dat joined.dat || fail "two inputs are not written one after the other"
+
+# A small dictd dictionary with a plain .dict: entries of one headword merge
+# under the spelling of the index word, the database information is left out.
+b64() {   # dictd's base-64 number
+    local n=$1 digits=ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/ out=""
+    while :; do out=${digits:$((n % 64)):1}$out; n=$((n / 64)); [ "$n" -eq 0 ] && break; done
+    printf '%s' "$out"
+}
+e0=$'00-database-info\nmade by hand\n'
+e1=$'House //haʊs// <n>\n1. къ\u0301ща, дом 2.\nbuilding\n 3.\na family\n2. дом\nhome\n'
+e2=$'house <v>\nподслонявам\nto shelter\n'
+printf '%s%s%s' "$e0" "$e1" "$e2" >small.dict
+l0=$(printf '%s' "$e0" | wc -c); l1=$(printf '%s' "$e1" | wc -c); l2=$(printf '%s' "$e2" | wc -c)
+printf '00databaseinfo\tA\t%s\nhouse\t%s\t%s\nhouse\t%s\t%s\n' "$(b64 "$l0")" "$(b64 "$l0")" "$(b64 "$l1")" \
+    "$(b64 $((l0 + l1)))" "$(b64 "$l2")" >small.index
+expect_status 0 "build small dictd" -- "$Z" build --from dictd small.index -o small.dat
+expect_status 0 "dump small dictd" -- "$Z" dump small.dat
+[ "$(cat out)" = "$(printf 'house\tкъща, дом; подслонявам')" ] || fail "small dictd: $(cat out)"
+printf 'house\tAA\tZZZZ\n' >past.index
+cp small.dict past.dict
+expect_status 1 "dictd entry past the end" -- "$Z" build --from dictd past.index -o past.dat
+expect_err "dictd entry past the end" "past.index line 1"
+
 # --- the shipped dictionary: one record per FreeDict headword -------------
 headwords=$(cut -f1 "$INDEX" | grep -v '^00database' | sort -u | wc -l)
 records=$(wc -l <shipped.tsv)
