@@ -1,0 +1,107 @@
+// The process that installed Tapwire's hooks is killed outright (no chance
+// to unhook or to unload the library): the hooked application must go on
+// working, and the dead installer's hooks must fire no more.
+#include "tests/faults/Intruder.h"
+#include "tests/ui/UiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+// Counts the mouse-selection messages the hooks post to it.
+class NotifyWindow {
+public:
+    NotifyWindow()
+    {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = Proc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "WordlumoFaultNotify";
+        ::RegisterClassA(&wc);
+        hwnd = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance,
+                                 nullptr);
+    }
+    ~NotifyWindow() { ::DestroyWindow(hwnd); }
+
+    HWND hwnd;
+    static int selections;
+
+private:
+    static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        static const UINT selection =
+            ::RegisterWindowMessageA("UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04");
+        if (msg == selection)
+            ++selections;
+        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+};
+
+int NotifyWindow::selections = 0;
+
+TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
+{
+    const std::string name = "wordlumo-fault-hooks-" + std::to_string(::GetCurrentProcessId());
+    HANDLE targetReady = NamedEvent(name + "-target-ready");
+    Intruder target("target calm " + name + "-target");
+    ASSERT_TRUE(target.Started());
+    ASSERT_EQ(::WaitForSingleObject(targetReady, 30000), WAIT_OBJECT_0);
+    HWND top = ::FindWindowA(nullptr, "Wordlumo intruder target");
+    ASSERT_NE(top, nullptr);
+    HWND edit = ::FindWindowExA(top, nullptr, "EDIT", nullptr);
+    ASSERT_NE(edit, nullptr);
+
+    NotifyWindow notify;
+    HANDLE hooksReady = NamedEvent(name + "-hooks-ready");
+    Intruder installer("install-hooks " + std::to_string(reinterpret_cast<unsigned long long>(notify.hwnd)) + " "
+                       + name + "-hooks");
+    ASSERT_TRUE(installer.Started());
+    ASSERT_EQ(::WaitForSingleObject(hooksReady, 30000), WAIT_OBJECT_0) << "the hooks were not installed";
+
+    // The hooks are in: a button release in the target is reported.
+    ::PostMessageA(edit, WM_LBUTTONUP, 0, 0);
+    ASSERT_TRUE(uitest::PumpUntil([] { return NotifyWindow::selections > 0; })) << "the hooks never fired";
+
+    ASSERT_TRUE(::TerminateProcess(installer.Process(), 9));
+    ASSERT_EQ(installer.WaitForExit(), 9u);
+    uitest::PumpPending();
+    const int before = NotifyWindow::selections;
+
+    // The target still takes input and answers, through the same messages
+    // its hooks used to see.
+    for (int i = 0; i < 20; ++i) {
+        ::PostMessageA(edit, WM_LBUTTONUP, 0, 0);
+        ::PostMessageA(edit, WM_CHAR, 'x', 1);
+    }
+    ASSERT_TRUE(uitest::PumpUntil([&] { return uitest::TextOf(edit).size() == 25; }))
+        << "the target stopped taking input: " << uitest::TextOf(edit);
+    const std::string text = uitest::TextOf(edit);
+    EXPECT_NE(text.find("apple"), std::string::npos) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), 'x'), 20) << text;
+    EXPECT_EQ(::WaitForSingleObject(target.Process(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the target died";
+    DWORD_PTR result = 0;
+    EXPECT_NE(::SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result), 0);
+    uitest::PumpPending();
+    std::printf("after the kill: %d more selection posts\n", NotifyWindow::selections - before);
+
+    // A second installer, as a restarted Zeto: one gesture, one report.
+    HANDLE againReady = NamedEvent(name + "-again-ready");
+    Intruder again("install-hooks " + std::to_string(reinterpret_cast<unsigned long long>(notify.hwnd)) + " "
+                   + name + "-again");
+    ASSERT_EQ(::WaitForSingleObject(againReady, 30000), WAIT_OBJECT_0) << "the hooks were not installed again";
+    uitest::PumpPending();
+    const int beforeAgain = NotifyWindow::selections;
+    ::PostMessageA(edit, WM_LBUTTONUP, 0, 0);
+    uitest::PumpUntil([&] { return NotifyWindow::selections > beforeAgain; });
+    ::SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
+    uitest::PumpPending();
+    std::printf("one release after reinstalling: %d posts\n", NotifyWindow::selections - beforeAgain);
+    ::CloseHandle(targetReady);
+    ::CloseHandle(hooksReady);
+}
+
+} // namespace
