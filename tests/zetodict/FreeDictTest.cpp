@@ -91,6 +91,13 @@ TEST(FreeDictEntry, CommasInsideParenthesesStay)
     EXPECT_EQ(e.equivalents, (std::vector<std::string>{u8"знак (буква, цифра)", u8"символ"}));
 }
 
+TEST(FreeDictEntry, WikiLinksReadAsTheirText)
+{
+    const FreeDictEntry e = FreeDictEntry::Parse(
+        u8"armament <n>\n1. [[въоръжен|въоръжени]] [[сила|сили]], въоръжаване\n2. [[боен]] [[поле\n");
+    EXPECT_EQ(e.equivalents, (std::vector<std::string>{u8"въоръжени сили", u8"въоръжаване", u8"боен [[поле"}));
+}
+
 TEST(Headword, HouseJoinsPartsOfSpeech)
 {
     Headword h("house");

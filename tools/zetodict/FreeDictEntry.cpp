@@ -45,6 +45,27 @@ std::string WithoutSubSenseMark(std::string line)
     return line;
 }
 
+// Wiktionary links survive in some lines: [[lemma|form]] reads as the form,
+// [[word]] as the word.
+std::string WithoutWikiLinks(const std::string& line)
+{
+    std::string out;
+    std::size_t pos = 0;
+    for (;;) {
+        const std::size_t open = line.find("[[", pos);
+        const std::size_t close = open == std::string::npos ? open : line.find("]]", open + 2);
+        if (close == std::string::npos) {
+            out += line.substr(pos);
+            return out;
+        }
+        out += line.substr(pos, open - pos);
+        const std::string inner = line.substr(open + 2, close - open - 2);
+        const std::size_t bar = inner.rfind('|');
+        out += bar == std::string::npos ? inner : inner.substr(bar + 1);
+        pos = close + 2;
+    }
+}
+
 // Splits at commas outside parentheses.
 void AddEquivalents(const std::string& line, std::vector<std::string>& out)
 {
@@ -116,7 +137,7 @@ FreeDictEntry FreeDictEntry::Parse(const std::string& text)
         } else {
             continue;   // a gloss or a sub-sense mark
         }
-        AddEquivalents(WithoutSubSenseMark(line), entry.equivalents);
+        AddEquivalents(WithoutWikiLinks(WithoutSubSenseMark(line)), entry.equivalents);
     }
     return entry;
 }

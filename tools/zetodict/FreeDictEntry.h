@@ -12,7 +12,8 @@
 //
 // An entry with one sense has no number. A sense may carry sub-senses
 // without equivalents of their own: "вода 2." then " 3." lines, each
-// followed by a gloss. Everything is UTF-8; nothing is converted here.
+// followed by a gloss. Wiktionary links ([[lemma|form]]) are reduced to
+// their text. Everything is UTF-8; nothing is converted here.
 struct FreeDictEntry {
     std::string headword;                  // as written, e.g. "absent-minded"
     std::string partOfSpeech;              // "n", "v", … or empty
