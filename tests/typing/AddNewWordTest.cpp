@@ -2,6 +2,7 @@
 // NewData.dat, the word found at once and after a restart, and the cases in
 // which nothing may be written: a read-only or full file, a translation too
 // long for the format, Cancel, Enter.
+#include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 
 #include <gtest/gtest.h>
@@ -34,21 +35,6 @@ protected:
     }
     std::string NewData() const { return ReadFileBytes(m_dir->File("NewData.dat")); }
 };
-
-// A host command, run by Wine's own spawner; its exit status, -1 when it
-// can't be run.
-int Host(std::vector<std::string> args)
-{
-    using SpawnFn = LONG(__cdecl*)(char* const argv[], int wait);
-    auto spawn = (SpawnFn)(void*)::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp");
-    if (!spawn)
-        return -1;
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(&arg[0]);
-    argv.push_back(nullptr);
-    return (int)spawn(argv.data(), 1);
-}
 
 // 61 letters and CR LF: long texts in lines, which the edit lays out fast.
 std::string Lines(std::size_t bytes)

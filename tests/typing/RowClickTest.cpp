@@ -1,6 +1,6 @@
 // A real click (X input through xdotool) on a visible suggestion row: the
 // left-button hook reports it and the row's word goes into the input box.
-#include "tests/hooklib/XInput.h"
+#include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ class RowClickTest : public MainDialogTest {};
 
 TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItUp)
 {
-    ASSERT_TRUE(xinput::Available());
+    ASSERT_TRUE(HostAvailable());
     OpenMainDialog();
     Type("apple");
     ASSERT_TRUE(RowVisible(3));
@@ -23,7 +23,7 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
 
     // Row 3 answers client y 118 to 133.
     POINT pt = ClientToScreenPt(300, 126);
-    xinput::Click(pt.x, pt.y);
+    XClick(pt.x, pt.y);
     ASSERT_TRUE(PumpUntil([&] { return ItemText(IDC_INPUT) == row3; }, 15000)) << ItemText(IDC_INPUT);
 
     DWORD start = 1, end = 0;
@@ -37,7 +37,7 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
 
 TEST_F(RowClickTest, WithoutVisibleRowsAClickIsNotWatched)
 {
-    ASSERT_TRUE(xinput::Available());
+    ASSERT_TRUE(HostAvailable());
     OpenMainDialog();
     Type("apple");
     ASSERT_TRUE(PumpUntil([&] { return !AnyRowVisible(); }, 20000));
@@ -46,7 +46,7 @@ TEST_F(RowClickTest, WithoutVisibleRowsAClickIsNotWatched)
     // A click into the input box itself: seen by the box, not by the rows.
     RECT box;
     ::GetWindowRect(Item(IDC_INPUT), &box);
-    xinput::Click((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    XClick((box.left + box.right) / 2, (box.top + box.bottom) / 2);
     ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == Item(IDC_INPUT); }, 15000));
     EXPECT_EQ(ItemText(IDC_INPUT), "apple");
 }

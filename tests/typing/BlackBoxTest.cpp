@@ -1,0 +1,215 @@
+// Zeto.exe as the user meets it: started in a working directory of its own,
+// driven by real keystrokes and clicks (xdotool) and by the menu commands,
+// observed only from outside through its windows and its NewData.dat.
+#include "res/resource.h"
+#include "tests/typing/HostTools.h"
+#include "tests/typing/MainDialogFixture.h"
+#include "tests/typing/TypingSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace typing;
+
+namespace {
+
+const std::string ABC_X = std::string("\x03\x00\x9E\x9D\x9C\x01\x00\x87", 8);
+
+std::string ZetoPath()
+{
+    std::string path = "Z:" ZETO_EXE;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+// Text of a window in another process, asked for with a sent WM_GETTEXT.
+std::string RemoteText(HWND hwnd)
+{
+    char text[1024] = "";
+    LRESULT n = ::SendMessageA(hwnd, WM_GETTEXT, sizeof text, (LPARAM)text);
+    return std::string(text, n > 0 ? (size_t)n : 0);
+}
+
+POINT Centre(HWND hwnd)
+{
+    RECT rect;
+    ::GetWindowRect(hwnd, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+class Zeto {
+public:
+    explicit Zeto(const std::string& workDir)
+    {
+        STARTUPINFOA si{};
+        si.cb = sizeof si;
+        std::string command = "\"" + ZetoPath() + "\"";
+        m_started = ::CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, workDir.c_str(),
+                                     &si, &m_pi) != FALSE;
+    }
+    ~Zeto()
+    {
+        if (!m_started)
+            return;
+        if (::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT) {
+            if (m_main)
+                ::PostMessageA(m_main, WM_CLOSE, 0, 0);
+            if (::WaitForSingleObject(m_pi.hProcess, 15000) == WAIT_TIMEOUT)
+                ::TerminateProcess(m_pi.hProcess, 1);
+        }
+        ::CloseHandle(m_pi.hThread);
+        ::CloseHandle(m_pi.hProcess);
+    }
+    bool Started() const { return m_started; }
+
+    // A visible dialog of Zeto's with this caption; null until it is there.
+    HWND Dialog(const std::string& caption) const
+    {
+        struct Search {
+            const std::string* caption;
+            HWND found;
+        } search{&caption, nullptr};
+        ::EnumThreadWindows(m_pi.dwThreadId, [](HWND hwnd, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            char cls[16] = "";
+            ::GetClassNameA(hwnd, cls, sizeof cls);
+            if (std::string(cls) == "#32770" && ::IsWindowVisible(hwnd) && RemoteText(hwnd) == *s->caption) {
+                s->found = hwnd;
+                return FALSE;
+            }
+            return TRUE;
+        }, (LPARAM)&search);
+        return search.found;
+    }
+    HWND WaitForMain()
+    {
+        PumpUntil([&] { return (m_main = Dialog("Wordlumo")) != nullptr; }, 30000);
+        return m_main;
+    }
+    // The visible popups of the STATIC class: the tooltips.
+    std::vector<HWND> VisibleTips() const
+    {
+        std::vector<HWND> tips;
+        ::EnumThreadWindows(m_pi.dwThreadId, [](HWND hwnd, LPARAM param) -> BOOL {
+            char cls[16] = "";
+            ::GetClassNameA(hwnd, cls, sizeof cls);
+            if (lstrcmpiA(cls, "Static") == 0 && ::IsWindowVisible(hwnd))
+                reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+            return TRUE;
+        }, (LPARAM)&tips);
+        return tips;
+    }
+    bool Close()
+    {
+        ::PostMessageA(m_main, WM_CLOSE, 0, 0);
+        return ::WaitForSingleObject(m_pi.hProcess, 15000) == WAIT_OBJECT_0;
+    }
+
+private:
+    PROCESS_INFORMATION m_pi{};
+    bool m_started = false;
+    HWND m_main = nullptr;
+};
+
+class BlackBoxTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(HostAvailable());
+        m_dir = std::make_unique<ScratchDir>();
+        m_dir->WriteDictionaries(TestWords());
+    }
+    // Clicks into the input box and types text there with the keyboard.
+    void TypeInto(HWND main, const std::string& text)
+    {
+        POINT box = Centre(::GetDlgItem(main, IDC_INPUT));
+        XClick(box.x, box.y);
+        XType(text);
+    }
+    std::unique_ptr<ScratchDir> m_dir;
+};
+
+TEST_F(BlackBoxTest, TypedWordShowsItsTranslationAndTenRowsThatGoSevenSecondsLater)
+{
+    Zeto zeto(m_dir->Path());
+    ASSERT_TRUE(zeto.Started()) << ZetoPath();
+    HWND main = zeto.WaitForMain();
+    ASSERT_TRUE(main);
+    HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
+
+    TypeInto(main, "apple");
+    DWORD typed = ::GetTickCount();
+    ASSERT_TRUE(PumpUntil([&] { return RemoteText(translation) == "ябълка"; }, 15000)) << RemoteText(translation);
+    ASSERT_TRUE(PumpUntil([&] { return zeto.VisibleTips().size() == 10; }, 5000));
+    for (HWND tip : zeto.VisibleTips()) {
+        RECT rect;
+        ::GetWindowRect(tip, &rect);
+        POINT anchor{275, 0};
+        ::ClientToScreen(main, &anchor);
+        EXPECT_EQ(rect.left, anchor.x);
+        POINT bottom{0, rect.bottom};
+        ::ScreenToClient(main, &bottom);
+        EXPECT_EQ((bottom.y - 70) % 16, 0) << "bottom edge at client y " << bottom.y;
+        EXPECT_GE(bottom.y, 70);
+        EXPECT_LE(bottom.y, 214);
+    }
+    ASSERT_TRUE(PumpUntil([&] { return zeto.VisibleTips().empty(); }, 20000));
+    EXPECT_GE(::GetTickCount() - typed, 6900u);
+    EXPECT_TRUE(zeto.Close());
+}
+
+TEST_F(BlackBoxTest, AnAddedWordIsInNewDataAtOnceAndFoundAfterARestart)
+{
+    {
+        Zeto zeto(m_dir->Path());
+        HWND main = zeto.WaitForMain();
+        ASSERT_TRUE(main);
+        ::PostMessageA(main, WM_COMMAND, ID_ADD_NEW_WORD, 0);
+        HWND dlg = nullptr;
+        ASSERT_TRUE(PumpUntil([&] { return (dlg = zeto.Dialog("New word")) != nullptr; }, 15000));
+        ::SendMessageA(::GetDlgItem(dlg, IDC_NEW_WORD), WM_SETTEXT, 0, (LPARAM) "abc");
+        ::SendMessageA(::GetDlgItem(dlg, IDC_NEW_TRANSLATION), WM_SETTEXT, 0, (LPARAM) "x");
+        POINT ok = Centre(::GetDlgItem(dlg, IDC_NEW_WORD_OK));
+        XClick(ok.x, ok.y);
+        ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(dlg); }, 15000));
+        EXPECT_EQ(Hex(ReadFileBytes(m_dir->File("NewData.dat"))), Hex(ABC_X));
+
+        TypeInto(main, "abc");
+        HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
+        EXPECT_TRUE(PumpUntil([&] { return RemoteText(translation) == "x"; }, 15000)) << RemoteText(translation);
+        EXPECT_TRUE(zeto.Close());
+    }
+    Zeto again(m_dir->Path());
+    HWND main = again.WaitForMain();
+    ASSERT_TRUE(main);
+    TypeInto(main, "abc");
+    HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
+    EXPECT_TRUE(PumpUntil([&] { return RemoteText(translation) == "x"; }, 15000)) << RemoteText(translation);
+    EXPECT_TRUE(again.Close());
+}
+
+TEST_F(BlackBoxTest, OptionsOkWithoutAlwaysOnTopHidesTheWindowInTheTray)
+{
+    Zeto zeto(m_dir->Path());
+    HWND main = zeto.WaitForMain();
+    ASSERT_TRUE(main);
+    ::PostMessageA(main, WM_COMMAND, ID_OPTIONS, 0);
+    HWND dlg = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (dlg = zeto.Dialog("Options...")) != nullptr; }, 15000));
+    EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
+    POINT onTop = Centre(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP));
+    XClick(onTop.x, onTop.y);
+    ASSERT_TRUE(PumpUntil([&] { return ::SendMessageA(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP), BM_GETCHECK, 0, 0) == 0; },
+                          15000));
+    POINT ok = Centre(::GetDlgItem(dlg, IDOK));
+    XClick(ok.x, ok.y);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(dlg); }, 15000));
+    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(main); }, 15000));
+    EXPECT_FALSE(::GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(zeto.Close());
+}
+
+} // namespace
