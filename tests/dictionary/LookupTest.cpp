@@ -66,6 +66,16 @@ TEST(Lookup, ReturnsTheEntrysOwnText)
     EXPECT_EQ(dict.Lookup("zebra"), dict.GetTail()->pair.GetTranslation());
 }
 
+TEST(Lookup, ResultStaysValidWhileTheDictionaryGrows)
+{
+    CDictionary dict;
+    Fill(dict, {{"table", "маса"}});
+    const char* result = dict.Lookup("table");
+    Filler(dict, 5000);   // the way "Add New Word" grows it during a run
+    EXPECT_STREQ(result, "маса");
+    EXPECT_EQ(dict.Lookup("TABLE"), result);
+}
+
 TEST(Lookup, FoldsAsciiCaseBothWays)
 {
     CDictionary dict;

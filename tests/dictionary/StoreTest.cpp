@@ -1,4 +1,5 @@
 #include "dictionary/Dictionary.h"
+#include "tests/dictionary/DictionaryBuilder.h"
 #include "tests/dictionary/RecordBytes.h"
 #include "tests/dictionary/TempFile.h"
 
@@ -267,6 +268,27 @@ TEST(LoadFile, RecordsSpanningTheReadBuffer)
     Load(dict, file);
     EXPECT_EQ(Pairs(dict), expected);
     EXPECT_EQ(dict.GetTruncatedOffset(), -1);
+}
+
+TEST(AddPair, EntriesComeInBlocksOfTen)
+{
+    CDictionary dict;
+    Filler(dict, 35);
+    std::vector<const CDictionary::Entry*> entries;
+    for (const CDictionary::Entry* e = dict.GetHead(); e; e = e->pNext)
+        entries.push_back(e);
+    ASSERT_EQ(entries.size(), 35u);
+    // Within a block the entries lie side by side, in list order.
+    for (std::size_t i = 1; i < entries.size(); ++i) {
+        if (i % 10 != 0) {
+            EXPECT_EQ(entries[i], entries[i - 1] + 1) << i;
+        }
+    }
+    // Adding more keeps earlier entries where they are.
+    Filler(dict, 100, "g");
+    int n = 0;
+    for (const CDictionary::Entry* e = dict.GetHead(); n < 35; e = e->pNext, ++n)
+        EXPECT_EQ(e, entries[static_cast<std::size_t>(n)]);
 }
 
 TEST(AddPair, AppendsCopiesAtTheTail)
