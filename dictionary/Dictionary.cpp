@@ -1,5 +1,6 @@
 #include "dictionary/Dictionary.h"
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -207,8 +208,10 @@ void CDictionary::LoadFile(FILE* file)
 
 int CDictionary::WriteRecord(const WordPair& pair, FILE* file)
 {
-    const std::size_t w = std::strlen(pair.GetWord());
-    const std::size_t t = std::strlen(pair.GetTranslation());
+    // A length field holds at most 65535: a longer text is cut there, so the
+    // record stays whole and every record after it stays readable.
+    const std::size_t w = std::min<std::size_t>(std::strlen(pair.GetWord()), MAX_TEXT_LENGTH);
+    const std::size_t t = std::min<std::size_t>(std::strlen(pair.GetTranslation()), MAX_TEXT_LENGTH);
     std::vector<char> record(4 + w + t + 1);
     char* p = record.data();
     p[0] = static_cast<char>(w & 0xFF);

@@ -35,8 +35,10 @@ public:
     // appends each pair at the tail. A record cut short by the end of the
     // file is dropped; GetTruncatedOffset then tells where it began.
     void LoadFile(FILE* file);
-    // Appends one record to a stream opened "ab"; returns 4 + W + T.
+    // Appends one record to a stream opened "ab"; returns 4 + W + T. A text
+    // longer than MAX_TEXT_LENGTH is written cut to that length.
     int WriteRecord(const WordPair& pair, FILE* file);
+    static constexpr std::size_t MAX_TEXT_LENGTH = 65535;
     void AddPair(const char* word, const char* translation);
     // Complements the first n bytes and puts a NUL at position n; the same
     // call encodes and decodes.

@@ -97,6 +97,24 @@ TEST(WriteRecord, LengthsAreLittleEndianSixteenBit)
     EXPECT_EQ(bytes[4], 300 >> 8);
 }
 
+TEST(WriteRecord, CutsATextTooLongForItsLengthField)
+{
+    TempFile file;
+    CDictionary writer;
+    const std::string longText(70000, 't');
+    FILE* f = file.Open("ab");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(writer.WriteRecord(WordPair("long", longText.c_str()), f), 4 + 4 + 65535);
+    writer.WriteRecord(WordPair("next", "n"), f);
+    std::fclose(f);
+    CDictionary dict;
+    Load(dict, file);
+    ASSERT_EQ(dict.m_nCount, 2);
+    EXPECT_EQ(std::string(dict.GetHead()->pair.GetTranslation()), longText.substr(0, 65535));
+    EXPECT_STREQ(dict.GetTail()->pair.GetWord(), "next");
+    EXPECT_EQ(dict.GetTruncatedOffset(), -1);
+}
+
 TEST(LoadFile, ReadsTheEightByteRecord)
 {
     TempFile file;
