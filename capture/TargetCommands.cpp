@@ -1,18 +1,108 @@
 // The File menu's target commands: Set Window Title, Tool Tip On, Automatic Attach.
 #include "ui/MainDlg.h"
 
+#include "capture/CaptureModeDlg.h"
+#include "capture/DocFormatDlg.h"
+#include "capture/WindowTitleDlg.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
 
 #include <cstdio>
 
-void CMainDlg::OnToolTipOn() {}
+namespace {
+void Gray(HMENU menu, UINT id) { ::EnableMenuItem(menu, id, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED); }
+void Enable(HMENU menu, UINT id) { ::EnableMenuItem(menu, id, MF_BYCOMMAND | MF_ENABLED); }
 
-BOOL CMainDlg::OnSetWindowTitle() { return FALSE; }
+void ShowErrorNumber(HWND dialog)
+{
+    char number[16];
+    std::snprintf(number, sizeof number, "%d", (int)::GetLastError());
+    ::SetDlgItemTextA(dialog, IDC_TRANSLATION, number);
+}
+}  // namespace
 
-void CMainDlg::OnAutomaticAttach() {}
+// Checked: the hooks go and the main dialog leaves the top-most band.
+// Unchecked: the user picks the target window and the gesture, then the
+// hooks watch the target's thread.
+void CMainDlg::OnToolTipOn()
+{
+    HMENU menu = ::GetMenu(m_hWnd);
+    DWORD before = ::CheckMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_UNCHECKED);
+    if (before == MF_CHECKED) {
+        ::ClearTapwire(m_hWnd);
+        ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        Gray(menu, ID_SET_WINDOW_TITLE);
+        Enable(menu, ID_TOOLTIP_ON);
+        return;
+    }
+    if (OnSetWindowTitle()) {
+        ChooseCaptureMode();
+        InstallHooks(menu);
+    }
+}
 
-void CMainDlg::ChooseCaptureMode() {}
+// True when the user named an existing window; it becomes the target.
+BOOL CMainDlg::OnSetWindowTitle()
+{
+    CWindowTitleDlg dlg(this);
+    dlg.m_strTitle = m_strTargetTitle;
+    if (dlg.DoModal() != IDOK) {
+        ShowTargetTitle();
+        return FALSE;
+    }
+    m_pTarget->m_hwndTop = dlg.m_hwndFound;
+    m_pTarget->m_dwThreadId = dlg.m_dwFoundThreadId;
+    m_strTargetTitle = dlg.m_strTitle;
+    HMENU menu = ::GetMenu(m_hWnd);
+    Enable(menu, ID_TOOLTIP_ON);
+    Gray(menu, ID_SET_WINDOW_TITLE);
+    ShowTargetTitle();
+    return TRUE;
+}
+
+// Every thread of the desktop, all three gestures; each mouse selection
+// attaches to the window it happened in.
+void CMainDlg::OnAutomaticAttach()
+{
+    HMENU menu = ::GetMenu(m_hWnd);
+    DWORD before = ::CheckMenuItem(menu, ID_AUTOMATIC_ATTACH, MF_BYCOMMAND | MF_CHECKED);
+    if (before == MF_CHECKED) {
+        ::ClearTapwire(m_hWnd);
+        ::CheckMenuItem(menu, ID_AUTOMATIC_ATTACH, MF_BYCOMMAND | MF_UNCHECKED);
+        Enable(menu, ID_TOOLTIP_ON);
+        m_bAutoAttach = 0;
+        return;
+    }
+    m_strTargetTitle = "Automatic attach";
+    UpdateData(false);
+    if (!::SetTapwire(m_hWnd, 0, CAPTURE_ALL))
+        ShowErrorNumber(m_hWnd);
+    Gray(menu, ID_SET_WINDOW_TITLE);
+    Gray(menu, ID_TOOLTIP_ON);
+    m_bAutoAttach = 1;
+}
+
+// The mouse gesture needs to know how the target copies (the user says, or
+// for all gestures the title and window tree tell); the keyboard gestures
+// let the target copy by itself.
+void CMainDlg::ChooseCaptureMode()
+{
+    CCaptureModeDlg modeDlg(this);
+    modeDlg.m_nMode = m_nCaptureMode;
+    if (modeDlg.DoModal() != IDOK)
+        return;
+    m_nCaptureMode = modeDlg.m_nMode;
+    if (m_nCaptureMode == CAPTURE_ALL) {
+        DetectCopyMethod();
+    } else if (m_nCaptureMode == CAPTURE_SELECT) {
+        CDocFormatDlg formatDlg(this);
+        formatDlg.m_nFormat = 0;
+        formatDlg.DoModal();
+        // Cancel too: the format is still the 0 it was given.
+        m_nCopyMethod = formatDlg.m_nFormat;
+        m_nAcrobatItem = formatDlg.m_nAcrobatItem;
+    }
+}
 
 // Checks "Tool Tip On" and hooks the target's thread; the main dialog becomes
 // top-most. When the hooks can't be installed, edit 1001 shows the system's
@@ -20,11 +110,8 @@ void CMainDlg::ChooseCaptureMode() {}
 void CMainDlg::InstallHooks(HMENU menu)
 {
     ::CheckMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_CHECKED);
-    if (::SetTapwire(m_hWnd, m_pTarget->m_dwThreadId, m_nCaptureMode)) {
+    if (::SetTapwire(m_hWnd, m_pTarget->m_dwThreadId, m_nCaptureMode))
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    } else {
-        char number[16];
-        std::snprintf(number, sizeof number, "%d", (int)::GetLastError());
-        ::SetDlgItemTextA(m_hWnd, IDC_TRANSLATION, number);
-    }
+    else
+        ShowErrorNumber(m_hWnd);
 }

@@ -1,0 +1,46 @@
+#include "capture/ClipboardText.h"
+
+#include <cstring>
+
+const char TEXT_WORD_TOO_LONG[] = "Много голяма дума";
+
+std::string FirstWordIn(const char* text, std::size_t length)
+{
+    const void* space = std::memchr(text, ' ', length);
+    if (!space)
+        return TEXT_WORD_TOO_LONG;
+    std::size_t wordLength = static_cast<const char*>(space) - text;
+    if (wordLength >= CLIPBOARD_BUFFER_SIZE)
+        return TEXT_WORD_TOO_LONG;
+    return std::string(text, wordLength);
+}
+
+std::string TextOfClipboardBlock(const void* block, std::size_t blockSize)
+{
+    if (!block || blockSize == 0)
+        return std::string();
+    const char* text = static_cast<const char*>(block);
+    const void* nul = std::memchr(text, '\0', blockSize);
+    std::size_t length = nul ? static_cast<const char*>(nul) - text : blockSize;
+    if (blockSize < CLIPBOARD_WHOLE_BELOW)
+        return std::string(text, length);
+    return FirstWordIn(text, length);
+}
+
+void CopyToBuffer(const std::string& text, char* buffer, std::size_t bufferSize)
+{
+    if (bufferSize == 0)
+        return;
+    std::size_t n = text.size() < bufferSize - 1 ? text.size() : bufferSize - 1;
+    std::memcpy(buffer, text.data(), n);
+    buffer[n] = '\0';
+}
+
+std::string StripSpaces(const std::string& text)
+{
+    std::string::size_type first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::string();
+    std::string::size_type last = text.find_last_not_of(' ');
+    return text.substr(first, last - first + 1);
+}

@@ -1,0 +1,33 @@
+// Turning the clipboard's text into what Zeto looks up. Pure rules over a
+// block of bytes and its allocated size, so they build and are tested on
+// every platform. The clipboard is shared with every program on the desktop:
+// nothing here reads past the block it is given, whatever the block holds.
+#pragma once
+#include <cstddef>
+#include <string>
+
+// Size of the buffer the clipboard text is read into, NUL included.
+constexpr std::size_t CLIPBOARD_BUFFER_SIZE = 256;
+// Blocks of this size or more are taken to hold more than one word.
+constexpr std::size_t CLIPBOARD_WHOLE_BELOW = 64;
+
+// "Много голяма дума": what a long text without a usable first word becomes.
+extern const char TEXT_WORD_TOO_LONG[];
+
+// The characters of text[0, length) before its first space (code 32); a
+// text without a space gives TEXT_WORD_TOO_LONG. A first word that would not
+// fit the clipboard buffer gives TEXT_WORD_TOO_LONG too: it is never cut.
+std::string FirstWordIn(const char* text, std::size_t length);
+
+// The text of a CF_TEXT block of blockSize bytes: up to its first NUL, or the
+// whole block when the owner left out the NUL. A block under 64 bytes gives
+// that text unchanged; a larger one only its first word (FirstWordIn). The
+// result always fits the clipboard buffer.
+std::string TextOfClipboardBlock(const void* block, std::size_t blockSize);
+
+// Copies text into a buffer of bufferSize bytes, cut to fit, NUL-terminated.
+void CopyToBuffer(const std::string& text, char* buffer, std::size_t bufferSize);
+
+// text without its leading and trailing spaces (code 32 only; tabs and line
+// ends stay).
+std::string StripSpaces(const std::string& text);

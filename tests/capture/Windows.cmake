@@ -1,0 +1,1 @@
+# Windows tests of capture, under Wine.
