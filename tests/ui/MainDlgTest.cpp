@@ -1,0 +1,349 @@
+// The main dialog in-process, modeless, in a temporary working directory
+// with a small dictionary: start-up, menu states, closing, clean-up, tray,
+// colours and the About box.
+#include "framework/App.h"
+#include "hooklib/Tapwire.h"
+#include "res/resource.h"
+#include "tests/ui/MainDlgFixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace uitest;
+
+namespace {
+
+bool Grayed(HMENU menu, UINT id) { return (::GetMenuState(menu, id, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) != 0; }
+bool Checked(HMENU menu, UINT id) { return (::GetMenuState(menu, id, MF_BYCOMMAND) & MF_CHECKED) != 0; }
+
+TEST(MainDlgConstruction, MembersStartWithTheirInitialValues)
+{
+    g_hwndNextViewer = (HWND)0x1234;
+    CMainDlg dlg;
+    EXPECT_EQ(dlg.m_nIDTemplate, (UINT)IDD_MAIN);
+    EXPECT_EQ(dlg.m_hWnd, nullptr) << "construction makes no window";
+    EXPECT_EQ(g_hwndNextViewer, nullptr);
+    EXPECT_EQ(dlg.m_strTargetTitle, "MSDN Library - January 2001");
+    EXPECT_TRUE(dlg.m_strTranslation.empty() && dlg.m_strInput.empty() && dlg.m_strListTranslation.empty());
+    EXPECT_NE(dlg.m_hIcon, nullptr);
+    ASSERT_NE(dlg.m_pTarget, nullptr);
+    EXPECT_EQ(dlg.m_pTarget->m_hwndTop, nullptr);
+    EXPECT_EQ(dlg.m_pTarget->m_hwndChild, nullptr);
+    EXPECT_EQ(dlg.m_pTarget->m_dwThreadId, 0u);
+    EXPECT_FALSE(dlg.m_brDialog || dlg.m_brPanel || dlg.m_brInput);
+    EXPECT_EQ(dlg.m_tip.m_hWnd, nullptr);
+    EXPECT_EQ(dlg.m_bMinimizeToTray, 1);
+    EXPECT_EQ(dlg.m_bAutoAttach, 0);
+    EXPECT_EQ(dlg.m_bCapturePending, 0);
+    EXPECT_EQ(dlg.m_nCopyMethod, COPY_NONE);
+    EXPECT_EQ(dlg.m_nCaptureMode, CAPTURE_SELECT);
+    EXPECT_EQ(dlg.m_nTimeoutMs, 3000);
+    EXPECT_EQ(dlg.m_nAcrobatItem, -1);
+    EXPECT_EQ(dlg.m_bHintShown, 0);
+    EXPECT_EQ(dlg.m_bAlwaysOnTop, 1);
+    EXPECT_EQ(dlg.m_dictionary.m_nCount, 0);
+    EXPECT_EQ(dlg.m_bReady, 0);
+    const int rows[10] = {70, 86, 102, 118, 134, 150, 166, 182, 198, 214};
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(dlg.m_rowY[i], rows[i]);
+    EXPECT_EQ(dlg.m_bRowHook, 0);
+    EXPECT_EQ(dlg.m_bKeyboardInput, 0);
+}
+
+TEST_F(MainDlgFixture, StartsWithBothFilesReadyAndTopMost)
+{
+    WriteBothFiles();
+    HWND previousViewer = ::GetClipboardViewer();
+    MessageBoxWatcher watcher;
+    ASSERT_TRUE(dlg.Create());
+    EXPECT_TRUE(watcher.Seen().empty());
+    EXPECT_EQ(TextOf(dlg.m_hWnd), "Wordlumo");
+    EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
+    EXPECT_NE(::GetWindowLongA(dlg.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_NE(::GetWindowLongA(dlg.m_hWnd, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+
+    HMENU menu = ::GetMenu(dlg.m_hWnd);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(Grayed(menu, ID_SET_WINDOW_TITLE));
+    EXPECT_FALSE(Grayed(menu, ID_TOOLTIP_ON));
+    EXPECT_FALSE(Grayed(menu, ID_AUTOMATIC_ATTACH));
+    EXPECT_FALSE(Grayed(menu, ID_EXIT));
+    EXPECT_FALSE(Checked(menu, ID_TOOLTIP_ON) || Checked(menu, ID_AUTOMATIC_ATTACH));
+
+    EXPECT_EQ(dlg.m_bReady, 1);
+    EXPECT_EQ(dlg.m_dictionary.m_nCount, 4) << "three pairs of data.dat and one of NewData.dat";
+    EXPECT_STREQ(dlg.m_dictionary.Lookup("yours"), "твой");
+    EXPECT_EQ(::GetClipboardViewer(), dlg.m_hWnd);
+    EXPECT_EQ(g_hwndNextViewer, previousViewer);
+    EXPECT_EQ((HICON)dlg.SendMessage(WM_GETICON, ICON_BIG), dlg.m_hIcon);
+    EXPECT_EQ((HICON)dlg.SendMessage(WM_GETICON, ICON_SMALL), dlg.m_hIcon);
+
+    ASSERT_NE(dlg.m_tip.m_hWnd, nullptr);
+    EXPECT_EQ(dlg.m_tip.m_nTimerId, 0u);
+    EXPECT_EQ(dlg.m_tip.m_nStyle, 0);
+    for (const CTipWnd& row : dlg.m_rowTips) {
+        ASSERT_NE(row.m_hWnd, nullptr);
+        EXPECT_FALSE(::IsWindowVisible(row.m_hWnd));
+        EXPECT_EQ(row.m_nTimerId, 0u);
+        EXPECT_EQ(row.m_nStyle, CTipWnd::TIP_ABOVE | CTipWnd::TIP_ROUNDED);
+        EXPECT_EQ(BrushColor(row.m_brush), RGB(255, 255, 200));
+        LOGFONTA lf{};
+        ::GetObjectA(row.m_font, sizeof lf, &lf);
+        EXPECT_EQ(lf.lfHeight, PointHeight(120));
+    }
+
+    RECT rect, work;
+    ::GetWindowRect(dlg.m_hWnd, &rect);
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR(rect.left, work.left + (work.right - work.left - (rect.right - rect.left)) / 2, 1) << "centred";
+}
+
+void ExpectNotReadyStart(MainDlgFixture& f)
+{
+    bool dialogVisibleDuringBox = true;
+    MessageBoxWatcher watcher;
+    watcher.onBox = [&](HWND) { dialogVisibleDuringBox = ::IsWindowVisible(f.dlg.m_hWnd) != FALSE; };
+    ASSERT_TRUE(f.dlg.Create());
+    ASSERT_EQ(watcher.Seen().size(), 1u);
+    const SeenBox& box = watcher.Seen()[0];
+    EXPECT_EQ(box.text, "File data.dat or NewData.dat not found!");
+    EXPECT_EQ(box.caption, "Error");
+    EXPECT_EQ(box.icon, ::LoadIconA(nullptr, IDI_HAND));
+    EXPECT_TRUE(box.hasOk);
+    EXPECT_FALSE(box.hasCancel);
+    EXPECT_EQ(box.owner, f.dlg.m_hWnd);
+    EXPECT_FALSE(dialogVisibleDuringBox) << "the box comes first";
+
+    EXPECT_TRUE(::IsWindowVisible(f.dlg.m_hWnd)) << "the dialog stays open";
+    HMENU menu = ::GetMenu(f.dlg.m_hWnd);
+    EXPECT_FALSE(Grayed(menu, ID_SET_WINDOW_TITLE));
+    EXPECT_TRUE(Grayed(menu, ID_TOOLTIP_ON));
+    EXPECT_FALSE(Grayed(menu, ID_AUTOMATIC_ATTACH));
+    EXPECT_EQ(f.dlg.m_bReady, 0);
+    EXPECT_EQ(f.dlg.m_dictionary.m_nCount, 0);
+    EXPECT_NE(f.dlg.m_tip.m_hWnd, nullptr) << "the main tooltip is made before the files are read";
+    EXPECT_EQ(f.dlg.m_rowTips[0].m_hWnd, nullptr) << "no row tooltips";
+    EXPECT_EQ(::GetClipboardViewer(), f.dlg.m_hWnd) << "the chain is joined before the files are read";
+}
+
+TEST_F(MainDlgFixture, WithoutDataDatTheErrorBoxComesFirst)
+{
+    WriteDictionary("NewData.dat", {{"yours", "твой"}});
+    ExpectNotReadyStart(*this);
+}
+
+TEST_F(MainDlgFixture, WithoutNewDataDatTheErrorBoxComesFirst)
+{
+    WriteDictionary("data.dat", {{"house", "къща"}});
+    ExpectNotReadyStart(*this);
+}
+
+TEST_F(MainDlgFixture, EnterAndEscapeLeaveTheDialogOpen)
+{
+    WriteBothFiles();
+    ASSERT_TRUE(dlg.Create());
+    dlg.SendMessage(WM_COMMAND, IDOK, 0);
+    dlg.SendMessage(WM_COMMAND, IDCANCEL, 0);
+    EXPECT_FALSE(dlg.IsEnded());
+    EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
+}
+
+TEST_F(MainDlgFixture, CloseBoxAndExitEndTheRunWithOk)
+{
+    WriteBothFiles();
+    ASSERT_TRUE(dlg.Create());
+    dlg.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    PumpPending();
+    EXPECT_TRUE(dlg.IsEnded());
+    EXPECT_EQ(dlg.Result(), IDOK);
+
+    CMainDlg second;
+    ASSERT_TRUE(second.Create());
+    second.SendMessage(WM_COMMAND, ID_EXIT, 0);
+    EXPECT_TRUE(second.IsEnded());
+    EXPECT_EQ(second.Result(), IDOK);
+    second.DestroyWindow();
+}
+
+TEST_F(MainDlgFixture, ClosingIsRefusedWhileTheInputIsTooLong)
+{
+    WriteBothFiles();
+    ASSERT_TRUE(dlg.Create());
+    HWND input = dlg.GetDlgItem(IDC_INPUT);
+    // The typed-word handler may save the controls too, and be refused.
+    MessageBoxWatcher watcher;
+    ::SetWindowTextA(input, std::string(256, 'w').c_str());
+    size_t before = watcher.Seen().size();
+    dlg.SendMessage(WM_CLOSE);
+    PumpPending();
+    ASSERT_EQ(watcher.Seen().size(), before + 1);
+    EXPECT_EQ(watcher.Seen().back().text, "Please enter no more than 255 characters.");
+    EXPECT_EQ(watcher.Seen().back().caption, ExecutableBaseName());
+    EXPECT_FALSE(dlg.IsEnded());
+    EXPECT_EQ(::GetFocus(), input);
+    EXPECT_EQ(::SendMessageA(input, EM_GETLIMITTEXT, 0, 0), 255);
+}
+
+TEST_F(MainDlgFixture, DestructionLeavesTheChainRemovesHooksAndFreesTheTarget)
+{
+    WriteBothFiles();
+    ViewerWindow before;   // joined before the dialog: the dialog forwards to it
+    ASSERT_TRUE(dlg.Create());
+    ViewerWindow after;    // joined after the dialog: the dialog is its next
+    EXPECT_EQ(g_hwndNextViewer, before.hwnd);
+
+    SetClipboardText(after.hwnd, "one");
+    EXPECT_TRUE(PumpUntil([&] { return before.draws > 0; })) << "the dialog passes the notice on";
+
+    bool hooked = ::SetTapwire(dlg.m_hWnd, ::GetCurrentThreadId(), CAPTURE_SELECT) != 0;
+    bool rowHooked = ::SetLButtonHook(dlg.m_hWnd, ::GetCurrentThreadId()) != 0;
+    HWND hwnd = dlg.m_hWnd;
+    dlg.DestroyWindow();
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_EQ(g_hwndNextViewer, nullptr);
+    EXPECT_EQ(dlg.m_pTarget, nullptr);
+    EXPECT_EQ(after.removed, hwnd) << "the chain was told the dialog left";
+    EXPECT_EQ(after.next, before.hwnd);
+
+    int draws = before.draws;
+    SetClipboardText(after.hwnd, "two");
+    EXPECT_TRUE(PumpUntil([&] { return before.draws > draws; })) << "the chain still reaches the viewer behind";
+
+    if (!hooked || !rowHooked)
+        GTEST_SKIP() << "Tapwire installed no hooks here; their removal can't be observed";
+    EXPECT_EQ(::ClearTapwire(nullptr), 0) << "the capture hooks were already removed";
+    EXPECT_EQ(::ClearLButtonHook(), 0) << "the left-button hook was already removed";
+}
+
+TEST_F(MainDlgFixture, MinimisingGoesToTheTrayAndALeftReleaseComesBack)
+{
+    WriteBothFiles();
+    ASSERT_TRUE(dlg.Create());
+    dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
+    EXPECT_FALSE(::IsIconic(dlg.m_hWnd)) << "hidden, not minimised";
+    EXPECT_EQ(dlg.m_nid.cbSize, (DWORD)NOTIFYICONDATAA_V1_SIZE);
+    EXPECT_EQ(dlg.m_nid.hWnd, dlg.m_hWnd);
+    EXPECT_EQ(dlg.m_nid.uID, (UINT)IDI_WORDLUMO);
+    EXPECT_EQ(dlg.m_nid.uFlags, (UINT)(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(dlg.m_nid.uCallbackMessage, WM_TRAYNOTIFY);
+    EXPECT_NE(dlg.m_nid.hIcon, nullptr);
+    EXPECT_STREQ(dlg.m_nid.szTip, "Wordlumo");
+    EXPECT_TRUE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
+
+    for (UINT ignored : {WM_RBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE})
+        dlg.SendMessage(WM_TRAYNOTIFY, IDI_WORDLUMO, ignored);
+    EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
+    EXPECT_TRUE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
+
+    dlg.SendMessage(WM_TRAYNOTIFY, IDI_WORDLUMO, WM_LBUTTONUP);
+    EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
+    EXPECT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
+}
+
+TEST_F(MainDlgFixture, WithoutTheTrayOptionMinimisingIsOrdinary)
+{
+    WriteBothFiles();
+    ASSERT_TRUE(dlg.Create());
+    dlg.m_bMinimizeToTray = 0;
+    dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(PumpUntil([&] { return ::IsIconic(dlg.m_hWnd) != FALSE; }));
+    EXPECT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
+    EXPECT_EQ((HICON)dlg.SendMessage(WM_QUERYDRAGICON), dlg.m_hIcon);
+}
+
+TEST_F(MainDlgFixture, ControlColourRequestsAnswerTheDialogColours)
+{
+    WriteBothFiles();
+    ASSERT_TRUE(dlg.Create());
+    HDC dc = ::CreateCompatibleDC(nullptr);
+
+    HBRUSH first = (HBRUSH)dlg.SendMessage(WM_CTLCOLORDLG, (WPARAM)dc, (LPARAM)dlg.m_hWnd);
+    EXPECT_EQ(BrushColor(first), RGB(0, 0, 250));
+    HBRUSH again = (HBRUSH)dlg.SendMessage(WM_CTLCOLORDLG, (WPARAM)dc, (LPARAM)dlg.m_hWnd);
+    EXPECT_EQ(again, dlg.m_brDialog.Get());
+    if (again != first) {
+        EXPECT_EQ(::GetObjectType(first), 0u) << "each request recreates the brush, deleting the last";
+    }
+
+    struct Case { UINT msg; int id; };
+    for (Case c : {Case{WM_CTLCOLORSTATIC, IDC_TRANSLATION}, Case{WM_CTLCOLORSTATIC, IDC_TARGET_TITLE},
+                   Case{WM_CTLCOLOREDIT, IDC_LIST_TRANSLATION}, Case{WM_CTLCOLORLISTBOX, IDC_SUGGESTIONS}}) {
+        ::SetBkMode(dc, TRANSPARENT);
+        HBRUSH brush = (HBRUSH)dlg.SendMessage(c.msg, (WPARAM)dc, (LPARAM)dlg.GetDlgItem(c.id));
+        EXPECT_EQ(brush, dlg.m_brPanel.Get()) << c.id;
+        EXPECT_EQ(BrushColor(brush), RGB(0, 0, 150)) << c.id;
+        EXPECT_EQ(::GetBkMode(dc), OPAQUE) << c.id;
+        EXPECT_EQ(::GetBkColor(dc), RGB(0, 0, 150)) << c.id;
+        EXPECT_EQ(::GetTextColor(dc), RGB(255, 255, 255)) << c.id;
+    }
+    HBRUSH input = (HBRUSH)dlg.SendMessage(WM_CTLCOLOREDIT, (WPARAM)dc, (LPARAM)dlg.GetDlgItem(IDC_INPUT));
+    EXPECT_EQ(input, dlg.m_brInput.Get());
+    EXPECT_EQ(BrushColor(input), RGB(255, 255, 255));
+    EXPECT_EQ(::GetBkColor(dc), RGB(255, 255, 255));
+    EXPECT_EQ(::GetTextColor(dc), RGB(0, 0, 150));
+
+    HBRUSH other = (HBRUSH)dlg.SendMessage(WM_CTLCOLORBTN, (WPARAM)dc, (LPARAM)dlg.m_tip.m_hWnd);
+    EXPECT_NE(other, dlg.m_brPanel.Get());
+    EXPECT_NE(other, dlg.m_brInput.Get());
+    EXPECT_NE(other, dlg.m_brDialog.Get());
+    ::DeleteDC(dc);
+}
+
+// What the user sees: the colours on the screen.
+TEST_F(MainDlgFixture, TheDialogIsPaintedInItsColours)
+{
+    WriteBothFiles();
+    ASSERT_TRUE(dlg.Create());
+    ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpPending();
+    auto pixelIn = [&](HWND hwnd, int dx, int dy) {
+        POINT pt{dx, dy};
+        ::ClientToScreen(hwnd, &pt);
+        HDC screen = ::GetDC(nullptr);
+        COLORREF color = ::GetPixel(screen, pt.x, pt.y);
+        ::ReleaseDC(nullptr, screen);
+        return color;
+    };
+    EXPECT_EQ(pixelIn(dlg.m_hWnd, 3, 3), RGB(0, 0, 250)) << "dialog background";
+    EXPECT_EQ(pixelIn(dlg.GetDlgItem(IDC_TRANSLATION), 20, 20), RGB(0, 0, 150));
+    EXPECT_EQ(pixelIn(dlg.GetDlgItem(IDC_TARGET_TITLE), 100, 5), RGB(0, 0, 150));
+    EXPECT_EQ(pixelIn(dlg.GetDlgItem(IDC_INPUT), 100, 5), RGB(255, 255, 255));
+}
+
+TEST_F(MainDlgFixture, AboutOpensOverTheDisabledMainDialogAndOkCloses)
+{
+    WriteBothFiles();
+    struct TestApp : CWinApp {
+        bool InitInstance() override { return false; }
+    } app;
+    ASSERT_TRUE(dlg.Create());
+    app.m_pMainWnd = &dlg;
+
+    static HWND s_main;
+    static std::string s_text;
+    static bool s_mainDisabled, s_hasIcon, s_seen;
+    s_main = dlg.m_hWnd;
+    s_seen = false;
+    UINT_PTR timer = ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
+        HWND about = ::FindWindowA("#32770", "About");
+        if (!about || s_seen || !::IsWindowVisible(about))
+            return;
+        s_seen = true;
+        s_text = TextOf(::GetWindow(::GetDlgItem(about, IDC_ABOUT_OK), GW_HWNDFIRST));
+        s_mainDisabled = !::IsWindowEnabled(s_main) && ::GetWindow(about, GW_OWNER) == s_main;
+        HWND icon = ::GetWindow(::GetWindow(::GetDlgItem(about, IDC_ABOUT_OK), GW_HWNDFIRST), GW_HWNDNEXT);
+        s_hasIcon = ::SendMessageA(icon, STM_GETICON, 0, 0) != 0;
+        ::SendMessageA(::GetDlgItem(about, IDC_ABOUT_OK), BM_CLICK, 0, 0);
+    });
+    dlg.SendMessage(WM_COMMAND, ID_ABOUT, 0);
+    ::KillTimer(nullptr, timer);
+    EXPECT_TRUE(s_seen);
+    EXPECT_EQ(s_text, "Wordlumo");
+    EXPECT_TRUE(s_mainDisabled);
+    EXPECT_TRUE(s_hasIcon);
+    EXPECT_TRUE(::IsWindowEnabled(dlg.m_hWnd)) << "enabled again afterwards";
+    EXPECT_FALSE(dlg.IsEnded());
+    app.m_pMainWnd = nullptr;
+}
+
+} // namespace
