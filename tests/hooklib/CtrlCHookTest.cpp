@@ -56,6 +56,41 @@ TEST_F(CtrlCHookTest, CtrlCPostsOnKeyDownAndOnKeyUp)
     EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
 }
 
+TEST_F(CtrlCHookTest, EachAutoRepeatPostsToo)
+{
+    TargetProcess target(recorder, kFirstTargetAt.x, kFirstTargetAt.y);
+    ASSERT_TRUE(target.ok());
+    ASSERT_TRUE(target.Activate());
+    ASSERT_EQ(SetTapwire(recorder.hwnd(), target.threadId(), CAPTURE_CTRL_C), 1);
+
+    const size_t first = recorder.posts().size();
+    int ctrlUps = target.Saw(WM_KEYUP, VK_CONTROL);
+    xinput::KeysDown("ctrl", "c");
+    const bool repeated = target.WaitSaw(WM_KEYDOWN, VK_LETTER_C, 3);
+    xinput::KeysUp("c", "ctrl");
+    ASSERT_TRUE(repeated) << "the X server did not repeat the held key";
+    ASSERT_TRUE(target.WaitSaw(WM_KEYUP, VK_CONTROL, ctrlUps + 1));
+
+    // Every key-down the target got, first and repeats, and the key-up.
+    EXPECT_EQ(CountFrom(first, uCtrlC), target.Saw(WM_KEYDOWN, VK_LETTER_C) + 1) << recorder.Trace(first);
+    EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
+}
+
+TEST_F(CtrlCHookTest, AKeystrokePeekedAtFirstPostsOnEachLook)
+{
+    TargetProcess target(recorder, kFirstTargetAt.x, kFirstTargetAt.y, TargetProcess::PEEK_FIRST);
+    ASSERT_TRUE(target.ok());
+    ASSERT_TRUE(target.Activate());
+    ASSERT_EQ(SetTapwire(recorder.hwnd(), target.threadId(), CAPTURE_CTRL_C), 1);
+
+    std::vector<Posted> ctrlCs = Type(target, "ctrl", "c", VK_CONTROL);
+
+    // Key-down and key-up, each looked at once and then taken.
+    EXPECT_EQ(target.Saw(WM_KEYDOWN, VK_LETTER_C), 1);
+    EXPECT_EQ(ctrlCs.size(), 4u) << trace;
+    EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
+}
+
 TEST_F(CtrlCHookTest, CAloneWithCtrlToggledPostsToo)
 {
     TargetProcess target(recorder, kFirstTargetAt.x, kFirstTargetAt.y);

@@ -63,4 +63,27 @@ TEST_F(SelectionHookTest, DoubleClickInAWindowWithoutDoubleClicksPostsTwo)
     EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
 }
 
+TEST_F(SelectionHookTest, HooksForOneThreadWatchOnlyThatThread)
+{
+    TargetProcess watched(recorder, kFirstTargetAt.x, kFirstTargetAt.y);
+    TargetProcess other(recorder, kSecondTargetAt.x, kSecondTargetAt.y);
+    ASSERT_TRUE(watched.ok());
+    ASSERT_TRUE(other.ok());
+    ASSERT_TRUE(other.Activate());
+    ASSERT_EQ(SetTapwire(recorder.hwnd(), watched.threadId(), CAPTURE_SELECT), 1);
+
+    POINT p = other.CentreOf(other.plain());
+    xinput::Click(p.x, p.y);
+    ASSERT_TRUE(other.WaitSaw(WM_LBUTTONUP, reinterpret_cast<LPARAM>(other.plain()), 2));
+    EXPECT_EQ(recorder.Count(uMouseMove), 0);
+
+    p = watched.CentreOf(watched.plain());
+    xinput::Click(p.x, p.y);
+    ASSERT_TRUE(watched.WaitSaw(WM_LBUTTONUP, reinterpret_cast<LPARAM>(watched.plain())));
+    EXPECT_EQ(recorder.Count(uMouseMove), 1);
+    EXPECT_EQ(recorder.Count(uMouseMove, reinterpret_cast<WPARAM>(watched.plain()),
+                             reinterpret_cast<LPARAM>(watched.top())), 1);
+    EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
+}
+
 }  // namespace

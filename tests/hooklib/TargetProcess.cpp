@@ -13,11 +13,11 @@ std::string BesideTest(const char* fileName)
     return dir.substr(0, dir.find_last_of("\\/") + 1) + fileName;
 }
 
-TargetProcess::TargetProcess(PostRecorder& recorder, int x, int y) : m_recorder(recorder)
+TargetProcess::TargetProcess(PostRecorder& recorder, int x, int y, Loop loop) : m_recorder(recorder)
 {
     std::string command = "\"" + BesideTest("hook_target.exe") + "\" " +
                           std::to_string(reinterpret_cast<UINT_PTR>(recorder.hwnd())) + " " +
-                          std::to_string(x) + " " + std::to_string(y);
+                          std::to_string(x) + " " + std::to_string(y) + (loop == PEEK_FIRST ? " peek" : "");
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_process))

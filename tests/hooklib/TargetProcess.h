@@ -9,9 +9,11 @@
 
 class TargetProcess {
 public:
+    enum Loop { GET_ONLY, PEEK_FIRST };  // how its message loop reads
+
     // Starts the target with its top-left corner at (x, y) on the screen and
     // waits until its windows exist; ok() tells whether that worked.
-    TargetProcess(PostRecorder& recorder, int x, int y);
+    TargetProcess(PostRecorder& recorder, int x, int y, Loop loop = GET_ONLY);
     ~TargetProcess();
     TargetProcess(const TargetProcess&) = delete;
     TargetProcess& operator=(const TargetProcess&) = delete;

@@ -51,4 +51,11 @@ void KeyWith(const std::string& modifier, const std::string& key)
     Xdotool({"keydown", modifier, "keydown", key, "keyup", key, "keyup", modifier});
 }
 
+void KeysDown(const std::string& first, const std::string& second)
+{
+    Xdotool({"keydown", first, "keydown", second});
+}
+
+void KeysUp(const std::string& first, const std::string& second) { Xdotool({"keyup", first, "keyup", second}); }
+
 }  // namespace xinput

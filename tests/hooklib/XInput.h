@@ -15,5 +15,8 @@ void Key(const std::string& key);  // pressed and released, e.g. "c"
 // `key` pressed and released while `modifier` is held down. (xdotool's own
 // "ctrl+c" lets go of Ctrl before C.)
 void KeyWith(const std::string& modifier, const std::string& key);
+// Pressed and left down (the X server repeats it), or released.
+void KeysDown(const std::string& first, const std::string& second);
+void KeysUp(const std::string& first, const std::string& second);
 
 }  // namespace xinput

@@ -1,9 +1,11 @@
 // A small application for the hooks to watch: a top-level window split into
 // a child whose class takes double clicks and a child whose class does not.
-//   hook_target <test window> <x> <y>
+//   hook_target <test window> <x> <y> [peek]
 // It reports to the test window what it handles (TargetProtocol.h) and ends
-// on WM_CLOSE. Its loop only ever calls GetMessage: nothing is peeked at.
+// on WM_CLOSE. Its loop calls GetMessage only; with "peek" it first looks at
+// each message with PeekMessage(PM_NOREMOVE), as some applications do.
 #include <cstdlib>
+#include <cstring>
 
 #include "TargetProtocol.h"
 
@@ -59,8 +61,9 @@ HWND CreateChild(HWND parent, const char* className, int x)
 
 int main(int argc, char** argv)
 {
-    if (argc != 4)
+    if (argc != 4 && argc != 5)
         return 2;
+    const bool peekFirst = argc == 5 && std::strcmp(argv[4], "peek") == 0;
     g_hwndTest = reinterpret_cast<HWND>(std::strtoull(argv[1], nullptr, 10));
     int x = std::atoi(argv[2]);
     int y = std::atoi(argv[3]);
@@ -89,7 +92,13 @@ int main(int argc, char** argv)
     PostMessageA(g_hwndTest, TARGET_READY, reinterpret_cast<WPARAM>(dblclks), reinterpret_cast<LPARAM>(plain));
 
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    for (;;) {
+        if (peekFirst && !PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            WaitMessage();
+            continue;
+        }
+        if (GetMessageA(&msg, nullptr, 0, 0) <= 0)
+            break;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
