@@ -1,0 +1,152 @@
+// Zeto.exe from outside: started in a temporary working directory with a
+// small dictionary written here, looked at and driven as a user would.
+#include "res/resource.h"
+#include "tests/ui/MainDlgFixture.h"
+#include "tests/ui/UiTestSupport.h"
+#include "tests/ui/ZetoProcess.h"
+
+#include <gtest/gtest.h>
+
+using namespace uitest;
+
+namespace {
+
+constexpr UINT WM_SHOWTRANSLATION_ = 0x0500;
+constexpr UINT WM_TRAYNOTIFY_ = 0x0600;
+
+class ZetoProcessTest : public ::testing::Test {
+protected:
+    void WriteBothFiles()
+    {
+        WriteDictionary(dir.File("data.dat"), {{"house", "къща, дом"}, {"water", "вода"}});
+        WriteDictionary(dir.File("NewData.dat"), {});
+    }
+    POINT CentreOf(HWND hwnd)
+    {
+        RECT rect;
+        ::GetWindowRect(hwnd, &rect);
+        return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+    }
+    TempWorkDir dir;
+};
+
+TEST_F(ZetoProcessTest, StartsTopMostWithItsCaption)
+{
+    WriteBothFiles();
+    ZetoProcess zeto(dir.Path());
+    ASSERT_TRUE(zeto.Started());
+    HWND main = zeto.WaitForMain();
+    ASSERT_NE(main, nullptr);
+    EXPECT_NE(::GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(zeto.WaitForWindow("#32770", "Error", 0), nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_TRANSLATION)), "");
+    ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
+    EXPECT_EQ(zeto.WaitForExit(), 0);
+}
+
+TEST_F(ZetoProcessTest, AMissingFileShowsTheErrorBoxBeforeTheDialog)
+{
+    WriteDictionary(dir.File("data.dat"), {{"house", "къща"}});
+    ZetoProcess zeto(dir.Path());
+    HWND box = zeto.WaitForWindow("#32770", "Error");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(box, 0xFFFF)), "File data.dat or NewData.dat not found!");
+    EXPECT_EQ(zeto.WaitForMain(0), nullptr) << "the main dialog is not shown yet";
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    HWND main = zeto.WaitForMain();
+    ASSERT_NE(main, nullptr) << "the dialog opens after the box";
+    EXPECT_TRUE(zeto.Running());
+    ::PostMessageA(main, WM_SYSCOMMAND, SC_CLOSE, 0);
+    EXPECT_EQ(zeto.WaitForExit(), 0);
+}
+
+TEST_F(ZetoProcessTest, EnterAndEscapeLeaveItOpenAltF4ClosesIt)
+{
+    WriteBothFiles();
+    ZetoProcess zeto(dir.Path());
+    HWND main = zeto.WaitForMain();
+    ASSERT_NE(main, nullptr);
+    HWND input = ::GetDlgItem(main, IDC_INPUT);
+    ClickAt(CentreOf(input));
+    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == main; }));
+    PressKey(VK_RETURN);
+    PressKey(VK_ESCAPE);
+    PressKey('Q');
+    // Input arrives in order: once the letter is in the box, Enter and
+    // Escape have been handled.
+    ASSERT_TRUE(PumpUntil([&] { return TextOf(input) == "q"; }));
+    EXPECT_TRUE(zeto.Running());
+    EXPECT_TRUE(::IsWindowVisible(main));
+
+    PressKey(VK_F4, true);
+    EXPECT_EQ(zeto.WaitForExit(), 0);
+}
+
+// Viewer "before" joined the clipboard chain before Zeto, "after" after it:
+// while Zeto runs, notices reach "before" only through Zeto; once Zeto has
+// gone, the chain must still reach it.
+void ExpectClosingLeavesTheChain(TempWorkDir& dir, UINT msg, WPARAM wParam)
+{
+    ViewerWindow before;
+    ZetoProcess zeto(dir.Path());
+    HWND main = zeto.WaitForMain();
+    ASSERT_NE(main, nullptr);
+    ViewerWindow after;
+    EXPECT_EQ(after.next, main);
+
+    SetClipboardText(after.hwnd, "one");
+    EXPECT_TRUE(PumpUntil([&] { return before.draws > 0; })) << "Zeto passes the notice on";
+
+    ::PostMessageA(main, msg, wParam, 0);
+    EXPECT_EQ(zeto.WaitForExit(), 0);
+    EXPECT_EQ(after.removed, main) << "Zeto left the chain";
+    EXPECT_EQ(after.next, before.hwnd);
+    int draws = before.draws, afterDraws = after.draws;
+    SetClipboardText(after.hwnd, "two");
+    EXPECT_TRUE(PumpUntil([&] { return before.draws > draws; }));
+    EXPECT_GT(after.draws, afterDraws);
+}
+
+TEST_F(ZetoProcessTest, TheCloseBoxEndsTheProcessAfterLeavingTheClipboardChain)
+{
+    WriteBothFiles();
+    ExpectClosingLeavesTheChain(dir, WM_SYSCOMMAND, SC_CLOSE);
+}
+
+TEST_F(ZetoProcessTest, ExitEndsTheProcessAfterLeavingTheClipboardChain)
+{
+    WriteBothFiles();
+    ExpectClosingLeavesTheChain(dir, WM_COMMAND, ID_EXIT);
+}
+
+// Any process may post 0x0500 with any wParam: Zeto reads nothing through it.
+TEST_F(ZetoProcessTest, AForeignShowTranslationChangesNothingAndCrashesNothing)
+{
+    WriteBothFiles();
+    ZetoProcess zeto(dir.Path());
+    HWND main = zeto.WaitForMain();
+    ASSERT_NE(main, nullptr);
+    static const char ours[] = "a text of this process";
+    for (WPARAM wParam : {(WPARAM)0, (WPARAM)1, (WPARAM)0xDEADBEEF, (WPARAM)0x7FFFFFFF0000ull, (WPARAM)-1,
+                          (WPARAM)main, (WPARAM)ours})
+        ::PostMessageA(main, WM_SHOWTRANSLATION_, wParam, 0);
+    // Posted messages are handled in order: once the window went to the
+    // tray, the ones before were handled.
+    ::PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(main) || !zeto.Running(); }));
+    ASSERT_TRUE(zeto.Running());
+    EXPECT_FALSE(zeto.HasVisibleWindowOfClass("Static")) << "no tooltip shown";
+    EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_TRANSLATION)), "");
+    EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_LIST_TRANSLATION)), "");
+
+    // The tray icon, seen from outside; a left release brings the window back.
+    EXPECT_TRUE(TrayIconExists(main, IDI_WORDLUMO));
+    ::PostMessageA(main, WM_TRAYNOTIFY_, IDI_WORDLUMO, WM_RBUTTONUP);
+    ::PostMessageA(main, WM_TRAYNOTIFY_, IDI_WORDLUMO, WM_LBUTTONUP);
+    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
+    EXPECT_TRUE(PumpUntil([&] { return !TrayIconExists(main, IDI_WORDLUMO); })) << "and the icon goes";
+    ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
+    EXPECT_EQ(zeto.WaitForExit(), 0);
+}
+
+} // namespace
