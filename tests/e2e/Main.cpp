@@ -1,0 +1,67 @@
+// The end-to-end driver. notepad_e2e.sh starts Wine Notepad on words.txt and
+// then this program, which starts Zeto.exe and runs the tests, or with
+// --bench the benchmark of the whole road.
+//   e2e_driver.exe ZETO_EXE NOTEPAD_TITLE [--bench] [gtest options]
+#include "E2E.h"
+#include "XDo.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+
+Session* g_session = nullptr;
+std::unique_ptr<ChainViewer> g_viewerBefore;
+std::unique_ptr<ChainViewer> g_viewerBetween;
+
+// Wine's edit menu: Undo, a separator, Cut, Copy, Paste, Delete, a
+// separator, Select All; a separator is half an item high. Measured on a
+// screenshot: 120 pixels high, Copy from 44 to 60 below the top.
+POINT ContextMenuCopyPoint(HWND menu)
+{
+    RECT rect;
+    ::GetWindowRect(menu, &rect);
+    int height = rect.bottom - rect.top;
+    POINT pt{(rect.left + rect.right) / 2, rect.top + height * 13 / 30};
+    return pt;
+}
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    bool bench = false;
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--bench") == 0)
+            bench = true;
+        else
+            args.push_back(argv[i]);
+    }
+    if (args.size() != 2) {
+        std::fprintf(stderr, "usage: e2e_driver ZETO_EXE NOTEPAD_TITLE [--bench]\n");
+        return 2;
+    }
+    if (!xdo::Available()) {
+        std::fprintf(stderr, "e2e_driver: xdotool cannot be reached from Wine\n");
+        return 2;
+    }
+    // Viewers that join before Zeto, so that Zeto forwards to them.
+    g_viewerBefore = std::make_unique<ChainViewer>();
+    g_viewerBetween = std::make_unique<ChainViewer>();
+    int rc;
+    {
+        Session session;
+        if (!session.Start(args[0], args[1])) {
+            std::fprintf(stderr, "e2e_driver: %s\n", session.error.c_str());
+            return 1;
+        }
+        g_session = &session;
+        rc = bench ? RunBenchmark(session, 50) : RUN_ALL_TESTS();
+        g_session = nullptr;
+    }
+    g_viewerBetween.reset();
+    g_viewerBefore.reset();
+    // Notepad goes with us; its file was never changed, so it asks nothing.
+    ::PostMessageA(::FindWindowA(nullptr, args[1].c_str()), WM_CLOSE, 0, 0);
+    return rc;
+}

@@ -1,0 +1,172 @@
+// A word selected in Wine Notepad shows its translation in Zeto. The tests
+// run in this order against one Notepad and one Zeto, as a user would go:
+// Automatic Attach, then Tool Tip On with Ctrl+C, then with right button +
+// Copy; the clipboard chain last, ending with Zeto's exit.
+#include "ChainViewer.h"
+#include "E2E.h"
+#include "Session.h"
+#include "XDo.h"
+
+#include "res/resource.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+// Notepad's lines: the two words, then a line of ten spaces.
+constexpr int LINE_APPLE = 0;
+constexpr int LINE_HOUSE = 1;
+constexpr int LINE_SPACES = 2;
+
+Session& S() { return *g_session; }
+
+void DoubleClickWord(int line)
+{
+    POINT pt = S().CharPoint(line, 2);
+    xdo::DoubleClick(pt.x, pt.y);
+}
+
+void DragOverSpaces()
+{
+    POINT from = S().CharPoint(LINE_SPACES, 0);
+    POINT to = S().CharPoint(LINE_SPACES, 9);
+    xdo::Drag(from.x - 2, from.y, to.x + 3, to.y);
+}
+
+bool TranslationIs(const char* text)
+{
+    return WaitFor([&] { return S().ZetoText(IDC_TRANSLATION) == text; });
+}
+
+// Fills Set Window Title with Notepad's title and picks the capture mode.
+void ChooseNotepadWithMode(int radioId)
+{
+    S().Command(ID_TOOLTIP_ON);
+    HWND title = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (title = S().Dialog("Aplication Title")) != nullptr; }));
+    ::SendMessageA(::GetDlgItem(title, IDC_WINDOW_TITLE), WM_SETTEXT, 0, (LPARAM)S().notepadTitle().c_str());
+    ::PostMessageA(title, WM_COMMAND, MAKEWPARAM(IDC_WINDOW_TITLE_OK, BN_CLICKED),
+                   (LPARAM)::GetDlgItem(title, IDC_WINDOW_TITLE_OK));
+    HWND mode = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (mode = S().Dialog("Choose [ Mouse Or Keyboard ]")) != nullptr; }));
+    for (int id : {IDC_MODE_SELECT, IDC_MODE_CTRL_C, IDC_MODE_RB_COPY, IDC_MODE_ALL})
+        ::SendMessageA(::GetDlgItem(mode, id), BM_SETCHECK, id == radioId ? BST_CHECKED : BST_UNCHECKED, 0);
+    ::PostMessageA(mode, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(mode); }));
+    // Back in its message loop, Zeto has installed the hooks.
+    ASSERT_TRUE(S().Sync());
+}
+
+}  // namespace
+
+TEST(AutomaticAttach, SelectionOfOnlySpacesShowsTheUsageHint)
+{
+    S().Command(ID_AUTOMATIC_ATTACH);
+    ASSERT_TRUE(S().Sync());
+    DragOverSpaces();
+    EXPECT_TRUE(WaitFor([] { return S().VisibleTip(Session::USAGE_HINT) != nullptr; }));
+    EXPECT_EQ(S().notepadTitle(), S().ZetoText(IDC_TARGET_TITLE));
+}
+
+TEST(AutomaticAttach, DoubleClickShowsTheTranslationAtTheCursor)
+{
+    S().SetZetoText(IDC_TRANSLATION, "");
+    POINT pt = S().CharPoint(LINE_APPLE, 2);
+    xdo::DoubleClick(pt.x, pt.y);
+    ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
+    HWND tip = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (tip = S().VisibleTip(Session::APPLE_BG)) != nullptr; }));
+    RECT rect;
+    ::GetWindowRect(tip, &rect);
+    EXPECT_NEAR(pt.x, rect.left, 4);
+    EXPECT_GE(rect.top, pt.y);
+    EXPECT_LE(rect.top, pt.y + 40);
+    EXPECT_GT(rect.right - rect.left, 10);
+    // Copying changed nothing in Notepad.
+    EXPECT_EQ(S().NotepadText(), std::string("apple\r\nhouse\r\n          \r\n"));
+}
+
+TEST(AutomaticAttach, UsageHintIsShownOnlyOnce)
+{
+    S().SetZetoText(IDC_TRANSLATION, "");
+    DragOverSpaces();
+    bool hint = false;
+    WaitFor([&] { hint = hint || S().VisibleTip(Session::USAGE_HINT); return hint; }, 1500);
+    // Zeto handles selections in order: once the next word is shown, the
+    // spaces have been handled.
+    DoubleClickWord(LINE_HOUSE);
+    bool shown = WaitFor([&] {
+        hint = hint || S().VisibleTip(Session::USAGE_HINT);
+        return S().ZetoText(IDC_TRANSLATION) == Session::HOUSE_BG;
+    });
+    EXPECT_TRUE(shown);
+    EXPECT_FALSE(hint);
+    S().Command(ID_AUTOMATIC_ATTACH);
+    ASSERT_TRUE(S().Sync());
+}
+
+TEST(ToolTipOn, CtrlCTranslatesTheSelectionOnce)
+{
+    ChooseNotepadWithMode(IDC_MODE_CTRL_C);
+    EXPECT_EQ(S().notepadTitle(), S().ZetoText(IDC_TARGET_TITLE));
+    S().SetZetoText(IDC_TRANSLATION, "");
+    DoubleClickWord(LINE_APPLE);
+    xdo::Keys("ctrl+c");
+    ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
+    EXPECT_TRUE(WaitFor([] { return S().VisibleTip(Session::APPLE_BG) != nullptr; }));
+
+    // One copy, one lookup, though the key's press and release both
+    // announced a copy.
+    S().SetZetoText(IDC_TRANSLATION, "");
+    ASSERT_TRUE(S().Sync());
+    EXPECT_FALSE(WaitFor([] { return !S().ZetoText(IDC_TRANSLATION).empty(); }, 700));
+}
+
+TEST(ToolTipOn, RightButtonThenContextMenuCopyTranslates)
+{
+    // Checked: switch it off first; then on again with the right button.
+    ::SendMessageA(S().zeto(), WM_COMMAND, ID_TOOLTIP_ON, 0);
+    ChooseNotepadWithMode(IDC_MODE_RB_COPY);
+    DoubleClickWord(LINE_HOUSE);
+    S().SetZetoText(IDC_TRANSLATION, "");
+    POINT pt = S().CharPoint(LINE_HOUSE, 2);
+    xdo::RightClick(pt.x, pt.y);
+    HWND menu = nullptr;
+    ASSERT_TRUE(WaitFor([&] {
+        menu = ::FindWindowA("#32768", nullptr);
+        return menu && ::IsWindowVisible(menu);
+    }));
+    POINT copy = ContextMenuCopyPoint(menu);
+    xdo::Click(copy.x, copy.y);
+    ASSERT_TRUE(TranslationIs(Session::HOUSE_BG));
+    EXPECT_EQ(S().NotepadText(), std::string("apple\r\nhouse\r\n          \r\n"));
+}
+
+TEST(ClipboardChain, NoticesPassThroughZetoAndItsExitLeavesTheChainWhole)
+{
+    ChainViewer& before = *g_viewerBefore;   // joined before Zeto: Zeto's next is `between`
+    // The viewer between Zeto and `before` leaves: Zeto takes `before` as
+    // its next and passes the notice on to it.
+    HWND between = g_viewerBetween->hwnd();
+    int changes = before.changeCount();
+    g_viewerBetween.reset();
+    EXPECT_TRUE(WaitFor([&] { return before.changeCount() > changes; }));
+    EXPECT_EQ(between, before.lastRemoved());
+
+    int draws = before.drawCount();
+    ASSERT_TRUE(SetClipboardText("chain"));
+    EXPECT_TRUE(WaitFor([&] { return before.drawCount() > draws; }));
+
+    // A viewer that joins after Zeto; then Zeto ends.
+    ChainViewer after;
+    EXPECT_EQ(S().zeto(), after.next());
+    S().Command(ID_EXIT);
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(S().zetoProcess(), 10000));
+    EXPECT_TRUE(WaitFor([&] { return after.next() == before.hwnd(); }));
+    draws = before.drawCount();
+    int afterDraws = after.drawCount();
+    ASSERT_TRUE(SetClipboardText("whole"));
+    EXPECT_TRUE(WaitFor([&] { return after.drawCount() > afterDraws && before.drawCount() > draws; }));
+}

@@ -1,0 +1,196 @@
+#include "Session.h"
+
+#include "dictionary/Dictionary.h"
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+const char Session::APPLE[] = "apple";
+const char Session::APPLE_BG[] = "ябълка";
+const char Session::HOUSE[] = "house";
+const char Session::HOUSE_BG[] = "къща";
+const char Session::USAGE_HINT[] = "Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\"";
+
+bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs)
+{
+    DWORD start = ::GetTickCount();
+    for (;;) {
+        if (cond())
+            return true;
+        if (::GetTickCount() - start > timeoutMs)
+            return false;
+        ::Sleep(1);
+    }
+}
+
+bool SetClipboardText(const std::string& text)
+{
+    if (!WaitFor([] { return ::OpenClipboard(nullptr) != 0; }, 5000))
+        return false;
+    ::EmptyClipboard();
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(::GlobalLock(block), text.c_str(), text.size() + 1);
+    ::GlobalUnlock(block);
+    bool ok = ::SetClipboardData(CF_TEXT, block) != nullptr;
+    ::CloseClipboard();
+    return ok;
+}
+
+bool Session::WriteDictionary()
+{
+    char temp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, temp);
+    m_dir = std::string(temp) + "wordlumo-e2e-" + std::to_string(::GetCurrentProcessId());
+    ::CreateDirectoryA(m_dir.c_str(), nullptr);
+    FILE* data = std::fopen((m_dir + "\\data.dat").c_str(), "wb");
+    FILE* newData = std::fopen((m_dir + "\\NewData.dat").c_str(), "wb");
+    if (!data || !newData) {
+        error = "cannot write the dictionary into " + m_dir;
+        return false;
+    }
+    CDictionary writer;
+    writer.WriteRecord(WordPair(APPLE, APPLE_BG), data);
+    writer.WriteRecord(WordPair(HOUSE, HOUSE_BG), data);
+    writer.WriteRecord(WordPair("word", "дума"), data);
+    std::fclose(data);
+    std::fclose(newData);
+    return true;
+}
+
+bool Session::StartZeto(const std::string& zetoExe)
+{
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string command = "\"" + zetoExe + "\"";
+    if (!::CreateProcessA(zetoExe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, m_dir.c_str(), &si,
+                          &m_process)) {
+        error = "cannot start " + zetoExe;
+        return false;
+    }
+    bool found = WaitFor([this] {
+        HWND hwnd = nullptr;
+        while ((hwnd = ::FindWindowExA(nullptr, hwnd, "#32770", "Wordlumo")) != nullptr) {
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(hwnd, &pid);
+            if (pid == m_process.dwProcessId && ::IsWindowVisible(hwnd)) {
+                m_zeto = hwnd;
+                return true;
+            }
+        }
+        return false;
+    }, 30000);
+    if (!found) {
+        error = "Zeto's main window did not appear";
+        return false;
+    }
+    return Sync();
+}
+
+bool Session::Start(const std::string& zetoExe, const std::string& notepadTitle)
+{
+    m_notepadTitle = notepadTitle;
+    if (!WaitFor([&] { return (m_notepad = ::FindWindowA(nullptr, notepadTitle.c_str())) != nullptr; }, 30000)) {
+        error = "no window titled \"" + notepadTitle + "\"";
+        return false;
+    }
+    m_edit = ::FindWindowExA(m_notepad, nullptr, "Edit", nullptr);
+    if (!m_edit) {
+        error = "Notepad has no Edit child";
+        return false;
+    }
+    ::SetWindowPos(m_notepad, nullptr, 0, 0, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (!WriteDictionary() || !StartZeto(zetoExe))
+        return false;
+    ::SetWindowPos(m_zeto, nullptr, 700, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+Session::~Session()
+{
+    if (m_process.hProcess) {
+        if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
+            ::PostMessageA(m_zeto, WM_CLOSE, 0, 0);
+            if (::WaitForSingleObject(m_process.hProcess, 10000) == WAIT_TIMEOUT)
+                ::TerminateProcess(m_process.hProcess, 1);
+        }
+        ::CloseHandle(m_process.hProcess);
+        ::CloseHandle(m_process.hThread);
+    }
+    if (!m_dir.empty()) {
+        ::DeleteFileA((m_dir + "\\data.dat").c_str());
+        ::DeleteFileA((m_dir + "\\NewData.dat").c_str());
+        ::RemoveDirectoryA(m_dir.c_str());
+    }
+}
+
+POINT Session::CharPoint(int line, int col) const
+{
+    LRESULT start = ::SendMessageA(m_edit, EM_LINEINDEX, line, 0);
+    LRESULT here = ::SendMessageA(m_edit, EM_POSFROMCHAR, start + col, 0);
+    LRESULT next = ::SendMessageA(m_edit, EM_POSFROMCHAR, start + col + 1, 0);
+    LRESULT below = ::SendMessageA(m_edit, EM_POSFROMCHAR, ::SendMessageA(m_edit, EM_LINEINDEX, line + 1, 0), 0);
+    int x = (short)LOWORD(here), y = (short)HIWORD(here);
+    int width = (short)LOWORD(next) - x;
+    int height = (short)HIWORD(below) - y;
+    POINT pt{x + (width > 0 ? width / 2 : 3), y + (height > 0 ? height / 2 : 6)};
+    ::ClientToScreen(m_edit, &pt);
+    return pt;
+}
+
+std::string Session::NotepadText() const
+{
+    std::vector<char> text(4096);
+    ::SendMessageA(m_edit, WM_GETTEXT, text.size(), (LPARAM)text.data());
+    return text.data();
+}
+
+std::string Session::ZetoText(int id) const
+{
+    char text[1024] = "";
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(::GetDlgItem(m_zeto, id), WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_NORMAL, 5000,
+                          &result);
+    return text;
+}
+
+void Session::SetZetoText(int id, const std::string& text) const
+{
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(::GetDlgItem(m_zeto, id), WM_SETTEXT, 0, (LPARAM)text.c_str(), SMTO_NORMAL, 5000,
+                          &result);
+}
+
+void Session::Command(UINT id) const { ::PostMessageA(m_zeto, WM_COMMAND, id, 0); }
+
+bool Session::Sync() const
+{
+    DWORD_PTR result = 0;
+    return ::SendMessageTimeoutA(m_zeto, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
+}
+
+HWND Session::Dialog(const char* caption) const
+{
+    HWND hwnd = ::FindWindowA("#32770", caption);
+    return hwnd && ::IsWindowVisible(hwnd) ? hwnd : nullptr;
+}
+
+HWND Session::VisibleTip(const std::string& text) const
+{
+    struct Search {
+        const std::string* text;
+        HWND found;
+    } search{&text, nullptr};
+    ::EnumThreadWindows(m_process.dwThreadId, [](HWND hwnd, LPARAM lParam) -> BOOL {
+        auto* s = (Search*)lParam;
+        char className[32] = "", title[512] = "";
+        ::GetClassNameA(hwnd, className, sizeof className);
+        ::GetWindowTextA(hwnd, title, sizeof title);
+        if (lstrcmpiA(className, "Static") == 0 && ::IsWindowVisible(hwnd) && *s->text == title) {
+            s->found = hwnd;
+            return FALSE;
+        }
+        return TRUE;
+    }, (LPARAM)&search);
+    return search.found;
+}

@@ -1,0 +1,65 @@
+// One run of Zeto.exe beside Wine Notepad, as the end-to-end tests see it:
+// a temporary working directory with a small dictionary, Zeto started there,
+// and ways to read Zeto's state (edit 1001, its tooltips) from outside, the
+// way a user sees it.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// Polls cond every millisecond until it holds; false after timeoutMs.
+bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs = 10000);
+
+class Session {
+public:
+    // The words of the test dictionary and their translations (Windows-1251).
+    static const char APPLE[];
+    static const char APPLE_BG[];
+    static const char HOUSE[];
+    static const char HOUSE_BG[];
+    static const char USAGE_HINT[];
+
+    // Finds Notepad (title notepadTitle), lays the desktop out, writes the
+    // dictionary into a fresh directory and starts zetoExe there.
+    bool Start(const std::string& zetoExe, const std::string& notepadTitle);
+    // Zeto is ended (if it still runs) and its directory removed.
+    ~Session();
+
+    HWND zeto() const { return m_zeto; }
+    HWND notepad() const { return m_notepad; }
+    HWND notepadEdit() const { return m_edit; }
+    const std::string& notepadTitle() const { return m_notepadTitle; }
+    HANDLE zetoProcess() const { return m_process.hProcess; }
+
+    // Screen point in the middle of character col of line in Notepad's edit.
+    POINT CharPoint(int line, int col) const;
+    std::string NotepadText() const;
+
+    std::string ZetoText(int id) const;
+    void SetZetoText(int id, const std::string& text) const;
+    // Zeto's menu command, posted: it may open modal dialogs.
+    void Command(UINT id) const;
+    // Returns once Zeto's thread has come back to its message loop.
+    bool Sync() const;
+    // A visible dialog of Zeto with that caption, or null.
+    HWND Dialog(const char* caption) const;
+    // A visible tooltip of Zeto showing text, or null.
+    HWND VisibleTip(const std::string& text) const;
+
+    std::string error;
+
+private:
+    bool WriteDictionary();
+    bool StartZeto(const std::string& zetoExe);
+
+    std::string m_dir;
+    std::string m_notepadTitle;
+    PROCESS_INFORMATION m_process{};
+    HWND m_zeto = nullptr;
+    HWND m_notepad = nullptr;
+    HWND m_edit = nullptr;
+};
+
+// Puts text on the clipboard as this process's own CF_TEXT.
+bool SetClipboardText(const std::string& text);
