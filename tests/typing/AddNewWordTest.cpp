@@ -123,14 +123,23 @@ TEST_F(AddNewWordTest, PairsAreAppendedAfterWhatTheFileHeldEvenTwiceTheSameWord)
     EXPECT_EQ(LookUp("kite"), "змей");
 }
 
-TEST_F(AddNewWordTest, AWordOf255CharactersIsStoredWhole)
+TEST_F(AddNewWordTest, AWordOf255CharactersIsStoredWholeAndTheBoxTakesNoMore)
 {
     OpenMainDialog();
     std::string word(255, 'w');
+    LRESULT limit = 0;
     DialogScript script;
-    AddWord(word, "", script);
+    script.Then(Caption(NEW_WORD), [&](HWND dlg) {
+        limit = ::SendDlgItemMessageA(dlg, IDC_NEW_WORD, EM_GETLIMITTEXT, 0, 0);
+        SetText(dlg, IDC_NEW_WORD, word);
+        HWND box = ::GetDlgItem(dlg, IDC_NEW_WORD);
+        ::SendMessageA(box, EM_SETSEL, 255, 255);
+        ::SendMessageA(box, WM_CHAR, 'x', 1);   // typed: refused by the limit
+        PostClick(dlg, IDC_NEW_WORD_OK);
+    });
     RunCommand();
     ASSERT_TRUE(script.Done());
+    EXPECT_EQ(limit, 255);
     EXPECT_EQ(Hex(NewData()), Hex(RecordBytes(word, "")));
     EXPECT_EQ(NewData().substr(0, 2), std::string("\xFF\x00", 2));
 }
