@@ -194,6 +194,10 @@ LRESULT CMainDlg::OnRowClick(WPARAM wParam, LPARAM lParam)
         // A copy: the lookup that the new text runs may rewrite the neighbours.
         std::string word = m_dictionary.m_strNeighbours[RowAt(m_rowY, pt.y)];
         SetInputText(input, word);
+        // The press on the row popup took activation away from us; give it
+        // back, so that typing goes on in the input box, replacing the word.
+        ::SetForegroundWindow(m_hWnd);
+        ::SetFocus(input);
     }
     if (m_bRowHook == 1) {
         ::ClearLButtonHook();

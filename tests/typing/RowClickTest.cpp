@@ -31,8 +31,15 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, (DWORD)row3.size());
     EXPECT_EQ(ItemText(IDC_TRANSLATION), "котка");
+    EXPECT_EQ(::GetActiveWindow(), m_dlg->m_hWnd) << "typing goes on in the main dialog";
+    EXPECT_EQ(::GetFocus(), Item(IDC_INPUT));
     EXPECT_EQ(m_dlg->m_bRowHook, 0) << "the hook goes after the first press it reports";
     EXPECT_EQ(m_dlg->m_dictionary.m_strNeighbours[0], "Cat      ") << "the row's word was looked up";
+
+    // Keys typed next replace the selected word.
+    XType("plum");
+    EXPECT_TRUE(PumpUntil([&] { return ItemText(IDC_TRANSLATION) == "слива"; }, 15000)) << ItemText(IDC_INPUT);
+    EXPECT_EQ(ItemText(IDC_INPUT), "plum");
 }
 
 TEST_F(RowClickTest, WithoutVisibleRowsAClickIsNotWatched)
