@@ -1,1 +1,10 @@
-# Windows tests of capture, under Wine.
+# Windows tests of capture, under Wine: stand-in targets in processes of
+# their own, and Zeto's main dialog in-process. The clipboard is shared by
+# every Wine process of the tree, hence SERIAL.
+add_executable(copy_target WIN32 copy_target.cpp CopyTargetWindows.cpp)
+wordlumo_test(capture_wine_test SERIAL TIMEOUT 300
+    SOURCES CaptureWine.cpp CopyTargetWindows.cpp CopyMethodsTest.cpp MouseRoadTest.cpp
+    LIBS zetolib)
+add_dependencies(capture_wine_test copy_target)
+add_custom_command(TARGET capture_wine_test POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Tapwire> $<TARGET_FILE_DIR:capture_wine_test>)

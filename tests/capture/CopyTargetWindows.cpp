@@ -1,0 +1,149 @@
+// Stand-ins for the applications Zeto copies from, one per kind, run by
+// copy_target.exe or in a thread of a test:
+// browser     a child of class "Internet Explorer_Server" on a first-child
+//             chain, which copies "house" on WM_COMMAND 15; the top copies
+//             "apple" on WM_COMMAND 41026 when lParam is its menu
+// help        a menu whose second menu's first item (id 501) copies "word"
+//             (when lParam is the menu)
+// helpchild   no menu; a browser child that copies "house" on WM_COMMAND 15
+// deep        a browser child that is not the first child of its parent
+// pdf         a third menu whose item 4 (id 604) copies "apple" and item 3
+//             (id 603) copies "house"
+// hang        a child that never answers WM_COPY
+// Whatever copies puts its text on the clipboard as CF_TEXT.
+#include "CopyTargetWindows.h"
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+thread_local std::string g_kind;
+
+void Copy(HWND owner, const char* text)
+{
+    if (!::OpenClipboard(owner))
+        return;
+    ::EmptyClipboard();
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
+    std::memcpy(::GlobalLock(block), text, std::strlen(text) + 1);
+    ::GlobalUnlock(block);
+    ::SetClipboardData(CF_TEXT, block);
+    ::CloseClipboard();
+}
+
+LRESULT CALLBACK TopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COMMAND) {
+        bool menuInLParam = (HMENU)lParam == ::GetMenu(hwnd);
+        WORD id = LOWORD(wParam);
+        if (g_kind == "browser" && id == 41026 && menuInLParam)
+            Copy(hwnd, "apple");
+        else if (g_kind == "help" && id == 501 && menuInLParam)
+            Copy(hwnd, "word");
+        else if (g_kind == "pdf" && id == 604 && menuInLParam)
+            Copy(hwnd, "apple");
+        else if (g_kind == "pdf" && id == 603 && menuInLParam)
+            Copy(hwnd, "house");
+        return 0;
+    }
+    if (msg == WM_DESTROY)
+        ::PostQuitMessage(0);
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK BrowserProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COMMAND && wParam == 15 && lParam == 0) {
+        Copy(hwnd, "house");
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK HangProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COPY) {
+        ::Sleep(INFINITE);
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+void Register(const char* name, WNDPROC proc)
+{
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = name;
+    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+    ::RegisterClassA(&wc);
+}
+
+HWND Child(HWND parent, const char* className)
+{
+    return ::CreateWindowA(className, "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent, nullptr,
+                           ::GetModuleHandleA(nullptr), nullptr);
+}
+
+HMENU Menus(int count, int itemsInLast, UINT firstIdOfLast)
+{
+    HMENU bar = ::CreateMenu();
+    for (int m = 0; m < count; ++m) {
+        HMENU sub = ::CreatePopupMenu();
+        int items = m == count - 1 ? itemsInLast : 2;
+        for (int i = 0; i < items; ++i) {
+            UINT id = m == count - 1 ? firstIdOfLast + i : 100 * (m + 1) + i;
+            ::AppendMenuA(sub, MF_STRING, id, ("Item " + std::to_string(i)).c_str());
+        }
+        ::AppendMenuA(bar, MF_POPUP, (UINT_PTR)sub, ("Menu " + std::to_string(m)).c_str());
+    }
+    return bar;
+}
+
+}  // namespace
+
+int RunCopyTarget(const char* kind, const char* title)
+{
+    g_kind = kind;
+    Register("CopyTargetTop", TopProc);
+    Register("CopyTargetPane", DefWindowProcA);
+    Register("Internet Explorer_Server", BrowserProc);
+    Register("CopyTargetHang", HangProc);
+
+    HMENU menu = nullptr;
+    if (g_kind == "browser")
+        menu = Menus(2, 2, 200);
+    else if (g_kind == "help")
+        menu = Menus(2, 2, 501);
+    else if (g_kind == "pdf")
+        menu = Menus(3, 6, 600);
+    // Untitled until its tree is complete: whoever finds it by its title
+    // finds it whole.
+    HWND top = ::CreateWindowA("CopyTargetTop", "", WS_OVERLAPPEDWINDOW, 900, 600, 200, 150, nullptr, menu,
+                               ::GetModuleHandleA(nullptr), nullptr);
+    if (g_kind == "browser" || g_kind == "helpchild") {
+        // A first child with no children, then a chain: pane > pane > browser.
+        Child(top, "CopyTargetPane");
+        HWND pane = Child(Child(top, "CopyTargetPane"), "CopyTargetPane");
+        Child(pane, "Internet Explorer_Server");
+    } else if (g_kind == "deep") {
+        // The browser is the second child of its parent: off every first-child chain.
+        HWND pane = Child(top, "CopyTargetPane");
+        HWND inner = Child(pane, "CopyTargetPane");
+        Child(inner, "CopyTargetPane");
+        Child(pane, "Internet Explorer_Server");
+    } else if (g_kind == "hang") {
+        Child(top, "CopyTargetHang");
+    }
+    ::SetWindowTextA(top, title);
+    ::ShowWindow(top, SW_SHOWNOACTIVATE);
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&msg);
+        ::DispatchMessageA(&msg);
+    }
+    return 0;
+}

@@ -1,0 +1,6 @@
+// The windows of a stand-in target application (see CopyTargetWindows.cpp).
+#pragma once
+
+// Builds the target's windows in this thread and runs its message loop until
+// the top-level window is closed.
+int RunCopyTarget(const char* kind, const char* title);
