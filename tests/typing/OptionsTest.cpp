@@ -226,6 +226,62 @@ TEST_F(OptionsTest, ReleasesForOtherWithoutATargetOnlyShowTheValue)
     EXPECT_FALSE(Layered());
 }
 
+// Sends the track bar's release notification, as the bar does when it lets
+// go of the mouse, at position.
+void ReleaseAt(HWND dlg, int position)
+{
+    HWND bar = ::GetDlgItem(dlg, IDC_ALPHA_SLIDER);
+    ::SendMessageA(bar, TBM_SETPOS, TRUE, position);
+    NMHDR nm{bar, (UINT_PTR)IDC_ALPHA_SLIDER, (UINT)NM_RELEASEDCAPTURE};
+    ::SendMessageA(dlg, WM_NOTIFY, IDC_ALPHA_SLIDER, (LPARAM)&nm);
+}
+
+TEST_F(OptionsTest, ReleasesForOtherAlternateOnTheTargetWindowAndCarryOverToTheNextOpening)
+{
+    HWND target = ::CreateWindowExA(0, "STATIC", "target", WS_POPUP | WS_VISIBLE, 10, 10, 120, 80, nullptr,
+                                    nullptr, nullptr, nullptr);
+    ASSERT_TRUE(target);
+    m_dlg->m_pTarget->m_hwndTop = target;
+    auto layered = [](HWND hwnd) { return (::GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED) != 0; };
+    auto alphaOf = [](HWND hwnd) {
+        BYTE alpha = 255;
+        DWORD flags = 0;
+        ::GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags);
+        return (int)alpha;
+    };
+    std::vector<bool> states;
+    int alphaAtZero = -1;
+    DialogScript script;
+    script.Then(Caption(OPTIONS), [&](HWND dlg) {
+        ::SendDlgItemMessageA(dlg, IDC_TRANSPARENT_OTHER, BM_CLICK, 0, 0);
+        ReleaseAt(dlg, 0);
+        states.push_back(layered(target));
+        alphaAtZero = alphaOf(target);
+        ReleaseAt(dlg, 200);
+        states.push_back(layered(target));
+        ReleaseAt(dlg, 90);
+        states.push_back(layered(target));
+        PostClick(dlg, IDOK);
+    });
+    // The next opening starts at "This" and 127; "Other" still alternates
+    // from where the window's own style stands.
+    script.Then(Caption(OPTIONS), [&](HWND dlg) {
+        EXPECT_EQ(::IsDlgButtonChecked(dlg, IDC_TRANSPARENT_THIS), BST_CHECKED);
+        EXPECT_EQ(::SendDlgItemMessageA(dlg, IDC_ALPHA_SLIDER, TBM_GETPOS, 0, 0), 127);
+        ::SendDlgItemMessageA(dlg, IDC_TRANSPARENT_OTHER, BM_CLICK, 0, 0);
+        ReleaseAt(dlg, 50);
+        states.push_back(layered(target));
+        PostClick(dlg, IDCANCEL);
+    });
+    RunCommand();
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(states, std::vector<bool>({true, false, true, false}));
+    EXPECT_EQ(alphaAtZero, 0) << "fully transparent";
+    EXPECT_FALSE(Layered()) << "the main dialog was never chosen";
+    ::DestroyWindow(target);
+}
+
 // Chooses the first face and a size in the common font dialog, confirms it.
 void ConfirmFontDialog(DialogScript& script, HWND& options, std::string& chosen, int& points)
 {
