@@ -81,6 +81,22 @@ TEST_F(CaptureModesTest, ClearRemovesOnlyTheHookOfTheLastSingleHookMode)
     ExpectHooks(ProbeAllGestures(target), true, false, false);
 }
 
+// A slot that still holds a hook gets the new one and loses the old one:
+// nothing is watched twice, and nothing stays behind after ClearTapwire.
+TEST_F(CaptureModesTest, InstallingIntoAFilledSlotReplacesItsHook)
+{
+    TargetProcess target(recorder, kFirstTargetAt.x, kFirstTargetAt.y);
+    ASSERT_TRUE(target.ok());
+    ASSERT_TRUE(target.Activate());
+    ASSERT_EQ(SetTapwire(recorder.hwnd(), 0, CAPTURE_SELECT), 1);
+    ASSERT_EQ(SetTapwire(recorder.hwnd(), target.threadId(), CAPTURE_ALL), 1);
+    ExpectHooks(ProbeAllGestures(target), true, true, true);
+
+    EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
+    NotifyAgainFromElsewhere();
+    ExpectHooks(ProbeAllGestures(target), false, false, false);
+}
+
 TEST_F(CaptureModesTest, ModeOutsideZeroToThreeReturnsZeroAndChangesNothing)
 {
     TargetProcess target(recorder, kFirstTargetAt.x, kFirstTargetAt.y);
