@@ -28,7 +28,10 @@ public:
     // True copies the controls into the members (validating), false the
     // members into the controls. False when a validation failed; the user has
     // then been told, and the failing control has the focus. While it runs,
-    // notifications of the dialog's own controls are not dispatched.
+    // notifications of the dialog's own controls are not dispatched: a
+    // single-line edit raises EN_CHANGE inside WM_SETTEXT, so loading would
+    // otherwise run the change handlers. Outside it, setting an edit's text
+    // runs them at once, before SetWindowText returns.
     bool UpdateData(bool bSaveAndValidate = true);
 
     UINT m_nIDTemplate;

@@ -249,6 +249,24 @@ TEST_F(MainDlgFixture, WithoutTheTrayOptionMinimisingIsOrdinary)
     EXPECT_TRUE(PumpUntil([&] { return ::IsIconic(dlg.m_hWnd) != FALSE; }));
     EXPECT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
     EXPECT_EQ((HICON)dlg.SendMessage(WM_QUERYDRAGICON), dlg.m_hIcon);
+
+    // Painted while minimised: the icon's background is erased first, with
+    // the paint DC, and the update region is used up.
+    static HWND s_dlg;
+    static int s_iconErases;
+    s_dlg = dlg.m_hWnd;
+    s_iconErases = 0;
+    HHOOK spy = ::SetWindowsHookExA(WH_CALLWNDPROC, [](int code, WPARAM w, LPARAM l) -> LRESULT {
+        const CWPSTRUCT* cwp = (const CWPSTRUCT*)l;
+        if (code == HC_ACTION && cwp->hwnd == s_dlg && cwp->message == WM_ICONERASEBKGND && cwp->wParam)
+            ++s_iconErases;
+        return ::CallNextHookEx(nullptr, code, w, l);
+    }, nullptr, ::GetCurrentThreadId());
+    ::InvalidateRect(dlg.m_hWnd, nullptr, FALSE);
+    dlg.SendMessage(WM_PAINT);
+    ::UnhookWindowsHookEx(spy);
+    EXPECT_EQ(s_iconErases, 1);
+    EXPECT_FALSE(::GetUpdateRect(dlg.m_hWnd, nullptr, FALSE));
 }
 
 TEST_F(MainDlgFixture, ControlColourRequestsAnswerTheDialogColours)
