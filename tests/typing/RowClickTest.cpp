@@ -21,7 +21,8 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
     const std::string row3 = m_dlg->m_dictionary.m_strNeighbours[3];
     ASSERT_EQ(row3, "Cat    ");
 
-    // Row 3 answers client y 118 to 133.
+    // Row 3 answers client y 118 to 133: the strip below its box, where
+    // row 4's box stands, since the rows stand above their points.
     POINT pt = ClientToScreenPt(300, 126);
     XClick(pt.x, pt.y);
     ASSERT_TRUE(PumpUntil([&] { return ItemText(IDC_INPUT) == row3; }, 15000)) << ItemText(IDC_INPUT);
