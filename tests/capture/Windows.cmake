@@ -4,7 +4,7 @@
 add_executable(copy_target WIN32 copy_target.cpp CopyTargetWindows.cpp)
 wordlumo_test(capture_wine_test SERIAL TIMEOUT 300
     SOURCES CaptureWine.cpp CopyTargetWindows.cpp CopyMethodsTest.cpp MouseRoadTest.cpp
-        TargetCommandsTest.cpp
+        TargetCommandsTest.cpp DialogsTest.cpp
     LIBS zetolib)
 add_dependencies(capture_wine_test copy_target)
 add_custom_command(TARGET capture_wine_test POST_BUILD
