@@ -191,7 +191,7 @@ void CMainDlg::OnSysCommand(UINT nID, LPARAM)
         m_nid.uCallbackMessage = WM_TRAYNOTIFY;
         m_nid.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WORDLUMO));
         lstrcpynA(m_nid.szTip, "Wordlumo", 64);
-        ::Shell_NotifyIconA(NIM_ADD, &m_nid);
+        m_bTrayIconShown = ::Shell_NotifyIconA(NIM_ADD, &m_nid) != FALSE || m_bTrayIconShown;
         ::ShowWindow(m_hWnd, SW_HIDE);
         return;
     }
@@ -203,6 +203,7 @@ LRESULT CMainDlg::OnTrayNotify(WPARAM, LPARAM lParam)
     if (lParam == WM_LBUTTONUP) {
         ::ShowWindow(m_hWnd, SW_RESTORE);
         ::Shell_NotifyIconA(NIM_DELETE, &m_nid);
+        m_bTrayIconShown = false;
     }
     return 0;
 }
@@ -258,4 +259,8 @@ void CMainDlg::OnDestroy()
     ::ClearLButtonHook();
     m_pTarget.reset();
     ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);
+    if (m_bTrayIconShown) {
+        ::Shell_NotifyIconA(NIM_DELETE, &m_nid);
+        m_bTrayIconShown = false;
+    }
 }

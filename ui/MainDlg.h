@@ -164,5 +164,8 @@ private:
         std::string text;
     };
     std::vector<PendingTranslation> m_pending;
+    // The tray icon is up: a window destroyed while in the tray (closed from
+    // outside, or by the session's end) takes its icon with it.
+    bool m_bTrayIconShown = false;
     bool TakePendingTranslation(WPARAM key, std::string& text);
 };
