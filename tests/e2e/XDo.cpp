@@ -1,35 +1,22 @@
 #include "XDo.h"
 
-#include <windows.h>
+#include "tests/support/HostCommand.h"
+
+#include <utility>
 
 namespace xdo {
 namespace {
-
-// Wine runs host programs for its own tools through this ntdll export.
-typedef LONG(__cdecl* SpawnFn)(char* const argv[], int wait);
-
-SpawnFn Spawner()
-{
-    static SpawnFn spawn = reinterpret_cast<SpawnFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp")));
-    return spawn;
-}
 
 std::string Num(int n) { return std::to_string(n); }
 
 }  // namespace
 
-bool Available() { return Spawner() != nullptr; }
+bool Available() { return host::Available(); }
 
 void Run(std::vector<std::string> args)
 {
     args.insert(args.begin(), "xdotool");
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(&a[0]);
-    argv.push_back(nullptr);
-    if (SpawnFn spawn = Spawner())
-        spawn(argv.data(), 1);
+    host::Run(std::move(args));
 }
 
 void DoubleClick(int x, int y)

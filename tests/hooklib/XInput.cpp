@@ -1,37 +1,23 @@
 #include "XInput.h"
 
-#include <windows.h>
+#include "tests/support/HostCommand.h"
+
+#include <utility>
 
 namespace xinput {
 namespace {
 
-// Wine runs host programs for its own tools (the browser launcher) through
-// this ntdll export; the tests use it to reach xdotool on the host.
-typedef LONG(__cdecl* SpawnFn)(char* const argv[], int wait);
-
-SpawnFn Spawner()
-{
-    static SpawnFn spawn = reinterpret_cast<SpawnFn>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp")));
-    return spawn;
-}
-
 void Xdotool(std::vector<std::string> args)
 {
     args.insert(args.begin(), "xdotool");
-    std::vector<char*> argv;
-    for (std::string& a : args)
-        argv.push_back(&a[0]);
-    argv.push_back(nullptr);
-    if (SpawnFn spawn = Spawner())
-        spawn(argv.data(), 1);
+    host::Run(std::move(args));
 }
 
 std::string Num(int n) { return std::to_string(n); }
 
 }  // namespace
 
-bool Available() { return Spawner() != nullptr; }
+bool Available() { return host::Available(); }
 
 void Click(int x, int y, int button)
 {

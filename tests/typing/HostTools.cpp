@@ -1,33 +1,14 @@
 #include "tests/typing/HostTools.h"
 
-#include <windows.h>
+#include "tests/support/HostCommand.h"
+
+#include <utility>
 
 namespace typing {
 
-namespace {
-using SpawnFn = LONG(__cdecl*)(char* const argv[], int wait);
+bool HostAvailable() { return host::Available(); }
 
-SpawnFn Spawner()
-{
-    static SpawnFn spawn =
-        (SpawnFn)(void*)::GetProcAddress(::GetModuleHandleA("ntdll.dll"), "__wine_unix_spawnvp");
-    return spawn;
-}
-} // namespace
-
-bool HostAvailable() { return Spawner() != nullptr; }
-
-int Host(std::vector<std::string> args)
-{
-    SpawnFn spawn = Spawner();
-    if (!spawn)
-        return -1;
-    std::vector<char*> argv;
-    for (std::string& arg : args)
-        argv.push_back(&arg[0]);
-    argv.push_back(nullptr);
-    return (int)spawn(argv.data(), 1);
-}
+int Host(std::vector<std::string> args) { return host::Run(std::move(args)); }
 
 // Button down and up as two events: xdotool's "click" sleeps after them.
 void XClick(int x, int y)
