@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/ScratchDir.h"
+
 namespace typing {
 
 // Dispatches this thread's messages until cond() holds or timeoutMs passed;
@@ -25,22 +27,12 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 std::string ReadFileBytes(const std::string& path);
 std::string Hex(const std::string& bytes);
 
-// A fresh directory made the current one for the object's life.
-class ScratchDir {
+// A scratch working directory that can also hold a pair of dictionary files.
+class ScratchDir : public support::ScratchDir {
 public:
-    // base: the parent directory; empty for the temp folder.
-    explicit ScratchDir(const std::string& base = "");
-    ~ScratchDir();
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-    std::string File(const std::string& name) const { return m_path + "\\" + name; }
-    const std::string& Path() const { return m_path; }
+    using support::ScratchDir::ScratchDir;
     // data.dat with pairs, NewData.dat with newData (raw bytes).
     void WriteDictionaries(const Pairs& pairs, const std::string& newData = "");
-
-private:
-    std::string m_path;
-    std::string m_previous;
 };
 
 // One window of this thread's dialogs that the script acts on.

@@ -44,37 +44,6 @@ void WriteDictionary(const std::string& path, const Pairs& pairs)
     std::fclose(file);
 }
 
-TempWorkDir::TempWorkDir()
-{
-    char buffer[MAX_PATH];
-    ::GetCurrentDirectoryA(MAX_PATH, buffer);
-    m_previous = buffer;
-    ::GetTempPathA(MAX_PATH, buffer);
-    static int counter = 0;
-    for (;;) {
-        m_path = std::string(buffer) + "zeto-ui-" + std::to_string(::GetCurrentProcessId()) + "-" +
-                 std::to_string(++counter);
-        if (::CreateDirectoryA(m_path.c_str(), nullptr))
-            break;
-    }
-    ::SetCurrentDirectoryA(m_path.c_str());
-}
-
-TempWorkDir::~TempWorkDir()
-{
-    ::SetCurrentDirectoryA(m_previous.c_str());
-    WIN32_FIND_DATAA found;
-    HANDLE search = ::FindFirstFileA((m_path + "\\*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-                ::DeleteFileA((m_path + "\\" + found.cFileName).c_str());
-        } while (::FindNextFileA(search, &found));
-        ::FindClose(search);
-    }
-    ::RemoveDirectoryA(m_path.c_str());
-}
-
 namespace {
 MessageBoxWatcher* g_watcher = nullptr;
 

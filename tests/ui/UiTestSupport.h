@@ -9,6 +9,8 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/ScratchDir.h"
+
 namespace uitest {
 
 // Dispatches this thread's messages until cond() holds or timeoutMs passed.
@@ -22,20 +24,7 @@ using Pairs = std::vector<std::pair<std::string, std::string>>;
 // Writes a dictionary file in the program's record format.
 void WriteDictionary(const std::string& path, const Pairs& pairs);
 
-// A fresh directory under the temp folder, made the current directory for
-// the object's life; its files are removed afterwards.
-class TempWorkDir {
-public:
-    TempWorkDir();
-    ~TempWorkDir();
-    TempWorkDir(const TempWorkDir&) = delete;
-    TempWorkDir& operator=(const TempWorkDir&) = delete;
-    const std::string& Path() const { return m_path; }
-    std::string File(const std::string& name) const { return m_path + "\\" + name; }
-private:
-    std::string m_path;
-    std::string m_previous;
-};
+using TempWorkDir = support::ScratchDir;
 
 // What a message box looked like when the watcher answered it.
 struct SeenBox {
