@@ -4,6 +4,7 @@
 // only marks a capture as pending, and the next clipboard change is read.
 #include "ui/MainDlg.h"
 
+#include "capture/CaptureMessages.h"
 #include "capture/ClipboardText.h"
 #include "capture/CopyRequest.h"
 #include "res/resource.h"
@@ -59,13 +60,26 @@ LRESULT CMainDlg::OnCopyGesture(WPARAM, LPARAM)
     return 0;
 }
 
+// A gesture may still wait in our queue when the change it caused is
+// announced: the notice is a sent message and is delivered ahead of posted
+// ones, so on a busy machine it overtakes the gesture. That gesture is taken
+// now, as if it had come first. Only posted messages are looked at, so no
+// other notice is handled in between.
+bool CMainDlg::TakeQueuedCopyGesture()
+{
+    MSG msg;
+    const UINT flags = PM_REMOVE | PM_QS_POSTMESSAGE;
+    return ::PeekMessageA(&msg, m_hWnd, g_nMsgKeyboardCtrlC, g_nMsgKeyboardCtrlC, flags)
+        || ::PeekMessageA(&msg, m_hWnd, g_nMsgRButtonUpMouse, g_nMsgRButtonUpMouse, flags);
+}
+
 // The clipboard changed. The notice goes down the chain first, whatever we
 // do with it; a pending copy gesture takes this change as its copy.
 void CMainDlg::OnDrawClipboard()
 {
     if (g_hwndNextViewer)
         ::SendMessageA(g_hwndNextViewer, WM_DRAWCLIPBOARD, 0, 0);
-    if (m_bCapturePending) {
+    if (m_bCapturePending || TakeQueuedCopyGesture()) {
         TranslateClipboard();
         m_bCapturePending = 0;
         ::SetTimer(m_hWnd, TIMER_HIDE_TIPS, (UINT)m_nTimeoutMs, nullptr);

@@ -119,6 +119,7 @@ public:
     LRESULT OnMouseSelection(WPARAM wParam, LPARAM lParam);
     LRESULT OnCopyGesture(WPARAM wParam, LPARAM lParam);
     void OnDrawClipboard();
+    bool TakeQueuedCopyGesture();
     void OnChangeCbChain(HWND hWndRemove, HWND hWndAfter);
     void ClearClipboard();
     void ReadClipboardText(char* buffer);   // buffer of 256 bytes

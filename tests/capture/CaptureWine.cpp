@@ -30,21 +30,6 @@ void PumpMessages()
     }
 }
 
-std::string ClipboardText()
-{
-    std::string text;
-    if (!::OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const char* p = (const char*)::GlobalLock(data)) {
-            text.assign(p, strnlen(p, ::GlobalSize(data)));
-            ::GlobalUnlock(data);
-        }
-    }
-    ::CloseClipboard();
-    return text;
-}
-
 namespace {
 std::string BesideTest(const char* fileName)
 {

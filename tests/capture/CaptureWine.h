@@ -1,6 +1,8 @@
 // Support for the capture tests under Wine: a running copy_target.exe, and a
 // main dialog of Zeto made modeless in a directory with a small dictionary.
 #pragma once
+#include "tests/support/Clipboard.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -10,9 +12,10 @@
 
 class CMainDlg;
 
+using support::ClipboardText;
+
 bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs = 10000);
 void PumpMessages();
-std::string ClipboardText();   // CF_TEXT as this process reads it, "" when none
 
 class CopyTarget {
 public:

@@ -13,26 +13,19 @@
 // Whatever copies puts its text on the clipboard as CF_TEXT.
 #include "CopyTargetWindows.h"
 
+#include "tests/support/Clipboard.h"
+
 #include <windows.h>
 
-#include <cstring>
 #include <string>
 
 namespace {
 
 thread_local std::string g_kind;
 
-void Copy(HWND owner, const char* text)
-{
-    if (!::OpenClipboard(owner))
-        return;
-    ::EmptyClipboard();
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
-    std::memcpy(::GlobalLock(block), text, std::strlen(text) + 1);
-    ::GlobalUnlock(block);
-    ::SetClipboardData(CF_TEXT, block);
-    ::CloseClipboard();
-}
+// The tests read the clipboard while they wait for a copy: a stand-in waits
+// its turn rather than drop the one copy it is asked for.
+void Copy(const char* text) { support::PutClipboardText(text); }
 
 LRESULT CALLBACK TopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
@@ -40,13 +33,13 @@ LRESULT CALLBACK TopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         bool menuInLParam = (HMENU)lParam == ::GetMenu(hwnd);
         WORD id = LOWORD(wParam);
         if (g_kind == "browser" && id == 41026 && menuInLParam)
-            Copy(hwnd, "apple");
+            Copy("apple");
         else if (g_kind == "help" && id == 501 && menuInLParam)
-            Copy(hwnd, "word");
+            Copy("word");
         else if (g_kind == "pdf" && id == 604 && menuInLParam)
-            Copy(hwnd, "apple");
+            Copy("apple");
         else if (g_kind == "pdf" && id == 603 && menuInLParam)
-            Copy(hwnd, "house");
+            Copy("house");
         return 0;
     }
     if (msg == WM_DESTROY)
@@ -57,7 +50,7 @@ LRESULT CALLBACK TopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK BrowserProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_COMMAND && wParam == 15 && lParam == 0) {
-        Copy(hwnd, "house");
+        Copy("house");
         return 0;
     }
     return ::DefWindowProcA(hwnd, msg, wParam, lParam);

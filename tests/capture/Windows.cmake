@@ -5,7 +5,8 @@ add_executable(copy_target WIN32 copy_target.cpp CopyTargetWindows.cpp)
 wordlumo_test(capture_wine_test SERIAL TIMEOUT 300
     SOURCES CaptureWine.cpp CopyTargetWindows.cpp CopyMethodsTest.cpp MouseRoadTest.cpp
         TargetCommandsTest.cpp DialogsTest.cpp
-    LIBS zetolib)
+    LIBS zetolib test_support)
+target_link_libraries(copy_target PRIVATE test_support)
 add_dependencies(capture_wine_test copy_target)
 add_custom_command(TARGET capture_wine_test POST_BUILD
     COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Tapwire> $<TARGET_FILE_DIR:capture_wine_test>)

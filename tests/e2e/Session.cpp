@@ -3,7 +3,6 @@
 #include "dictionary/Dictionary.h"
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 const char Session::APPLE[] = "apple";
@@ -22,19 +21,6 @@ bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs)
             return false;
         ::Sleep(1);
     }
-}
-
-bool SetClipboardText(const std::string& text)
-{
-    if (!WaitFor([] { return ::OpenClipboard(nullptr) != 0; }, 5000))
-        return false;
-    ::EmptyClipboard();
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(::GlobalLock(block), text.c_str(), text.size() + 1);
-    ::GlobalUnlock(block);
-    bool ok = ::SetClipboardData(CF_TEXT, block) != nullptr;
-    ::CloseClipboard();
-    return ok;
 }
 
 bool Session::WriteDictionary()

@@ -61,5 +61,3 @@ private:
     HWND m_edit = nullptr;
 };
 
-// Puts text on the clipboard as this process's own CF_TEXT.
-bool SetClipboardText(const std::string& text);

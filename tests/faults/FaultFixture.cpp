@@ -1,5 +1,7 @@
 #include "tests/faults/FaultFixture.h"
 
+#include "tests/support/Clipboard.h"
+
 #include <commctrl.h>
 
 #include <cstdio>
@@ -77,14 +79,6 @@ void FaultFixture::ExpectResponsive()
     dlg.m_dictionary.AddPair(word.c_str(), "проба");
     ::PostMessageA(dlg.m_hWnd, ::RegisterWindowMessageA("UWM_KEYBOARD_CTRLC"), 0, 0);
     ASSERT_TRUE(uitest::PumpUntil([&] { return dlg.m_bCapturePending == 1; }));
-    HWND owner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(::OpenClipboard(owner));
-    ::EmptyClipboard();
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, word.size() + 1);
-    std::memcpy(::GlobalLock(block), word.c_str(), word.size() + 1);
-    ::GlobalUnlock(block);
-    ::SetClipboardData(CF_TEXT, block);
-    ::CloseClipboard();
+    ASSERT_TRUE(support::PutClipboardText(word));
     EXPECT_TRUE(uitest::PumpUntil([&] { return Shown() == "проба"; })) << "shown: " << Shown();
-    ::DestroyWindow(owner);
 }

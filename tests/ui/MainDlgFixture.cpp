@@ -19,19 +19,6 @@ bool TrayIconExists(HWND hwnd, UINT id)
     return ::Shell_NotifyIconA(NIM_MODIFY, &probe) != FALSE;
 }
 
-void SetClipboardText(HWND owner, const char* text)
-{
-    if (!::OpenClipboard(owner))
-        return;
-    ::EmptyClipboard();
-    size_t size = std::strlen(text) + 1;
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(::GlobalLock(block), text, size);
-    ::GlobalUnlock(block);
-    ::SetClipboardData(CF_TEXT, block);
-    ::CloseClipboard();
-}
-
 ViewerWindow::ViewerWindow()
 {
     static ATOM atom = [] {

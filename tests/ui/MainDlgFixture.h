@@ -1,6 +1,7 @@
 // A modeless main dialog in a fresh working directory, and the helpers its
 // tests share: clipboard viewers, the tray probe, font heights.
 #pragma once
+#include "tests/support/Clipboard.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/MainDlg.h"
 
@@ -32,9 +33,6 @@ int PointHeight(int tenths);
 
 // Whether the shell has a tray icon (hwnd, id): changing nothing succeeds only then.
 bool TrayIconExists(HWND hwnd, UINT id);
-
-// Puts text on the clipboard as CF_TEXT.
-void SetClipboardText(HWND owner, const char* text);
 
 // A clipboard viewer that keeps the chain as the system asks: it forwards
 // notices to its next viewer and repairs the chain.

@@ -191,7 +191,7 @@ TEST_F(MainDlgFixture, DestructionLeavesTheChainRemovesHooksAndFreesTheTarget)
     ViewerWindow after;    // joined after the dialog: the dialog is its next
     EXPECT_EQ(g_hwndNextViewer, before.hwnd);
 
-    SetClipboardText(after.hwnd, "one");
+    ASSERT_TRUE(support::PutClipboardText("one"));
     EXPECT_TRUE(PumpUntil([&] { return before.draws > 0; })) << "the dialog passes the notice on";
 
     bool hooked = ::SetTapwire(dlg.m_hWnd, ::GetCurrentThreadId(), CAPTURE_SELECT) != 0;
@@ -205,7 +205,7 @@ TEST_F(MainDlgFixture, DestructionLeavesTheChainRemovesHooksAndFreesTheTarget)
     EXPECT_EQ(after.next, before.hwnd);
 
     int draws = before.draws;
-    SetClipboardText(after.hwnd, "two");
+    ASSERT_TRUE(support::PutClipboardText("two"));
     EXPECT_TRUE(PumpUntil([&] { return before.draws > draws; })) << "the chain still reaches the viewer behind";
 
     if (!hooked || !rowHooked)

@@ -94,7 +94,7 @@ void ExpectClosingLeavesTheChain(TempWorkDir& dir, UINT msg, WPARAM wParam)
     ViewerWindow after;
     EXPECT_EQ(after.next, main);
 
-    SetClipboardText(after.hwnd, "one");
+    ASSERT_TRUE(support::PutClipboardText("one"));
     EXPECT_TRUE(PumpUntil([&] { return before.draws > 0; })) << "Zeto passes the notice on";
 
     ::PostMessageA(main, msg, wParam, 0);
@@ -102,7 +102,7 @@ void ExpectClosingLeavesTheChain(TempWorkDir& dir, UINT msg, WPARAM wParam)
     EXPECT_EQ(after.removed, main) << "Zeto left the chain";
     EXPECT_EQ(after.next, before.hwnd);
     int draws = before.draws, afterDraws = after.draws;
-    SetClipboardText(after.hwnd, "two");
+    ASSERT_TRUE(support::PutClipboardText("two"));
     EXPECT_TRUE(PumpUntil([&] { return before.draws > draws; }));
     EXPECT_GT(after.draws, afterDraws);
 }

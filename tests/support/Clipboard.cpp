@@ -1,0 +1,65 @@
+#include "tests/support/Clipboard.h"
+
+#include <cstring>
+
+namespace support {
+namespace {
+
+// One hidden window per thread, for the life of the thread's process.
+HWND ThreadWindow()
+{
+    thread_local HWND hwnd = ::CreateWindowExA(0, "STATIC", "clipboard", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                               nullptr, nullptr, nullptr);
+    return hwnd;
+}
+
+bool Open()
+{
+    const DWORD start = ::GetTickCount();
+    while (!::OpenClipboard(ThreadWindow())) {
+        if (::GetTickCount() - start > 5000)
+            return false;
+        ::Sleep(5);
+    }
+    return true;
+}
+
+} // namespace
+
+bool PutClipboardBlock(UINT format, const void* bytes, size_t size)
+{
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size ? size : 1);
+    if (!block)
+        return false;
+    std::memcpy(::GlobalLock(block), bytes, size);
+    ::GlobalUnlock(block);
+    if (!Open()) {
+        ::GlobalFree(block);
+        return false;
+    }
+    ::EmptyClipboard();
+    bool ok = ::SetClipboardData(format, block) != nullptr;
+    ::CloseClipboard();
+    if (!ok)
+        ::GlobalFree(block);
+    return ok;
+}
+
+bool PutClipboardText(const std::string& text) { return PutClipboardBlock(CF_TEXT, text.c_str(), text.size() + 1); }
+
+std::string ClipboardText()
+{
+    std::string text;
+    if (!Open())
+        return text;
+    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+        if (const char* p = (const char*)::GlobalLock(data)) {
+            text.assign(p, strnlen(p, ::GlobalSize(data)));
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return text;
+}
+
+} // namespace support

@@ -1,0 +1,20 @@
+// The clipboard as the tests write and read it. Under Wine a thread that
+// opens the clipboard without a window may take it over from another such
+// thread in the middle of its work; so the tests open it with a window of
+// their own, and wait (bounded) while someone else holds it.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+namespace support {
+
+// Puts a block of that format, and nothing else, on the clipboard; false when
+// the clipboard stayed busy or refused the block.
+bool PutClipboardBlock(UINT format, const void* bytes, size_t size);
+bool PutClipboardText(const std::string& text);   // CF_TEXT with its NUL
+
+// CF_TEXT up to its NUL (within the block), "" when there is none.
+std::string ClipboardText();
+
+} // namespace support
