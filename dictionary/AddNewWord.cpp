@@ -6,6 +6,9 @@
 // must not leave a broken record behind: the record goes out in one write,
 // and when anything about it failed the file is cut back to its previous
 // length. Only a pair that reached the file whole joins the dictionary.
+// A file that already ends in a cut record (a crash, a copy broken off)
+// would swallow every record appended after it, so those bytes are first
+// moved to NewData.dat.damaged, where nothing is lost.
 #include "dictionary/NewWordDlg.h"
 #include "framework/App.h"
 #include "ui/MainDlg.h"
@@ -13,10 +16,12 @@
 #include <cstdio>
 #include <cstring>
 #include <io.h>
+#include <string>
 
 namespace {
 
 const char NEW_DATA_FILE[] = "NewData.dat";
+const char DAMAGED_TAIL_FILE[] = "NewData.dat.damaged";
 constexpr std::size_t MAX_TEXT_BYTES = 65535;   // a record's length fields are 16 bits
 
 const char MSG_TOO_LONG[] =
@@ -27,6 +32,12 @@ const char MSG_CANNOT_OPEN[] =
 const char MSG_WRITE_FAILED[] =
     "Думата не е записана: писането в NewData.dat не успя (може би дискът е пълен). "
     "Файлът е оставен както беше.";
+const char MSG_TAIL_SET_ASIDE[] =
+    "NewData.dat завършваше с непълен запис, който не може да се прочете. Байтовете му са "
+    "преместени в NewData.dat.damaged, за да не скрият новата дума.";
+const char MSG_TAIL_STUCK[] =
+    "Думата не е записана: NewData.dat завършва с непълен запис, който не можа да бъде "
+    "преместен в NewData.dat.damaged.";
 const char MSG_ROLLBACK_FAILED[] =
     "Думата не е записана: писането в NewData.dat не успя и файлът не можа да бъде "
     "върнат в предишния си вид.";
@@ -54,12 +65,57 @@ long long LengthOf(FILE* file)
     return size.QuadPart;
 }
 
+// Where a record cut short by the end of the file begins; -1 when the file
+// ends after a whole record, or is missing.
+long long CutRecordOffset(const char* path)
+{
+    FILE* file = std::fopen(path, "rb");
+    if (!file)
+        return -1;
+    CDictionary scan;
+    scan.LoadFile(file);
+    std::fclose(file);
+    return scan.GetTruncatedOffset();
+}
+
+// Appends the bytes of path from offset on to the damaged-tail file, then
+// cuts path there. False, with path untouched, when they could not be kept.
+bool SetTailAside(const char* path, long long offset)
+{
+    std::string tail;
+    FILE* file = std::fopen(path, "rb");
+    if (!file)
+        return false;
+    bool read = _fseeki64(file, offset, SEEK_SET) == 0;
+    char chunk[4096];
+    while (read && !std::feof(file)) {
+        tail.append(chunk, std::fread(chunk, 1, sizeof chunk, file));
+        read = !std::ferror(file);
+    }
+    std::fclose(file);
+    if (!read)
+        return false;
+    FILE* aside = std::fopen(DAMAGED_TAIL_FILE, "ab");
+    if (!aside)
+        return false;
+    bool kept = std::fwrite(tail.data(), 1, tail.size(), aside) == tail.size();
+    kept = std::fclose(aside) == 0 && kept;
+    return kept && TruncateTo(path, offset);
+}
+
 // Appends pair as one record; nullptr when it is in the file whole, else the
-// message for the user (the file then has its old length again).
-const char* AppendRecord(CDictionary& dictionary, const WordPair& pair)
+// message for the user (the file then has its old length again). tailSetAside
+// tells whether a cut record at the file's end was moved away first.
+const char* AppendRecord(CDictionary& dictionary, const WordPair& pair, bool& tailSetAside)
 {
     if (std::strlen(pair.GetWord()) > MAX_TEXT_BYTES || std::strlen(pair.GetTranslation()) > MAX_TEXT_BYTES)
         return MSG_TOO_LONG;
+    long long cut = CutRecordOffset(NEW_DATA_FILE);
+    if (cut >= 0) {
+        if (!SetTailAside(NEW_DATA_FILE, cut))
+            return MSG_TAIL_STUCK;
+        tailSetAside = true;
+    }
     FILE* file = std::fopen(NEW_DATA_FILE, "ab");
     if (!file)
         return MSG_CANNOT_OPEN;
@@ -88,7 +144,11 @@ void CMainDlg::OnAddNewWord()
     if (dlg.DoModal() != IDOK)
         return;
     WordPair pair(dlg.m_strNewWord.c_str(), dlg.m_strNewTranslation.c_str());
-    if (const char* failure = AppendRecord(m_dictionary, pair)) {
+    bool tailSetAside = false;
+    const char* failure = AppendRecord(m_dictionary, pair, tailSetAside);
+    if (tailSetAside)
+        FrameworkMessageBox(m_hWnd, MSG_TAIL_SET_ASIDE);
+    if (failure) {
         FrameworkMessageBox(m_hWnd, failure);
         return;
     }

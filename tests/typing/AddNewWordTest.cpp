@@ -123,6 +123,30 @@ TEST_F(AddNewWordTest, PairsAreAppendedAfterWhatTheFileHeldEvenTwiceTheSameWord)
     EXPECT_EQ(LookUp("kite"), "змей");
 }
 
+// A record cut short at the end of the file would swallow the new one: its
+// bytes move to a file of their own, and the new word is there after a restart.
+TEST_F(AddNewWordTest, ACutRecordAtTheEndIsSetAsideAndTheNewWordSurvivesARestart)
+{
+    const std::string old = RecordBytes("old", "стар");
+    const std::string cut = RecordBytes("cut", "срязан").substr(0, 6);
+    m_dir->WriteDictionaries(TestWords(), old + cut);
+    OpenMainDialog();
+    DialogScript script;
+    AddWord("abc", "x", script);
+    script.AnswerBox();
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    ASSERT_EQ(script.boxTexts.size(), 1u);
+    EXPECT_NE(script.boxTexts[0].find("NewData.dat.damaged"), std::string::npos) << script.boxTexts[0];
+    EXPECT_EQ(Hex(NewData()), Hex(old + ABC_X));
+    EXPECT_EQ(Hex(ReadFileBytes(m_dir->File("NewData.dat.damaged"))), Hex(cut));
+
+    CloseMainDialog();
+    OpenMainDialog();
+    EXPECT_EQ(LookUp("abc"), "x");
+    EXPECT_EQ(LookUp("old"), "стар");
+}
+
 TEST_F(AddNewWordTest, AWordOf255CharactersIsStoredWholeAndTheBoxTakesNoMore)
 {
     OpenMainDialog();
