@@ -1,5 +1,6 @@
 #include "InstallerProcess.h"
 
+#include <cstdio>
 #include <string>
 
 #include "InstallerProtocol.h"
@@ -13,7 +14,8 @@ InstallerProcess::InstallerProcess(PostRecorder& recorder, int mode, Scope scope
                           (scope == EVERY_THREAD ? " all" : " self") + (letGo == EXIT ? " exit" : " unload");
     STARTUPINFOA si = {};
     si.cb = sizeof si;
-    CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_process);
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_process))
+        m_startError = GetLastError();
 }
 
 InstallerProcess::~InstallerProcess()
@@ -27,15 +29,26 @@ InstallerProcess::~InstallerProcess()
     CloseHandle(m_process.hProcess);
 }
 
+// A new Wine process on a busy machine can take its time to start: the wait
+// is long, and when it still fails the installer's state goes to the log.
 int InstallerProcess::WaitInstalled()
 {
     int result = -1;
-    m_recorder.WaitFor([&] {
+    bool reported = m_recorder.WaitFor([&] {
         for (const Posted& p : m_recorder.posts())
             if (p.message == INSTALLER_READY && p.lParam == static_cast<LPARAM>(m_process.dwProcessId))
                 result = static_cast<int>(p.wParam);
         return result != -1;
-    });
+    }, 60000);
+    if (!reported) {
+        DWORD code = 0;
+        if (!m_process.hProcess)
+            std::fprintf(stderr, "the installer did not start (error %lu)\n", m_startError);
+        else if (GetExitCodeProcess(m_process.hProcess, &code) && code != STILL_ACTIVE)
+            std::fprintf(stderr, "the installer ended with %lu before it reported\n", code);
+        else
+            std::fprintf(stderr, "the installer runs but has not reported\n");
+    }
     return result;
 }
 

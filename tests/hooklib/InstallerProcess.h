@@ -27,4 +27,5 @@ public:
 private:
     PostRecorder& m_recorder;
     PROCESS_INFORMATION m_process = {};
+    DWORD m_startError = 0;
 };

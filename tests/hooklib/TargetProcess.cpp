@@ -35,7 +35,7 @@ TargetProcess::TargetProcess(PostRecorder& recorder, int x, int y, Loop loop) : 
             }
         }
         return false;
-    });
+    }, 60000);   // a new Wine process on a busy machine can take its time
     if (!started)
         return;
     m_dblclks = reinterpret_cast<HWND>(ready.wParam);
