@@ -28,7 +28,7 @@ bool Open()
 
 bool PutClipboardBlock(UINT format, const void* bytes, size_t size)
 {
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size ? size : 1);
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size ? size : 1);
     if (!block)
         return false;
     std::memcpy(::GlobalLock(block), bytes, size);
