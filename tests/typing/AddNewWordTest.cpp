@@ -28,6 +28,18 @@ protected:
         });
     }
     void RunCommand() { ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, ID_ADD_NEW_WORD, 0); }
+    // Adds word and translation when the command is to end in one message
+    // box whose text holds `mention`; the box is answered OK.
+    void AddWordExpectingOneBox(const std::string& word, const std::string& translation, const char* mention)
+    {
+        DialogScript script;
+        AddWord(word, translation, script);
+        script.AnswerBox();
+        RunCommand();
+        ASSERT_TRUE(script.Done());
+        ASSERT_EQ(script.boxTexts.size(), 1u);
+        EXPECT_NE(script.boxTexts[0].find(mention), std::string::npos) << script.boxTexts[0];
+    }
     std::string LookUp(const std::string& word)
     {
         SetInput(word);
@@ -131,13 +143,7 @@ TEST_F(AddNewWordTest, ACutRecordAtTheEndIsSetAsideAndTheNewWordSurvivesARestart
     const std::string cut = RecordBytes("cut", "срязан").substr(0, 6);
     m_dir->WriteDictionaries(TestWords(), old + cut);
     OpenMainDialog();
-    DialogScript script;
-    AddWord("abc", "x", script);
-    script.AnswerBox();
-    RunCommand();
-    ASSERT_TRUE(script.Done());
-    ASSERT_EQ(script.boxTexts.size(), 1u);
-    EXPECT_NE(script.boxTexts[0].find("NewData.dat.damaged"), std::string::npos) << script.boxTexts[0];
+    ASSERT_NO_FATAL_FAILURE(AddWordExpectingOneBox("abc", "x", "NewData.dat.damaged"));
     EXPECT_EQ(Hex(NewData()), Hex(old + ABC_X));
     EXPECT_EQ(Hex(ReadFileBytes(m_dir->File("NewData.dat.damaged"))), Hex(cut));
 
@@ -172,13 +178,7 @@ TEST_F(AddNewWordTest, ATranslationOf65535BytesFitsAndOneMoreIsRefusedWithNothin
 {
     OpenMainDialog();
     int count = m_dlg->m_dictionary.m_nCount;
-    DialogScript script;
-    AddWord("long", Lines(65536), script);
-    script.AnswerBox();
-    RunCommand();
-    ASSERT_TRUE(script.Done());
-    ASSERT_EQ(script.boxTexts.size(), 1u);
-    EXPECT_NE(script.boxTexts[0].find("65535"), std::string::npos) << script.boxTexts[0];
+    ASSERT_NO_FATAL_FAILURE(AddWordExpectingOneBox("long", Lines(65536), "65535"));
     EXPECT_EQ(NewData(), "");
     EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count);
 
@@ -244,13 +244,7 @@ TEST_F(MountedDirTest, AFullDiskKeepsTheFileAsItWasTheUserIsToldAndTheListIsUnch
 
     OpenMainDialog();
     int count = m_dlg->m_dictionary.m_nCount;
-    DialogScript script;
-    AddWord("abc", "x", script);
-    script.AnswerBox();
-    RunCommand();
-    ASSERT_TRUE(script.Done());
-    ASSERT_EQ(script.boxTexts.size(), 1u);
-    EXPECT_NE(script.boxTexts[0].find("NewData.dat"), std::string::npos) << script.boxTexts[0];
+    ASSERT_NO_FATAL_FAILURE(AddWordExpectingOneBox("abc", "x", "NewData.dat"));
     EXPECT_EQ(NewData().size(), old.size());
     EXPECT_TRUE(NewData() == old) << "the partial record was not taken back";
     EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count);
@@ -279,13 +273,7 @@ TEST_F(MountedDirTest, AReadOnlyFileKeepsItsBytesTheUserIsToldAndTheListIsUnchan
     OpenMainDialog();
     int count = m_dlg->m_dictionary.m_nCount;
 
-    DialogScript script;
-    AddWord("abc", "x", script);
-    script.AnswerBox();
-    RunCommand();
-    ASSERT_TRUE(script.Done());
-    ASSERT_EQ(script.boxTexts.size(), 1u);
-    EXPECT_NE(script.boxTexts[0].find("NewData.dat"), std::string::npos) << script.boxTexts[0];
+    ASSERT_NO_FATAL_FAILURE(AddWordExpectingOneBox("abc", "x", "NewData.dat"));
     EXPECT_EQ(Hex(NewData()), Hex(old));
     EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count);
     EXPECT_EQ(LookUp("abc"), "Няма такава дума");
