@@ -3,7 +3,7 @@
 #include "dictionary/Dictionary.h"
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/MemoryFile.h"
-#include "tools/zetodict/Cp1251.h"
+#include "dictionary/Cp1251.h"
 #include "tools/zetodict/DatFile.h"
 #include "tools/zetodict/Escape.h"
 

@@ -1,6 +1,6 @@
 #include "tools/zetodict/Headword.h"
 
-#include "tools/zetodict/Cp1251.h"
+#include "dictionary/Cp1251.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,7 @@
 #include "tools/zetodict/Commands.h"
 
 #include "dictionary/Dictionary.h"
-#include "tools/zetodict/Cp1251.h"
+#include "dictionary/Cp1251.h"
 #include "tools/zetodict/Escape.h"
 
 #include <cerrno>

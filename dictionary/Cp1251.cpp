@@ -1,4 +1,4 @@
-#include "tools/zetodict/Cp1251.h"
+#include "dictionary/Cp1251.h"
 
 #include <cstdint>
 

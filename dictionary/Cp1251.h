@@ -3,8 +3,10 @@
 #include <cstddef>
 #include <string>
 
-// UTF-8 <-> Windows-1251 by a table of our own, so the tool behaves the same
-// on every platform and needs no iconv.
+// UTF-8 <-> Windows-1251 by a table of our own, so zetodict and Zeto behave
+// the same on every platform and need no iconv. Zeto's own Bulgarian texts
+// are written in the sources as UTF-8 literals (u8"...") and turned into
+// Windows-1251 here, so every compiler gives the same bytes.
 namespace cp1251 {
 
 struct Conversion {
