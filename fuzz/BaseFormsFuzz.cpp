@@ -1,0 +1,92 @@
+// Base forms of arbitrary words against arbitrary exception lists and
+// dictionaries. Checked: every candidate is shorter than the word or is a
+// base the exception lists give; a shown form is a word the dictionary
+// holds, shown as "form: translation"; a dictionary hit, or the lookup with
+// base forms switched off, is the dictionary's own answer. The whole input
+// is also offered to the forms-file reader, which must refuse or accept it
+// without harm.
+//
+// Input: lines. "=inflected base..." is an exception-list line, "+word" a
+// dictionary entry, any other line a query.
+#include "dictionary/BaseForms.h"
+#include "dictionary/FormLookup.h"
+#include "fuzz/FuzzCheck.h"
+
+#include <cstdint>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+std::string Fold(std::string text)
+{
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+bool DictionaryHolds(const CDictionary& dict, const std::string& word)
+{
+    for (const CDictionary::Entry* e = dict.GetHead(); e; e = e->pNext)
+        if (Fold(e->pair.GetWord()) == Fold(word))
+            return true;
+    return false;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    CIrregularForms any;
+    any.Load(input);
+
+    std::string exc;
+    std::vector<std::string> words;
+    std::vector<std::string> queries;
+    std::istringstream lines(input);
+    std::string line;
+    while (std::getline(lines, line)) {
+        line = line.c_str();   // texts end at a NUL, as C strings do
+        if (!line.empty() && line[0] == '=')
+            exc += line.substr(1) + '\n';
+        else if (!line.empty() && line[0] == '+')
+            words.push_back(line.substr(1));
+        else
+            queries.push_back(line);
+    }
+
+    CDictionary dict;
+    CFormLookup lookup(dict);
+    const std::string built = CIrregularForms::Build({exc});
+    FUZZ_CHECK(lookup.Irregular().Load(built), "a built forms file loads");
+    std::set<std::string> listedBases;
+    std::istringstream fields(built.substr(built.find('\n') + 1));
+    for (std::string field; fields >> field;)
+        listedBases.insert(field);
+    for (std::size_t i = 0; i < words.size(); ++i)
+        dict.AddPair(words[i].c_str(), ("t" + std::to_string(i)).c_str());
+
+    for (const std::string& query : queries) {
+        const std::string word = CDictionary::TrimNonLetters(query.c_str());
+        for (const std::string& form : BaseFormCandidates(word, lookup.Irregular())) {
+            FUZZ_CHECK(!form.empty() && form != Fold(word), "a candidate is another, non-empty word");
+            FUZZ_CHECK(form.size() < word.size() || listedBases.count(form), "a candidate is shorter or listed");
+        }
+        const char* plain = dict.Lookup(query.c_str());
+        FUZZ_CHECK(lookup.Lookup(query.c_str(), false).text == plain, "switched off: the dictionary's answer");
+        const CFormLookup::Answer answer = lookup.Lookup(query.c_str(), true);
+        if (plain != CDictionary::MSG_NOT_FOUND) {
+            FUZZ_CHECK(answer.text == plain && answer.form.empty(), "a hit is the dictionary's own answer");
+        } else if (!answer.form.empty()) {
+            FUZZ_CHECK(DictionaryHolds(dict, answer.form), "a shown form is in the dictionary");
+            FUZZ_CHECK(std::string(answer.text).rfind(answer.form + ": ", 0) == 0, "the text names the form");
+        } else {
+            FUZZ_CHECK(answer.text == plain, "no form found: the dictionary's own answer");
+        }
+    }
+    return 0;
+}
