@@ -28,13 +28,15 @@ std::string Lower(const std::string& word)
     return out;
 }
 
-// Collects candidates in order, each once, never the word itself.
+// Collects candidates in order, each once, never the word itself. A
+// candidate begins and ends with a letter, so the lookup searches it as it
+// is rather than trimming it to some other word.
 class Candidates {
 public:
     explicit Candidates(const std::string& word) : m_word(word) {}
     void Add(const std::string& candidate)
     {
-        if (!candidate.empty() && candidate != m_word
+        if (!candidate.empty() && IsLower(candidate.front()) && IsLower(candidate.back()) && candidate != m_word
             && std::find(m_list.begin(), m_list.end(), candidate) == m_list.end())
             m_list.push_back(candidate);
     }
@@ -97,6 +99,8 @@ void AddSuffixRules(const std::string& word, Candidates& out)
                 out.Add(stem);
         }
     }
+    if (EndsWith(word, "men") && n > 4)
+        out.Add(cut(3) + "man");   // women, gentlemen
     if (EndsWith(word, "ed") && n > 3)
         AddStems(cut(2), out);
     if (EndsWith(word, "ing") && n > 4)
@@ -105,6 +109,15 @@ void AddSuffixRules(const std::string& word, Candidates& out)
         AddStems(cut(3), out);
     else if (EndsWith(word, "er") && n > 4)
         AddStems(cut(2), out);
+    if (EndsWith(word, "ly") && n > 4) {
+        if (EndsWith(word, "ily"))
+            out.Add(cut(3) + 'y');        // happily
+        if (EndsWith(word, "ally"))
+            out.Add(cut(4));              // basically
+        out.Add(cut(2));                  // quickly
+        if (word[n - 3] == 'l')
+            out.Add(cut(1));              // fully
+    }
 }
 
 // The word's own exception-list bases, or else its suffix rules.

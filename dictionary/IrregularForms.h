@@ -17,6 +17,9 @@
 // good one; a damaged file is refused whole.
 class CIrregularForms {
 public:
+    // The file's name; it ships beside data.dat.
+    static constexpr const char* FILE_NAME = "forms.dat";
+
     // Builds the file from the texts of WordNet's .exc files, given in the
     // order their bases are to be tried (noun, verb, adj, adv). Entries
     // with anything but letters and hyphens (multi-word ones) are left out.

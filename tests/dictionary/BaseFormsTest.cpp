@@ -60,6 +60,15 @@ TEST(SuffixRules, ComparisonsLoseErAndEst)
     EXPECT_EQ(Of("nicer"), (Forms{"nice", "nic"}));
 }
 
+TEST(SuffixRules, AdverbsGiveTheirAdjectivesAndMenItsMan)
+{
+    EXPECT_EQ(Of("happily").front(), "happy");
+    EXPECT_EQ(Of("basically").front(), "basic");
+    EXPECT_EQ(Of("quickly"), (Forms{"quick"}));
+    EXPECT_EQ(Of("fully").back(), "full");
+    EXPECT_EQ(Of("women"), (Forms{"woman"}));
+}
+
 TEST(SuffixRules, WordsThatOnlyLookInflectedAreNotCut)
 {
     for (const char* word : {"news", "glass", "bus", "this", "series", "species", "as"})

@@ -10,3 +10,5 @@
 int RunBuild(const std::vector<std::string>& args, FILE* err);
 int RunDump(const std::vector<std::string>& args, FILE* out, FILE* err);
 int RunLookup(const std::vector<std::string>& args, FILE* in, FILE* out, FILE* err);
+int RunForms(const std::vector<std::string>& args, FILE* err);
+int RunCoverage(const std::vector<std::string>& args, FILE* in, FILE* out, FILE* err);

@@ -1,11 +1,9 @@
 #include "tools/zetodict/Commands.h"
 
-#include "dictionary/Dictionary.h"
 #include "dictionary/Cp1251.h"
+#include "dictionary/FormLookup.h"
 #include "tools/zetodict/Escape.h"
-
-#include <cerrno>
-#include <cstring>
+#include "tools/zetodict/Loading.h"
 
 namespace {
 
@@ -26,10 +24,14 @@ bool ReadLine(FILE* in, std::string* line)
     return any;
 }
 
-std::string JsonLine(const std::string& query, const char* result, const CDictionary& dict)
+// form: the base form shown, "" for none; null: the plain lookup, no field.
+std::string JsonLine(const std::string& query, const char* result, const std::string* form, const CDictionary& dict)
 {
     std::string json = "{\"query\": " + escape::JsonString(cp1251::ToUtf8(query))
-        + ", \"result\": " + escape::JsonString(cp1251::ToUtf8(result)) + ", \"neighbours\": [";
+        + ", \"result\": " + escape::JsonString(cp1251::ToUtf8(result));
+    if (form)
+        json += ", \"form\": " + (form->empty() ? std::string("null") : escape::JsonString(cp1251::ToUtf8(*form)));
+    json += ", \"neighbours\": [";
     for (int i = 0; i < 10; ++i) {
         if (i)
             json += ", ";
@@ -43,31 +45,24 @@ std::string JsonLine(const std::string& query, const char* result, const CDictio
 // zetodict lookup FILE [FILE…]: loads the files in order into one dictionary,
 // as Zeto loads data.dat and then NewData.dat, and answers the queries on
 // standard input one by one, so the neighbours carry over between them.
+// With --forms it answers as Zeto's display does with "Find Base Forms" on,
+// and says in "form" which base form it showed.
 int RunLookup(const std::vector<std::string>& args, FILE* in, FILE* out, FILE* err)
 {
-    if (args.empty()) {
-        std::fprintf(err, "usage: zetodict lookup FILE.dat [FILE.dat...] < queries\n");
+    std::vector<std::string> paths = args;
+    const bool withForms = !paths.empty() && paths[0] == "--forms";
+    if (withForms)
+        paths.erase(paths.begin());
+    if (paths.empty()) {
+        std::fprintf(err, "usage: zetodict lookup [--forms] FILE.dat [FILE.dat...] < queries\n");
         return 2;
     }
     CDictionary dict;
-    for (const std::string& path : args) {
-        FILE* file = std::fopen(path.c_str(), "rb");
-        if (!file) {
-            std::fprintf(err, "zetodict lookup: cannot open %s: %s\n", path.c_str(), std::strerror(errno));
-            return 2;
-        }
-        dict.LoadFile(file);
-        const bool readError = std::ferror(file) != 0;
-        std::fclose(file);
-        if (readError) {
-            std::fprintf(err, "zetodict lookup: cannot read %s\n", path.c_str());
-            return 2;
-        }
-        if (dict.GetTruncatedOffset() >= 0) {
-            std::fprintf(err, "zetodict lookup: warning: %s: the record at byte %lld is cut short by the end of "
-                         "the file and left out, as Zeto does\n", path.c_str(), dict.GetTruncatedOffset());
-        }
-    }
+    CFormLookup lookup(dict);
+    if (!LoadDictionaries(paths, dict, "lookup", err))
+        return 2;
+    if (withForms)
+        LoadIrregularForms(paths[0], lookup.Irregular(), "lookup", err);
 
     std::string line;
     long lineNo = 0;
@@ -81,8 +76,8 @@ int RunLookup(const std::vector<std::string>& args, FILE* in, FILE* out, FILE* e
                                               : "holds a NUL character");
             return 2;
         }
-        const char* result = dict.Lookup(query.text.c_str());
-        const std::string json = JsonLine(query.text, result, dict);
+        const CFormLookup::Answer answer = lookup.Lookup(query.text.c_str(), withForms);
+        const std::string json = JsonLine(query.text, answer.text, withForms ? &answer.form : nullptr, dict);
         std::fwrite(json.data(), 1, json.size(), out);
     }
     std::fflush(out);

@@ -16,9 +16,11 @@ namespace {
 
 void Usage(FILE* to)
 {
-    std::fputs("usage: zetodict build --from tsv|dictd INPUT... -o FILE.dat\n"
+    std::fputs("usage: zetodict build --from tsv|dictd INPUT... [--supplement FILE.tsv] -o FILE.dat\n"
                "       zetodict dump FILE.dat\n"
-               "       zetodict lookup FILE.dat [FILE.dat...] < queries\n"
+               "       zetodict lookup [--forms] FILE.dat [FILE.dat...] < queries\n"
+               "       zetodict forms noun.exc verb.exc adj.exc adv.exc -o forms.dat\n"
+               "       zetodict coverage [--forms] [--misses N] FILE.dat [FILE.dat...] < text\n"
                "       zetodict --version\n", to);
 }
 
@@ -51,6 +53,10 @@ int main(int argc, char** argv)
         return RunDump(args, stdout, stderr);
     if (command == "lookup")
         return RunLookup(args, stdin, stdout, stderr);
+    if (command == "forms")
+        return RunForms(args, stderr);
+    if (command == "coverage")
+        return RunCoverage(args, stdin, stdout, stderr);
     std::fprintf(stderr, "zetodict: unknown command %s\n", command.c_str());
     Usage(stderr);
     return 2;
