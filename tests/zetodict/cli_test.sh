@@ -77,11 +77,15 @@ cp small.dict past.dict
 expect_status 1 "dictd entry past the end" -- "$Z" build --from dictd past.index -o past.dat
 expect_err "dictd entry past the end" "past.index line 1"
 
-# --- the shipped dictionary: one record per FreeDict headword -------------
+# --- the shipped dictionary: one record per FreeDict headword, then ours ---
 headwords=$(cut -f1 "$INDEX" | grep -v '^00database' | sort -u | wc -l)
+supplement=$(wc -l <"$SRC/data/supplement.tsv")
 records=$(wc -l <shipped.tsv)
 [ "$headwords" -gt 28000 ] || fail "only $headwords headwords in $INDEX"
-[ "$records" -eq "$headwords" ] || fail "data.dat has $records records for $headwords headwords"
+[ "$records" -eq $((headwords + supplement)) ] \
+    || fail "data.dat has $records records for $headwords headwords and $supplement supplement words"
+[ "$(tail -n "$supplement" shipped.tsv)" = "$(cat "$SRC/data/supplement.tsv")" ] \
+    || fail "the supplement does not follow FreeDict's records unchanged"
 printf 'house\nwater\nquickly\nHouse,\n' >q.txt
 expect_status 0 "lookup shipped" -- "$Z" lookup "$SHIPPED" <q.txt
 [ "$(wc -l <out)" -eq 4 ] || fail "4 queries gave $(wc -l <out) lines"
@@ -183,6 +187,32 @@ expect_err "build unknown format" "usage"
 expect_status 2 "unknown command" -- "$Z" frobnicate
 expect_status 2 "dictd missing" -- "$Z" build --from dictd nowhere.index -o x.dat
 expect_err "dictd missing" "nowhere.index"
+
+# --- base forms: forms.dat, lookup --forms and coverage --------------------
+printf 'children child\nran run\n' >noun.exc
+expect_status 0 "forms" -- "$Z" forms noun.exc -o forms.dat
+printf 'house\tкъща\nchild\tдете\nthe\tчлен\n' >forms.tsv
+"$Z" build --from tsv forms.tsv -o fd.dat || fail "cannot build the base-form fixture"
+printf 'a\tчлен\nhouse\tкъща\n' >supplement.tsv
+expect_status 1 "supplement repeats a word" -- "$Z" build --from tsv forms.tsv --supplement supplement.tsv -o s.dat
+expect_err "supplement repeats a word" 'supplement.tsv line 2: the supplement'"'"'s word "house"'
+[ ! -e s.dat ] || fail "a refused supplement still wrote s.dat"
+printf 'houses\nchildren\nthe\nmice\n' >q.txt
+expect_status 0 "lookup --forms" -- "$Z" lookup --forms fd.dat <q.txt
+grep -qF '{"query": "houses", "result": "house: къща", "form": "house", ' out || fail "houses: $(sed -n 1p out)"
+sed -n 2p out | grep -qF '"result": "child: дете", "form": "child"' || fail "children: $(sed -n 2p out)"
+sed -n 3p out | grep -qF '"result": "член", "form": null' || fail "the: $(sed -n 3p out)"
+sed -n 4p out | grep -qF '"result": "Няма такава дума", "form": null' || fail "mice: $(sed -n 4p out)"
+echo 'The children'"'"'s houses, the mice, Mice.' >text.txt
+expect_status 0 "coverage --forms" -- "$Z" coverage --forms fd.dat <text.txt
+[ "$(sed -n 2p out)" = "answered: 4 (66.7%)" ] || fail "coverage --forms: $(cat out)"
+grep -qx 'most frequent misses: mice 2' out || fail "coverage misses: $(cat out)"
+expect_status 0 "coverage plain" -- "$Z" coverage fd.dat <text.txt
+[ "$(sed -n 2p out)" = "answered: 2 (33.3%)" ] || fail "coverage plain: $(cat out)"
+rm forms.dat
+expect_status 0 "lookup --forms without forms.dat" -- "$Z" lookup --forms fd.dat <q.txt
+expect_err "lookup --forms without forms.dat" "forms.dat is missing"
+sed -n 2p out | grep -qF '"form": null' || fail "children without forms.dat: $(sed -n 2p out)"
 
 # --- version from the one place it lives ----------------------------------
 version=$(sed -n 's/^project(Wordlumo VERSION \([0-9.]*\).*/\1/p' "$SRC/CMakeLists.txt")
