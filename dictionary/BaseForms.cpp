@@ -99,8 +99,6 @@ void AddSuffixRules(const std::string& word, Candidates& out)
                 out.Add(stem);
         }
     }
-    if (EndsWith(word, "men") && n > 4)
-        out.Add(cut(3) + "man");   // women, gentlemen
     if (EndsWith(word, "ed") && n > 3)
         AddStems(cut(2), out);
     if (EndsWith(word, "ing") && n > 4)

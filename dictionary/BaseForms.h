@@ -21,7 +21,7 @@
 //    with the bare stem, the stem + e, and the stem with a doubled final
 //    consonant undoubled (stopped -> stop). The stem + e comes first when
 //    the stem ends consonant-vowel-consonant (hoped -> hope before hop),
-//    else the bare stem (looked -> look). -men -> -man (women). An adverb
+//    else the bare stem (looked -> look). An adverb
 //    in -ly gives its adjective: happily -> happy, basically -> basic,
 //    quickly -> quick, fully -> full. -s is never cut after s, u or i
 //    (glass, bus, this), nor from a word that only looks plural (news,
