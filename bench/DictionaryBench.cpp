@@ -3,6 +3,7 @@
 // and a lookup that finds nothing in a million entries takes under 5 ms.
 #include "bench/MillionRecords.h"
 #include "dictionary/Dictionary.h"
+#include "dictionary/FormLookup.h"
 
 #include <benchmark/benchmark.h>
 
@@ -69,7 +70,34 @@ void BM_LookupMissTrimmedMillion(benchmark::State& state)
 
 } // namespace
 
+// What Find Base Forms adds to start-up: reading forms.dat (its heap bytes
+// as a counter), and the worst case of a word with no form in the
+// dictionary, where every candidate is a full miss.
+void BM_LoadIrregularForms(benchmark::State& state)
+{
+    std::size_t bytes = 0;
+    for (auto _ : state) {
+        CIrregularForms forms;
+        std::string problem;
+        if (!forms.LoadFile(WORDLUMO_SHIPPED_FORMS, &problem))
+            state.SkipWithError(problem.c_str());
+        bytes = forms.MemoryBytes();
+    }
+    state.counters["heap_bytes"] = static_cast<double>(bytes);
+}
+void BM_LookupBaseFormsMissShipped(benchmark::State& state)
+{
+    std::unique_ptr<CDictionary> dict = Load(WORDLUMO_SHIPPED_DAT, &state);
+    CFormLookup lookup(*dict);
+    std::string problem;
+    lookup.Irregular().LoadFile(WORDLUMO_SHIPPED_FORMS, &problem);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(lookup.Lookup("stoppinged", true).text);
+}
+
 BENCHMARK(BM_LoadShipped)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadIrregularForms)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LookupBaseFormsMissShipped)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LoadMillion)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LookupMissShipped)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_LookupMissMillion)->Unit(benchmark::kMillisecond);

@@ -135,7 +135,7 @@ int CMainDlg::ShowWordTranslation(const char* text)
         }
         return 0;
     }
-    PostTranslation(m_dictionary.Lookup(word.c_str()));
+    PostTranslation(LookupForDisplay(word.c_str()));
     return 1;
 }
 
@@ -153,7 +153,7 @@ void CMainDlg::TranslateClipboard()
     char buffer[CLIPBOARD_BUFFER_SIZE];
     ReadClipboardText(buffer);
     if (m_bReady)
-        PostTranslation(m_dictionary.Lookup(buffer));
+        PostTranslation(LookupForDisplay(buffer));
 }
 
 void CMainDlg::ShowTargetTitle()

@@ -123,7 +123,7 @@ void CMainDlg::OnChangeInput()
     if (m_bKeyboardInput == 0) {
         UpdateData(true);
         m_strTranslation.clear();
-        m_strTranslation = m_dictionary.Lookup(m_strInput.c_str());
+        m_strTranslation = LookupForDisplay(m_strInput.c_str());
         UpdateData(false);
         // After a failed lookup the neighbours are the previous ones.
         for (int i = 0; i < ROW_COUNT; ++i)
@@ -138,7 +138,7 @@ void CMainDlg::OnChangeInput()
     ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
     UpdateData(true);
     m_strListTranslation.clear();
-    m_strListTranslation = m_dictionary.Lookup(m_strInput.c_str());
+    m_strListTranslation = LookupForDisplay(m_strInput.c_str());
     m_strTranslation.clear();
     m_strTranslation = m_strListTranslation;
     UpdateData(false);
@@ -173,7 +173,7 @@ void CMainDlg::OnSelChangeSuggestions()
     UpdateData(false);
     UpdateData(true);
     m_strListTranslation.clear();
-    m_strListTranslation = m_dictionary.Lookup(m_strInput.c_str());
+    m_strListTranslation = LookupForDisplay(m_strInput.c_str());
     m_strTranslation.clear();
     m_strTranslation = m_strListTranslation;
     UpdateData(false);

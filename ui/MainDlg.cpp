@@ -33,6 +33,7 @@ const MessageMap* CMainDlg::GetMessageMap() const
         OnCommand<&CMainDlg::OnSetWindowTitle>(ID_SET_WINDOW_TITLE),
         OnCommand<&CMainDlg::OnOptions>(ID_OPTIONS),
         OnCommand<&CMainDlg::OnAddNewWord>(ID_ADD_NEW_WORD),
+        OnCommand<&CMainDlg::OnFindBaseForms>(ID_FIND_BASE_FORMS),
         OnNotify<&CMainDlg::OnChangeInput>(EN_CHANGE, IDC_INPUT),
         OnMessage<&CMainDlg::OnClose>(WM_CLOSE),
         OnCommand<&CMainDlg::OnAutomaticAttach>(ID_AUTOMATIC_ATTACH),
@@ -112,6 +113,7 @@ BOOL CMainDlg::OnInitDialog()
     m_dictionary.LoadFile(newData);
     std::fclose(newData);
     m_bReady = 1;
+    LoadIrregularForms();
 
     HMENU menu = ::GetMenu(m_hWnd);
     ::EnableMenuItem(menu, ID_SET_WINDOW_TITLE, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);

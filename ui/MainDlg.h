@@ -8,6 +8,7 @@
 //   ui/KeyboardInput.cpp        typed words and the suggestion rows
 //   ui/Options.cpp              the Options command
 //   dictionary/AddNewWord.cpp   the Add New Word command
+//   ui/BaseFormsCommand.cpp     Find Base Forms and the lookup every road shows
 //   ui/MainDlg.cpp, ui/TranslationDisplay.cpp  the rest
 //
 // WM_SHOWTRANSLATION carries a pointer, and any process on the desktop can
@@ -16,6 +17,7 @@
 // recorded that way and ignores any other message.
 #pragma once
 #include "dictionary/Dictionary.h"
+#include "dictionary/FormLookup.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "ui/TipWnd.h"
@@ -88,6 +90,8 @@ public:
     int m_rowY[10];                     // client y of each suggestion row
     int m_bRowHook = 0;                 // the left-button hook is installed for us
     int m_bKeyboardInput = 0;           // suggestions in the list box instead of row tooltips
+    int m_bFindBaseForms = 1;           // "Find Base Forms": a missed word's base form is shown
+    CFormLookup m_formLookup{m_dictionary};
 
     // Posts WM_SHOWTRANSLATION for text, a dictionary result that stays valid
     // until exit. The only way to have a translation shown.
@@ -149,6 +153,13 @@ public:
     void OnChangeInput();
     void OnSelChangeSuggestions();
     LRESULT OnRowClick(WPARAM wParam, LPARAM lParam);
+
+    // ---- base forms ----
+    // What every road shows for a word: the dictionary's answer, or after a
+    // miss, with "Find Base Forms" on, "house: <translation>". Valid until exit.
+    const char* LookupForDisplay(const char* word);
+    void LoadIrregularForms();
+    void OnFindBaseForms();
 
     // ---- Options, Add New Word ----
     void OnOptions();

@@ -7,6 +7,7 @@
 #include "Session.h"
 #include "XDo.h"
 
+#include "dictionary/Dictionary.h"
 #include "res/resource.h"
 #include "tests/support/Clipboard.h"
 
@@ -20,12 +21,14 @@ namespace {
 constexpr int LINE_APPLE = 0;
 constexpr int LINE_HOUSE = 1;
 constexpr int LINE_SPACES = 2;
+constexpr int LINE_FORMS = 3;   // "houses children": words the dictionary has only in their base forms
+const std::string NOTEPAD_TEXT = "apple\r\nhouse\r\n          \r\nhouses children\r\n";
 
 Session& S() { return *g_session; }
 
-void DoubleClickWord(int line)
+void DoubleClickWord(int line, int col = 2)
 {
-    POINT pt = S().CharPoint(line, 2);
+    POINT pt = S().CharPoint(line, col);
     xdo::DoubleClick(pt.x, pt.y);
 }
 
@@ -86,7 +89,24 @@ TEST(AutomaticAttach, DoubleClickShowsTheTranslationAtTheCursor)
     EXPECT_LE(rect.top, pt.y + 40);
     EXPECT_GT(rect.right - rect.left, 10);
     // Copying changed nothing in Notepad.
-    EXPECT_EQ(S().NotepadText(), std::string("apple\r\nhouse\r\n          \r\n"));
+    EXPECT_EQ(S().NotepadText(), NOTEPAD_TEXT);
+}
+
+TEST(AutomaticAttach, AWordTheDictionaryLacksShowsItsBaseFormUntilSwitchedOff)
+{
+    S().SetZetoText(IDC_TRANSLATION, "");
+    DoubleClickWord(LINE_FORMS, 2);
+    EXPECT_TRUE(TranslationIs((std::string(Session::HOUSE) + ": " + Session::HOUSE_BG).c_str()));
+    DoubleClickWord(LINE_FORMS, 10);
+    EXPECT_TRUE(TranslationIs((std::string(Session::CHILD) + ": " + Session::CHILD_BG).c_str()));
+    EXPECT_TRUE(WaitFor([] { return S().VisibleTip(std::string(Session::CHILD) + ": " + Session::CHILD_BG); }));
+
+    S().Command(ID_FIND_BASE_FORMS);
+    ASSERT_TRUE(S().Sync());
+    DoubleClickWord(LINE_FORMS, 2);
+    EXPECT_TRUE(TranslationIs(CDictionary::MSG_NOT_FOUND));
+    S().Command(ID_FIND_BASE_FORMS);
+    ASSERT_TRUE(S().Sync());
 }
 
 TEST(AutomaticAttach, UsageHintIsShownOnlyOnce)
@@ -146,7 +166,7 @@ TEST(ToolTipOn, RightButtonThenContextMenuCopyTranslates)
     POINT copy = ContextMenuCopyPoint(menu);
     xdo::Click(copy.x, copy.y);
     ASSERT_TRUE(TranslationIs(Session::HOUSE_BG));
-    EXPECT_EQ(S().NotepadText(), std::string("apple\r\nhouse\r\n          \r\n"));
+    EXPECT_EQ(S().NotepadText(), NOTEPAD_TEXT);
 }
 
 TEST(ClipboardChain, NoticesPassThroughZetoAndItsExitLeavesTheChainWhole)

@@ -1,6 +1,7 @@
 #include "Session.h"
 
 #include "dictionary/Dictionary.h"
+#include "dictionary/IrregularForms.h"
 
 #include <cstdio>
 #include <vector>
@@ -9,6 +10,8 @@ const char Session::APPLE[] = "apple";
 const char Session::APPLE_BG[] = "ябълка";
 const char Session::HOUSE[] = "house";
 const char Session::HOUSE_BG[] = "къща";
+const char Session::CHILD[] = "child";
+const char Session::CHILD_BG[] = "дете";
 const char Session::USAGE_HINT[] = "Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\"";
 
 bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs)
@@ -39,8 +42,16 @@ bool Session::WriteDictionary()
     writer.WriteRecord(WordPair(APPLE, APPLE_BG), data);
     writer.WriteRecord(WordPair(HOUSE, HOUSE_BG), data);
     writer.WriteRecord(WordPair("word", "дума"), data);
+    writer.WriteRecord(WordPair(CHILD, CHILD_BG), data);
     std::fclose(data);
     std::fclose(newData);
+    const std::string forms = CIrregularForms::Build({"children child\n"});
+    FILE* formsFile = std::fopen((m_dir + "\\" + CIrregularForms::FILE_NAME).c_str(), "wb");
+    if (!formsFile || std::fwrite(forms.data(), 1, forms.size(), formsFile) != forms.size()) {
+        error = "cannot write forms.dat into " + m_dir;
+        return false;
+    }
+    std::fclose(formsFile);
     return true;
 }
 
@@ -106,6 +117,7 @@ Session::~Session()
     if (!m_dir.empty()) {
         ::DeleteFileA((m_dir + "\\data.dat").c_str());
         ::DeleteFileA((m_dir + "\\NewData.dat").c_str());
+        ::DeleteFileA((m_dir + "\\" + CIrregularForms::FILE_NAME).c_str());
         ::RemoveDirectoryA(m_dir.c_str());
     }
 }

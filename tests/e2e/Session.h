@@ -18,6 +18,8 @@ public:
     static const char APPLE_BG[];
     static const char HOUSE[];
     static const char HOUSE_BG[];
+    static const char CHILD[];      // reached from "children" through forms.dat
+    static const char CHILD_BG[];
     static const char USAGE_HINT[];
 
     // Finds Notepad (title notepadTitle), lays the desktop out, writes the

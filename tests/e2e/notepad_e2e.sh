@@ -23,7 +23,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-printf 'apple\r\nhouse\r\n          \r\n' >"$work/words.txt"
+printf 'apple\r\nhouse\r\n          \r\nhouses children\r\n' >"$work/words.txt"
 # English titles: "words.txt - Notepad".
 (cd "$work" && LC_ALL=C exec wine notepad words.txt) >"$log" 2>&1 </dev/null &
 npid=$!

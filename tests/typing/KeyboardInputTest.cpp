@@ -60,6 +60,23 @@ protected:
     }
 };
 
+TEST_F(KeyboardInputTest, AWordTheDictionaryLacksShowsItsBaseFormWithItsRowsUntilSwitchedOff)
+{
+    Type("apples");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), "apple: ябълка");
+    std::vector<std::string> expected = {"apple  ", "apricot", "banana ", "Cat    ", "cherry ",
+                                         "DOG    ", " Fig   ", "ГРОЗДЕ ", "Ёж Їжак", "grape  "};
+    EXPECT_EQ(RowTexts(), expected);
+
+    HMENU menu = ::GetMenu(m_dlg->m_hWnd);
+    EXPECT_EQ(::GetMenuState(menu, ID_FIND_BASE_FORMS, MF_BYCOMMAND) & MF_CHECKED, (UINT)MF_CHECKED);
+    ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, ID_FIND_BASE_FORMS, 0);
+    EXPECT_EQ(::GetMenuState(menu, ID_FIND_BASE_FORMS, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    SetInput("pears");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), NO_SUCH_WORD);
+    EXPECT_EQ(RowTexts(), expected) << "a miss leaves the rows as they were";
+}
+
 TEST_F(KeyboardInputTest, TypingInRowModeShowsTheLookupAndTenRowsAtTheirPoints)
 {
     Type("app");

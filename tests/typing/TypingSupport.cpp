@@ -1,5 +1,6 @@
 #include "tests/typing/TypingSupport.h"
 
+#include "dictionary/IrregularForms.h"
 #include "framework/App.h"
 
 #include <cstdio>
@@ -82,6 +83,8 @@ void ScratchDir::WriteDictionaries(const Pairs& pairs, const std::string& newDat
         bytes += RecordBytes(word, translation);
     WriteFileBytes(File("data.dat"), bytes);
     WriteFileBytes(File("NewData.dat"), newData);
+    // Shipped beside data.dat; without it Zeto would say so in edit 1001.
+    WriteFileBytes(File(CIrregularForms::FILE_NAME), CIrregularForms::Build({"children child\n"}));
 }
 
 std::string TextOf(HWND hwnd)

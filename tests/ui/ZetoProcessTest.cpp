@@ -1,11 +1,14 @@
 // Zeto.exe from outside: started in a temporary working directory with a
 // small dictionary written here, looked at and driven as a user would.
+#include "dictionary/IrregularForms.h"
 #include "res/resource.h"
 #include "tests/ui/MainDlgFixture.h"
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/ZetoProcess.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdio>
 
 using namespace uitest;
 
@@ -20,6 +23,14 @@ protected:
     {
         WriteDictionary(dir.File("data.dat"), {{"house", "къща, дом"}, {"water", "вода"}});
         WriteDictionary(dir.File("NewData.dat"), {});
+        WriteForms(CIrregularForms::Build({"children child\n"}));
+    }
+    void WriteForms(const std::string& bytes)
+    {
+        FILE* file = std::fopen(dir.File(CIrregularForms::FILE_NAME).c_str(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        std::fclose(file);
     }
     POINT CentreOf(HWND hwnd)
     {
@@ -117,6 +128,21 @@ TEST_F(ZetoProcessTest, ExitEndsTheProcessAfterLeavingTheClipboardChain)
 {
     WriteBothFiles();
     ExpectClosingLeavesTheChain(dir, WM_COMMAND, ID_EXIT);
+}
+
+TEST_F(ZetoProcessTest, ADamagedFormsFileIsReportedOnceInTheTranslationBoxAndNothingStops)
+{
+    WriteBothFiles();
+    std::string damaged = CIrregularForms::Build({"children child\n"});
+    damaged.back() = 'x';
+    WriteForms(damaged);
+    ZetoProcess zeto(dir.Path());
+    HWND main = zeto.WaitForMain();
+    ASSERT_NE(main, nullptr);
+    EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_TRANSLATION)).rfind("Файлът forms.dat липсва или е повреден", 0), 0u);
+    EXPECT_EQ(zeto.WaitForWindow("#32770", "Error", 0), nullptr) << "no box";
+    ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
+    EXPECT_EQ(zeto.WaitForExit(), 0);
 }
 
 // Any process may post 0x0500 with any wParam: Zeto reads nothing through it.

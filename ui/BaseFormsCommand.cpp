@@ -1,0 +1,32 @@
+// Find Base Forms: a word the dictionary lacks is answered by its first base
+// form the dictionary holds (houses -> "house: ..."). The rules live in the
+// portable CFormLookup; here are the switch and the start-up load of the
+// irregular forms.
+#include "ui/MainDlg.h"
+
+#include "dictionary/Cp1251.h"
+#include "res/resource.h"
+
+const char* CMainDlg::LookupForDisplay(const char* word)
+{
+    return m_formLookup.Lookup(word, m_bFindBaseForms != 0).text;
+}
+
+// forms.dat beside data.dat. Without it the suffix rules still work; the
+// user is told once, in the translation box, and nothing stops.
+void CMainDlg::LoadIrregularForms()
+{
+    std::string problem;
+    if (m_formLookup.Irregular().LoadFile(CIrregularForms::FILE_NAME, &problem))
+        return;
+    m_strTranslation = cp1251::FromUtf8(u8"Файлът forms.dat липсва или е повреден: неправилните форми "
+                                        u8"(ran, children) няма да се откриват.").text;
+    ::SetDlgItemTextA(m_hWnd, IDC_TRANSLATION, m_strTranslation.c_str());
+}
+
+void CMainDlg::OnFindBaseForms()
+{
+    m_bFindBaseForms = !m_bFindBaseForms;
+    ::CheckMenuItem(::GetMenu(m_hWnd), ID_FIND_BASE_FORMS,
+                    MF_BYCOMMAND | (m_bFindBaseForms ? MF_CHECKED : MF_UNCHECKED));
+}
