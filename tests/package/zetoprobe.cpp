@@ -1,11 +1,13 @@
 // Checks, from outside, that a Zeto just started came up ready: its main
 // window "Wordlumo" is there, no "Error" box is shown, and a word typed into
-// it is translated from the shipped dictionary. Then closes Zeto
+// it is translated from the shipped dictionary: a plain word, a word found
+// by its base form (forms.dat), a small word of the supplement. Then closes Zeto
 // through "E&xit" and waits for its window to go. Exit status 0 when all held.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -47,18 +49,24 @@ int main()
     // under Wine, so the menu state cannot be read from here.)
     HWND input = ::GetDlgItem(main, 1013);
     HWND translation = ::GetDlgItem(main, 1001);
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutA(input, WM_SETTEXT, 0, (LPARAM)"house", SMTO_NORMAL, 10000, &ignored);
-    char text[512] = "";
-    const bool translated = WaitFor([&] {
-        ::SendMessageTimeoutA(translation, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_NORMAL, 10000, &ignored);
-        return std::strstr(text, "къща") != nullptr;
-    }, 10000);
-    if (!translated) {
-        std::printf("FAIL: \"house\" typed into Zeto shows \"%s\", not a Bulgarian translation\n", text);
-        return 1;
+    struct Case {
+        const char* typed;
+        const char* shown;   // a part of the translation
+    };
+    for (const Case& c : {Case{"house", "къща"}, Case{"children", "child: "}, Case{"the", "къщата"}}) {
+        DWORD_PTR ignored = 0;
+        ::SendMessageTimeoutA(input, WM_SETTEXT, 0, (LPARAM)c.typed, SMTO_NORMAL, 10000, &ignored);
+        char text[512] = "";
+        const bool translated = WaitFor([&] {
+            ::SendMessageTimeoutA(translation, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_NORMAL, 10000, &ignored);
+            return std::strstr(text, c.shown) != nullptr;
+        }, 10000);
+        if (!translated) {
+            std::printf("FAIL: \"%s\" typed into Zeto shows \"%s\", not \"...%s...\"\n", c.typed, text, c.shown);
+            return 1;
+        }
+        std::printf("ready: \"%s\" translates to \"%s\"\n", c.typed, text);
     }
-    std::printf("ready: \"house\" translates to \"%s\"\n", text);
     ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
     if (!WaitFor([&] { return !::IsWindow(main); }, 30000)) {
         std::printf("FAIL: Zeto did not close on \"E&xit\"\n");
