@@ -282,7 +282,13 @@ TEST(ResourceTest, Menu129)
         EXPECT_EQ(::GetMenuState(popup, i.pos, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED), 0u) << i.text;
     }
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 0)), 4);
-    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 1)), 2);
+    // After a separator, the switches of the Tools menu; Find Base Forms starts checked.
+    HMENU tools = ::GetSubMenu(menu, 1);
+    EXPECT_EQ(::GetMenuState(tools, 2, MF_BYPOSITION) & MF_SEPARATOR, (UINT)MF_SEPARATOR);
+    EXPECT_EQ(::GetMenuItemID(tools, 3), (UINT)ID_FIND_BASE_FORMS);
+    EXPECT_EQ(text(tools, 3), "Find Base Forms");
+    EXPECT_EQ(::GetMenuState(tools, 3, MF_BYPOSITION) & MF_CHECKED, (UINT)MF_CHECKED);
+    EXPECT_EQ(::GetMenuItemCount(tools), 4);
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 2)), 1);
     ::DestroyMenu(menu);
 }
