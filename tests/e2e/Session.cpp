@@ -106,6 +106,7 @@ Session::~Session()
     if (!m_dir.empty()) {
         ::DeleteFileA((m_dir + "\\data.dat").c_str());
         ::DeleteFileA((m_dir + "\\NewData.dat").c_str());
+        ::DeleteFileA((m_dir + "\\Zeto.ini").c_str());   // Automatic Attach, saved on, must not outlive the session
         ::RemoveDirectoryA(m_dir.c_str());
     }
 }
