@@ -134,14 +134,16 @@ void CMainDlg::LoadSettings()
     if (!m_bAlwaysOnTop)
         ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
 
-    // Placed here, the window is not centred afterwards.
+    // Placed here, even at 0, 0, the window is not centred afterwards.
     int left = 0, top = 0;
     const bool leftOk = ReadInt(text, KEY_LEFT, -POSITION_LIMIT, POSITION_LIMIT, left);
     const bool topOk = ReadInt(text, KEY_TOP, -POSITION_LIMIT, POSITION_LIMIT, top);
     take(KEY_LEFT, leftOk);
     take(KEY_TOP, topOk);
-    if (leftOk && topOk)
+    if (leftOk && topOk) {
         PlaceWindow(m_hWnd, left, top);
+        m_bPlacedByInit = true;
+    }
 
     int attach = 0;
     const bool attachOk = ReadInt(text, KEY_AUTO_ATTACH, 0, 1, attach);

@@ -87,6 +87,32 @@ TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
     EXPECT_EQ(Hex(File("NewData.dat")), Hex(OLD_WORD));
 }
 
+TEST_F(SettingsTest, APlaceOffEveryMonitorComesBackOntoTheNearestAndTheCornerIsKept)
+{
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const struct {
+        int left, top;
+        LONG wantRight, wantTop;   // wantRight 0: the left edge stays at left
+    } places[] = {{(int)work.left, (int)work.top, 0, work.top}, {5000, -3000, work.right, work.top}};
+    for (const auto& p : places) {
+        SCOPED_TRACE(p.left);
+        WriteFileBytes(m_dir->File("Zeto.ini"), "[Zeto]\r\nWindowLeft=" + std::to_string(p.left) +
+                                                    "\r\nWindowTop=" + std::to_string(p.top) + "\r\n");
+        Zeto zeto(m_dir->Path());
+        HWND main = zeto.WaitForMain();
+        ASSERT_TRUE(main);
+        RECT rect;
+        ::GetWindowRect(main, &rect);
+        if (p.wantRight)
+            EXPECT_EQ(rect.right, p.wantRight);
+        else
+            EXPECT_EQ(rect.left, p.left);
+        EXPECT_EQ(rect.top, p.wantTop);
+        EXPECT_TRUE(zeto.Close());
+    }
+}
+
 TEST_F(SettingsTest, AHostileFileGivesDefaultsOneLineAndLeavesTheWordsAlone)
 {
     std::string noise(4096, '\0');
