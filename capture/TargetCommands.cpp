@@ -71,6 +71,7 @@ void CMainDlg::OnAutomaticAttach()
         ::CheckMenuItem(menu, ID_AUTOMATIC_ATTACH, MF_BYCOMMAND | MF_UNCHECKED);
         Enable(menu, ID_TOOLTIP_ON);
         m_bAutoAttach = 0;
+        SaveSettings();
         return;
     }
     m_strTargetTitle = "Automatic attach";
@@ -80,6 +81,7 @@ void CMainDlg::OnAutomaticAttach()
     Gray(menu, ID_SET_WINDOW_TITLE);
     Gray(menu, ID_TOOLTIP_ON);
     m_bAutoAttach = 1;
+    SaveSettings();
 }
 
 // The mouse gesture needs to know how the target copies (the user says, or

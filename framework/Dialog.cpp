@@ -97,7 +97,7 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
     RECT after;
     ::GetWindowRect(m_hWnd, &after);
     bool placed = (style & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN | WS_CHILD)) != 0;
-    if (!placed && !::IsWindowVisible(m_hWnd) && ::EqualRect(&before, &after))
+    if (!placed && !m_bPlacedByInit && !::IsWindowVisible(m_hWnd) && ::EqualRect(&before, &after))
         CenterWindow();
     return result;
 }

@@ -44,6 +44,9 @@ protected:
     // with IDOK. Escape, the close box and IDCANCEL: it ends with IDCANCEL.
     virtual void OnOK();
     virtual void OnCancel();
+    // Set by an initialisation that placed the window itself, even where it
+    // already stood: then it is not centred afterwards.
+    bool m_bPlacedByInit = false;
 
     const MessageMap* GetMessageMap() const override;
 

@@ -9,6 +9,7 @@
 #include <cstdio>
 
 HWND g_hwndNextViewer = nullptr;
+const UINT g_nMsgTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
 
 namespace {
 constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
@@ -49,6 +50,8 @@ const MessageMap* CMainDlg::GetMessageMap() const
         OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgRButtonUpMouse),
         OnRegistered<&CMainDlg::OnRowClick>(g_nMsgLButtonUpRow),
         OnMessage<&CMainDlg::OnTrayNotify>(WM_TRAYNOTIFY),
+        OnRegistered<&CMainDlg::OnTaskbarCreated>(g_nMsgTaskbarCreated),
+        OnCommand<&CMainDlg::OnStartWithWindows>(ID_START_WITH_WINDOWS),
     };
     static const MessageMap kMap = MakeMessageMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
@@ -83,6 +86,7 @@ int CMainDlg::OnCreate(LPCREATESTRUCTA)
     if (fromTemplate && fromTemplate != menu)
         ::DestroyMenu(fromTemplate);
     ::EnableMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+    CheckStartWithWindows(menu);
     return 0;
 }
 
@@ -106,6 +110,7 @@ BOOL CMainDlg::OnInitDialog()
         if (newData)
             std::fclose(newData);
         ::MessageBoxA(m_hWnd, "File data.dat or NewData.dat not found!", "Error", MB_OK | MB_ICONHAND);
+        LoadSettings();
         return FALSE;
     }
     m_dictionary.LoadFile(data);
@@ -120,6 +125,7 @@ BOOL CMainDlg::OnInitDialog()
     ::EnableMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_ENABLED);
 
     CreateRowTips();
+    LoadSettings();
     return TRUE;
 }
 
@@ -193,11 +199,35 @@ void CMainDlg::OnSysCommand(UINT nID, LPARAM)
         m_nid.uCallbackMessage = WM_TRAYNOTIFY;
         m_nid.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WORDLUMO));
         lstrcpynA(m_nid.szTip, "Wordlumo", 64);
-        m_bTrayIconShown = ::Shell_NotifyIconA(NIM_ADD, &m_nid) != FALSE || m_bTrayIconShown;
+        m_bInTray = true;
+        AddTrayIcon();
         ::ShowWindow(m_hWnd, SW_HIDE);
         return;
     }
     Default();
+}
+
+// The shell may refuse the icon (not up yet, or busy restarting): then it
+// is offered again every second while the window stays in the tray.
+void CMainDlg::AddTrayIcon()
+{
+    if (::Shell_NotifyIconA(NIM_ADD, &m_nid) || ::Shell_NotifyIconA(NIM_MODIFY, &m_nid)) {
+        m_bTrayIconShown = true;
+        ::KillTimer(m_hWnd, TIMER_TRAY_RETRY);
+    } else {
+        ::SetTimer(m_hWnd, TIMER_TRAY_RETRY, 1000, nullptr);
+    }
+}
+
+// A new taskbar (Explorer restarted) knows no icon of ours: a window hidden
+// in the tray would be lost without it.
+LRESULT CMainDlg::OnTaskbarCreated(WPARAM, LPARAM)
+{
+    if (m_bInTray) {
+        m_bTrayIconShown = false;
+        AddTrayIcon();
+    }
+    return 0;
 }
 
 LRESULT CMainDlg::OnTrayNotify(WPARAM, LPARAM lParam)
@@ -206,6 +236,8 @@ LRESULT CMainDlg::OnTrayNotify(WPARAM, LPARAM lParam)
         ::ShowWindow(m_hWnd, SW_RESTORE);
         ::Shell_NotifyIconA(NIM_DELETE, &m_nid);
         m_bTrayIconShown = false;
+        m_bInTray = false;
+        ::KillTimer(m_hWnd, TIMER_TRAY_RETRY);
     }
     return 0;
 }
@@ -255,12 +287,14 @@ void CMainDlg::OnExit()
 void CMainDlg::OnDestroy()
 {
     Default();
+    SaveSettings();   // the window's last position
     ::ChangeClipboardChain(m_hWnd, g_hwndNextViewer);
     g_hwndNextViewer = nullptr;
     ::ClearTapwire(m_hWnd);
     ::ClearLButtonHook();
     m_pTarget.reset();
     ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);
+    ::KillTimer(m_hWnd, TIMER_TRAY_RETRY);
     if (m_bTrayIconShown) {
         ::Shell_NotifyIconA(NIM_DELETE, &m_nid);
         m_bTrayIconShown = false;

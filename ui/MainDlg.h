@@ -32,6 +32,11 @@
 // Private messages of the main dialog.
 constexpr UINT WM_SHOWTRANSLATION = 0x0500;   // wParam: the text to show (see PostTranslation); lParam 0
 constexpr UINT WM_TRAYNOTIFY = 0x0600;        // the tray icon's callback; lParam: the mouse message
+// Broadcast by the shell when the taskbar is (re)created: every tray icon is gone.
+extern const UINT g_nMsgTaskbarCreated;       // "TaskbarCreated"
+
+// Timers of the main dialog: 1 hides the tooltips; 2 retries a tray icon the shell refused.
+constexpr UINT_PTR TIMER_TRAY_RETRY = 2;
 
 // Capture modes handed to SetTapwire; the positions of the capture-mode radios.
 constexpr int CAPTURE_SELECT = 0;
@@ -92,6 +97,8 @@ public:
     int m_bKeyboardInput = 0;           // suggestions in the list box instead of row tooltips
     int m_bFindBaseForms = 1;           // "Find Base Forms": a missed word's base form is shown
     CFormLookup m_formLookup{m_dictionary};
+    std::string m_strTipFontFace = CTipWnd::DEFAULT_FACE;    // the translation tooltip's font,
+    int m_nTipFontSize = CTipWnd::DEFAULT_POINT_SIZE;        // as last chosen in Options
 
     // Posts WM_SHOWTRANSLATION for text, a dictionary result that stays valid
     // until exit. The only way to have a translation shown.
@@ -165,6 +172,13 @@ public:
     void OnOptions();
     void OnAddNewWord();
 
+    // ---- settings kept in Zeto.ini, Start with Windows, the tray icon's return ----
+    void LoadSettings();
+    void SaveSettings();
+    void OnStartWithWindows();
+    void CheckStartWithWindows(HMENU menu);
+    LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);
+
 protected:
     const MessageMap* GetMessageMap() const override;
 
@@ -179,5 +193,14 @@ private:
     // The tray icon is up: a window destroyed while in the tray (closed from
     // outside, or by the session's end) takes its icon with it.
     bool m_bTrayIconShown = false;
+    // The window is hidden behind its tray icon (whether the shell has the icon or not).
+    bool m_bInTray = false;
+    void AddTrayIcon();
+    // Zeto.ini's text as last read or written; nothing is written before the
+    // settings were read, nor when they are unchanged.
+    bool m_bSettingsLoaded = false;
+    std::string m_strSettingsSaved;
+    std::string CurrentSettings() const;   // the text Zeto.ini should hold now
+    void ShowNote(const char* utf8);
     bool TakePendingTranslation(WPARAM key, std::string& text);
 };

@@ -28,8 +28,11 @@ void CMainDlg::OnOptions()
         ::ShowWindow(GetDlgItem(IDC_LIST_TRANSLATION), SW_HIDE);
         ::ShowWindow(GetDlgItem(IDC_TRANSLATION), SW_SHOW);
     }
-    if (dlg.m_bFontChanged)
-        m_tip.SetTipFont(dlg.m_nFontSize, dlg.m_strFontFace.c_str());
+    if (dlg.m_bFontChanged) {
+        m_strTipFontFace = dlg.m_strFontFace;
+        m_nTipFontSize = dlg.m_nFontSize;
+        m_tip.SetTipFont(m_nTipFontSize, m_strTipFontFace.c_str());
+    }
     // A window that is not top-most would get lost behind others: it goes
     // to the tray instead, whatever "Minimize in systray" said.
     if (m_bAlwaysOnTop) {
@@ -39,4 +42,5 @@ void CMainDlg::OnOptions()
         ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
         OnSysCommand(SC_MINIMIZE, 0);
     }
+    SaveSettings();
 }

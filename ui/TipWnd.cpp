@@ -22,7 +22,7 @@ void CTipWnd::Create(CWnd* pParent, unsigned int nTimerId)
     m_nTimerId = nTimerId;
     m_nReload = nTimerId != 0 ? 2 : 0;
     m_pParent = pParent;
-    m_font.CreatePointFont(DEFAULT_POINT_SIZE, "Arial");
+    m_font.CreatePointFont(DEFAULT_POINT_SIZE, DEFAULT_FACE);
     m_brush.CreateSolidBrush(DEFAULT_COLOR);
     CreateEx(0, "STATIC", "", WS_POPUP, RECT{0, 0, 1, 1}, pParent ? pParent->m_hWnd : nullptr, 0);
 }
@@ -132,7 +132,7 @@ void CTipWnd::SetTipFont(int nPointSize, const char* lpszFaceName)
 {
     m_font.DeleteObject();
     if (!m_font.CreatePointFont(nPointSize, lpszFaceName))
-        m_font.CreatePointFont(DEFAULT_POINT_SIZE, "Arial");
+        m_font.CreatePointFont(DEFAULT_POINT_SIZE, DEFAULT_FACE);
 }
 
 void CTipWnd::SetTipColor(COLORREF color)

@@ -51,6 +51,7 @@ public:
 
     static constexpr COLORREF DEFAULT_COLOR = RGB(255, 255, 200);
     static constexpr int DEFAULT_POINT_SIZE = 90;
+    static constexpr const char* DEFAULT_FACE = "Arial";
 
 protected:
     const MessageMap* GetMessageMap() const override;

@@ -38,8 +38,15 @@ LRESULT CMainDlg::OnShowTranslation(WPARAM wParam, LPARAM)
 }
 
 // Timer 1, whoever started it: every tooltip of the main dialog goes.
-void CMainDlg::OnTimer(UINT_PTR)
+void CMainDlg::OnTimer(UINT_PTR nIDEvent)
 {
+    if (nIDEvent == TIMER_TRAY_RETRY) {
+        if (m_bInTray)
+            AddTrayIcon();
+        else
+            ::KillTimer(m_hWnd, TIMER_TRAY_RETRY);
+        return;
+    }
     m_tip.Hide();
     HideRowTips();
     ::KillTimer(m_hWnd, 1);

@@ -116,6 +116,7 @@ MainDialog::~MainDialog()
     ::SetCurrentDirectoryA(m_oldDir);
     ::DeleteFileA((m_dir + "\\data.dat").c_str());
     ::DeleteFileA((m_dir + "\\NewData.dat").c_str());
+    ::DeleteFileA((m_dir + "\\Zeto.ini").c_str());   // the settings a test left, e.g. Automatic Attach on
     ::RemoveDirectoryA(m_dir.c_str());
 }
 

@@ -240,6 +240,25 @@ TEST_F(MainDlgFixture, MinimisingGoesToTheTrayAndALeftReleaseComesBack)
     EXPECT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
 }
 
+// A restarted shell has lost every icon and says so with "TaskbarCreated".
+TEST_F(MainDlgFixture, ANewTaskbarGetsTheIconBackWhileTheWindowIsInTheTrayOnly)
+{
+    WriteBothFiles();
+    ASSERT_TRUE(dlg.Create());
+    dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
+    ::Shell_NotifyIconA(NIM_DELETE, &dlg.m_nid);
+    ASSERT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
+    ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
+    EXPECT_TRUE(PumpUntil([&] { return TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO); }));
+    EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
+
+    dlg.SendMessage(WM_TRAYNOTIFY, IDI_WORDLUMO, WM_LBUTTONUP);
+    ASSERT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
+    dlg.SendMessage(g_nMsgTaskbarCreated, 0, 0);
+    EXPECT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO)) << "a window on the screen needs no icon";
+}
+
 TEST_F(MainDlgFixture, WithoutTheTrayOptionMinimisingIsOrdinary)
 {
     WriteBothFiles();

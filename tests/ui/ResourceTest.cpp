@@ -275,20 +275,25 @@ TEST(ResourceTest, Menu129)
     struct Item { int popup, pos; UINT id; const char* text; };
     for (Item i : {Item{0, 0, 32774, "&Set Window Title"}, Item{0, 1, 32773, "&Tool Tip On"},
                    Item{0, 2, 32777, "&Automatic Attach"}, Item{0, 3, 32778, "E&xit"},
-                   Item{1, 0, 32775, "Options..."}, Item{1, 1, 32776, "Add New Word"}, Item{2, 0, 32772, "About"}}) {
+                   Item{1, 0, 32775, "Options..."}, Item{1, 1, 32776, "Add New Word"},
+                   Item{1, 3, 32781, "Start with Windows"}, Item{2, 0, 32772, "About"}}) {
         HMENU popup = ::GetSubMenu(menu, i.popup);
         EXPECT_EQ(::GetMenuItemID(popup, i.pos), i.id) << i.text;
         EXPECT_EQ(text(popup, i.pos), i.text);
         EXPECT_EQ(::GetMenuState(popup, i.pos, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED), 0u) << i.text;
     }
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 0)), 4);
-    // After a separator, the switches of the Tools menu; Find Base Forms starts checked.
+    // After a separator, the switches of the Tools menu; Find Base Forms starts checked,
+    // Start with Windows unchecked.
     HMENU tools = ::GetSubMenu(menu, 1);
     EXPECT_EQ(::GetMenuState(tools, 2, MF_BYPOSITION) & MF_SEPARATOR, (UINT)MF_SEPARATOR);
     EXPECT_EQ(::GetMenuItemID(tools, 3), (UINT)ID_FIND_BASE_FORMS);
     EXPECT_EQ(text(tools, 3), "Find Base Forms");
     EXPECT_EQ(::GetMenuState(tools, 3, MF_BYPOSITION) & MF_CHECKED, (UINT)MF_CHECKED);
-    EXPECT_EQ(::GetMenuItemCount(tools), 4);
+    EXPECT_EQ(::GetMenuItemID(tools, 4), (UINT)ID_START_WITH_WINDOWS);
+    EXPECT_EQ(text(tools, 4), "Start with Windows");
+    EXPECT_EQ(::GetMenuState(tools, 4, MF_BYPOSITION) & MF_CHECKED, 0u);
+    EXPECT_EQ(::GetMenuItemCount(tools), 5);
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 2)), 1);
     ::DestroyMenu(menu);
 }

@@ -1,0 +1,232 @@
+// Zeto.ini seen from outside: Zeto.exe started in its own working
+// directory, changed, closed and started again; hostile files; writes that
+// cannot succeed; and the Run key entry that starts it with Windows.
+#include "res/resource.h"
+#include "tests/typing/HostTools.h"
+#include "tests/typing/MainDialogFixture.h"
+#include "tests/typing/TypingSupport.h"
+#include "tests/typing/ZetoBlackBox.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using namespace typing;
+
+namespace {
+
+const std::string OLD_WORD = RecordBytes("old", "стар");
+
+bool Checked(HWND dlg, int id) { return ::SendMessageA(::GetDlgItem(dlg, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(HostAvailable());
+        m_dir = std::make_unique<ScratchDir>();
+        m_dir->WriteDictionaries(TestWords(), OLD_WORD);
+    }
+    HWND OpenOptions(const Zeto& zeto, HWND main)
+    {
+        ::PostMessageA(main, WM_COMMAND, ID_OPTIONS, 0);
+        HWND dlg = nullptr;
+        PumpUntil([&] { return (dlg = zeto.Dialog("Options...")) != nullptr; }, 15000);
+        return dlg;
+    }
+    static bool EndDialog(HWND dlg, int button)
+    {
+        ::PostMessageA(dlg, WM_COMMAND, button, 0);
+        return PumpUntil([&] { return !::IsWindow(dlg); }, 15000);
+    }
+    std::string File(const char* name) const { return ReadFileBytes(m_dir->File(name)); }
+    std::string Translation(HWND main) const { return RemoteText(::GetDlgItem(main, IDC_TRANSLATION)); }
+
+    std::unique_ptr<ScratchDir> m_dir;
+};
+
+TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
+{
+    {
+        Zeto zeto(m_dir->Path());
+        HWND main = zeto.WaitForMain();
+        ASSERT_TRUE(main);
+        HWND dlg = OpenOptions(zeto, main);
+        ASSERT_TRUE(dlg);
+        ::SendMessageA(::GetDlgItem(dlg, IDC_TIMEOUT), WM_SETTEXT, 0, (LPARAM) "7");
+        ::SendMessageA(::GetDlgItem(dlg, IDC_MINIMIZE_TO_TRAY), BM_SETCHECK, BST_UNCHECKED, 0);
+        ::SendMessageA(::GetDlgItem(dlg, IDC_KEYBOARD_INPUT), BM_SETCHECK, BST_CHECKED, 0);
+        ASSERT_TRUE(EndDialog(dlg, IDOK));
+        ASSERT_TRUE(PumpUntil([&] { return Has(File("Zeto.ini"), "TimeoutSec=7"); }, 15000)) << File("Zeto.ini");
+        ::PostMessageA(main, WM_COMMAND, ID_AUTOMATIC_ATTACH, 0);
+        ASSERT_TRUE(PumpUntil([&] { return Has(File("Zeto.ini"), "AutomaticAttach=1"); }, 15000));
+        ::SetWindowPos(main, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ASSERT_TRUE(zeto.Close());
+    }
+    EXPECT_TRUE(Has(File("Zeto.ini"), "WindowLeft=200\r\nWindowTop=150\r\n")) << File("Zeto.ini");
+
+    Zeto again(m_dir->Path());
+    HWND main = again.WaitForMain();
+    ASSERT_TRUE(main);
+    RECT rect;
+    ::GetWindowRect(main, &rect);
+    EXPECT_EQ(rect.left, 200);
+    EXPECT_EQ(rect.top, 150);
+    HWND dlg = OpenOptions(again, main);
+    ASSERT_TRUE(dlg);
+    EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "7");
+    EXPECT_FALSE(Checked(dlg, IDC_MINIMIZE_TO_TRAY));
+    EXPECT_TRUE(Checked(dlg, IDC_ALWAYS_ON_TOP));
+    EXPECT_TRUE(Checked(dlg, IDC_KEYBOARD_INPUT));
+    ASSERT_TRUE(EndDialog(dlg, IDCANCEL));
+    // Automatic Attach came back on: the command now switches it off.
+    ::PostMessageA(main, WM_COMMAND, ID_AUTOMATIC_ATTACH, 0);
+    EXPECT_TRUE(PumpUntil([&] { return Has(File("Zeto.ini"), "AutomaticAttach=0"); }, 15000)) << File("Zeto.ini");
+    EXPECT_TRUE(again.Close());
+    EXPECT_EQ(Hex(File("NewData.dat")), Hex(OLD_WORD));
+}
+
+TEST_F(SettingsTest, APlaceOffEveryMonitorComesBackOntoTheNearestAndTheCornerIsKept)
+{
+    RECT work;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const struct {
+        int left, top;
+        LONG wantRight, wantTop;   // wantRight 0: the left edge stays at left
+    } places[] = {{(int)work.left, (int)work.top, 0, work.top}, {5000, -3000, work.right, work.top}};
+    for (const auto& p : places) {
+        SCOPED_TRACE(p.left);
+        WriteFileBytes(m_dir->File("Zeto.ini"), "[Zeto]\r\nWindowLeft=" + std::to_string(p.left) +
+                                                    "\r\nWindowTop=" + std::to_string(p.top) + "\r\n");
+        Zeto zeto(m_dir->Path());
+        HWND main = zeto.WaitForMain();
+        ASSERT_TRUE(main);
+        RECT rect;
+        ::GetWindowRect(main, &rect);
+        if (p.wantRight)
+            EXPECT_EQ(rect.right, p.wantRight);
+        else
+            EXPECT_EQ(rect.left, p.left);
+        EXPECT_EQ(rect.top, p.wantTop);
+        EXPECT_TRUE(zeto.Close());
+    }
+}
+
+TEST_F(SettingsTest, AHostileFileGivesDefaultsOneLineAndLeavesTheWordsAlone)
+{
+    std::string noise(4096, '\0');
+    unsigned seed = 15;
+    for (char& c : noise)
+        c = (char)((seed = seed * 1103515245u + 12345u) >> 24);
+    const struct {
+        const char* what;
+        std::string bytes;
+        bool damaged;
+    } cases[] = {
+        {"random bytes", noise, true},
+        {"a 1 MB line", "TimeoutSec=" + std::string(1 << 20, '7'), true},
+        {"a NUL", std::string("[Zeto]\r\nTimeoutSec=7\0\r\n", 22), true},
+        {"values out of range", "[Zeto]\r\nTimeoutSec=11\r\nKeyboardInput=2\r\nWindowLeft=99999999\r\nFontSize=-4\r\n",
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        WriteFileBytes(m_dir->File("Zeto.ini"), c.bytes);
+        ::DeleteFileA(m_dir->File("Zeto.ini.damaged").c_str());
+        Zeto zeto(m_dir->Path());
+        HWND main = zeto.WaitForMain();
+        ASSERT_TRUE(main);
+        if (c.damaged) {
+            EXPECT_TRUE(Has(Translation(main), "Zeto.ini.damaged")) << Translation(main);
+            EXPECT_TRUE(File("Zeto.ini.damaged") == c.bytes) << "the damaged file is kept as it was";
+        } else {
+            EXPECT_TRUE(Has(Translation(main), "TimeoutSec, FontSize, KeyboardInput, WindowLeft")) << Translation(main);
+        }
+        HWND dlg = OpenOptions(zeto, main);
+        ASSERT_TRUE(dlg);
+        EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
+        EXPECT_FALSE(Checked(dlg, IDC_KEYBOARD_INPUT));
+        ASSERT_TRUE(EndDialog(dlg, IDCANCEL));
+        EXPECT_TRUE(zeto.Close());
+        EXPECT_EQ(Hex(File("NewData.dat")), Hex(OLD_WORD));
+    }
+}
+
+// The working directory on a small file system of its own (a tmpfs mounted
+// on the spot, which needs root), so it can be filled up or made read-only.
+TEST_F(SettingsTest, AWriteOnAFullDiskOrAReadOnlyFolderKeepsTheOldFileAndEveryWord)
+{
+    m_dir.reset();
+    m_dir = std::make_unique<ScratchDir>("Z:\\tmp");
+    const std::string unixPath = "/tmp/" + m_dir->Path().substr(std::string("Z:\\tmp\\").size());
+    if (Host({"mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", unixPath}) != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    struct Unmount {
+        std::string path;
+        ~Unmount() { Host({"umount", "-l", path}); }
+    } unmount{unixPath};
+    m_dir->WriteDictionaries(TestWords(), OLD_WORD);
+    const std::string old = "[Zeto]\r\nTimeoutSec=5\r\n";
+    WriteFileBytes(m_dir->File("Zeto.ini"), old);
+    Host({"sh", "-c", "cat /dev/zero > '" + unixPath + "/filler' 2>/dev/null"});
+
+    Zeto zeto(m_dir->Path());
+    HWND main = zeto.WaitForMain();
+    ASSERT_TRUE(main);
+    // The setting changes for this run; only the file stays as it was.
+    auto changeTimeout = [&](const char* shown, const char* seconds) {
+        HWND dlg = OpenOptions(zeto, main);
+        ASSERT_TRUE(dlg);
+        EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), shown);
+        ::SendMessageA(::GetDlgItem(dlg, IDC_TIMEOUT), WM_SETTEXT, 0, (LPARAM)seconds);
+        ASSERT_TRUE(EndDialog(dlg, IDOK));
+        EXPECT_TRUE(PumpUntil([&] { return Has(Translation(main), "Zeto.ini"); }, 15000)) << Translation(main);
+        EXPECT_EQ(File("Zeto.ini"), old);
+        EXPECT_EQ(File("Zeto.ini.new"), "<missing>");
+        EXPECT_EQ(Hex(File("NewData.dat")), Hex(OLD_WORD));
+    };
+    changeTimeout("5", "9");
+    ::SendMessageA(::GetDlgItem(main, IDC_TRANSLATION), WM_SETTEXT, 0, (LPARAM) "");
+    ::DeleteFileA(m_dir->File("filler").c_str());
+    ASSERT_EQ(Host({"mount", "-o", "remount,ro", unixPath}), 0);
+    changeTimeout("9", "8");
+    EXPECT_TRUE(zeto.Close());
+    EXPECT_EQ(File("Zeto.ini"), old);
+}
+
+TEST_F(SettingsTest, StartWithWindowsPutsACommandInTheRunKeyThatFindsTheDictionary)
+{
+    const char* runKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    auto runValue = [&] {
+        char value[1024] = "";
+        DWORD size = sizeof value;
+        if (::RegGetValueA(HKEY_CURRENT_USER, runKey, "Wordlumo", RRF_RT_REG_SZ, nullptr, value, &size))
+            return std::string("<none>");
+        return std::string(value);
+    };
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, runKey, "Wordlumo");
+    std::string command;
+    {
+        Zeto zeto(m_dir->Path());
+        HWND main = zeto.WaitForMain();
+        ASSERT_TRUE(main);
+        ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
+        ASSERT_TRUE(PumpUntil([&] { return runValue() != "<none>"; }, 15000));
+        command = runValue();
+        EXPECT_EQ(command, "\"" + ZetoPath() + "\" /workdir \"" + m_dir->Path() + "\"");
+        EXPECT_TRUE(zeto.Close());
+    }
+    // Started as the system would, somewhere else: Zeto finds its files.
+    Zeto started("C:\\windows", command.substr(command.find("/workdir")));
+    HWND main = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (main = started.Dialog("Wordlumo")) || started.Dialog("Error"); }, 30000));
+    EXPECT_FALSE(started.Dialog("Error"));
+    ASSERT_TRUE(main = started.WaitForMain());
+    ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
+    EXPECT_TRUE(PumpUntil([&] { return runValue() == "<none>"; }, 15000));
+    EXPECT_TRUE(started.Close());
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, runKey, "Wordlumo");
+}
+
+} // namespace

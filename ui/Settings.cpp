@@ -1,0 +1,184 @@
+// The settings that last from one run to the next, in Zeto.ini in the
+// working directory beside NewData.dat: the Options values, Automatic
+// Attach and the main window's position. Read once at start-up, after the
+// dictionary and before the window shows; written whenever they change.
+//
+// Failure policy: nothing about Zeto.ini stops Zeto or touches the
+// dictionary files. A damaged file is moved aside as Zeto.ini.damaged and
+// every setting keeps its default; a value that makes no sense keeps its own
+// default; a write that fails leaves the old file whole. Each says so in
+// one line in the translation box.
+#include "ui/MainDlg.h"
+
+#include "dictionary/Cp1251.h"
+#include "res/resource.h"
+#include "settings/SettingsFile.h"
+#include "settings/SettingsText.h"
+
+#include <string>
+#include <vector>
+
+using namespace settings;
+
+namespace {
+
+// The on/off settings: one line each, key, member and, for a Tools menu
+// switch, the menu item whose check mark shows it.
+struct Switch {
+    const char* key;
+    int CMainDlg::*member;
+    UINT menuItem;
+};
+constexpr Switch kSwitches[] = {
+    {"MinimizeToTray", &CMainDlg::m_bMinimizeToTray, 0},
+    {"AlwaysOnTop", &CMainDlg::m_bAlwaysOnTop, 0},
+    {"KeyboardInput", &CMainDlg::m_bKeyboardInput, 0},
+    {"FindBaseForms", &CMainDlg::m_bFindBaseForms, ID_FIND_BASE_FORMS},
+};
+
+constexpr const char* KEY_TIMEOUT = "TimeoutSec";
+constexpr int TIMEOUT_MIN_SEC = 1, TIMEOUT_MAX_SEC = 10;   // as Options allows
+constexpr const char* KEY_FONT_FACE = "FontFace";
+constexpr std::size_t FONT_FACE_MAX = LF_FACESIZE - 1;
+constexpr const char* KEY_FONT_SIZE = "FontSize";
+constexpr int FONT_SIZE_MIN = 10, FONT_SIZE_MAX = 1000;      // tenths of a point
+constexpr const char* KEY_AUTO_ATTACH = "AutomaticAttach";
+constexpr const char* KEY_LEFT = "WindowLeft";
+constexpr const char* KEY_TOP = "WindowTop";
+constexpr int POSITION_LIMIT = 32000;
+
+// Where the window stands when not minimised.
+RECT NormalRect(HWND hwnd)
+{
+    RECT rect;
+    ::GetWindowRect(hwnd, &rect);
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (::IsIconic(hwnd) && ::GetWindowPlacement(hwnd, &placement))
+        rect = placement.rcNormalPosition;
+    return rect;
+}
+
+// The window at left, top, brought onto the nearest monitor when that
+// spot is off every one (a monitor unplugged, a smaller screen).
+void PlaceWindow(HWND hwnd, int left, int top)
+{
+    RECT now;
+    ::GetWindowRect(hwnd, &now);
+    RECT wanted{left, top, left + now.right - now.left, top + now.bottom - now.top};
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    ::GetMonitorInfoA(::MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &info);
+    const Rect work{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
+    const Rect placed = BringInside({wanted.left, wanted.top, wanted.right, wanted.bottom}, work);
+    ::SetWindowPos(hwnd, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
+std::string CMainDlg::CurrentSettings() const
+{
+    std::vector<std::pair<std::string, std::string>> values;
+    values.emplace_back(KEY_TIMEOUT, std::to_string(m_nTimeoutMs / 1000));
+    values.emplace_back(KEY_FONT_FACE, m_strTipFontFace);
+    values.emplace_back(KEY_FONT_SIZE, std::to_string(m_nTipFontSize));
+    for (const Switch& s : kSwitches)
+        values.emplace_back(s.key, std::to_string(this->*s.member));
+    values.emplace_back(KEY_AUTO_ATTACH, std::to_string(m_bAutoAttach));
+    const RECT rect = NormalRect(m_hWnd);
+    values.emplace_back(KEY_LEFT, std::to_string(rect.left));
+    values.emplace_back(KEY_TOP, std::to_string(rect.top));
+    return FormatSettings(values);
+}
+
+void CMainDlg::LoadSettings()
+{
+    std::string bytes;
+    const bool found = ReadSettingsFile(FILE_NAME, bytes);
+    const settings::SettingsText text = ParseSettings(bytes);
+    if (found && text.damaged) {
+        KeepDamagedFile(FILE_NAME, DAMAGED_NAME);
+        ShowNote(u8"Zeto.ini е повреден и е запазен като Zeto.ini.damaged; "
+                 u8"настройките са подразбиращите се.");
+    }
+
+    // Each value read keeps its default when missing; a present one that
+    // makes no sense is named in the note.
+    std::string rejected;
+    auto take = [&](const char* key, bool ok) {
+        if (!ok && text.values.count(key))
+            rejected += rejected.empty() ? key : std::string(", ") + key;
+    };
+    int seconds = 0;
+    const bool timeoutOk = ReadInt(text, KEY_TIMEOUT, TIMEOUT_MIN_SEC, TIMEOUT_MAX_SEC, seconds);
+    take(KEY_TIMEOUT, timeoutOk);
+    if (timeoutOk)
+        m_nTimeoutMs = seconds * 1000;
+
+    std::string face = m_strTipFontFace;
+    int size = m_nTipFontSize;
+    const bool faceOk = ReadString(text, KEY_FONT_FACE, FONT_FACE_MAX, face);
+    const bool sizeOk = ReadInt(text, KEY_FONT_SIZE, FONT_SIZE_MIN, FONT_SIZE_MAX, size);
+    take(KEY_FONT_FACE, faceOk);
+    take(KEY_FONT_SIZE, sizeOk);
+    if (faceOk || sizeOk) {
+        m_strTipFontFace = face;
+        m_nTipFontSize = size;
+        m_tip.SetTipFont(m_nTipFontSize, m_strTipFontFace.c_str());
+    }
+
+    for (const Switch& s : kSwitches) {
+        int value = 0;
+        const bool ok = ReadInt(text, s.key, 0, 1, value);
+        take(s.key, ok);
+        if (ok)
+            this->*s.member = value;
+        if (s.menuItem)
+            ::CheckMenuItem(::GetMenu(m_hWnd), s.menuItem, MF_BYCOMMAND | (this->*s.member ? MF_CHECKED : MF_UNCHECKED));
+    }
+    if (!m_bAlwaysOnTop)
+        ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+
+    // Placed here, even at 0, 0, the window is not centred afterwards.
+    int left = 0, top = 0;
+    const bool leftOk = ReadInt(text, KEY_LEFT, -POSITION_LIMIT, POSITION_LIMIT, left);
+    const bool topOk = ReadInt(text, KEY_TOP, -POSITION_LIMIT, POSITION_LIMIT, top);
+    take(KEY_LEFT, leftOk);
+    take(KEY_TOP, topOk);
+    if (leftOk && topOk) {
+        PlaceWindow(m_hWnd, left, top);
+        m_bPlacedByInit = true;
+    }
+
+    int attach = 0;
+    const bool attachOk = ReadInt(text, KEY_AUTO_ATTACH, 0, 1, attach);
+    take(KEY_AUTO_ATTACH, attachOk);
+    if (attachOk && attach == 1 && !m_bAutoAttach)
+        OnAutomaticAttach();
+
+    if (!rejected.empty())
+        ShowNote((u8"Zeto.ini: невярна стойност на " + rejected + u8"; взета е подразбиращата се.").c_str());
+    m_strSettingsSaved = CurrentSettings();
+    m_bSettingsLoaded = true;
+}
+
+void CMainDlg::SaveSettings()
+{
+    if (!m_bSettingsLoaded || !m_hWnd)
+        return;
+    const std::string text = CurrentSettings();
+    if (text == m_strSettingsSaved)
+        return;
+    if (!WriteSettingsFile(FILE_NAME, text)) {
+        ShowNote(u8"Настройките не можаха да се запишат в Zeto.ini; старият файл е непокътнат.");
+        return;
+    }
+    m_strSettingsSaved = text;
+}
+
+// One line in the translation box, where the user looks anyway.
+void CMainDlg::ShowNote(const char* utf8)
+{
+    m_strTranslation = cp1251::FromUtf8(utf8).text;
+    ::SetDlgItemTextA(m_hWnd, IDC_TRANSLATION, m_strTranslation.c_str());
+}
