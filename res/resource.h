@@ -75,6 +75,7 @@
 #define ID_ADD_NEW_WORD         32776
 #define ID_AUTOMATIC_ATTACH     32777
 #define ID_EXIT                 32778
+#define ID_COPY_WITH_CTRL_C     32780
 
 #ifndef IDC_STATIC
 #define IDC_STATIC              (-1)

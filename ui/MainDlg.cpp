@@ -48,6 +48,7 @@ const MessageMap* CMainDlg::GetMessageMap() const
         OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgRButtonUpMouse),
         OnRegistered<&CMainDlg::OnRowClick>(g_nMsgLButtonUpRow),
         OnMessage<&CMainDlg::OnTrayNotify>(WM_TRAYNOTIFY),
+        OnCommand<&CMainDlg::OnCopyWithCtrlC>(ID_COPY_WITH_CTRL_C),
     };
     static const MessageMap kMap = MakeMessageMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
@@ -257,6 +258,7 @@ void CMainDlg::OnDestroy()
     g_hwndNextViewer = nullptr;
     ::ClearTapwire(m_hWnd);
     ::ClearLButtonHook();
+    m_mouseWatch.Stop();
     m_pTarget.reset();
     ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);
     if (m_bTrayIconShown) {

@@ -15,6 +15,8 @@
 // keeps the text it posts; OnShowTranslation shows only a text it finds
 // recorded that way and ignores any other message.
 #pragma once
+#include "capture/CopyRequest.h"
+#include "capture/MouseWatch.h"
 #include "dictionary/Dictionary.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
@@ -88,6 +90,9 @@ public:
     int m_rowY[10];                     // client y of each suggestion row
     int m_bRowHook = 0;                 // the left-button hook is installed for us
     int m_bKeyboardInput = 0;           // suggestions in the list box instead of row tooltips
+    int m_bCopyWithCtrlC = 1;           // press Ctrl+C in targets that ignore the copy request
+    CMouseWatch m_mouseWatch;           // tells selections from plain clicks
+    CopyDeadline m_copyDeadline;        // the current selection's time with its target
 
     // Posts WM_SHOWTRANSLATION for text, a dictionary result that stays valid
     // until exit. The only way to have a translation shown.
@@ -128,6 +133,13 @@ public:
     void TranslateSelection();
     void TranslateClipboard();
     void ShowTargetTitle();
+    void CaptureSelection(HWND hwndRelease);
+    void RequestCopy(HWND hwndRelease);
+    bool CopyWithCtrlC(HWND hwndRelease);
+    bool IsOwnClipboardChange() const;
+    bool IsOwnCtrlCEcho(DWORD postTime) const;
+    void OnCopyWithCtrlC();
+    void StartMouseWatch();
 
     // ---- target window and copy methods ----
     void AttachToWindow(HWND hwnd);
@@ -169,4 +181,9 @@ private:
     // outside, or by the session's end) takes its icon with it.
     bool m_bTrayIconShown = false;
     bool TakePendingTranslation(WPARAM key, std::string& text);
+    // The clipboard while a selection borrows it (capture/SelectionCapture.cpp).
+    bool m_bBorrowingClipboard = false;
+    long long m_nOwnClipboardSequence = -1;   // its change number after Zeto's restore
+    DWORD m_dwOwnCtrlCTick = 0;               // when Zeto last pressed Ctrl+C
+    bool m_bSentCtrlC = false;
 };

@@ -28,21 +28,45 @@ bool Open()
 
 bool PutClipboardBlock(UINT format, const void* bytes, size_t size)
 {
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, size ? size : 1);
-    if (!block)
+    return PutClipboardBlocks({{format, std::string(static_cast<const char*>(bytes), size)}});
+}
+
+bool PutClipboardBlocks(const std::vector<std::pair<UINT, std::string>>& blocks)
+{
+    if (!Open())
         return false;
-    std::memcpy(::GlobalLock(block), bytes, size);
-    ::GlobalUnlock(block);
-    if (!Open()) {
-        ::GlobalFree(block);
-        return false;
-    }
     ::EmptyClipboard();
-    bool ok = ::SetClipboardData(format, block) != nullptr;
+    bool ok = true;
+    for (const auto& [format, bytes] : blocks) {
+        HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes.size() ? bytes.size() : 1);
+        if (!block) {
+            ok = false;
+            continue;
+        }
+        std::memcpy(::GlobalLock(block), bytes.data(), bytes.size());
+        ::GlobalUnlock(block);
+        if (!::SetClipboardData(format, block)) {
+            ::GlobalFree(block);
+            ok = false;
+        }
+    }
     ::CloseClipboard();
-    if (!ok)
-        ::GlobalFree(block);
     return ok;
+}
+
+std::string ClipboardBlock(UINT format)
+{
+    std::string bytes;
+    if (!Open())
+        return bytes;
+    if (HANDLE data = ::GetClipboardData(format)) {
+        if (const char* p = (const char*)::GlobalLock(data)) {
+            bytes.assign(p, ::GlobalSize(data));
+            ::GlobalUnlock(data);
+        }
+    }
+    ::CloseClipboard();
+    return bytes;
 }
 
 bool PutClipboardText(const std::string& text) { return PutClipboardBlock(CF_TEXT, text.c_str(), text.size() + 1); }

@@ -282,7 +282,10 @@ TEST(ResourceTest, Menu129)
         EXPECT_EQ(::GetMenuState(popup, i.pos, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED), 0u) << i.text;
     }
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 0)), 4);
-    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 1)), 2);
+    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 1)), 4);
+    EXPECT_EQ(::GetMenuItemID(::GetSubMenu(menu, 1), 3), 32780u);
+    EXPECT_EQ(text(::GetSubMenu(menu, 1), 3), "Copy With Ctrl+C When Needed");
+    EXPECT_EQ(::GetMenuState(::GetSubMenu(menu, 1), 3, MF_BYPOSITION) & MF_CHECKED, (UINT)MF_CHECKED);
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 2)), 1);
     ::DestroyMenu(menu);
 }
