@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 namespace {
+using support::ClipboardBitmapBits;
 using support::ClipboardBlock;
 
 const UINT PRIVATE_FORMAT = ::RegisterClipboardFormatA("Wordlumo test private");
@@ -23,33 +24,11 @@ std::string Title(HWND hwnd)
     return title;
 }
 
-std::string BitmapBits(HBITMAP bitmap)
-{
-    std::string bits(64, '\0');
-    bits.resize(::GetBitmapBits(bitmap, (LONG)bits.size(), &bits[0]));
-    return bits;
-}
-
 // Text, a bitmap and a private format, as another program copied them.
 void FillUserClipboard()
 {
     ASSERT_TRUE(support::PutClipboardBlocks({{CF_TEXT, std::string("house", 6)}, {PRIVATE_FORMAT, PRIVATE_BYTES}}));
-    const unsigned char pixels[32] = {0xf0, 0x0f, 0, 0, 0xaa, 0x55, 0, 0};
-    HBITMAP bitmap = ::CreateBitmap(16, 16, 1, 1, pixels);
-    ASSERT_TRUE(::OpenClipboard(nullptr));
-    ASSERT_TRUE(::SetClipboardData(CF_BITMAP, bitmap));   // added to the blocks above
-    ::CloseClipboard();
-}
-
-std::string ClipboardBitmapBits()
-{
-    std::string bits;
-    if (::OpenClipboard(nullptr)) {
-        if (HANDLE bitmap = ::GetClipboardData(CF_BITMAP))
-            bits = BitmapBits((HBITMAP)bitmap);
-        ::CloseClipboard();
-    }
-    return bits;
+    ASSERT_TRUE(support::AddClipboardBitmap({0xf0, 0x0f, 0, 0, 0xaa, 0x55}));
 }
 
 // What Zeto's mouse watch sees of a click at (x, y).

@@ -54,6 +54,29 @@ bool PutClipboardBlocks(const std::vector<std::pair<UINT, std::string>>& blocks)
     return ok;
 }
 
+bool AddClipboardBitmap(const unsigned char (&pixels)[32])
+{
+    HBITMAP bitmap = ::CreateBitmap(16, 16, 1, 1, pixels);
+    if (!bitmap || !Open())
+        return false;
+    bool ok = ::SetClipboardData(CF_BITMAP, bitmap) != nullptr;
+    ::CloseClipboard();
+    return ok;
+}
+
+std::string ClipboardBitmapBits()
+{
+    std::string bits;
+    if (!Open())
+        return bits;
+    if (HANDLE bitmap = ::GetClipboardData(CF_BITMAP)) {
+        bits.resize(32);
+        bits.resize(::GetBitmapBits((HBITMAP)bitmap, (LONG)bits.size(), &bits[0]));
+    }
+    ::CloseClipboard();
+    return bits;
+}
+
 std::string ClipboardBlock(UINT format)
 {
     std::string bytes;
