@@ -36,6 +36,9 @@ ClipboardSnapshot::~ClipboardSnapshot() { FreeAll(); }
 ClipboardSnapshot::Result ClipboardSnapshot::Take(HWND owner)
 {
     FreeAll();
+    HWND holder = ::GetClipboardOwner();
+    if (holder && ::IsHungAppWindow(holder))
+        return Result::Busy;   // reading a delayed format would wait for it
     if (!OpenClipboardBriefly(owner))
         return Result::Busy;
     struct Source {

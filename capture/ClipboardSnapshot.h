@@ -2,7 +2,8 @@
 // snapshot copies every format that can be copied (ClipboardFormats.h says
 // which cannot, and why); Restore puts the copies back in one change.
 // A format offered for delayed rendering is rendered by its owner when it is
-// read here; one the owner fails to render is not kept.
+// read here; one the owner fails to render is not kept. An owner the system
+// knows to be hung is not asked at all.
 #pragma once
 #include "capture/ClipboardFormats.h"
 
@@ -15,7 +16,7 @@ public:
     enum class Result {
         Saved,      // every copyable format is held (possibly none: an empty clipboard)
         TooLarge,   // above CLIPBOARD_SNAPSHOT_LIMIT: nothing held, leave the clipboard alone
-        Busy,       // the clipboard could not be opened
+        Busy,       // the clipboard could not be opened, or its owner hangs
     };
 
     ClipboardSnapshot() = default;

@@ -50,7 +50,7 @@ bool WaitForCopy(DWORD timeoutMs)
         DWORD spent = ::GetTickCount() - start;
         if (spent >= timeoutMs)
             return false;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(5, timeoutMs - spent), QS_SENDMESSAGE);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(1, timeoutMs - spent), QS_SENDMESSAGE);
         MSG msg;
         ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
     }

@@ -11,7 +11,8 @@
 //             (id 603) copies "house"
 // hang        a child that never answers WM_COPY
 // hangall     hangs on any WM_COMMAND or WM_COPY, with the menus of pdf
-// keys        like a browser: ignores WM_COPY, copies "apple" on Ctrl+C
+// keys        like a browser: ignores WM_COPY, copies on Ctrl+C "apple", then
+//             "house", in turn
 // console     a top window of the console's class that copies "apple" on
 //             Ctrl+C, and whose title gains " (key)" at any keystroke
 // count       a child that copies "apple" on WM_COPY; the top's title
@@ -100,7 +101,8 @@ LRESULT CALLBACK HangProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK KeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (IsCtrlC(msg, wParam)) {
-        Copy("apple");
+        static int copies = 0;
+        Copy(copies++ % 2 ? "house" : "apple");
         return 0;
     }
     return ::DefWindowProcA(hwnd, msg, wParam, lParam);
