@@ -39,9 +39,9 @@ LRESULT CMainDlg::OnMouseSelection(WPARAM wParam, LPARAM lParam)
 
 // The application copies by itself; we only wait for the clipboard to change.
 // Zeto's own Ctrl+C, reported back by Tapwire, is no gesture of the user's.
-LRESULT CMainDlg::OnCopyGesture(WPARAM, LPARAM)
+LRESULT CMainDlg::OnCopyGesture(WPARAM, LPARAM lParam)
 {
-    if (IsOwnCtrlCEcho(::GetMessageTime()))
+    if (IsOwnCtrlCEcho(::GetMessageTime(), reinterpret_cast<HWND>(lParam)))
         return 0;
     m_bCapturePending = 1;
     return 0;
@@ -58,7 +58,7 @@ bool CMainDlg::TakeQueuedCopyGesture()
     const UINT flags = PM_REMOVE | PM_QS_POSTMESSAGE;
     for (UINT gesture : {g_nMsgKeyboardCtrlC, g_nMsgRButtonUpMouse})
         while (::PeekMessageA(&msg, m_hWnd, gesture, gesture, flags))
-            if (!IsOwnCtrlCEcho(msg.time))
+            if (!IsOwnCtrlCEcho(msg.time, reinterpret_cast<HWND>(msg.lParam)))
                 return true;
     return false;
 }

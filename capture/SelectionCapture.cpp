@@ -16,9 +16,9 @@ namespace {
 // The longest Zeto waits for the application to copy on its Ctrl+C (or on a
 // posted command).
 constexpr DWORD CTRL_C_COPY_WAIT_MS = 500;
-// Tapwire reports Zeto's own Ctrl+C like the user's; reports posted this long
-// after Zeto pressed it are taken for its echo (the key's release may be
-// handled well after the copy).
+// Tapwire reports Zeto's own Ctrl+C like the user's; reports from the window
+// Zeto pressed it in, posted this long after, are taken for its echo (the
+// key's release may be handled well after the copy).
 constexpr DWORD OWN_CTRL_C_ECHO_MS = 1000;
 
 const std::string& TextClipboardTooLarge()
@@ -133,7 +133,7 @@ bool CMainDlg::CopyWithCtrlC(HWND hwndRelease)
     if (timeout == 0)
         return false;
     m_dwOwnCtrlCTick = ::GetTickCount();
-    m_bSentCtrlC = true;
+    m_hwndOwnCtrlC = target;
     PressCtrlC();
     return WaitForCopy(timeout);
 }
@@ -146,7 +146,8 @@ bool CMainDlg::IsOwnClipboardChange() const
     return m_bBorrowingClipboard || (long long)::GetClipboardSequenceNumber() == m_nOwnClipboardSequence;
 }
 
-bool CMainDlg::IsOwnCtrlCEcho(DWORD postTime) const
+// foreground: the window the report names as the foreground one.
+bool CMainDlg::IsOwnCtrlCEcho(DWORD postTime, HWND foreground) const
 {
-    return m_bSentCtrlC && postTime - m_dwOwnCtrlCTick < OWN_CTRL_C_ECHO_MS;
+    return m_hwndOwnCtrlC && foreground == m_hwndOwnCtrlC && postTime - m_dwOwnCtrlCTick < OWN_CTRL_C_ECHO_MS;
 }

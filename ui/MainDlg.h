@@ -137,7 +137,7 @@ public:
     void RequestCopy(HWND hwndRelease);
     bool CopyWithCtrlC(HWND hwndRelease);
     bool IsOwnClipboardChange() const;
-    bool IsOwnCtrlCEcho(DWORD postTime) const;
+    bool IsOwnCtrlCEcho(DWORD postTime, HWND foreground) const;
     void OnCopyWithCtrlC();
     void StartMouseWatch();
 
@@ -184,6 +184,6 @@ private:
     // The clipboard while a selection borrows it (capture/SelectionCapture.cpp).
     bool m_bBorrowingClipboard = false;
     long long m_nOwnClipboardSequence = -1;   // its change number after Zeto's restore
-    DWORD m_dwOwnCtrlCTick = 0;               // when Zeto last pressed Ctrl+C
-    bool m_bSentCtrlC = false;
+    DWORD m_dwOwnCtrlCTick = 0;               // when Zeto last pressed Ctrl+C,
+    HWND m_hwndOwnCtrlC = nullptr;            // and in which window
 };

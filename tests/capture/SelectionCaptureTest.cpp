@@ -136,10 +136,14 @@ TEST(CtrlCFallback, ApplicationIgnoringWmCopyGetsCtrlCAndTheClipboardComesBack)
     dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetKeys"), (LPARAM)target.top());
     EXPECT_TRUE(WaitFor([&] { return main.Translation() == "ябълка"; }));
     EXPECT_EQ("house", ClipboardText());
-    // Tapwire reports Zeto's own Ctrl+C: that is no gesture of the user's.
-    ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, 0);
+    // Tapwire reports Zeto's own Ctrl+C, with the reader in front: that is
+    // no gesture of the user's. Another window's is.
+    ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, (LPARAM)target.top());
     PumpMessages();
     EXPECT_EQ(0, dlg.m_bCapturePending);
+    ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, (LPARAM)dlg.m_hWnd);
+    PumpMessages();
+    EXPECT_EQ(1, dlg.m_bCapturePending);
 }
 
 TEST(CtrlCFallback, ConsoleGetsNoKeystroke)
