@@ -96,8 +96,9 @@ HANDLE ClipboardSnapshot::Duplicate(KeepAs how, HANDLE source, std::size_t size)
     case KeepAs::EnhMetafile:
         return ::CopyEnhMetaFile((HENHMETAFILE)source, nullptr);
     case KeepAs::Bytes: {
-        // A zero-size block goes back as a zero-size block.
-        HGLOBAL copy = ::GlobalAlloc(GMEM_MOVEABLE, size);
+        // A zero-size block goes back as a zero-size block; a moveable one
+        // would be born discarded, which the clipboard refuses.
+        HGLOBAL copy = ::GlobalAlloc(size ? GMEM_MOVEABLE : GMEM_FIXED, size);
         if (!copy || size == 0)
             return copy;
         const void* from = ::GlobalLock(source);

@@ -78,7 +78,7 @@ void CMainDlg::OnAutomaticAttach()
     m_strTargetTitle = "Automatic attach";
     UpdateData(false);
     if (::SetTapwire(m_hWnd, 0, CAPTURE_ALL))
-        StartMouseWatch();
+        m_mouseWatch.Start();   // tells selections from clicks
     else
         ShowErrorNumber(m_hWnd);
     Gray(menu, ID_SET_WINDOW_TITLE);
@@ -117,15 +117,11 @@ void CMainDlg::InstallHooks(HMENU menu)
     if (::SetTapwire(m_hWnd, m_pTarget->m_dwThreadId, m_nCaptureMode)) {
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
         if (m_nCaptureMode == CAPTURE_SELECT || m_nCaptureMode == CAPTURE_ALL)
-            StartMouseWatch();
+            m_mouseWatch.Start();   // tells selections from clicks
     } else {
         ShowErrorNumber(m_hWnd);
     }
 }
-
-// Mouse selections need the watch that tells them from clicks. Should its
-// hook fail, every release is taken for a selection, as Zeto cannot tell.
-void CMainDlg::StartMouseWatch() { m_mouseWatch.Start(); }
 
 // Tools > Copy With Ctrl+C When Needed: checked, a target that ignores the
 // copy request gets Ctrl+C (capture/SelectionCapture.cpp).

@@ -139,7 +139,6 @@ public:
     bool IsOwnClipboardChange() const;
     bool IsOwnCtrlCEcho(DWORD postTime, HWND foreground) const;
     void OnCopyWithCtrlC();
-    void StartMouseWatch();
 
     // ---- target window and copy methods ----
     void AttachToWindow(HWND hwnd);

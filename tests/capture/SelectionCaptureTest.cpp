@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace {
 using support::ClipboardBitmapBits;
 using support::ClipboardBlock;
@@ -74,10 +76,16 @@ TEST(SelectionCapture, HostileFormatsLeaveTheRestIntact)
     dlg.m_nCopyMethod = COPY_OTHER;
     UINT empty = ::RegisterClipboardFormatA("Wordlumo test empty");
     UINT unrendered = ::RegisterClipboardFormatA("Wordlumo test unrendered");
-    ASSERT_TRUE(support::PutClipboardBlocks({{CF_TEXT, std::string("house", 6)}, {empty, ""}}));
-    // Offered for delayed rendering by a window that never renders it.
+    // Text, a zero-size block, and a format offered for delayed rendering by
+    // a window that never renders it.
     HWND owner = ::CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_TRUE(::OpenClipboard(owner));
+    ::EmptyClipboard();
+    HGLOBAL text = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 6);
+    std::memcpy(::GlobalLock(text), "house", 6);
+    ::GlobalUnlock(text);
+    EXPECT_TRUE(::SetClipboardData(CF_TEXT, text));
+    EXPECT_TRUE(::SetClipboardData(empty, ::GlobalAlloc(GMEM_FIXED, 0)));
     ::SetClipboardData(unrendered, nullptr);
     ::CloseClipboard();
     dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetCount"), (LPARAM)target.top());
