@@ -1,13 +1,13 @@
 // Capture events: the messages Tapwire posts, and the clipboard-viewer chain.
-// Two roads lead to a lookup. A mouse selection makes the target copy and
-// reads the clipboard at once; a copy gesture (Ctrl+C, right button + Copy)
-// only marks a capture as pending, and the next clipboard change is read.
+// Two roads lead to a lookup. A mouse selection borrows the clipboard, makes
+// the target copy, reads at once and gives the user's content back
+// (SelectionCapture.cpp); a copy gesture (Ctrl+C, right button + Copy) only
+// marks a capture as pending, and the next clipboard change is read.
 #include "ui/MainDlg.h"
 
 #include "capture/CaptureMessages.h"
 #include "capture/ClipboardSnapshot.h"
 #include "capture/ClipboardText.h"
-#include "capture/CopyRequest.h"
 #include "res/resource.h"
 
 #include <cstring>
