@@ -141,6 +141,12 @@ TEST(CtrlCFallback, ApplicationIgnoringWmCopyGetsCtrlCAndTheClipboardComesBack)
     ::SetForegroundWindow(target.top());
     ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == target.top(); }));
     support::PutClipboardText("house");
+    // Switched off in the Tools menu: no Ctrl+C, so nothing was copied.
+    ::SendMessageA(dlg.m_hWnd, WM_COMMAND, ID_COPY_WITH_CTRL_C, 0);
+    EXPECT_FALSE(::GetMenuState(::GetMenu(dlg.m_hWnd), ID_COPY_WITH_CTRL_C, MF_BYCOMMAND) & MF_CHECKED);
+    dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetKeys"), (LPARAM)target.top());
+    EXPECT_EQ(1, dlg.m_bHintShown) << "an empty word";
+    ::SendMessageA(dlg.m_hWnd, WM_COMMAND, ID_COPY_WITH_CTRL_C, 0);
     dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetKeys"), (LPARAM)target.top());
     EXPECT_TRUE(WaitFor([&] { return main.Translation() == "ябълка"; }));
     EXPECT_EQ("house", ClipboardText());
