@@ -1,12 +1,13 @@
 // Capture events: the messages Tapwire posts, and the clipboard-viewer chain.
-// Two roads lead to a lookup. A mouse selection makes the target copy and
-// reads the clipboard at once; a copy gesture (Ctrl+C, right button + Copy)
-// only marks a capture as pending, and the next clipboard change is read.
+// Two roads lead to a lookup. A mouse selection borrows the clipboard, makes
+// the target copy, reads at once and gives the user's content back
+// (SelectionCapture.cpp); a copy gesture (Ctrl+C, right button + Copy) only
+// marks a capture as pending, and the next clipboard change is read.
 #include "ui/MainDlg.h"
 
 #include "capture/CaptureMessages.h"
+#include "capture/ClipboardSnapshot.h"
 #include "capture/ClipboardText.h"
-#include "capture/CopyRequest.h"
 #include "res/resource.h"
 
 #include <cstring>
@@ -18,8 +19,9 @@ const char TEXT_USAGE_HINT[] = "Използвайте \"Ctrl + C\" или \"Д�
 }
 
 // wParam: the window that got the left-button release or double click;
-// lParam: the foreground window at that moment. Always: empty the clipboard,
-// have the target copy, read.
+// lParam: the foreground window at that moment. Tapwire reports every
+// release (a double click reports three times); only the one that ends a
+// selection is captured (CaptureSelection).
 LRESULT CMainDlg::OnMouseSelection(WPARAM wParam, LPARAM lParam)
 {
     if (!m_pTarget)
@@ -27,35 +29,20 @@ LRESULT CMainDlg::OnMouseSelection(WPARAM wParam, LPARAM lParam)
     if (m_bAutoAttach)
         AttachToWindow(reinterpret_cast<HWND>(lParam));
     ShowTargetTitle();
-    switch (m_nCopyMethod) {
-    case COPY_OTHER:
-    case COPY_DOC:
-        ClearClipboard();
-        m_pTarget->m_hwndChild = reinterpret_cast<HWND>(wParam);
-        SendCopyRequest(m_pTarget->m_hwndChild, WM_COPY, 0, 0);
-        break;
-    case COPY_HTML:
-        ClearClipboard();
-        CopyByCommand();
-        break;
-    case COPY_HELP:
-        ClearClipboard();
-        CopyByMenuCommand();
-        break;
-    case COPY_PDF:
-        ClearClipboard();
-        CopyByAcrobatMenu();
-        break;
-    default:
+    if (m_nCopyMethod < COPY_OTHER || m_nCopyMethod > COPY_PDF)
         return 0;   // no copy method chosen yet
-    }
-    TranslateSelection();
+    if (!m_mouseWatch.TakeSelection())
+        return 0;   // a plain click selects nothing
+    CaptureSelection(reinterpret_cast<HWND>(wParam));
     return 1;
 }
 
 // The application copies by itself; we only wait for the clipboard to change.
-LRESULT CMainDlg::OnCopyGesture(WPARAM, LPARAM)
+// Zeto's own Ctrl+C, reported back by Tapwire, is no gesture of the user's.
+LRESULT CMainDlg::OnCopyGesture(WPARAM, LPARAM lParam)
 {
+    if (IsOwnCtrlCEcho(::GetMessageTime(), reinterpret_cast<HWND>(lParam)))
+        return 0;
     m_bCapturePending = 1;
     return 0;
 }
@@ -69,16 +56,22 @@ bool CMainDlg::TakeQueuedCopyGesture()
 {
     MSG msg;
     const UINT flags = PM_REMOVE | PM_QS_POSTMESSAGE;
-    return ::PeekMessageA(&msg, m_hWnd, g_nMsgKeyboardCtrlC, g_nMsgKeyboardCtrlC, flags)
-        || ::PeekMessageA(&msg, m_hWnd, g_nMsgRButtonUpMouse, g_nMsgRButtonUpMouse, flags);
+    for (UINT gesture : {g_nMsgKeyboardCtrlC, g_nMsgRButtonUpMouse})
+        while (::PeekMessageA(&msg, m_hWnd, gesture, gesture, flags))
+            if (!IsOwnCtrlCEcho(msg.time, reinterpret_cast<HWND>(msg.lParam)))
+                return true;
+    return false;
 }
 
 // The clipboard changed. The notice goes down the chain first, whatever we
-// do with it; a pending copy gesture takes this change as its copy.
+// do with it; a pending copy gesture takes this change as its copy, unless
+// Zeto made the change itself.
 void CMainDlg::OnDrawClipboard()
 {
     if (g_hwndNextViewer)
         ::SendMessageA(g_hwndNextViewer, WM_DRAWCLIPBOARD, 0, 0);
+    if (IsOwnClipboardChange())
+        return;
     if (m_bCapturePending || TakeQueuedCopyGesture()) {
         TranslateClipboard();
         m_bCapturePending = 0;
@@ -109,7 +102,7 @@ void CMainDlg::ClearClipboard()
 void CMainDlg::ReadClipboardText(char* buffer)
 {
     buffer[0] = '\0';
-    if (!::OpenClipboard(nullptr))
+    if (!OpenClipboardBriefly(nullptr))
         return;
     if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
         if (const void* block = ::GlobalLock(data)) {

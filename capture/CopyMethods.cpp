@@ -14,11 +14,9 @@ const char BROWSER_CHILD_CLASS[] = "Internet Explorer_Server";
 WPARAM CommandOf(UINT id) { return LOWORD(id); }
 
 // A command changes the selection's look in some targets; have them repaint.
-void Repaint(HWND hwnd)
-{
-    ::InvalidateRect(hwnd, nullptr, TRUE);
-    ::UpdateWindow(hwnd);
-}
+// Only invalidated: the target paints when it gets to it, and a hung one is
+// never waited for.
+void Repaint(HWND hwnd) { ::InvalidateRect(hwnd, nullptr, TRUE); }
 }  // namespace
 
 // Automatic Attach: the foreground window of each mouse selection becomes the
@@ -86,7 +84,7 @@ BOOL CMainDlg::FindBrowserChild()
 void CMainDlg::CopyByCommand()
 {
     HWND top = m_pTarget->m_hwndTop;
-    SendCopyRequest(top, WM_COMMAND, CMD_BROWSER_COPY, (LPARAM)::GetMenu(top));
+    SendCopyRequest(top, WM_COMMAND, CMD_BROWSER_COPY, (LPARAM)::GetMenu(top), m_copyDeadline.RemainingMs());
     Repaint(top);
 }
 
@@ -101,7 +99,7 @@ void CMainDlg::CopyByMenuCommand()
         return;
     }
     WPARAM id = CommandOf(::GetMenuItemID(::GetSubMenu(menu, 1), 0));
-    SendCopyRequest(top, WM_COMMAND, id, (LPARAM)menu);
+    SendCopyRequest(top, WM_COMMAND, id, (LPARAM)menu, m_copyDeadline.RemainingMs());
     Repaint(top);
 }
 
@@ -119,5 +117,5 @@ void CMainDlg::CopyByAcrobatMenu()
 void CMainDlg::CopyInBrowserChild()
 {
     if (FindBrowserChild())
-        SendCopyRequest(m_pTarget->m_hwndChild, WM_COMMAND, CMD_BROWSER_CHILD_COPY, 0);
+        SendCopyRequest(m_pTarget->m_hwndChild, WM_COMMAND, CMD_BROWSER_CHILD_COPY, 0, m_copyDeadline.RemainingMs());
 }

@@ -30,6 +30,7 @@ void CMainDlg::OnToolTipOn()
     DWORD before = ::CheckMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_UNCHECKED);
     if (before == MF_CHECKED) {
         ::ClearTapwire(m_hWnd);
+        m_mouseWatch.Stop();
         ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
         Gray(menu, ID_SET_WINDOW_TITLE);
         Enable(menu, ID_TOOLTIP_ON);
@@ -68,6 +69,7 @@ void CMainDlg::OnAutomaticAttach()
     DWORD before = ::CheckMenuItem(menu, ID_AUTOMATIC_ATTACH, MF_BYCOMMAND | MF_CHECKED);
     if (before == MF_CHECKED) {
         ::ClearTapwire(m_hWnd);
+        m_mouseWatch.Stop();
         ::CheckMenuItem(menu, ID_AUTOMATIC_ATTACH, MF_BYCOMMAND | MF_UNCHECKED);
         Enable(menu, ID_TOOLTIP_ON);
         m_bAutoAttach = 0;
@@ -76,7 +78,9 @@ void CMainDlg::OnAutomaticAttach()
     }
     m_strTargetTitle = "Automatic attach";
     UpdateData(false);
-    if (!::SetTapwire(m_hWnd, 0, CAPTURE_ALL))
+    if (::SetTapwire(m_hWnd, 0, CAPTURE_ALL))
+        m_mouseWatch.Start();   // tells selections from clicks
+    else
         ShowErrorNumber(m_hWnd);
     Gray(menu, ID_SET_WINDOW_TITLE);
     Gray(menu, ID_TOOLTIP_ON);
@@ -112,8 +116,21 @@ void CMainDlg::ChooseCaptureMode()
 void CMainDlg::InstallHooks(HMENU menu)
 {
     ::CheckMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_CHECKED);
-    if (::SetTapwire(m_hWnd, m_pTarget->m_dwThreadId, m_nCaptureMode))
+    if (::SetTapwire(m_hWnd, m_pTarget->m_dwThreadId, m_nCaptureMode)) {
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-    else
+        if (m_nCaptureMode == CAPTURE_SELECT || m_nCaptureMode == CAPTURE_ALL)
+            m_mouseWatch.Start();   // tells selections from clicks
+    } else {
         ShowErrorNumber(m_hWnd);
+    }
+}
+
+// Tools > Copy With Ctrl+C When Needed: checked, a target that ignores the
+// copy request gets Ctrl+C (capture/SelectionCapture.cpp).
+void CMainDlg::OnCopyWithCtrlC()
+{
+    m_bCopyWithCtrlC = !m_bCopyWithCtrlC;
+    ::CheckMenuItem(::GetMenu(m_hWnd), ID_COPY_WITH_CTRL_C,
+                    MF_BYCOMMAND | (m_bCopyWithCtrlC ? MF_CHECKED : MF_UNCHECKED));
+    SaveSettings();
 }

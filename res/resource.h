@@ -76,6 +76,7 @@
 #define ID_AUTOMATIC_ATTACH     32777
 #define ID_EXIT                 32778
 #define ID_FIND_BASE_FORMS      32779
+#define ID_COPY_WITH_CTRL_C     32780
 #define ID_START_WITH_WINDOWS   32781
 
 #ifndef IDC_STATIC

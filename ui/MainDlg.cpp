@@ -52,6 +52,7 @@ const MessageMap* CMainDlg::GetMessageMap() const
         OnMessage<&CMainDlg::OnTrayNotify>(WM_TRAYNOTIFY),
         OnRegistered<&CMainDlg::OnTaskbarCreated>(g_nMsgTaskbarCreated),
         OnCommand<&CMainDlg::OnStartWithWindows>(ID_START_WITH_WINDOWS),
+        OnCommand<&CMainDlg::OnCopyWithCtrlC>(ID_COPY_WITH_CTRL_C),
     };
     static const MessageMap kMap = MakeMessageMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
@@ -292,6 +293,7 @@ void CMainDlg::OnDestroy()
     g_hwndNextViewer = nullptr;
     ::ClearTapwire(m_hWnd);
     ::ClearLButtonHook();
+    m_mouseWatch.Stop();
     m_pTarget.reset();
     ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);
     ::KillTimer(m_hWnd, TIMER_TRAY_RETRY);

@@ -16,6 +16,8 @@
 // keeps the text it posts; OnShowTranslation shows only a text it finds
 // recorded that way and ignores any other message.
 #pragma once
+#include "capture/CopyRequest.h"
+#include "capture/MouseWatch.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/FormLookup.h"
 #include "framework/Dialog.h"
@@ -99,6 +101,9 @@ public:
     CFormLookup m_formLookup{m_dictionary};
     std::string m_strTipFontFace = CTipWnd::DEFAULT_FACE;    // the translation tooltip's font,
     int m_nTipFontSize = CTipWnd::DEFAULT_POINT_SIZE;        // as last chosen in Options
+    int m_bCopyWithCtrlC = 1;           // press Ctrl+C in targets that ignore the copy request
+    CMouseWatch m_mouseWatch;           // tells selections from plain clicks
+    CopyDeadline m_copyDeadline;        // the current selection's time with its target
 
     // Posts WM_SHOWTRANSLATION for text, a dictionary result that stays valid
     // until exit. The only way to have a translation shown.
@@ -139,6 +144,12 @@ public:
     void TranslateSelection();
     void TranslateClipboard();
     void ShowTargetTitle();
+    void CaptureSelection(HWND hwndRelease);
+    void RequestCopy(HWND hwndRelease);
+    bool CopyWithCtrlC(HWND hwndRelease);
+    bool IsOwnClipboardChange() const;
+    bool IsOwnCtrlCEcho(DWORD postTime, HWND foreground) const;
+    void OnCopyWithCtrlC();
 
     // ---- target window and copy methods ----
     void AttachToWindow(HWND hwnd);
@@ -203,4 +214,9 @@ private:
     std::string CurrentSettings() const;   // the text Zeto.ini should hold now
     void ShowNote(const char* utf8);
     bool TakePendingTranslation(WPARAM key, std::string& text);
+    // The clipboard while a selection borrows it (capture/SelectionCapture.cpp).
+    bool m_bBorrowingClipboard = false;
+    long long m_nOwnClipboardSequence = -1;   // its change number after Zeto's restore
+    DWORD m_dwOwnCtrlCTick = 0;               // when Zeto last pressed Ctrl+C,
+    HWND m_hwndOwnCtrlC = nullptr;            // and in which window
 };

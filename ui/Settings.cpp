@@ -1,6 +1,6 @@
 // The settings that last from one run to the next, in Zeto.ini in the
 // working directory beside NewData.dat: the Options values, Automatic
-// Attach and the main window's position. Read once at start-up, after the
+// Attach, the Tools menu's switches and the main window's position. Read once at start-up, after the
 // dictionary and before the window shows; written whenever they change.
 //
 // Failure policy: nothing about Zeto.ini stops Zeto or touches the
@@ -34,6 +34,7 @@ constexpr Switch kSwitches[] = {
     {"AlwaysOnTop", &CMainDlg::m_bAlwaysOnTop, 0},
     {"KeyboardInput", &CMainDlg::m_bKeyboardInput, 0},
     {"FindBaseForms", &CMainDlg::m_bFindBaseForms, ID_FIND_BASE_FORMS},
+    {"CopyWithCtrlC", &CMainDlg::m_bCopyWithCtrlC, ID_COPY_WITH_CTRL_C},
 };
 
 constexpr const char* KEY_TIMEOUT = "TimeoutSec";

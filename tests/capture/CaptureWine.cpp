@@ -46,7 +46,7 @@ CopyTarget::CopyTarget(const char* kind, const char* title, Where where)
         m_thread = std::thread([kind = std::string(kind), title = std::string(title)] {
             RunCopyTarget(kind.c_str(), title.c_str());
         });
-        WaitFor([&] { return (m_top = ::FindWindowA("CopyTargetTop", title)) != nullptr; });
+        WaitFor([&] { return (m_top = ::FindWindowA(nullptr, title)) != nullptr; });
         return;
     }
     std::string exe = BesideTest("copy_target.exe");
@@ -55,12 +55,13 @@ CopyTarget::CopyTarget(const char* kind, const char* title, Where where)
     si.cb = sizeof si;
     if (!::CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_process))
         return;
-    WaitFor([&] { return (m_top = ::FindWindowA("CopyTargetTop", title)) != nullptr; });
+    WaitFor([&] { return (m_top = ::FindWindowA(nullptr, title)) != nullptr; });
 }
 
 CopyTarget::~CopyTarget()
 {
     if (m_thread.joinable()) {
+        ReleaseHungCopyTargets();
         ::PostMessageA(m_top, WM_CLOSE, 0, 0);
         m_thread.join();
     }

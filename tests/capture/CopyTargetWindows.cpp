@@ -10,7 +10,15 @@
 // pdf         a third menu whose item 4 (id 604) copies "apple" and item 3
 //             (id 603) copies "house"
 // hang        a child that never answers WM_COPY
-// Whatever copies puts its text on the clipboard as CF_TEXT.
+// hangall     hangs on any WM_COMMAND or WM_COPY, with the menus of pdf
+// keys        like a browser: ignores WM_COPY, copies on Ctrl+C "apple", then
+//             "house", in turn
+// console     a top window of the console's class that copies "apple" on
+//             Ctrl+C, and whose title gains " (key)" at any keystroke
+// count       a child that copies "apple" on WM_COPY; the top's title
+//             counts the requests ("copies: N")
+// Whatever copies puts its text on the clipboard as CF_TEXT. A hung stand-in
+// waits until ReleaseHungCopyTargets.
 #include "CopyTargetWindows.h"
 
 #include "tests/support/Clipboard.h"
@@ -23,12 +31,37 @@ namespace {
 
 thread_local std::string g_kind;
 
+HANDLE HangEnd()
+{
+    static HANDLE event = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    return event;
+}
+
+void Hang() { ::WaitForSingleObject(HangEnd(), INFINITE); }
+
+bool IsCtrlC(UINT msg, WPARAM wParam) { return msg == WM_KEYDOWN && wParam == 'C' && ::GetKeyState(VK_CONTROL) < 0; }
+
 // The tests read the clipboard while they wait for a copy: a stand-in waits
 // its turn rather than drop the one copy it is asked for.
 void Copy(const char* text) { support::PutClipboardText(text); }
 
 LRESULT CALLBACK TopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    if (g_kind == "hangall" && msg == WM_COMMAND) {
+        Hang();
+        return 0;
+    }
+    if (g_kind == "console" && msg == WM_KEYDOWN) {
+        char title[128] = "";
+        ::GetWindowTextA(hwnd, title, sizeof title);
+        ::SetWindowTextA(hwnd, (std::string(title) + " (key)").c_str());
+    }
+    if (g_kind == "console" && IsCtrlC(msg, wParam))
+        Copy("apple");
+    if (msg == WM_SETFOCUS && g_kind == "keys") {
+        ::SetFocus(::GetWindow(hwnd, GW_CHILD));
+        return 0;
+    }
     if (msg == WM_COMMAND) {
         bool menuInLParam = (HMENU)lParam == ::GetMenu(hwnd);
         WORD id = LOWORD(wParam);
@@ -59,7 +92,28 @@ LRESULT CALLBACK BrowserProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK HangProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_COPY) {
-        ::Sleep(INFINITE);
+        Hang();
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK KeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (IsCtrlC(msg, wParam)) {
+        static int copies = 0;
+        Copy(copies++ % 2 ? "house" : "apple");
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK CountProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COPY) {
+        static int copies = 0;
+        Copy("apple");
+        ::SetWindowTextA(::GetParent(hwnd), ("copies: " + std::to_string(++copies)).c_str());
         return 0;
     }
     return ::DefWindowProcA(hwnd, msg, wParam, lParam);
@@ -98,24 +152,31 @@ HMENU Menus(int count, int itemsInLast, UINT firstIdOfLast)
 
 }  // namespace
 
+void ReleaseHungCopyTargets() { ::SetEvent(HangEnd()); }
+
 int RunCopyTarget(const char* kind, const char* title)
 {
     g_kind = kind;
+    ::ResetEvent(HangEnd());
     Register("CopyTargetTop", TopProc);
     Register("CopyTargetPane", DefWindowProcA);
     Register("Internet Explorer_Server", BrowserProc);
     Register("CopyTargetHang", HangProc);
+    Register("CopyTargetKeys", KeysProc);
+    Register("CopyTargetCount", CountProc);
+    Register("ConsoleWindowClass", TopProc);
 
     HMENU menu = nullptr;
     if (g_kind == "browser")
         menu = Menus(2, 2, 200);
     else if (g_kind == "help")
         menu = Menus(2, 2, 501);
-    else if (g_kind == "pdf")
+    else if (g_kind == "pdf" || g_kind == "hangall")
         menu = Menus(3, 6, 600);
     // Untitled until its tree is complete: whoever finds it by its title
     // finds it whole.
-    HWND top = ::CreateWindowA("CopyTargetTop", "", WS_OVERLAPPEDWINDOW, 900, 600, 200, 150, nullptr, menu,
+    const char* topClass = g_kind == "console" ? "ConsoleWindowClass" : "CopyTargetTop";
+    HWND top = ::CreateWindowA(topClass, "", WS_OVERLAPPEDWINDOW, 900, 600, 200, 150, nullptr, menu,
                                ::GetModuleHandleA(nullptr), nullptr);
     if (g_kind == "browser" || g_kind == "helpchild") {
         // A first child with no children, then a chain: pane > pane > browser.
@@ -128,8 +189,12 @@ int RunCopyTarget(const char* kind, const char* title)
         HWND inner = Child(pane, "CopyTargetPane");
         Child(inner, "CopyTargetPane");
         Child(pane, "Internet Explorer_Server");
-    } else if (g_kind == "hang") {
+    } else if (g_kind == "hang" || g_kind == "hangall") {
         Child(top, "CopyTargetHang");
+    } else if (g_kind == "keys") {
+        ::SetFocus(Child(top, "CopyTargetKeys"));
+    } else if (g_kind == "count") {
+        Child(top, "CopyTargetCount");
     }
     ::SetWindowTextA(top, title);
     ::ShowWindow(top, SW_SHOWNOACTIVATE);

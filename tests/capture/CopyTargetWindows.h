@@ -4,3 +4,6 @@
 // Builds the target's windows in this thread and runs its message loop until
 // the top-level window is closed.
 int RunCopyTarget(const char* kind, const char* title);
+
+// Lets every stand-in of this process that hangs go on (and so end).
+void ReleaseHungCopyTargets();

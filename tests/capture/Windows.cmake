@@ -3,7 +3,7 @@
 # every Wine process of the tree, hence SERIAL.
 add_executable(copy_target WIN32 copy_target.cpp CopyTargetWindows.cpp)
 wordlumo_test(capture_wine_test SERIAL TIMEOUT 300
-    SOURCES CaptureWine.cpp CopyTargetWindows.cpp CopyMethodsTest.cpp MouseRoadTest.cpp
+    SOURCES CaptureWine.cpp CopyTargetWindows.cpp CopyMethodsTest.cpp MouseRoadTest.cpp SelectionCaptureTest.cpp
         TargetCommandsTest.cpp DialogsTest.cpp
     LIBS zetolib test_support)
 target_link_libraries(copy_target PRIVATE test_support)

@@ -1,10 +1,12 @@
-// A word selected in Wine Notepad shows its translation in Zeto. The tests
+// A word selected in Wine Notepad shows its translation in Zeto, and what the
+// user had copied stays on the clipboard. The tests
 // run in this order against one Notepad and one Zeto, as a user would go:
-// Automatic Attach, then Tool Tip On with Ctrl+C, then with right button +
+// Automatic Attach (in Notepad and in a reader that ignores WM_COPY), then Tool Tip On with Ctrl+C, then with right button +
 // Copy; the clipboard chain last, ending with Zeto's exit.
 #include "ChainViewer.h"
 #include "E2E.h"
 #include "Session.h"
+#include "StandIn.h"
 #include "XDo.h"
 
 #include "dictionary/Dictionary.h"
@@ -65,10 +67,23 @@ void ChooseNotepadWithMode(int radioId)
 
 }  // namespace
 
-TEST(AutomaticAttach, SelectionOfOnlySpacesShowsTheUsageHint)
+// A click selects nothing: were it captured, Notepad would copy nothing and
+// Zeto would show the usage hint for the empty word.
+TEST(AutomaticAttach, PlainClickLeavesTheClipboardAlone)
 {
     S().Command(ID_AUTOMATIC_ATTACH);
     ASSERT_TRUE(S().Sync());
+    ASSERT_TRUE(support::PutClipboardText(Session::HOUSE));
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    POINT pt = S().CharPoint(LINE_APPLE, 2);
+    xdo::Click(pt.x, pt.y);
+    EXPECT_FALSE(WaitFor([] { return S().VisibleTip(Session::USAGE_HINT) != nullptr; }, 1500));
+    EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
+    EXPECT_EQ(Session::HOUSE, support::ClipboardText());
+}
+
+TEST(AutomaticAttach, SelectionOfOnlySpacesShowsTheUsageHint)
+{
     DragOverSpaces();
     EXPECT_TRUE(WaitFor([] { return S().VisibleTip(Session::USAGE_HINT) != nullptr; }));
     EXPECT_EQ(S().notepadTitle(), S().ZetoText(IDC_TARGET_TITLE));
@@ -109,6 +124,40 @@ TEST(AutomaticAttach, AWordTheDictionaryLacksShowsItsBaseFormUntilSwitchedOff)
     ASSERT_TRUE(S().Sync());
 }
 
+// Another program's text, bitmap and private format are back, byte for
+// byte, after a translation; the text put back ("house") is not looked up.
+TEST(AutomaticAttach, UserClipboardIsBackAfterTheTranslation)
+{
+    const UINT privateFormat = ::RegisterClipboardFormatA("Wordlumo e2e private");
+    const std::string privateBytes("\x00\x01\xfe private", 11);
+    ASSERT_TRUE(support::PutClipboardBlocks({{CF_TEXT, std::string("house", 6)}, {privateFormat, privateBytes}}));
+    ASSERT_TRUE(support::AddClipboardBitmap({0x81, 0x42, 0x24, 0x18}));
+    const std::string bits = support::ClipboardBitmapBits();
+    S().SetZetoText(IDC_TRANSLATION, "");
+    DoubleClickWord(LINE_APPLE);
+    ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
+    // The translation is shown while Zeto still puts the clipboard back.
+    EXPECT_TRUE(WaitFor([] { return support::ClipboardBlock(CF_TEXT) == std::string("house", 6); }));
+    EXPECT_EQ(privateBytes, support::ClipboardBlock(privateFormat));
+    EXPECT_EQ(bits, support::ClipboardBitmapBits());
+    EXPECT_FALSE(WaitFor([] { return S().ZetoText(IDC_TRANSLATION) == Session::HOUSE_BG; }, 700));
+}
+
+// Like a browser, the stand-in ignores WM_COPY and copies on Ctrl+C; Tapwire
+// reports Zeto's Ctrl+C, which must not make the restore a lookup.
+TEST(AutomaticAttach, ReaderIgnoringWmCopyIsCopiedWithCtrlC)
+{
+    StandIn reader("keys", "Browser-like reader");
+    ASSERT_TRUE(reader.top());
+    ASSERT_TRUE(support::PutClipboardText(Session::HOUSE));
+    S().SetZetoText(IDC_TRANSLATION, "");
+    POINT pt = reader.ChildCentre();
+    xdo::DoubleClick(pt.x, pt.y);
+    ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
+    EXPECT_TRUE(WaitFor([] { return support::ClipboardText() == Session::HOUSE; }));
+    EXPECT_FALSE(WaitFor([] { return S().ZetoText(IDC_TRANSLATION) == Session::HOUSE_BG; }, 1000));
+}
+
 TEST(AutomaticAttach, UsageHintIsShownOnlyOnce)
 {
     S().SetZetoText(IDC_TRANSLATION, "");
@@ -138,6 +187,7 @@ TEST(ToolTipOn, CtrlCTranslatesTheSelectionOnce)
     xdo::Keys("ctrl+c");
     ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
     EXPECT_TRUE(WaitFor([] { return S().VisibleTip(Session::APPLE_BG) != nullptr; }));
+    EXPECT_EQ(Session::APPLE, support::ClipboardText()) << "the user's copy stays";
 
     // One copy, one lookup, though the key's press and release both
     // announced a copy. (The release may come after the lookup and wait for

@@ -283,17 +283,21 @@ TEST(ResourceTest, Menu129)
         EXPECT_EQ(::GetMenuState(popup, i.pos, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED), 0u) << i.text;
     }
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 0)), 4);
-    // After a separator, the switches of the Tools menu; Find Base Forms starts checked,
-    // Start with Windows unchecked.
+    // After a separator, the switches of the Tools menu: Find Base Forms and
+    // Copy With Ctrl+C When Needed start checked, Start with Windows unchecked.
     HMENU tools = ::GetSubMenu(menu, 1);
     EXPECT_EQ(::GetMenuState(tools, 2, MF_BYPOSITION) & MF_SEPARATOR, (UINT)MF_SEPARATOR);
-    EXPECT_EQ(::GetMenuItemID(tools, 3), (UINT)ID_FIND_BASE_FORMS);
-    EXPECT_EQ(text(tools, 3), "Find Base Forms");
-    EXPECT_EQ(::GetMenuState(tools, 3, MF_BYPOSITION) & MF_CHECKED, (UINT)MF_CHECKED);
-    EXPECT_EQ(::GetMenuItemID(tools, 4), (UINT)ID_START_WITH_WINDOWS);
-    EXPECT_EQ(text(tools, 4), "Start with Windows");
-    EXPECT_EQ(::GetMenuState(tools, 4, MF_BYPOSITION) & MF_CHECKED, 0u);
-    EXPECT_EQ(::GetMenuItemCount(tools), 5);
+    const struct { UINT id; const char* text; UINT checked; } switches[] = {
+        {ID_FIND_BASE_FORMS, "Find Base Forms", MF_CHECKED},
+        {ID_COPY_WITH_CTRL_C, "Copy With Ctrl+C When Needed", MF_CHECKED},
+        {ID_START_WITH_WINDOWS, "Start with Windows", 0},
+    };
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(::GetMenuItemID(tools, 3 + i), switches[i].id);
+        EXPECT_EQ(text(tools, 3 + i), switches[i].text);
+        EXPECT_EQ(::GetMenuState(tools, 3 + i, MF_BYPOSITION) & MF_CHECKED, switches[i].checked);
+    }
+    EXPECT_EQ(::GetMenuItemCount(tools), 6);
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 2)), 1);
     ::DestroyMenu(menu);
 }

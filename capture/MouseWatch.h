@@ -1,0 +1,35 @@
+// Zeto's own low-level mouse hook. It runs in Zeto's thread (the system calls
+// it there; nothing is injected into other processes) and sees where the left
+// button goes down and comes up anywhere on the desktop, which Tapwire's
+// message hook does not report. From that it tells selections from clicks
+// (SelectionGesture). It watches only while the capture hooks are installed.
+#pragma once
+#include "capture/SelectionGesture.h"
+
+#include <windows.h>
+
+class CMouseWatch {
+public:
+    CMouseWatch();
+    ~CMouseWatch();
+    CMouseWatch(const CMouseWatch&) = delete;
+    CMouseWatch& operator=(const CMouseWatch&) = delete;
+
+    // Starts watching (again); false when the hook could not be installed.
+    bool Start();
+    void Stop();
+    bool Watching() const { return m_hook != nullptr; }
+    // True once for each release that ended a selection. While not watching
+    // every release counts, as Zeto cannot tell.
+    bool TakeSelection();
+
+    // What the hook procedure does; public for the tests, which feed it.
+    void OnButton(WPARAM message, POINT pt, DWORD timeMs);
+
+private:
+    static LRESULT CALLBACK HookProc(int code, WPARAM wParam, LPARAM lParam);
+    static CMouseWatch* s_active;   // one watch per process: the main dialog's
+
+    HHOOK m_hook = nullptr;
+    SelectionGesture m_gesture;
+};

@@ -1,0 +1,153 @@
+// The mouse road borrows the user's clipboard: what is on it is saved, the
+// target is made to copy, Zeto reads the copy, and the saved content goes
+// back. Only a selection gesture gets this far (CMouseWatch); a target that
+// hangs costs at most one CopyDeadline; and an application that ignores the
+// copy request gets Ctrl+C, the way the user would copy.
+#include "ui/MainDlg.h"
+
+#include "capture/ClipboardSnapshot.h"
+#include "capture/ConsoleWindows.h"
+#include "dictionary/Cp1251.h"
+#include "res/resource.h"
+
+#include <algorithm>
+
+namespace {
+// The longest Zeto waits for the application to copy on its Ctrl+C (or on a
+// posted command).
+constexpr DWORD CTRL_C_COPY_WAIT_MS = 500;
+// Tapwire reports Zeto's own Ctrl+C like the user's; reports from the window
+// Zeto pressed it in, posted this long after, are taken for its echo (the
+// key's release may be handled well after the copy).
+constexpr DWORD OWN_CTRL_C_ECHO_MS = 1000;
+
+const std::string& TextClipboardTooLarge()
+{
+    static const std::string text =
+        cp1251::FromUtf8(u8"Клипбордът е по-голям от 64 MB: думата не е преведена, за да не се загуби съдържанието му")
+            .text;
+    return text;
+}
+
+bool AnyKeyOrButtonDown()
+{
+    const int keys[] = {VK_LBUTTON, VK_RBUTTON, VK_MBUTTON, VK_XBUTTON1, VK_XBUTTON2, VK_SHIFT,
+                        VK_CONTROL, VK_MENU,    VK_LWIN,    VK_RWIN};
+    for (int key : keys)
+        if (::GetAsyncKeyState(key) & 0x8000)
+            return true;
+    return false;
+}
+
+// Waits, handling the messages sent to Zeto meanwhile, until the clipboard
+// holds something or timeoutMs has passed.
+bool WaitForCopy(DWORD timeoutMs)
+{
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        if (::CountClipboardFormats() > 0)
+            return true;
+        DWORD spent = ::GetTickCount() - start;
+        if (spent >= timeoutMs)
+            return false;
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min<DWORD>(1, timeoutMs - spent), QS_SENDMESSAGE);
+        MSG msg;
+        ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
+void PressCtrlC()
+{
+    INPUT keys[4] = {};
+    const WORD vks[4] = {VK_CONTROL, 'C', 'C', VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = vks[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    ::SendInput(4, keys, sizeof(INPUT));
+}
+}  // namespace
+
+void CMainDlg::CaptureSelection(HWND hwndRelease)
+{
+    ClipboardSnapshot saved;
+    switch (saved.Take(m_hWnd)) {
+    case ClipboardSnapshot::Result::TooLarge:
+        ::SetDlgItemTextA(m_hWnd, IDC_TRANSLATION, TextClipboardTooLarge().c_str());
+        return;
+    case ClipboardSnapshot::Result::Busy:
+        return;   // nor could Zeto empty it, nor the target copy onto it
+    case ClipboardSnapshot::Result::Saved:
+        break;
+    }
+    m_bBorrowingClipboard = true;
+    m_copyDeadline.Start();
+    ClearClipboard();
+    RequestCopy(hwndRelease);
+    if (::CountClipboardFormats() == 0 && m_nCopyMethod == COPY_PDF)
+        WaitForCopy(std::min(CTRL_C_COPY_WAIT_MS, m_copyDeadline.RemainingMs()));
+    if (::CountClipboardFormats() == 0 && m_bCopyWithCtrlC)
+        CopyWithCtrlC(hwndRelease);
+    TranslateSelection();
+    saved.Restore(m_hWnd);
+    m_nOwnClipboardSequence = ::GetClipboardSequenceNumber();
+    m_bBorrowingClipboard = false;
+}
+
+// The copy step of the method chosen for the target.
+void CMainDlg::RequestCopy(HWND hwndRelease)
+{
+    switch (m_nCopyMethod) {
+    case COPY_OTHER:
+    case COPY_DOC:
+        m_pTarget->m_hwndChild = hwndRelease;
+        SendCopyRequest(hwndRelease, WM_COPY, 0, 0, m_copyDeadline.RemainingMs());
+        break;
+    case COPY_HTML:
+        CopyByCommand();
+        break;
+    case COPY_HELP:
+        CopyByMenuCommand();
+        break;
+    case COPY_PDF:
+        CopyByAcrobatMenu();
+        break;
+    }
+}
+
+// Ctrl+C goes to the focus of the foreground window, so it is pressed only
+// when the target is in front, never in a console (where it interrupts),
+// never into a hung window, and never while the user holds a button or a
+// modifier (the keys would mix with the user's).
+bool CMainDlg::CopyWithCtrlC(HWND hwndRelease)
+{
+    HWND target = hwndRelease ? ::GetAncestor(hwndRelease, GA_ROOT) : m_pTarget->m_hwndTop;
+    if (!target || target != ::GetForegroundWindow() || ::IsHungAppWindow(target) || AnyKeyOrButtonDown())
+        return false;
+    char className[64] = "";
+    ::GetClassNameA(target, className, sizeof className);
+    if (IsConsoleWindowClass(className))
+        return false;
+    DWORD timeout = std::min(CTRL_C_COPY_WAIT_MS, m_copyDeadline.RemainingMs());
+    if (timeout == 0)
+        return false;
+    m_dwOwnCtrlCTick = ::GetTickCount();
+    m_hwndOwnCtrlC = target;
+    PressCtrlC();
+    return WaitForCopy(timeout);
+}
+
+// Zeto's own changes: emptying, the target's copy and the restore while a
+// selection borrows the clipboard, and the restore's notice arriving later
+// through another viewer.
+bool CMainDlg::IsOwnClipboardChange() const
+{
+    return m_bBorrowingClipboard || (long long)::GetClipboardSequenceNumber() == m_nOwnClipboardSequence;
+}
+
+// foreground: the window the report names as the foreground one.
+bool CMainDlg::IsOwnCtrlCEcho(DWORD postTime, HWND foreground) const
+{
+    return m_hwndOwnCtrlC && foreground == m_hwndOwnCtrlC && postTime - m_dwOwnCtrlCTick < OWN_CTRL_C_ECHO_MS;
+}

@@ -1,0 +1,191 @@
+// A mouse selection borrows the user's clipboard and gives it back; only a
+// selection gesture is captured; an application that ignores WM_COPY gets
+// Ctrl+C (never a console); a hung target never holds Zeto for long.
+#include "CaptureWine.h"
+
+#include "capture/ClipboardFormats.h"
+#include "capture/CaptureMessages.h"
+#include "res/resource.h"
+#include "ui/MainDlg.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+using support::ClipboardBitmapBits;
+using support::ClipboardBlock;
+
+const UINT PRIVATE_FORMAT = ::RegisterClipboardFormatA("Wordlumo test private");
+const std::string PRIVATE_BYTES("\x01\x00\xff\x7f private", 12);
+
+std::string Title(HWND hwnd)
+{
+    char title[128] = "";
+    ::GetWindowTextA(hwnd, title, sizeof title);
+    return title;
+}
+
+// Text, a bitmap and a private format, as another program copied them.
+void FillUserClipboard()
+{
+    ASSERT_TRUE(support::PutClipboardBlocks({{CF_TEXT, std::string("house", 6)}, {PRIVATE_FORMAT, PRIVATE_BYTES}}));
+    ASSERT_TRUE(support::AddClipboardBitmap({0xf0, 0x0f, 0, 0, 0xaa, 0x55}));
+}
+
+// What Zeto's mouse watch sees of a click at (x, y).
+void Click(CMainDlg& dlg, int x, int y)
+{
+    dlg.m_mouseWatch.OnButton(WM_LBUTTONDOWN, {x, y}, ::GetTickCount());
+    dlg.m_mouseWatch.OnButton(WM_LBUTTONUP, {x, y}, ::GetTickCount());
+}
+
+bool Responsive(MainDialog& main, DWORD start)
+{
+    ::SetDlgItemTextA(main.dlg().m_hWnd, IDC_INPUT, "house");
+    return WaitFor([&] { return main.Translation() == "къща"; }, 3000) && ::GetTickCount() - start < 3000;
+}
+}  // namespace
+
+TEST(SelectionCapture, UserClipboardComesBackByteForByteAndIsNotLookedUp)
+{
+    CopyTarget target("count", "Counting editor");
+    HWND child = target.Find("CopyTargetCount");
+    MainDialog main;
+    CMainDlg& dlg = main.dlg();
+    dlg.m_nCopyMethod = COPY_OTHER;
+    FillUserClipboard();
+    const std::string bits = ClipboardBitmapBits();
+    ASSERT_FALSE(bits.empty());
+    dlg.m_bCapturePending = 1;   // a copy gesture waits: our own changes must not answer it
+    EXPECT_EQ(1, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
+    EXPECT_TRUE(WaitFor([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_EQ("copies: 1", Title(target.top()));
+    EXPECT_EQ(std::string("house", 6), ClipboardBlock(CF_TEXT).substr(0, 6));
+    EXPECT_EQ(PRIVATE_BYTES, ClipboardBlock(PRIVATE_FORMAT));
+    EXPECT_EQ(bits, ClipboardBitmapBits());
+    EXPECT_FALSE(WaitFor([&] { return main.Translation() == "къща"; }, 700)) << "the restore was looked up";
+    EXPECT_EQ(1, dlg.m_bCapturePending);
+}
+
+TEST(SelectionCapture, HostileFormatsLeaveTheRestIntact)
+{
+    CopyTarget target("count", "Counting editor");
+    MainDialog main;
+    CMainDlg& dlg = main.dlg();
+    dlg.m_nCopyMethod = COPY_OTHER;
+    UINT empty = ::RegisterClipboardFormatA("Wordlumo test empty");
+    UINT unrendered = ::RegisterClipboardFormatA("Wordlumo test unrendered");
+    // Text, a zero-size block, and a format offered for delayed rendering by
+    // a window that never renders it.
+    HWND owner = ::CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(::OpenClipboard(owner));
+    ::EmptyClipboard();
+    HGLOBAL text = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 6);
+    std::memcpy(::GlobalLock(text), "house", 6);
+    ::GlobalUnlock(text);
+    EXPECT_TRUE(::SetClipboardData(CF_TEXT, text));
+    EXPECT_TRUE(::SetClipboardData(empty, ::GlobalAlloc(GMEM_FIXED, 0)));
+    ::SetClipboardData(unrendered, nullptr);
+    ::CloseClipboard();
+    dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetCount"), (LPARAM)target.top());
+    EXPECT_TRUE(WaitFor([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_EQ(std::string("house", 6), ClipboardBlock(CF_TEXT).substr(0, 6));
+    EXPECT_TRUE(::IsClipboardFormatAvailable(empty));
+    ::DestroyWindow(owner);
+}
+
+TEST(SelectionCapture, ClipboardAboveTheLimitIsLeftAloneAndSaysWhy)
+{
+    CopyTarget target("count", "Counting editor");
+    MainDialog main;
+    CMainDlg& dlg = main.dlg();
+    dlg.m_nCopyMethod = COPY_OTHER;
+    std::string huge(CLIPBOARD_SNAPSHOT_LIMIT + 1, 'h');
+    ASSERT_TRUE(support::PutClipboardBlocks({{PRIVATE_FORMAT, huge}}));
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetCount"), (LPARAM)target.top());
+    EXPECT_NE(std::string::npos, main.Translation().find("64 MB"));
+    EXPECT_EQ("Counting editor", Title(target.top())) << "no copy request";
+    EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
+}
+
+TEST(SelectionGesture, PlainClickTouchesNothingDoubleClickCopiesOnce)
+{
+    CopyTarget target("count", "Counting editor");
+    HWND child = target.Find("CopyTargetCount");
+    MainDialog main;
+    CMainDlg& dlg = main.dlg();
+    dlg.m_nCopyMethod = COPY_OTHER;
+    ASSERT_TRUE(dlg.m_mouseWatch.Start());
+    support::PutClipboardText("house");
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    // Tapwire reports each release; a double click also its second press.
+    Click(dlg, 300, 300);
+    EXPECT_EQ(0, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
+    EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
+    Click(dlg, 300, 300);   // the second click of a double click
+    EXPECT_EQ(1, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
+    EXPECT_EQ(0, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
+    EXPECT_EQ("copies: 1", Title(target.top()));
+    EXPECT_TRUE(WaitFor([&] { return main.Translation() == "ябълка"; }));
+    dlg.m_mouseWatch.Stop();
+}
+
+TEST(CtrlCFallback, ApplicationIgnoringWmCopyGetsCtrlCAndTheClipboardComesBack)
+{
+    CopyTarget target("keys", "Browser-like reader");
+    MainDialog main;
+    CMainDlg& dlg = main.dlg();
+    dlg.m_nCopyMethod = COPY_OTHER;
+    ::SetForegroundWindow(target.top());
+    ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == target.top(); }));
+    support::PutClipboardText("house");
+    // Switched off in the Tools menu: no Ctrl+C, so nothing was copied.
+    ::SendMessageA(dlg.m_hWnd, WM_COMMAND, ID_COPY_WITH_CTRL_C, 0);
+    EXPECT_FALSE(::GetMenuState(::GetMenu(dlg.m_hWnd), ID_COPY_WITH_CTRL_C, MF_BYCOMMAND) & MF_CHECKED);
+    dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetKeys"), (LPARAM)target.top());
+    EXPECT_EQ(1, dlg.m_bHintShown) << "an empty word";
+    ::SendMessageA(dlg.m_hWnd, WM_COMMAND, ID_COPY_WITH_CTRL_C, 0);
+    dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetKeys"), (LPARAM)target.top());
+    EXPECT_TRUE(WaitFor([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_EQ("house", ClipboardText());
+    // Tapwire reports Zeto's own Ctrl+C, with the reader in front: that is
+    // no gesture of the user's. Another window's is.
+    ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, (LPARAM)target.top());
+    PumpMessages();
+    EXPECT_EQ(0, dlg.m_bCapturePending);
+    ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, (LPARAM)dlg.m_hWnd);
+    PumpMessages();
+    EXPECT_EQ(1, dlg.m_bCapturePending);
+}
+
+TEST(CtrlCFallback, ConsoleGetsNoKeystroke)
+{
+    CopyTarget target("console", "Console stand-in");
+    MainDialog main;
+    CMainDlg& dlg = main.dlg();
+    dlg.m_nCopyMethod = COPY_OTHER;
+    ::SetForegroundWindow(target.top());
+    ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == target.top(); }));
+    dlg.OnMouseSelection((WPARAM)target.top(), (LPARAM)target.top());
+    EXPECT_FALSE(WaitFor([&] { return Title(target.top()) != "Console stand-in"; }, 1000));
+    EXPECT_NE("ябълка", main.Translation());
+}
+
+TEST(HungTarget, EveryCopyMethodLetsZetoAnswerWithinThreeSeconds)
+{
+    for (int method : {COPY_OTHER, COPY_HTML, COPY_HELP, COPY_PDF}) {
+        CopyTarget target("hangall", "Hung viewer", CopyTarget::THIS_PROCESS);
+        MainDialog main;
+        CMainDlg& dlg = main.dlg();
+        dlg.m_nCopyMethod = method;
+        dlg.m_nAcrobatItem = 4;
+        dlg.m_pTarget->m_hwndTop = target.top();
+        const DWORD start = ::GetTickCount();
+        dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetHang"), (LPARAM)target.top());
+        if (method == COPY_PDF)   // posted: the target hangs only now; a second selection meets it hung
+            dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetHang"), (LPARAM)target.top());
+        EXPECT_TRUE(Responsive(main, start)) << "copy method " << method;
+    }
+}

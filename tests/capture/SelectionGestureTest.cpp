@@ -1,0 +1,82 @@
+#include "capture/ClipboardFormats.h"
+#include "capture/ConsoleWindows.h"
+#include "capture/SelectionGesture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+const GestureMetrics METRICS{4, 4, 4, 4, 500};
+
+void Click(SelectionGesture& g, int x, int y, unsigned time)
+{
+    g.Press(x, y, time);
+    g.Release(x, y);
+}
+}  // namespace
+
+TEST(SelectionGesture, PlainClickIsNoSelection)
+{
+    SelectionGesture g(METRICS);
+    Click(g, 100, 100, 1000);
+    EXPECT_FALSE(g.TakeSelection());
+}
+
+TEST(SelectionGesture, DragBeyondTheDragRectangleIsOneSelection)
+{
+    SelectionGesture g(METRICS);
+    g.Press(100, 100, 1000);
+    g.Release(102, 102);   // within: a click that wobbled
+    EXPECT_FALSE(g.TakeSelection());
+    g.Press(100, 100, 5000);
+    g.Release(103, 100);
+    EXPECT_TRUE(g.TakeSelection());
+    EXPECT_FALSE(g.TakeSelection()) << "taken once";
+}
+
+TEST(SelectionGesture, DoubleClickEndsOnItsSecondRelease)
+{
+    SelectionGesture g(METRICS);
+    Click(g, 100, 100, 1000);
+    EXPECT_FALSE(g.TakeSelection());
+    Click(g, 101, 101, 1400);
+    EXPECT_TRUE(g.TakeSelection());
+    Click(g, 101, 101, 1600);   // a third click begins afresh
+    EXPECT_FALSE(g.TakeSelection());
+}
+
+TEST(SelectionGesture, SlowOrDistantSecondClickIsNoDoubleClickButOneAcrossTheClockWrapIs)
+{
+    SelectionGesture g(METRICS);
+    Click(g, 100, 100, 1000);
+    Click(g, 100, 100, 1501);
+    EXPECT_FALSE(g.TakeSelection());
+    Click(g, 100, 100, 3000);
+    Click(g, 103, 100, 3100);
+    EXPECT_FALSE(g.TakeSelection());
+    Click(g, 0, 0, 0xFFFFFF00u);
+    Click(g, 0, 0, 0x00000010u);
+    EXPECT_TRUE(g.TakeSelection());
+}
+
+TEST(ClipboardFormats, HandlesAreCopiedByKindAndTheRestAsBytes)
+{
+    EXPECT_EQ(KeepAs::Bytes, RuleForFormat(1).how);        // text
+    EXPECT_EQ(KeepAs::Bytes, RuleForFormat(8).how);        // DIB
+    EXPECT_EQ(KeepAs::Bytes, RuleForFormat(0xC123).how);   // registered
+    EXPECT_EQ(KeepAs::Bitmap, RuleForFormat(2).how);
+    EXPECT_EQ(KeepAs::EnhMetafile, RuleForFormat(14).how);
+    for (unsigned never : {3u, 9u, 0x80u, 0x200u, 0x2FFu, 0x300u, 0x3FFu}) {
+        EXPECT_EQ(KeepAs::Never, RuleForFormat(never).how) << never;
+        EXPECT_NE(nullptr, RuleForFormat(never).why) << never;
+    }
+    EXPECT_TRUE(SnapshotFits(CLIPBOARD_SNAPSHOT_LIMIT));
+    EXPECT_FALSE(SnapshotFits(CLIPBOARD_SNAPSHOT_LIMIT + 1));
+}
+
+TEST(ConsoleWindows, ConsolesAndTerminalsOnly)
+{
+    for (const char* console : {"ConsoleWindowClass", "CASCADIA_HOSTING_WINDOW_CLASS", "mintty", "PuTTY"})
+        EXPECT_TRUE(IsConsoleWindowClass(console)) << console;
+    EXPECT_FALSE(IsConsoleWindowClass("Edit"));
+    EXPECT_FALSE(IsConsoleWindowClass("consolewindowclass"));
+}
