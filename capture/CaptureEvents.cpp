@@ -12,7 +12,6 @@
 #include <cstring>
 
 namespace {
-constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
 constexpr UINT HINT_TIMEOUT_MS = 20000;
 const char TEXT_USAGE_HINT[] = "Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\"";
 }

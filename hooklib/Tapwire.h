@@ -4,6 +4,9 @@
 #pragma once
 #include <windows.h>
 
+// The library's file, beside Zeto.exe.
+constexpr char TAPWIRE_DLL[] = "Tapwire.dll";
+
 #ifdef __cplusplus
 extern "C" {
 #endif

@@ -5,17 +5,16 @@
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
+#include "ui/EditKeys.h"
 
 #include <cstdio>
 
 HWND g_hwndNextViewer = nullptr;
 
 namespace {
-constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
 constexpr COLORREF COLOR_DIALOG = RGB(0, 0, 250);
 constexpr COLORREF COLOR_PANEL = RGB(0, 0, 150);
 constexpr COLORREF COLOR_WHITE = RGB(255, 255, 255);
-constexpr COLORREF COLOR_ROW_TIP = RGB(255, 255, 200);
 }
 
 const MessageMap* CMainDlg::GetMessageMap() const
@@ -61,8 +60,8 @@ CMainDlg::CMainDlg()
       m_nid{}
 {
     g_hwndNextViewer = nullptr;
-    for (int i = 0; i < 10; ++i)
-        m_rowY[i] = 70 + 16 * i;
+    for (int i = 0; i < ROW_COUNT; ++i)
+        m_rowY[i] = RowAnchorY(i);
 }
 
 CMainDlg::~CMainDlg()
@@ -90,6 +89,8 @@ BOOL CMainDlg::OnInitDialog()
     CDialog::OnInitDialog();
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
+    KeepCloseKeysIn(GetDlgItem(IDC_TRANSLATION));
+    KeepCloseKeysIn(GetDlgItem(IDC_LIST_TRANSLATION));
 
     // Joined before the dictionary is loaded: a WM_DRAWCLIPBOARD that comes
     // during the call finds m_bReady still 0.
@@ -135,12 +136,8 @@ void CMainDlg::OnCancel() {}
 
 void CMainDlg::CreateRowTips()
 {
-    for (CTipWnd& row : m_rowTips) {
-        row.Create(this, 0);
-        row.SetTipFont(120, "Arial");
-        row.SetTipColor(COLOR_ROW_TIP);
-        row.m_nStyle = CTipWnd::TIP_ABOVE | CTipWnd::TIP_ROUNDED;
-    }
+    for (CTipWnd& row : m_rowTips)
+        CreateRowTip(row, this);
 }
 
 void CMainDlg::HideRowTips()

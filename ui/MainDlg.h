@@ -18,6 +18,7 @@
 #include "dictionary/Dictionary.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "ui/SuggestionRows.h"
 #include "ui/TipWnd.h"
 
 #include <windows.h>
@@ -30,6 +31,11 @@
 // Private messages of the main dialog.
 constexpr UINT WM_SHOWTRANSLATION = 0x0500;   // wParam: the text to show (see PostTranslation); lParam 0
 constexpr UINT WM_TRAYNOTIFY = 0x0600;        // the tray icon's callback; lParam: the mouse message
+
+// Timer 1 of the main dialog, shared: started after a translation, after the
+// usage hint and after the rows are shown, each start replacing the running
+// one; when it fires every tooltip of the dialog goes.
+constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
 
 // Capture modes handed to SetTapwire; the positions of the capture-mode radios.
 constexpr int CAPTURE_SELECT = 0;
@@ -72,7 +78,7 @@ public:
     CBrush m_brInput;                   // background of 1013
     std::unique_ptr<TargetWindow> m_pTarget;
     CTipWnd m_tip;                      // the translation tooltip
-    CTipWnd m_rowTips[10];              // one per suggestion row
+    RowTips m_rowTips;                  // one per suggestion row
     NOTIFYICONDATAA m_nid;              // the tray icon; its first, 88-byte-era part only
     int m_bMinimizeToTray = 1;
     int m_bAutoAttach = 0;
@@ -85,7 +91,7 @@ public:
     int m_bAlwaysOnTop = 1;
     CDictionary m_dictionary;
     int m_bReady = 0;                   // both dictionary files loaded
-    int m_rowY[10];                     // client y of each suggestion row
+    int m_rowY[ROW_COUNT];              // client y of each suggestion row's anchor
     int m_bRowHook = 0;                 // the left-button hook is installed for us
     int m_bKeyboardInput = 0;           // suggestions in the list box instead of row tooltips
 
@@ -148,6 +154,8 @@ public:
     // ---- keyboard input ----
     void OnChangeInput();
     void OnSelChangeSuggestions();
+    void ShowSuggestionsInRows();
+    void ShowSuggestionsInList();
     LRESULT OnRowClick(WPARAM wParam, LPARAM lParam);
 
     // ---- Options, Add New Word ----

@@ -212,4 +212,28 @@ TEST_F(BlackBoxTest, OptionsOkWithoutAlwaysOnTopHidesTheWindowInTheTray)
     EXPECT_TRUE(zeto.Close());
 }
 
+// A multi-line edit in a dialog turns Escape into a close of its dialog;
+// the main window ends only by its close box, Alt+F4 or Exit.
+TEST_F(BlackBoxTest, EscapeAndEnterInTheMultiLineEditsLeaveZetoOpen)
+{
+    Zeto zeto(m_dir->Path());
+    HWND main = zeto.WaitForMain();
+    ASSERT_TRUE(main);
+    // 1040 stands where list mode puts it.
+    ::ShowWindow(::GetDlgItem(main, IDC_LIST_TRANSLATION), SW_SHOW);
+    for (int id : {IDC_TRANSLATION, IDC_LIST_TRANSLATION}) {
+        SCOPED_TRACE("edit " + std::to_string(id));
+        POINT edit = Centre(::GetDlgItem(main, id));
+        XClick(edit.x, edit.y);
+        ASSERT_TRUE(XKey("Escape"));
+        ASSERT_TRUE(XKey("Return"));
+    }
+    // Typed after the keys, so handled after anything they posted.
+    TypeInto(main, "apple");
+    HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
+    EXPECT_TRUE(PumpUntil([&] { return RemoteText(translation) == "ябълка"; }, 15000)) << RemoteText(translation);
+    EXPECT_TRUE(::IsWindowVisible(main));
+    EXPECT_TRUE(zeto.Close());
+}
+
 } // namespace

@@ -18,4 +18,6 @@ void XClick(int x, int y)
 
 void XType(const std::string& text) { Host({"xdotool", "type", "--delay", "30", text}); }
 
+bool XKey(const std::string& key) { return Host({"xdotool", "key", key}) == 0; }
+
 } // namespace typing

@@ -14,5 +14,8 @@ bool HostAvailable();
 // Real input on the X display: a left click, and text typed key by key.
 void XClick(int x, int y);
 void XType(const std::string& text);
+// Presses and releases one key by its X name ("Escape", "Return"); false
+// when xdotool failed.
+bool XKey(const std::string& key);
 
 } // namespace typing
