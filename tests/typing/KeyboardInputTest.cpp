@@ -1,8 +1,8 @@
 // Typing into the main dialog: the lookup in 1001, the ten suggestion rows
 // beside the dialog and their 7-second life, list mode, and presses on the
 // rows as the left-button hook reports them.
-#include "capture/CaptureMessages.h"
 #include "tests/typing/MainDialogFixture.h"
+#include "ui/TapwireMessages.h"
 
 #include <gtest/gtest.h>
 
