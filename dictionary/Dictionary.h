@@ -12,6 +12,11 @@
 // after it. A word needs this many entries after it to get neighbours.
 constexpr int NEIGHBOUR_COUNT = 10;
 
+// The dictionary files, in the working directory: the base dictionary and
+// the user's own pairs, loaded in that order.
+constexpr char DATA_FILE[] = "data.dat";
+constexpr char NEW_DATA_FILE[] = "NewData.dat";
+
 // The in-memory dictionary: word/translation pairs in file order, appended
 // only, plus the ten neighbour strings the last successful lookup produced.
 // Texts are single-byte ANSI strings; only 'A'-'Z' and 'a'-'z' are letters.
