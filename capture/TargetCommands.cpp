@@ -4,14 +4,13 @@
 #include "capture/CaptureModeDlg.h"
 #include "capture/DocFormatDlg.h"
 #include "capture/WindowTitleDlg.h"
+#include "framework/Menu.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
 
 #include <cstdio>
 
 namespace {
-void Gray(HMENU menu, UINT id) { ::EnableMenuItem(menu, id, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED); }
-void Enable(HMENU menu, UINT id) { ::EnableMenuItem(menu, id, MF_BYCOMMAND | MF_ENABLED); }
 
 void ShowErrorNumber(HWND dialog)
 {
@@ -31,8 +30,8 @@ void CMainDlg::OnToolTipOn()
     if (before == MF_CHECKED) {
         ::ClearTapwire(m_hWnd);
         ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-        Gray(menu, ID_SET_WINDOW_TITLE);
-        Enable(menu, ID_TOOLTIP_ON);
+        GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
+        EnableMenuItemById(menu, ID_TOOLTIP_ON);
         return;
     }
     if (OnSetWindowTitle()) {
@@ -54,8 +53,8 @@ BOOL CMainDlg::OnSetWindowTitle()
     m_pTarget->m_dwThreadId = dlg.m_dwFoundThreadId;
     m_strTargetTitle = dlg.m_strTitle;
     HMENU menu = ::GetMenu(m_hWnd);
-    Enable(menu, ID_TOOLTIP_ON);
-    Gray(menu, ID_SET_WINDOW_TITLE);
+    EnableMenuItemById(menu, ID_TOOLTIP_ON);
+    GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
     ShowTargetTitle();
     return TRUE;
 }
@@ -69,7 +68,7 @@ void CMainDlg::OnAutomaticAttach()
     if (before == MF_CHECKED) {
         ::ClearTapwire(m_hWnd);
         ::CheckMenuItem(menu, ID_AUTOMATIC_ATTACH, MF_BYCOMMAND | MF_UNCHECKED);
-        Enable(menu, ID_TOOLTIP_ON);
+        EnableMenuItemById(menu, ID_TOOLTIP_ON);
         m_bAutoAttach = 0;
         return;
     }
@@ -77,8 +76,8 @@ void CMainDlg::OnAutomaticAttach()
     UpdateData(false);
     if (!::SetTapwire(m_hWnd, 0, CAPTURE_ALL))
         ShowErrorNumber(m_hWnd);
-    Gray(menu, ID_SET_WINDOW_TITLE);
-    Gray(menu, ID_TOOLTIP_ON);
+    GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
+    GrayMenuItem(menu, ID_TOOLTIP_ON);
     m_bAutoAttach = 1;
 }
 

@@ -56,12 +56,7 @@ void CMainDlg::ShowSuggestionsInList()
     HWND list = GetDlgItem(IDC_SUGGESTIONS);
     ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
     ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
-    UpdateData(true);
-    m_strListTranslation.clear();
-    m_strListTranslation = m_dictionary.Lookup(m_strInput.c_str());
-    m_strTranslation.clear();
-    m_strTranslation = m_strListTranslation;
-    UpdateData(false);
+    ShowListTranslation();
     for (const std::string& word : m_dictionary.m_strNeighbours)
         ::SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)ListTextOf(word).c_str());
     ::ShowWindow(GetDlgItem(IDC_TRANSLATION), SW_HIDE);
@@ -70,6 +65,17 @@ void CMainDlg::ShowSuggestionsInList()
     ::SendMessageA(list, LB_SETCURSEL, 0, 0);
     ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
     ::RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
+// The box's word looked up, its translation in 1040 and 1001.
+void CMainDlg::ShowListTranslation()
+{
+    UpdateData(true);
+    m_strListTranslation.clear();
+    m_strListTranslation = m_dictionary.Lookup(m_strInput.c_str());
+    m_strTranslation.clear();
+    m_strTranslation = m_strListTranslation;
+    UpdateData(false);
 }
 
 // LBN_SELCHANGE of list box 1039: the chosen word goes into 1013 under the
@@ -88,12 +94,7 @@ void CMainDlg::OnSelChangeSuggestions()
     word.resize(length > 0 ? (std::size_t)length : 0);
     m_strInput = word;
     UpdateData(false);
-    UpdateData(true);
-    m_strListTranslation.clear();
-    m_strListTranslation = m_dictionary.Lookup(m_strInput.c_str());
-    m_strTranslation.clear();
-    m_strTranslation = m_strListTranslation;
-    UpdateData(false);
+    ShowListTranslation();
 }
 
 // A left-button press anywhere in our thread while the rows are shown;

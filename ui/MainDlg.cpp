@@ -1,52 +1,56 @@
 #include "ui/MainDlg.h"
 
-#include "capture/CaptureMessages.h"
 #include "framework/DataExchange.h"
+#include "framework/Menu.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
+#include "ui/Colors.h"
 #include "ui/EditKeys.h"
+#include "ui/TapwireMessages.h"
 
 #include <cstdio>
 
 HWND g_hwndNextViewer = nullptr;
 
-namespace {
-constexpr COLORREF COLOR_DIALOG = RGB(0, 0, 250);
-constexpr COLORREF COLOR_PANEL = RGB(0, 0, 150);
-constexpr COLORREF COLOR_WHITE = RGB(255, 255, 255);
-}
 
+// The table grouped by concern; the order within a group is free, since no
+// two entries claim the same message.
 const MessageMap* CMainDlg::GetMessageMap() const
 {
     static constexpr MessageEntry kEntries[] = {
+        // The window's life, its look and the tray.
+        OnMessage<&CMainDlg::OnCreate>(WM_CREATE),
+        OnMessage<&CMainDlg::OnDestroy>(WM_DESTROY),
+        OnMessage<&CMainDlg::OnClose>(WM_CLOSE),
+        OnCommand<&CMainDlg::OnClose>(ID_EXIT),
         OnMessage<&CMainDlg::OnSysCommand>(WM_SYSCOMMAND),
+        OnMessage<&CMainDlg::OnTrayNotify>(WM_TRAYNOTIFY),
         OnMessage<&CMainDlg::OnPaint>(WM_PAINT),
         OnMessage<&CMainDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
         OnMessageRange<&CMainDlg::OnCtlColor>(WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC),
-        OnCommand<&CMainDlg::OnAbout>(ID_ABOUT),
-        OnCommand<&CMainDlg::OnToolTipOn>(ID_TOOLTIP_ON),
-        OnMessage<&CMainDlg::OnDestroy>(WM_DESTROY),
-        OnMessage<&CMainDlg::OnTimer>(WM_TIMER),
-        OnMessage<&CMainDlg::OnCreate>(WM_CREATE),
-        OnCommand<&CMainDlg::OnSetWindowTitle>(ID_SET_WINDOW_TITLE),
-        OnCommand<&CMainDlg::OnOptions>(ID_OPTIONS),
-        OnCommand<&CMainDlg::OnAddNewWord>(ID_ADD_NEW_WORD),
-        OnNotify<&CMainDlg::OnChangeInput>(EN_CHANGE, IDC_INPUT),
-        OnMessage<&CMainDlg::OnClose>(WM_CLOSE),
-        OnCommand<&CMainDlg::OnAutomaticAttach>(ID_AUTOMATIC_ATTACH),
-        OnCommand<&CMainDlg::OnExit>(ID_EXIT),
         DefaultFor(WM_LBUTTONDOWN),
         DefaultFor(WM_LBUTTONUP),
-        OnNotify<&CMainDlg::OnSelChangeSuggestions>(LBN_SELCHANGE, IDC_SUGGESTIONS),
-        OnMessage<&CMainDlg::OnDrawClipboard>(WM_DRAWCLIPBOARD),
-        OnMessage<&CMainDlg::OnChangeCbChain>(WM_CHANGECBCHAIN),
-        OnMessage<&CMainDlg::OnShowTranslation>(WM_SHOWTRANSLATION),
+        // Menu commands.
+        OnCommand<&CMainDlg::OnSetWindowTitle>(ID_SET_WINDOW_TITLE),
+        OnCommand<&CMainDlg::OnToolTipOn>(ID_TOOLTIP_ON),
+        OnCommand<&CMainDlg::OnAutomaticAttach>(ID_AUTOMATIC_ATTACH),
+        OnCommand<&CMainDlg::OnOptions>(ID_OPTIONS),
+        OnCommand<&CMainDlg::OnAddNewWord>(ID_ADD_NEW_WORD),
+        OnCommand<&CMainDlg::OnAbout>(ID_ABOUT),
+        // Capture: Tapwire's reports and the clipboard.
         OnRegistered<&CMainDlg::OnMouseSelection>(g_nMsgMouseSelection),
         OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgKeyboardCtrlC),
         OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgRButtonUpMouse),
+        OnMessage<&CMainDlg::OnDrawClipboard>(WM_DRAWCLIPBOARD),
+        OnMessage<&CMainDlg::OnChangeCbChain>(WM_CHANGECBCHAIN),
+        // Showing translations.
+        OnMessage<&CMainDlg::OnShowTranslation>(WM_SHOWTRANSLATION),
+        OnMessage<&CMainDlg::OnTimer>(WM_TIMER),
+        // Keyboard input and the suggestions.
+        OnCommandCode<&CMainDlg::OnChangeInput>(EN_CHANGE, IDC_INPUT),
+        OnCommandCode<&CMainDlg::OnSelChangeSuggestions>(LBN_SELCHANGE, IDC_SUGGESTIONS),
         OnRegistered<&CMainDlg::OnRowClick>(g_nMsgLButtonUpRow),
-        OnMessage<&CMainDlg::OnTrayNotify>(WM_TRAYNOTIFY),
     };
     static const MessageMap kMap = MakeMessageMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
@@ -80,7 +84,7 @@ int CMainDlg::OnCreate(LPCREATESTRUCTA)
     ::SetMenu(m_hWnd, menu);
     if (fromTemplate && fromTemplate != menu)
         ::DestroyMenu(fromTemplate);
-    ::EnableMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+    GrayMenuItem(menu, ID_TOOLTIP_ON);
     return 0;
 }
 
@@ -98,28 +102,38 @@ BOOL CMainDlg::OnInitDialog()
 
     m_tip.Create(this, 0);
 
-    FILE* data = std::fopen("data.dat", "rb");
-    FILE* newData = std::fopen("NewData.dat", "rb");
+    if (!LoadDictionaryFiles()) {
+        ::MessageBoxA(m_hWnd, "File data.dat or NewData.dat not found!", "Error", MB_OK | MB_ICONHAND);
+        return FALSE;
+    }
+    m_bReady = 1;
+
+    HMENU menu = ::GetMenu(m_hWnd);
+    GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
+    EnableMenuItemById(menu, ID_TOOLTIP_ON);
+
+    CreateRowTips();
+    return TRUE;
+}
+
+// Both files are opened before either is read: when one is missing,
+// nothing is loaded.
+bool CMainDlg::LoadDictionaryFiles()
+{
+    FILE* data = std::fopen(DATA_FILE, "rb");
+    FILE* newData = std::fopen(NEW_DATA_FILE, "rb");
     if (!data || !newData) {
         if (data)
             std::fclose(data);
         if (newData)
             std::fclose(newData);
-        ::MessageBoxA(m_hWnd, "File data.dat or NewData.dat not found!", "Error", MB_OK | MB_ICONHAND);
-        return FALSE;
+        return false;
     }
     m_dictionary.LoadFile(data);
     std::fclose(data);
     m_dictionary.LoadFile(newData);
     std::fclose(newData);
-    m_bReady = 1;
-
-    HMENU menu = ::GetMenu(m_hWnd);
-    ::EnableMenuItem(menu, ID_SET_WINDOW_TITLE, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
-    ::EnableMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_ENABLED);
-
-    CreateRowTips();
-    return TRUE;
+    return true;
 }
 
 void CMainDlg::DoDataExchange(CDataExchange* pDX)
@@ -152,6 +166,9 @@ void CMainDlg::HideRowTips()
 }
 
 // Every request gets a fresh brush; the previous one of that member goes.
+// Made anew at each request rather than once, as the dialog always has:
+// deleting the previous one first keeps the GDI objects flat (the soak
+// counts them), so making them once would change nothing a user sees.
 HBRUSH CMainDlg::OnCtlColor(HDC hdc, HWND hwndCtl, UINT nCtlColor)
 {
     if (nCtlColor == CTLCOLOR_DLG) {
@@ -233,15 +250,9 @@ void CMainDlg::OnAbout()
     about.DoModal();
 }
 
-// The close box, the system menu and Alt+F4: the standard OK processing
-// (not the empty OnOK), then the default course.
+// WM_CLOSE (the close box, the system menu, Alt+F4) and Exit: the standard
+// OK processing (not the empty OnOK), then the default course.
 void CMainDlg::OnClose()
-{
-    CDialog::OnOK();
-    Default();
-}
-
-void CMainDlg::OnExit()
 {
     CDialog::OnOK();
     Default();

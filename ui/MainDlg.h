@@ -18,6 +18,7 @@
 #include "dictionary/Dictionary.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "hooklib/Tapwire.h"
 #include "ui/SuggestionRows.h"
 #include "ui/TipWnd.h"
 
@@ -36,12 +37,6 @@ constexpr UINT WM_TRAYNOTIFY = 0x0600;        // the tray icon's callback; lPara
 // usage hint and after the rows are shown, each start replacing the running
 // one; when it fires every tooltip of the dialog goes.
 constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
-
-// Capture modes handed to SetTapwire; the positions of the capture-mode radios.
-constexpr int CAPTURE_SELECT = 0;
-constexpr int CAPTURE_CTRL_C = 1;
-constexpr int CAPTURE_RB_COPY = 2;
-constexpr int CAPTURE_ALL = 3;
 
 // How the selection is copied out of the target window; the positions of
 // the document-format radios.
@@ -111,9 +106,9 @@ public:
     HBRUSH OnCtlColor(HDC hdc, HWND hwndCtl, UINT nCtlColor);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     void OnAbout();
-    void OnClose();
-    void OnExit();
+    void OnClose();   // also Exit
     void OnDestroy();
+    bool LoadDictionaryFiles();
     void CreateRowTips();
     void HideRowTips();
 
@@ -129,8 +124,7 @@ public:
     void OnChangeCbChain(HWND hWndRemove, HWND hWndAfter);
     void ClearClipboard();
     void ReadClipboardText(char* buffer);   // buffer of 256 bytes
-    std::string FirstWordOf(const char* text);
-    int ShowWordTranslation(const char* text);
+    void ShowWordTranslation(const char* text);
     void TranslateSelection();
     void TranslateClipboard();
     void ShowTargetTitle();
@@ -156,6 +150,7 @@ public:
     void OnSelChangeSuggestions();
     void ShowSuggestionsInRows();
     void ShowSuggestionsInList();
+    void ShowListTranslation();
     LRESULT OnRowClick(WPARAM wParam, LPARAM lParam);
 
     // ---- Options, Add New Word ----
