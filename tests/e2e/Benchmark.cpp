@@ -2,7 +2,7 @@
 // Notepad; Tapwire's hook posts to Zeto, Zeto empties the clipboard, makes
 // Notepad copy, reads, looks the word up and shows it in edit 1001.
 #include "E2E.h"
-#include "XDo.h"
+#include "tests/support/XInput.h"
 
 #include "res/resource.h"
 
@@ -31,7 +31,7 @@ int RunBenchmark(Session& s, int rounds)
     double spawn = 0;
     for (int i = 0; i < 10; ++i) {
         double t = Now();
-        xdo::Run({"mousemove", "650", "300"});
+        xinput::Run({"mousemove", "650", "300"});
         spawn += (Now() - t) / 10;
     }
     for (int i = 0; i < rounds; ++i) {
@@ -39,10 +39,10 @@ int RunBenchmark(Session& s, int rounds)
         const char* expected = line == 0 ? Session::APPLE_BG : Session::HOUSE_BG;
         s.SetZetoText(IDC_TRANSLATION, "");
         POINT from = s.CharPoint(line, 0), to = s.CharPoint(line, 4);
-        xdo::Run({"mousemove", N(from.x - 2), N(from.y), "mousedown", "1", "mousemove", N(to.x + 3), N(to.y)});
+        xinput::Run({"mousemove", N(from.x - 2), N(from.y), "mousedown", "1", "mousemove", N(to.x + 3), N(to.y)});
         // From just before xdotool starts: the figure includes its start-up.
         double start = Now();
-        xdo::Run({"mouseup", "1"});
+        xinput::Run({"mouseup", "1"});
         if (!WaitFor([&] { return s.ZetoText(IDC_TRANSLATION) == expected; }, 5000)) {
             std::fprintf(stderr, "round %d: no translation within 5 s\n", i);
             return 1;

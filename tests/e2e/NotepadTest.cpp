@@ -5,7 +5,7 @@
 #include "ChainViewer.h"
 #include "E2E.h"
 #include "Session.h"
-#include "XDo.h"
+#include "tests/support/XInput.h"
 
 #include "res/resource.h"
 #include "tests/support/Clipboard.h"
@@ -26,14 +26,14 @@ Session& S() { return *g_session; }
 void DoubleClickWord(int line)
 {
     POINT pt = S().CharPoint(line, 2);
-    xdo::DoubleClick(pt.x, pt.y);
+    xinput::DoubleClick(pt.x, pt.y);
 }
 
 void DragOverSpaces()
 {
     POINT from = S().CharPoint(LINE_SPACES, 0);
     POINT to = S().CharPoint(LINE_SPACES, 9);
-    xdo::Drag(from.x - 2, from.y, to.x + 3, to.y);
+    xinput::Drag(from.x - 2, from.y, to.x + 3, to.y);
 }
 
 bool TranslationIs(const char* text)
@@ -75,7 +75,7 @@ TEST(AutomaticAttach, DoubleClickShowsTheTranslationAtTheCursor)
 {
     S().SetZetoText(IDC_TRANSLATION, "");
     POINT pt = S().CharPoint(LINE_APPLE, 2);
-    xdo::DoubleClick(pt.x, pt.y);
+    xinput::DoubleClick(pt.x, pt.y);
     ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
     HWND tip = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (tip = S().VisibleTip(Session::APPLE_BG)) != nullptr; }));
@@ -115,7 +115,7 @@ TEST(ToolTipOn, CtrlCTranslatesTheSelectionOnce)
     S().SetZetoText(IDC_TRANSLATION, "");
     DoubleClickWord(LINE_APPLE);
     const int changes = g_viewerBetween->drawCount();   // Zeto passes every change on to it
-    xdo::Keys("ctrl+c");
+    xinput::Key("ctrl+c");
     ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
     EXPECT_TRUE(WaitFor([] { return S().VisibleTip(Session::APPLE_BG) != nullptr; }));
 
@@ -137,14 +137,14 @@ TEST(ToolTipOn, RightButtonThenContextMenuCopyTranslates)
     DoubleClickWord(LINE_HOUSE);
     S().SetZetoText(IDC_TRANSLATION, "");
     POINT pt = S().CharPoint(LINE_HOUSE, 2);
-    xdo::RightClick(pt.x, pt.y);
+    xinput::RightClick(pt.x, pt.y);
     HWND menu = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         menu = ::FindWindowA("#32768", nullptr);
         return menu && ::IsWindowVisible(menu);
     }));
     POINT copy = ContextMenuCopyPoint(menu);
-    xdo::Click(copy.x, copy.y);
+    xinput::Click(copy.x, copy.y);
     ASSERT_TRUE(TranslationIs(Session::HOUSE_BG));
     EXPECT_EQ(S().NotepadText(), std::string("apple\r\nhouse\r\n          \r\n"));
 }

@@ -11,18 +11,6 @@ const char Session::HOUSE[] = "house";
 const char Session::HOUSE_BG[] = "къща";
 const char Session::USAGE_HINT[] = "Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\"";
 
-bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs)
-{
-    DWORD start = ::GetTickCount();
-    for (;;) {
-        if (cond())
-            return true;
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        ::Sleep(1);
-    }
-}
-
 bool Session::WriteDictionary()
 {
     char temp[MAX_PATH];

@@ -24,8 +24,9 @@ TEST(SuggestionText, EveryByteBelowTheCapitalsOrAlreadySmallStaysAsItIs)
 {
     for (int c = 0; c < 256; ++c) {
         unsigned char lower = ToLower1251((unsigned char)c);
-        if (lower != c)
+        if (lower != c) {
             EXPECT_EQ(ToLower1251(lower), lower) << "a small letter has no smaller form: " << c;
+        }
     }
     EXPECT_EQ(ToLower1251('a'), 'a');
     EXPECT_EQ(ToLower1251('['), '[');
