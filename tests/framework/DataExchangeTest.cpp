@@ -167,7 +167,7 @@ TEST(FrameworkMessageTest, NumbersReplaceThePlaceholders)
 
 TEST(ExecutableNameTest, IsTheBaseNameWithoutExtension)
 {
-    EXPECT_EQ(ExecutableBaseName(), "ui_framework_test");
+    EXPECT_EQ(ExecutableBaseName(), "framework_test");
 }
 
 } // namespace
