@@ -5,15 +5,14 @@
 // marks a capture as pending, and the next clipboard change is read.
 #include "ui/MainDlg.h"
 
-#include "capture/CaptureMessages.h"
 #include "capture/ClipboardSnapshot.h"
 #include "capture/ClipboardText.h"
 #include "res/resource.h"
+#include "ui/TapwireMessages.h"
 
 #include <cstring>
 
 namespace {
-constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
 constexpr UINT HINT_TIMEOUT_MS = 20000;
 const char TEXT_USAGE_HINT[] = "Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\"";
 }
@@ -113,11 +112,9 @@ void CMainDlg::ReadClipboardText(char* buffer)
     ::CloseClipboard();
 }
 
-std::string CMainDlg::FirstWordOf(const char* text) { return FirstWordIn(text, std::strlen(text)); }
-
-// 1 when a lookup result was posted; 0 when the text held no word (the first
-// time, the tooltip then tells the user how else to capture a word).
-int CMainDlg::ShowWordTranslation(const char* text)
+// Posts the lookup of the text's word; a text that holds no word shows, the
+// first time, how else to capture a word.
+void CMainDlg::ShowWordTranslation(const char* text)
 {
     std::string word = StripSpaces(text);
     if (word.empty()) {
@@ -126,10 +123,9 @@ int CMainDlg::ShowWordTranslation(const char* text)
             ::SetTimer(m_hWnd, TIMER_HIDE_TIPS, HINT_TIMEOUT_MS, nullptr);
             m_bHintShown = 1;
         }
-        return 0;
+        return;
     }
     PostTranslation(LookupForDisplay(word.c_str()));
-    return 1;
 }
 
 void CMainDlg::TranslateSelection()

@@ -3,10 +3,11 @@
 #include "capture/AcrobatVersionDlg.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
+#include "ui/Colors.h"
 
 namespace {
-constexpr COLORREF COLOR_BACK = RGB(0, 0, 250);
-constexpr COLORREF COLOR_TEXT = RGB(255, 255, 255);
+constexpr COLORREF COLOR_BACK = COLOR_DIALOG;
+constexpr COLORREF COLOR_TEXT = COLOR_WHITE;
 }
 
 CDocFormatDlg::CDocFormatDlg(CWnd* pParent) : CDialog(IDD_DOC_FORMAT, pParent) {}

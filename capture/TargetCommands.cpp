@@ -4,14 +4,13 @@
 #include "capture/CaptureModeDlg.h"
 #include "capture/DocFormatDlg.h"
 #include "capture/WindowTitleDlg.h"
+#include "framework/Menu.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
 
 #include <cstdio>
 
 namespace {
-void Gray(HMENU menu, UINT id) { ::EnableMenuItem(menu, id, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED); }
-void Enable(HMENU menu, UINT id) { ::EnableMenuItem(menu, id, MF_BYCOMMAND | MF_ENABLED); }
 
 void ShowErrorNumber(HWND dialog)
 {
@@ -32,8 +31,8 @@ void CMainDlg::OnToolTipOn()
         ::ClearTapwire(m_hWnd);
         m_mouseWatch.Stop();
         ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-        Gray(menu, ID_SET_WINDOW_TITLE);
-        Enable(menu, ID_TOOLTIP_ON);
+        GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
+        EnableMenuItemById(menu, ID_TOOLTIP_ON);
         return;
     }
     if (OnSetWindowTitle()) {
@@ -55,8 +54,8 @@ BOOL CMainDlg::OnSetWindowTitle()
     m_pTarget->m_dwThreadId = dlg.m_dwFoundThreadId;
     m_strTargetTitle = dlg.m_strTitle;
     HMENU menu = ::GetMenu(m_hWnd);
-    Enable(menu, ID_TOOLTIP_ON);
-    Gray(menu, ID_SET_WINDOW_TITLE);
+    EnableMenuItemById(menu, ID_TOOLTIP_ON);
+    GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
     ShowTargetTitle();
     return TRUE;
 }
@@ -71,7 +70,7 @@ void CMainDlg::OnAutomaticAttach()
         ::ClearTapwire(m_hWnd);
         m_mouseWatch.Stop();
         ::CheckMenuItem(menu, ID_AUTOMATIC_ATTACH, MF_BYCOMMAND | MF_UNCHECKED);
-        Enable(menu, ID_TOOLTIP_ON);
+        EnableMenuItemById(menu, ID_TOOLTIP_ON);
         m_bAutoAttach = 0;
         SaveSettings();
         return;
@@ -82,8 +81,8 @@ void CMainDlg::OnAutomaticAttach()
         m_mouseWatch.Start();   // tells selections from clicks
     else
         ShowErrorNumber(m_hWnd);
-    Gray(menu, ID_SET_WINDOW_TITLE);
-    Gray(menu, ID_TOOLTIP_ON);
+    GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
+    GrayMenuItem(menu, ID_TOOLTIP_ON);
     m_bAutoAttach = 1;
     SaveSettings();
 }

@@ -2,10 +2,9 @@
 
 bool NameFollowsStart(const std::string& title, const char* name)
 {
+    // Only the first occurrence counts: a title that begins with the name
+    // does not match, even when the name comes again later.
     std::string::size_type at = title.find(name);
-    // The first occurrence may be at 0; a later one still counts.
-    if (at == 0)
-        at = title.find(name, 1);
     return at != std::string::npos && at > 0;
 }
 

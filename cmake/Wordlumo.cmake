@@ -19,3 +19,13 @@ function(wordlumo_test name)
         set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
     endif()
 endfunction()
+
+# wordlumo_tapwire_beside(<target>)
+#
+# Copies Tapwire.dll beside the target's program after each build: the
+# loader looks there first, and Zeto (or the code of Zeto a test links)
+# imports it at load time.
+function(wordlumo_tapwire_beside target)
+    add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Tapwire> $<TARGET_FILE_DIR:${target}>)
+endfunction()

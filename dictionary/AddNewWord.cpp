@@ -20,9 +20,7 @@
 
 namespace {
 
-const char NEW_DATA_FILE[] = "NewData.dat";
 const char DAMAGED_TAIL_FILE[] = "NewData.dat.damaged";
-constexpr std::size_t MAX_TEXT_BYTES = 65535;   // a record's length fields are 16 bits
 
 const char MSG_TOO_LONG[] =
     "Преводът е по-дълъг от 65535 байта и не се побира в речника. Думата не е записана.";
@@ -108,7 +106,8 @@ bool SetTailAside(const char* path, long long offset)
 // tells whether a cut record at the file's end was moved away first.
 const char* AppendRecord(CDictionary& dictionary, const WordPair& pair, bool& tailSetAside)
 {
-    if (std::strlen(pair.GetWord()) > MAX_TEXT_BYTES || std::strlen(pair.GetTranslation()) > MAX_TEXT_BYTES)
+    if (std::strlen(pair.GetWord()) > CDictionary::MAX_TEXT_LENGTH ||
+        std::strlen(pair.GetTranslation()) > CDictionary::MAX_TEXT_LENGTH)
         return MSG_TOO_LONG;
     long long cut = CutRecordOffset(NEW_DATA_FILE);
     if (cut >= 0) {

@@ -273,7 +273,7 @@ const char* CDictionary::FindForward(const char* word)
             continue;
         const Entry* entry = EntryAt(i);
         if (SameWord(entry->pair.GetWord(), word)) {
-            if (i + 10 < m_nCount)
+            if (i + NEIGHBOUR_COUNT < m_nCount)
                 BuildNeighbours(entry);
             return entry->pair.GetTranslation();
         }
@@ -290,7 +290,7 @@ const char* CDictionary::FindBackward(const char* word)
             continue;
         const Entry* entry = EntryAt(i);
         if (SameWord(entry->pair.GetWord(), word)) {
-            if (i + 10 < m_nCount)
+            if (i + NEIGHBOUR_COUNT < m_nCount)
                 BuildNeighbours(entry);
             return entry->pair.GetTranslation();
         }
@@ -303,7 +303,7 @@ void CDictionary::BuildNeighbours(const Entry* found)
     m_strNeighbours[0] = found->pair.GetWord();
     const Entry* cursor = found->pNext;
     int k = 1;
-    for (; k < 10 && cursor; ++k) {
+    for (; k < NEIGHBOUR_COUNT && cursor; ++k) {
         const Entry* candidate = cursor;
         cursor = cursor->pNext;
         for (int j = 0; j < k; ++j) {
@@ -319,7 +319,7 @@ void CDictionary::BuildNeighbours(const Entry* found)
         m_strNeighbours[k] = candidate->pair.GetWord();
     }
     // The walk reached the tail: the places it could not fill stay empty.
-    for (; k < 10; ++k)
+    for (; k < NEIGHBOUR_COUNT; ++k)
         m_strNeighbours[k].clear();
     PadNeighbours();
 }

@@ -8,6 +8,15 @@
 #include <string>
 #include <vector>
 
+// How many neighbour strings a lookup yields: the found word and the words
+// after it. A word needs this many entries after it to get neighbours.
+constexpr int NEIGHBOUR_COUNT = 10;
+
+// The dictionary files, in the working directory: the base dictionary and
+// the user's own pairs, loaded in that order.
+constexpr char DATA_FILE[] = "data.dat";
+constexpr char NEW_DATA_FILE[] = "NewData.dat";
+
 // The in-memory dictionary: word/translation pairs in file order, appended
 // only, plus the ten neighbour strings the last successful lookup produced.
 // Texts are single-byte ANSI strings; only 'A'-'Z' and 'a'-'z' are letters.
@@ -74,7 +83,7 @@ public:
     std::size_t LongestNeighbour() const;
     void PadNeighbours();
 
-    std::string m_strNeighbours[10];
+    std::string m_strNeighbours[NEIGHBOUR_COUNT];
     int m_nCount;
 
 private:

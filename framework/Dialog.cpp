@@ -16,8 +16,7 @@ const MessageMap* CDialog::GetMessageMap() const
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParent) : m_nIDTemplate(nIDTemplate), m_pParent(pParent) {}
 
-// Every message reaches the object through the subclassed window procedure
-// first; what it passes on lands here and gets the system's default handling.
+// What the object passes on gets the system's default handling.
 INT_PTR CALLBACK CDialog::DialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
 
 INT_PTR CDialog::DoModal()

@@ -1,8 +1,7 @@
 // CDialog: a window built from a dialog template in the program's resources.
 // DoModal runs it in the system's modal loop; Create makes it modeless, so
 // tests can drive a dialog through messages without a loop of their own.
-// The dialog window is subclassed at birth (see BirthHook): its messages go
-// through the message tables first, then to the system's dialog procedure.
+// Its messages travel as every window's do (framework/Wnd.h).
 #pragma once
 #include "framework/Wnd.h"
 

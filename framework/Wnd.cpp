@@ -90,9 +90,9 @@ bool Matches(const MessageEntry& e, UINT msg, WPARAM wParam, LPARAM lParam)
     case Match::Command:
         // Menus send code 0, accelerators 1, a clicked button BN_CLICKED (0).
         return msg == WM_COMMAND && LOWORD(wParam) == e.first && (lParam == 0 || HIWORD(wParam) == BN_CLICKED);
-    case Match::Notify:
+    case Match::CommandCode:
         return msg == WM_COMMAND && lParam != 0 && HIWORD(wParam) == e.first && LOWORD(wParam) == e.second;
-    case Match::NotifyNm: {
+    case Match::Notify: {
         if (msg != WM_NOTIFY || lParam == 0)
             return false;
         const NMHDR* hdr = (const NMHDR*)lParam;

@@ -1,9 +1,24 @@
-// CWnd: a C++ object bound to one window. The window's procedure is the
-// static StaticProc, which finds the object in the window's user data and
-// calls the one virtual handler, WindowProc; that scans the message tables.
-// A window of an existing class ("STATIC", the system's dialog class) is
-// subclassed at birth: the messages of the table reach the object, every
-// other message goes to the class's own procedure (Default).
+// CWnd: a C++ object bound to one window.
+//
+// The life of a message, the one place it is told:
+// 1. Binding. CreateEx (and CDialog's DoModal and Create) hold a BirthHook
+//    while the window is made; at its birth the window is subclassed: the
+//    object goes into its user data and StaticProc becomes its procedure,
+//    so the object sees even WM_NCCREATE and WM_CREATE. The class's own
+//    procedure ("STATIC", the system's dialog procedure) is kept for Default.
+// 2. Dispatch. StaticProc finds the object and calls the one virtual
+//    handler, WindowProc. While UpdateData holds a NotifyLockout, control
+//    notifications (WM_COMMAND from a control, WM_NOTIFY) stop here.
+// 3. Tables. WindowProc scans the message table of the most derived class,
+//    then those of its bases (MessageMap.h); the first entry that matches
+//    unpacks the message and calls its member handler, whose result is the
+//    message's result. Registered messages match the numbers obtained at
+//    start-up.
+// 4. Default. A message no entry claims, or a handler that calls Default(),
+//    goes to the class's own procedure: for a dialog the system's dialog
+//    manager, whose dialog procedure (CDialog::DialogProc) adds nothing.
+// 5. End. At WM_NCDESTROY the object lets go of the window; when it was the
+//    application's main window, the message loop is told to quit.
 #pragma once
 #include "framework/MessageMap.h"
 
@@ -39,8 +54,8 @@ public:
     // The one virtual handler: the message tables, then default processing.
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     // The message being handled takes its default course (the class's own
-    // procedure, or DefWindowProc); handlers call it when the Parts say
-    // "pass the message on".
+    // procedure, or DefWindowProc); a handler calls it to pass the message
+    // on, before or after its own work.
     LRESULT Default();
 
     // While a lock-out is held, control notifications (WM_COMMAND from a

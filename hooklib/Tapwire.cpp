@@ -7,9 +7,6 @@
 
 namespace {
 
-const int CAPTURE_SELECT = 0;
-const int CAPTURE_ALL = 3;
-
 const int kSlotHookType[SLOT_COUNT] = {WH_GETMESSAGE, WH_KEYBOARD, WH_MOUSE};
 const HOOKPROC kSlotHookProc[SLOT_COUNT] = {SelectionHookProc, CtrlCHookProc, RButtonCopyHookProc};
 

@@ -1,5 +1,7 @@
 #include "TapwireState.h"
 
+#include "Tapwire.h"
+
 // Built with -fno-toplevel-reorder: the three words must lie in the section
 // in this order. Zero-initialised explicitly, or the compiler would move
 // them to .bss and the section would not be shared.
@@ -20,8 +22,8 @@ int g_bRButtonUp;
 
 void RegisterTapwireMessages()
 {
-    g_uMouseMoveMsg = RegisterWindowMessageA("UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04");
-    g_uKeyboardCtrlCMsg = RegisterWindowMessageA("UWM_KEYBOARD_CTRLC");
-    g_uRButtonUpMouseMsg = RegisterWindowMessageA("UWM_RBUTTONUPMOUSE_MSG");
-    g_uKeypressLButtonUpMsg = RegisterWindowMessageA("UWM_KEYPRESS_LBUTTONUP_MSG");
+    g_uMouseMoveMsg = RegisterWindowMessageA(MSG_NAME_MOUSE_SELECTION);
+    g_uKeyboardCtrlCMsg = RegisterWindowMessageA(MSG_NAME_KEYBOARD_CTRLC);
+    g_uRButtonUpMouseMsg = RegisterWindowMessageA(MSG_NAME_RBUTTON_COPY);
+    g_uKeypressLButtonUpMsg = RegisterWindowMessageA(MSG_NAME_LBUTTON_PRESS);
 }

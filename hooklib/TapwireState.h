@@ -16,10 +16,11 @@ inline LONG HwndToShared(HWND hwnd) { return HandleToLong(hwnd); }
 enum HookSlot { SLOT_MESSAGE = 0, SLOT_KEYBOARD = 1, SLOT_MOUSE = 2, SLOT_COUNT = 3 };
 
 extern HINSTANCE g_hInstance;
-extern UINT g_uMouseMoveMsg;          // UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04
-extern UINT g_uKeyboardCtrlCMsg;      // UWM_KEYBOARD_CTRLC
-extern UINT g_uRButtonUpMouseMsg;     // UWM_RBUTTONUPMOUSE_MSG
-extern UINT g_uKeypressLButtonUpMsg;  // UWM_KEYPRESS_LBUTTONUP_MSG
+// The numbers of the four messages (names in Tapwire.h) in this process.
+extern UINT g_uMouseMoveMsg;          // MSG_NAME_MOUSE_SELECTION
+extern UINT g_uKeyboardCtrlCMsg;      // MSG_NAME_KEYBOARD_CTRLC
+extern UINT g_uRButtonUpMouseMsg;     // MSG_NAME_RBUTTON_COPY
+extern UINT g_uKeypressLButtonUpMsg;  // MSG_NAME_LBUTTON_PRESS
 extern HHOOK g_hHooks[SLOT_COUNT];
 extern HHOOK g_hLButtonHook;
 extern int g_bAllHooks;    // the last SetTapwire installed all three hooks

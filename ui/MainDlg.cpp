@@ -1,58 +1,61 @@
 #include "ui/MainDlg.h"
 
-#include "capture/CaptureMessages.h"
 #include "framework/DataExchange.h"
+#include "framework/Menu.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
+#include "ui/Colors.h"
+#include "ui/EditKeys.h"
+#include "ui/TapwireMessages.h"
 
 #include <cstdio>
 
 HWND g_hwndNextViewer = nullptr;
 const UINT g_nMsgTaskbarCreated = ::RegisterWindowMessageA("TaskbarCreated");
 
-namespace {
-constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
-constexpr COLORREF COLOR_DIALOG = RGB(0, 0, 250);
-constexpr COLORREF COLOR_PANEL = RGB(0, 0, 150);
-constexpr COLORREF COLOR_WHITE = RGB(255, 255, 255);
-constexpr COLORREF COLOR_ROW_TIP = RGB(255, 255, 200);
-}
 
+// The table grouped by concern; the order within a group is free, since no
+// two entries claim the same message.
 const MessageMap* CMainDlg::GetMessageMap() const
 {
     static constexpr MessageEntry kEntries[] = {
+        // The window's life, its look and the tray.
+        OnMessage<&CMainDlg::OnCreate>(WM_CREATE),
+        OnMessage<&CMainDlg::OnDestroy>(WM_DESTROY),
+        OnMessage<&CMainDlg::OnClose>(WM_CLOSE),
+        OnCommand<&CMainDlg::OnClose>(ID_EXIT),
         OnMessage<&CMainDlg::OnSysCommand>(WM_SYSCOMMAND),
+        OnMessage<&CMainDlg::OnTrayNotify>(WM_TRAYNOTIFY),
+        OnRegistered<&CMainDlg::OnTaskbarCreated>(g_nMsgTaskbarCreated),
         OnMessage<&CMainDlg::OnPaint>(WM_PAINT),
         OnMessage<&CMainDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
         OnMessageRange<&CMainDlg::OnCtlColor>(WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC),
-        OnCommand<&CMainDlg::OnAbout>(ID_ABOUT),
-        OnCommand<&CMainDlg::OnToolTipOn>(ID_TOOLTIP_ON),
-        OnMessage<&CMainDlg::OnDestroy>(WM_DESTROY),
-        OnMessage<&CMainDlg::OnTimer>(WM_TIMER),
-        OnMessage<&CMainDlg::OnCreate>(WM_CREATE),
+        DefaultFor(WM_LBUTTONDOWN),
+        DefaultFor(WM_LBUTTONUP),
+        // Menu commands.
         OnCommand<&CMainDlg::OnSetWindowTitle>(ID_SET_WINDOW_TITLE),
+        OnCommand<&CMainDlg::OnToolTipOn>(ID_TOOLTIP_ON),
+        OnCommand<&CMainDlg::OnAutomaticAttach>(ID_AUTOMATIC_ATTACH),
         OnCommand<&CMainDlg::OnOptions>(ID_OPTIONS),
         OnCommand<&CMainDlg::OnAddNewWord>(ID_ADD_NEW_WORD),
         OnCommand<&CMainDlg::OnFindBaseForms>(ID_FIND_BASE_FORMS),
-        OnNotify<&CMainDlg::OnChangeInput>(EN_CHANGE, IDC_INPUT),
-        OnMessage<&CMainDlg::OnClose>(WM_CLOSE),
-        OnCommand<&CMainDlg::OnAutomaticAttach>(ID_AUTOMATIC_ATTACH),
-        OnCommand<&CMainDlg::OnExit>(ID_EXIT),
-        DefaultFor(WM_LBUTTONDOWN),
-        DefaultFor(WM_LBUTTONUP),
-        OnNotify<&CMainDlg::OnSelChangeSuggestions>(LBN_SELCHANGE, IDC_SUGGESTIONS),
-        OnMessage<&CMainDlg::OnDrawClipboard>(WM_DRAWCLIPBOARD),
-        OnMessage<&CMainDlg::OnChangeCbChain>(WM_CHANGECBCHAIN),
-        OnMessage<&CMainDlg::OnShowTranslation>(WM_SHOWTRANSLATION),
+        OnCommand<&CMainDlg::OnCopyWithCtrlC>(ID_COPY_WITH_CTRL_C),
+        OnCommand<&CMainDlg::OnStartWithWindows>(ID_START_WITH_WINDOWS),
+        OnCommand<&CMainDlg::OnAbout>(ID_ABOUT),
+        // Capture: Tapwire's reports and the clipboard.
         OnRegistered<&CMainDlg::OnMouseSelection>(g_nMsgMouseSelection),
         OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgKeyboardCtrlC),
         OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgRButtonUpMouse),
+        OnMessage<&CMainDlg::OnDrawClipboard>(WM_DRAWCLIPBOARD),
+        OnMessage<&CMainDlg::OnChangeCbChain>(WM_CHANGECBCHAIN),
+        // Showing translations.
+        OnMessage<&CMainDlg::OnShowTranslation>(WM_SHOWTRANSLATION),
+        OnMessage<&CMainDlg::OnTimer>(WM_TIMER),
+        // Keyboard input and the suggestions.
+        OnCommandCode<&CMainDlg::OnChangeInput>(EN_CHANGE, IDC_INPUT),
+        OnCommandCode<&CMainDlg::OnSelChangeSuggestions>(LBN_SELCHANGE, IDC_SUGGESTIONS),
         OnRegistered<&CMainDlg::OnRowClick>(g_nMsgLButtonUpRow),
-        OnMessage<&CMainDlg::OnTrayNotify>(WM_TRAYNOTIFY),
-        OnRegistered<&CMainDlg::OnTaskbarCreated>(g_nMsgTaskbarCreated),
-        OnCommand<&CMainDlg::OnStartWithWindows>(ID_START_WITH_WINDOWS),
-        OnCommand<&CMainDlg::OnCopyWithCtrlC>(ID_COPY_WITH_CTRL_C),
     };
     static const MessageMap kMap = MakeMessageMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
@@ -66,8 +69,8 @@ CMainDlg::CMainDlg()
       m_nid{}
 {
     g_hwndNextViewer = nullptr;
-    for (int i = 0; i < 10; ++i)
-        m_rowY[i] = 70 + 16 * i;
+    for (int i = 0; i < ROW_COUNT; ++i)
+        m_rowY[i] = RowAnchorY(i);
 }
 
 CMainDlg::~CMainDlg()
@@ -86,7 +89,7 @@ int CMainDlg::OnCreate(LPCREATESTRUCTA)
     ::SetMenu(m_hWnd, menu);
     if (fromTemplate && fromTemplate != menu)
         ::DestroyMenu(fromTemplate);
-    ::EnableMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
+    GrayMenuItem(menu, ID_TOOLTIP_ON);
     CheckStartWithWindows(menu);
     return 0;
 }
@@ -96,6 +99,8 @@ BOOL CMainDlg::OnInitDialog()
     CDialog::OnInitDialog();
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_BIG, (LPARAM)m_hIcon);
     ::SendMessageA(m_hWnd, WM_SETICON, ICON_SMALL, (LPARAM)m_hIcon);
+    KeepCloseKeysIn(GetDlgItem(IDC_TRANSLATION));
+    KeepCloseKeysIn(GetDlgItem(IDC_LIST_TRANSLATION));
 
     // Joined before the dictionary is loaded: a WM_DRAWCLIPBOARD that comes
     // during the call finds m_bReady still 0.
@@ -103,31 +108,41 @@ BOOL CMainDlg::OnInitDialog()
 
     m_tip.Create(this, 0);
 
-    FILE* data = std::fopen("data.dat", "rb");
-    FILE* newData = std::fopen("NewData.dat", "rb");
+    if (!LoadDictionaryFiles()) {
+        ::MessageBoxA(m_hWnd, "File data.dat or NewData.dat not found!", "Error", MB_OK | MB_ICONHAND);
+        LoadSettings();
+        return FALSE;
+    }
+    m_bReady = 1;
+    LoadIrregularForms();
+
+    HMENU menu = ::GetMenu(m_hWnd);
+    GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
+    EnableMenuItemById(menu, ID_TOOLTIP_ON);
+
+    CreateRowTips();
+    LoadSettings();
+    return TRUE;
+}
+
+// Both files are opened before either is read: when one is missing,
+// nothing is loaded.
+bool CMainDlg::LoadDictionaryFiles()
+{
+    FILE* data = std::fopen(DATA_FILE, "rb");
+    FILE* newData = std::fopen(NEW_DATA_FILE, "rb");
     if (!data || !newData) {
         if (data)
             std::fclose(data);
         if (newData)
             std::fclose(newData);
-        ::MessageBoxA(m_hWnd, "File data.dat or NewData.dat not found!", "Error", MB_OK | MB_ICONHAND);
-        LoadSettings();
-        return FALSE;
+        return false;
     }
     m_dictionary.LoadFile(data);
     std::fclose(data);
     m_dictionary.LoadFile(newData);
     std::fclose(newData);
-    m_bReady = 1;
-    LoadIrregularForms();
-
-    HMENU menu = ::GetMenu(m_hWnd);
-    ::EnableMenuItem(menu, ID_SET_WINDOW_TITLE, MF_BYCOMMAND | MF_DISABLED | MF_GRAYED);
-    ::EnableMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_ENABLED);
-
-    CreateRowTips();
-    LoadSettings();
-    return TRUE;
+    return true;
 }
 
 void CMainDlg::DoDataExchange(CDataExchange* pDX)
@@ -144,12 +159,8 @@ void CMainDlg::OnCancel() {}
 
 void CMainDlg::CreateRowTips()
 {
-    for (CTipWnd& row : m_rowTips) {
-        row.Create(this, 0);
-        row.SetTipFont(120, "Arial");
-        row.SetTipColor(COLOR_ROW_TIP);
-        row.m_nStyle = CTipWnd::TIP_ABOVE | CTipWnd::TIP_ROUNDED;
-    }
+    for (CTipWnd& row : m_rowTips)
+        CreateRowTip(row, this);
 }
 
 void CMainDlg::HideRowTips()
@@ -164,6 +175,9 @@ void CMainDlg::HideRowTips()
 }
 
 // Every request gets a fresh brush; the previous one of that member goes.
+// Made anew at each request rather than once, as the dialog always has:
+// deleting the previous one first keeps the GDI objects flat (the soak
+// counts them), so making them once would change nothing a user sees.
 HBRUSH CMainDlg::OnCtlColor(HDC hdc, HWND hwndCtl, UINT nCtlColor)
 {
     if (nCtlColor == CTLCOLOR_DLG) {
@@ -271,15 +285,9 @@ void CMainDlg::OnAbout()
     about.DoModal();
 }
 
-// The close box, the system menu and Alt+F4: the standard OK processing
-// (not the empty OnOK), then the default course.
+// WM_CLOSE (the close box, the system menu, Alt+F4) and Exit: the standard
+// OK processing (not the empty OnOK), then the default course.
 void CMainDlg::OnClose()
-{
-    CDialog::OnOK();
-    Default();
-}
-
-void CMainDlg::OnExit()
 {
     CDialog::OnOK();
     Default();

@@ -22,6 +22,8 @@
 #include "dictionary/FormLookup.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
+#include "hooklib/Tapwire.h"
+#include "ui/SuggestionRows.h"
 #include "ui/TipWnd.h"
 
 #include <windows.h>
@@ -40,11 +42,10 @@ extern const UINT g_nMsgTaskbarCreated;       // "TaskbarCreated"
 // Timers of the main dialog: 1 hides the tooltips; 2 retries a tray icon the shell refused.
 constexpr UINT_PTR TIMER_TRAY_RETRY = 2;
 
-// Capture modes handed to SetTapwire; the positions of the capture-mode radios.
-constexpr int CAPTURE_SELECT = 0;
-constexpr int CAPTURE_CTRL_C = 1;
-constexpr int CAPTURE_RB_COPY = 2;
-constexpr int CAPTURE_ALL = 3;
+// Timer 1 of the main dialog, shared: started after a translation, after the
+// usage hint and after the rows are shown, each start replacing the running
+// one; when it fires every tooltip of the dialog goes.
+constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
 
 // How the selection is copied out of the target window; the positions of
 // the document-format radios.
@@ -81,7 +82,7 @@ public:
     CBrush m_brInput;                   // background of 1013
     std::unique_ptr<TargetWindow> m_pTarget;
     CTipWnd m_tip;                      // the translation tooltip
-    CTipWnd m_rowTips[10];              // one per suggestion row
+    RowTips m_rowTips;                  // one per suggestion row
     NOTIFYICONDATAA m_nid;              // the tray icon; its first, 88-byte-era part only
     int m_bMinimizeToTray = 1;
     int m_bAutoAttach = 0;
@@ -94,7 +95,7 @@ public:
     int m_bAlwaysOnTop = 1;
     CDictionary m_dictionary;
     int m_bReady = 0;                   // both dictionary files loaded
-    int m_rowY[10];                     // client y of each suggestion row
+    int m_rowY[ROW_COUNT];              // client y of each suggestion row's anchor
     int m_bRowHook = 0;                 // the left-button hook is installed for us
     int m_bKeyboardInput = 0;           // suggestions in the list box instead of row tooltips
     int m_bFindBaseForms = 1;           // "Find Base Forms": a missed word's base form is shown
@@ -121,9 +122,9 @@ public:
     HBRUSH OnCtlColor(HDC hdc, HWND hwndCtl, UINT nCtlColor);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     void OnAbout();
-    void OnClose();
-    void OnExit();
+    void OnClose();   // also Exit
     void OnDestroy();
+    bool LoadDictionaryFiles();
     void CreateRowTips();
     void HideRowTips();
 
@@ -139,8 +140,7 @@ public:
     void OnChangeCbChain(HWND hWndRemove, HWND hWndAfter);
     void ClearClipboard();
     void ReadClipboardText(char* buffer);   // buffer of 256 bytes
-    std::string FirstWordOf(const char* text);
-    int ShowWordTranslation(const char* text);
+    void ShowWordTranslation(const char* text);
     void TranslateSelection();
     void TranslateClipboard();
     void ShowTargetTitle();
@@ -170,6 +170,9 @@ public:
     // ---- keyboard input ----
     void OnChangeInput();
     void OnSelChangeSuggestions();
+    void ShowSuggestionsInRows();
+    void ShowSuggestionsInList();
+    void ShowListTranslation();
     LRESULT OnRowClick(WPARAM wParam, LPARAM lParam);
 
     // ---- base forms ----

@@ -25,7 +25,7 @@ const MessageMap* COptionsDlg::GetMessageMap() const
 {
     static constexpr MessageEntry kEntries[] = {
         OnCommand<&COptionsDlg::OnFont>(IDC_FONT),
-        OnNotifyNm<&COptionsDlg::OnReleasedCaptureSlider>((UINT)NM_RELEASEDCAPTURE, IDC_ALPHA_SLIDER),
+        OnNotify<&COptionsDlg::OnReleasedCaptureSlider>((UINT)NM_RELEASEDCAPTURE, IDC_ALPHA_SLIDER),
         OnCommand<&COptionsDlg::OnThis>(IDC_TRANSPARENT_THIS),
         OnCommand<&COptionsDlg::OnOther>(IDC_TRANSPARENT_OTHER),
         OnCommand<&COptionsDlg::OnCheckChanged>(IDC_EDIT_CHECK),

@@ -30,7 +30,7 @@ LRESULT CMainDlg::OnShowTranslation(WPARAM wParam, LPARAM)
     if (!TakePendingTranslation(wParam, text))
         return 0;
     m_tip.ShowAtCursor(text);
-    ::SetTimer(m_hWnd, 1, (UINT)m_nTimeoutMs, nullptr);
+    ::SetTimer(m_hWnd, TIMER_HIDE_TIPS, (UINT)m_nTimeoutMs, nullptr);
     m_strTranslation = text;
     m_strListTranslation = m_strTranslation;
     UpdateData(false);
@@ -49,6 +49,6 @@ void CMainDlg::OnTimer(UINT_PTR nIDEvent)
     }
     m_tip.Hide();
     HideRowTips();
-    ::KillTimer(m_hWnd, 1);
+    ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);
     Default();
 }

@@ -8,28 +8,6 @@
 
 #include <cstdio>
 
-bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs)
-{
-    DWORD start = ::GetTickCount();
-    for (;;) {
-        PumpMessages();
-        if (cond())
-            return true;
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        ::Sleep(1);
-    }
-}
-
-void PumpMessages()
-{
-    MSG msg;
-    while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-}
-
 namespace {
 std::string BesideTest(const char* fileName)
 {

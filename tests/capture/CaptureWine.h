@@ -2,6 +2,7 @@
 // main dialog of Zeto made modeless in a directory with a small dictionary.
 #pragma once
 #include "tests/support/Clipboard.h"
+#include "tests/support/Pump.h"
 
 #include <windows.h>
 
@@ -14,8 +15,9 @@ class CMainDlg;
 
 using support::ClipboardText;
 
-bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs = 10000);
-void PumpMessages();
+inline bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs = 10000)
+{ return support::PumpUntil(cond, timeoutMs); }
+inline void PumpMessages() { support::PumpPending(); }
 
 class CopyTarget {
 public:

@@ -1,10 +1,10 @@
 // The mouse road and the clipboard read in Zeto's real main dialog.
 #include "CaptureWine.h"
 
-#include "capture/CaptureMessages.h"
 #include "capture/ClipboardText.h"
 #include "capture/CopyRequest.h"
 #include "ui/MainDlg.h"
+#include "ui/TapwireMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "CaptureWine.h"
 
 #include "capture/ClipboardFormats.h"
-#include "capture/CaptureMessages.h"
+#include "ui/TapwireMessages.h"
 #include "res/resource.h"
 #include "ui/MainDlg.h"
 

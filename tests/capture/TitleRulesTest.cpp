@@ -20,9 +20,11 @@ TEST(TitleRules, TitleThatBeginsWithTheNameIsNotRecognised)
     EXPECT_TRUE(NameFollowsStart("xNotepad", "Notepad"));
 }
 
-TEST(TitleRules, LaterOccurrenceCountsWhenTitleAlsoBeginsWithIt)
+TEST(TitleRules, TitleThatBeginsWithTheNameDoesNotMatchEvenWhenTheNameComesAgain)
 {
-    EXPECT_EQ(TitleKind::Acrobat, RecognizeTitle("Acrobat.pdf - Acrobat Reader"));
+    EXPECT_EQ(TitleKind::Unknown, RecognizeTitle("Acrobat.pdf - Acrobat Reader"));
+    EXPECT_FALSE(NameFollowsStart("Notepad notes - Notepad", "Notepad"));
+    EXPECT_FALSE(TitleNamesHelp("Help - Help Topics"));
 }
 
 TEST(TitleRules, NamesAreCaseSensitive)
@@ -52,5 +54,4 @@ TEST(TitleRules, HelpAfterTheFirstCharacter)
     EXPECT_TRUE(TitleNamesHelp("xHelp"));
     EXPECT_FALSE(TitleNamesHelp("Help"));
     EXPECT_FALSE(TitleNamesHelp("Help Topics"));
-    EXPECT_TRUE(TitleNamesHelp("Help - Help Topics"));
 }

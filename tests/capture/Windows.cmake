@@ -8,5 +8,4 @@ wordlumo_test(capture_wine_test SERIAL TIMEOUT 300
     LIBS zetolib test_support)
 target_link_libraries(copy_target PRIVATE test_support)
 add_dependencies(capture_wine_test copy_target)
-add_custom_command(TARGET capture_wine_test POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Tapwire> $<TARGET_FILE_DIR:capture_wine_test>)
+wordlumo_tapwire_beside(capture_wine_test)

@@ -5,9 +5,9 @@
 // so that each round's tooltip text differs from the last.
 #include "E2E.h"
 #include "StandIn.h"
-#include "XDo.h"
 
 #include "res/resource.h"
+#include "tests/support/XInput.h"
 
 #include <algorithm>
 #include <atomic>
@@ -73,9 +73,9 @@ std::vector<double> Time(Session& s, ReleaseClock& clock, int rounds, const std:
     std::vector<double> ms;
     for (int i = 0; i < rounds; ++i) {
         Drag d = dragOf(i);
-        xdo::Run({"mousemove", N(d.from.x), N(d.from.y), "mousedown", "1", "mousemove", N(d.to.x), N(d.to.y)});
+        xinput::Run({"mousemove", N(d.from.x), N(d.from.y), "mousedown", "1", "mousemove", N(d.to.x), N(d.to.y)});
         clock.Reset();
-        xdo::Run({"mouseup", "1"});
+        xinput::Run({"mouseup", "1"});
         if (!WaitFor([&] { return s.VisibleTip(d.expected) != nullptr; }, 5000) || !clock.release()) {
             std::fprintf(stderr, "round %d: no translation within 5 s\n", i);
             return {};

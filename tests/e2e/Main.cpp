@@ -3,7 +3,7 @@
 // --bench the benchmark of the whole road.
 //   e2e_driver.exe ZETO_EXE NOTEPAD_TITLE [--bench] [gtest options]
 #include "E2E.h"
-#include "XDo.h"
+#include "tests/support/XInput.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: e2e_driver ZETO_EXE NOTEPAD_TITLE [--bench]\n");
         return 2;
     }
-    if (!xdo::Available()) {
+    if (!xinput::Available()) {
         std::fprintf(stderr, "e2e_driver: xdotool cannot be reached from Wine\n");
         return 2;
     }

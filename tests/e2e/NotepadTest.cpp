@@ -7,11 +7,11 @@
 #include "E2E.h"
 #include "Session.h"
 #include "StandIn.h"
-#include "XDo.h"
 
 #include "dictionary/Dictionary.h"
 #include "res/resource.h"
 #include "tests/support/Clipboard.h"
+#include "tests/support/XInput.h"
 
 #include <gtest/gtest.h>
 
@@ -31,14 +31,14 @@ Session& S() { return *g_session; }
 void DoubleClickWord(int line, int col = 2)
 {
     POINT pt = S().CharPoint(line, col);
-    xdo::DoubleClick(pt.x, pt.y);
+    xinput::DoubleClick(pt.x, pt.y);
 }
 
 void DragOverSpaces()
 {
     POINT from = S().CharPoint(LINE_SPACES, 0);
     POINT to = S().CharPoint(LINE_SPACES, 9);
-    xdo::Drag(from.x - 2, from.y, to.x + 3, to.y);
+    xinput::Drag(from.x - 2, from.y, to.x + 3, to.y);
 }
 
 bool TranslationIs(const char* text)
@@ -76,7 +76,7 @@ TEST(AutomaticAttach, PlainClickLeavesTheClipboardAlone)
     ASSERT_TRUE(support::PutClipboardText(Session::HOUSE));
     const DWORD sequence = ::GetClipboardSequenceNumber();
     POINT pt = S().CharPoint(LINE_APPLE, 2);
-    xdo::Click(pt.x, pt.y);
+    xinput::Click(pt.x, pt.y);
     EXPECT_FALSE(WaitFor([] { return S().VisibleTip(Session::USAGE_HINT) != nullptr; }, 1500));
     EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
     EXPECT_EQ(Session::HOUSE, support::ClipboardText());
@@ -93,7 +93,7 @@ TEST(AutomaticAttach, DoubleClickShowsTheTranslationAtTheCursor)
 {
     S().SetZetoText(IDC_TRANSLATION, "");
     POINT pt = S().CharPoint(LINE_APPLE, 2);
-    xdo::DoubleClick(pt.x, pt.y);
+    xinput::DoubleClick(pt.x, pt.y);
     ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
     HWND tip = nullptr;
     ASSERT_TRUE(WaitFor([&] { return (tip = S().VisibleTip(Session::APPLE_BG)) != nullptr; }));
@@ -152,7 +152,7 @@ TEST(AutomaticAttach, ReaderIgnoringWmCopyIsCopiedWithCtrlC)
     ASSERT_TRUE(support::PutClipboardText(Session::HOUSE));
     S().SetZetoText(IDC_TRANSLATION, "");
     POINT pt = reader.ChildCentre();
-    xdo::DoubleClick(pt.x, pt.y);
+    xinput::DoubleClick(pt.x, pt.y);
     ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
     EXPECT_TRUE(WaitFor([] { return support::ClipboardText() == Session::HOUSE; }));
     EXPECT_FALSE(WaitFor([] { return S().ZetoText(IDC_TRANSLATION) == Session::HOUSE_BG; }, 1000));
@@ -184,7 +184,7 @@ TEST(ToolTipOn, CtrlCTranslatesTheSelectionOnce)
     S().SetZetoText(IDC_TRANSLATION, "");
     DoubleClickWord(LINE_APPLE);
     const int changes = g_viewerBetween->drawCount();   // Zeto passes every change on to it
-    xdo::Keys("ctrl+c");
+    xinput::Key("ctrl+c");
     ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
     EXPECT_TRUE(WaitFor([] { return S().VisibleTip(Session::APPLE_BG) != nullptr; }));
     EXPECT_EQ(Session::APPLE, support::ClipboardText()) << "the user's copy stays";
@@ -207,14 +207,14 @@ TEST(ToolTipOn, RightButtonThenContextMenuCopyTranslates)
     DoubleClickWord(LINE_HOUSE);
     S().SetZetoText(IDC_TRANSLATION, "");
     POINT pt = S().CharPoint(LINE_HOUSE, 2);
-    xdo::RightClick(pt.x, pt.y);
+    xinput::RightClick(pt.x, pt.y);
     HWND menu = nullptr;
     ASSERT_TRUE(WaitFor([&] {
         menu = ::FindWindowA("#32768", nullptr);
         return menu && ::IsWindowVisible(menu);
     }));
     POINT copy = ContextMenuCopyPoint(menu);
-    xdo::Click(copy.x, copy.y);
+    xinput::Click(copy.x, copy.y);
     ASSERT_TRUE(TranslationIs(Session::HOUSE_BG));
     EXPECT_EQ(S().NotepadText(), NOTEPAD_TEXT);
 }

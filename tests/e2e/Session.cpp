@@ -14,18 +14,6 @@ const char Session::CHILD[] = "child";
 const char Session::CHILD_BG[] = "дете";
 const char Session::USAGE_HINT[] = "Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\"";
 
-bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs)
-{
-    DWORD start = ::GetTickCount();
-    for (;;) {
-        if (cond())
-            return true;
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        ::Sleep(1);
-    }
-}
-
 bool Session::WriteDictionary()
 {
     char temp[MAX_PATH];

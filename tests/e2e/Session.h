@@ -3,13 +3,15 @@
 // and ways to read Zeto's state (edit 1001, its tooltips) from outside, the
 // way a user sees it.
 #pragma once
+#include "tests/support/Pump.h"
+
 #include <windows.h>
 
 #include <functional>
 #include <string>
 
-// Polls cond every millisecond until it holds; false after timeoutMs.
-bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs = 10000);
+inline bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs = 10000)
+{ return support::PumpUntil(cond, timeoutMs); }
 
 class Session {
 public:

@@ -1,7 +1,7 @@
 // The keyboard hook (mode 1) watching a target program: the C key posts
 // while Ctrl's key state is nonzero, held down or only toggled.
 #include "HookFixture.h"
-#include "XInput.h"
+#include "tests/support/XInput.h"
 #include "hooklib/Tapwire.h"
 
 namespace {

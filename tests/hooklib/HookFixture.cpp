@@ -1,6 +1,6 @@
 #include "HookFixture.h"
 
-#include "XInput.h"
+#include "tests/support/XInput.h"
 #include "hooklib/Tapwire.h"
 
 void HookTest::SetUp()

@@ -7,11 +7,7 @@
 
 #include "PostRecorder.h"
 #include "TargetProcess.h"
-
-const int CAPTURE_SELECT = 0;
-const int CAPTURE_CTRL_C = 1;
-const int CAPTURE_RB_COPY = 2;
-const int CAPTURE_ALL = 3;
+#include "hooklib/Tapwire.h"
 
 // Screen places for the targets, apart from each other.
 const POINT kFirstTargetAt = {100, 100};

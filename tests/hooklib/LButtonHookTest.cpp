@@ -2,7 +2,7 @@
 // screen point, until the hook is removed.
 #include "HookFixture.h"
 #include "SharedSection.h"
-#include "XInput.h"
+#include "tests/support/XInput.h"
 #include "hooklib/Tapwire.h"
 
 namespace {

@@ -43,15 +43,6 @@ LRESULT CALLBACK PostRecorder::WndProc(HWND hwnd, UINT message, WPARAM wParam, L
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
-
 bool PostRecorder::WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
 {
     const ULONGLONG deadline = GetTickCount64() + timeoutMs;

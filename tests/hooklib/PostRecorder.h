@@ -1,6 +1,7 @@
 // A window of the test that receives what the hooks and the target programs
 // post, and keeps every message in arrival order.
 #pragma once
+#include "tests/support/Pump.h"
 #include <windows.h>
 
 #include <functional>
@@ -43,4 +44,4 @@ private:
 
 // Handles this thread's pending messages once, so that windows of this
 // thread (and hooks on it) keep working while a test waits elsewhere.
-void PumpMessages();
+inline void PumpMessages() { support::PumpPending(); }

@@ -1,7 +1,7 @@
 // The mouse hook (mode 2): a right-button release followed by a left-button
 // release in the same process is a context-menu Copy.
 #include "HookFixture.h"
-#include "XInput.h"
+#include "tests/support/XInput.h"
 #include "hooklib/Tapwire.h"
 
 namespace {

@@ -2,7 +2,7 @@
 // and double clicks reach the test with the window and the foreground window.
 #include "HookFixture.h"
 #include "SharedSection.h"
-#include "XInput.h"
+#include "tests/support/XInput.h"
 #include "hooklib/Tapwire.h"
 
 namespace {

@@ -3,7 +3,7 @@
 // same words in every process that maps the library.
 #include "HookFixture.h"
 #include "SharedSection.h"
-#include "XInput.h"
+#include "tests/support/XInput.h"
 #include "hooklib/Tapwire.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "TargetProtocol.h"
-#include "XInput.h"
+#include "tests/support/XInput.h"
 
 std::string BesideTest(const char* fileName)
 {

@@ -2,6 +2,7 @@
 // driven by real keystrokes and clicks (xdotool) and by the menu commands,
 // observed only from outside through its windows and its NewData.dat.
 #include "res/resource.h"
+#include "tests/support/XInput.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 #include "tests/typing/TypingSupport.h"
@@ -29,8 +30,8 @@ protected:
     void TypeInto(HWND main, const std::string& text)
     {
         POINT box = Centre(::GetDlgItem(main, IDC_INPUT));
-        XClick(box.x, box.y);
-        XType(text);
+        xinput::Click(box.x, box.y);
+        xinput::Type(text);
     }
     std::unique_ptr<ScratchDir> m_dir;
 };
@@ -76,7 +77,7 @@ TEST_F(BlackBoxTest, AnAddedWordIsInNewDataAtOnceAndFoundAfterARestart)
         ::SendMessageA(::GetDlgItem(dlg, IDC_NEW_WORD), WM_SETTEXT, 0, (LPARAM) "abc");
         ::SendMessageA(::GetDlgItem(dlg, IDC_NEW_TRANSLATION), WM_SETTEXT, 0, (LPARAM) "x");
         POINT ok = Centre(::GetDlgItem(dlg, IDC_NEW_WORD_OK));
-        XClick(ok.x, ok.y);
+        xinput::Click(ok.x, ok.y);
         ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(dlg); }, 15000));
         EXPECT_EQ(Hex(ReadFileBytes(m_dir->File("NewData.dat"))), Hex(ABC_X));
 
@@ -104,14 +105,38 @@ TEST_F(BlackBoxTest, OptionsOkWithoutAlwaysOnTopHidesTheWindowInTheTray)
     ASSERT_TRUE(PumpUntil([&] { return (dlg = zeto.Dialog("Options...")) != nullptr; }, 15000));
     EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
     POINT onTop = Centre(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP));
-    XClick(onTop.x, onTop.y);
+    xinput::Click(onTop.x, onTop.y);
     ASSERT_TRUE(PumpUntil([&] { return ::SendMessageA(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP), BM_GETCHECK, 0, 0) == 0; },
                           15000));
     POINT ok = Centre(::GetDlgItem(dlg, IDOK));
-    XClick(ok.x, ok.y);
+    xinput::Click(ok.x, ok.y);
     ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(dlg); }, 15000));
     EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(main); }, 15000));
     EXPECT_FALSE(::GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(zeto.Close());
+}
+
+// A multi-line edit in a dialog turns Escape into a close of its dialog;
+// the main window ends only by its close box, Alt+F4 or Exit.
+TEST_F(BlackBoxTest, EscapeAndEnterInTheMultiLineEditsLeaveZetoOpen)
+{
+    Zeto zeto(m_dir->Path());
+    HWND main = zeto.WaitForMain();
+    ASSERT_TRUE(main);
+    // 1040 stands where list mode puts it.
+    ::ShowWindow(::GetDlgItem(main, IDC_LIST_TRANSLATION), SW_SHOW);
+    for (int id : {IDC_TRANSLATION, IDC_LIST_TRANSLATION}) {
+        SCOPED_TRACE("edit " + std::to_string(id));
+        POINT edit = Centre(::GetDlgItem(main, id));
+        xinput::Click(edit.x, edit.y);
+        ASSERT_TRUE(xinput::Key("Escape"));
+        ASSERT_TRUE(xinput::Key("Return"));
+    }
+    // Typed after the keys, so handled after anything they posted.
+    TypeInto(main, "apple");
+    HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
+    EXPECT_TRUE(PumpUntil([&] { return RemoteText(translation) == "ябълка"; }, 15000)) << RemoteText(translation);
+    EXPECT_TRUE(::IsWindowVisible(main));
     EXPECT_TRUE(zeto.Close());
 }
 

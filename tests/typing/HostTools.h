@@ -1,6 +1,6 @@
 // Host programs run from inside Wine, through the spawner Wine itself uses
-// for its browser launcher: xdotool for real X input, mount for small file
-// systems. Each call returns when the program has ended.
+// for its browser launcher: mount for small file systems (real X input is
+// tests/support/XInput.h). Each call returns when the program has ended.
 #pragma once
 #include <string>
 #include <vector>
@@ -10,9 +10,5 @@ namespace typing {
 // The program's exit status; -1 when Wine offers no spawner.
 int Host(std::vector<std::string> args);
 bool HostAvailable();
-
-// Real input on the X display: a left click, and text typed key by key.
-void XClick(int x, int y);
-void XType(const std::string& text);
 
 } // namespace typing

@@ -1,8 +1,8 @@
 // Typing into the main dialog: the lookup in 1001, the ten suggestion rows
 // beside the dialog and their 7-second life, list mode, and presses on the
 // rows as the left-button hook reports them.
-#include "capture/CaptureMessages.h"
 #include "tests/typing/MainDialogFixture.h"
+#include "ui/TapwireMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -44,12 +44,6 @@ protected:
             items.push_back(text);
         }
         return items;
-    }
-    // A press reported as the left-button hook reports it: screen point.
-    void PressAt(int clientX, int clientY)
-    {
-        POINT pt = ClientToScreenPt(clientX, clientY);
-        ::SendMessageA(m_dlg->m_hWnd, g_nMsgLButtonUpRow, (WPARAM)pt.x, (LPARAM)pt.y);
     }
     void ExpectInputFullySelected()
     {
@@ -201,46 +195,56 @@ TEST_F(KeyboardInputTest, ListEntriesOfCyrillicCapitalsReadInSmallLetters)
     EXPECT_EQ(items[3], "ёж їжак");
 }
 
-TEST_F(KeyboardInputTest, PressesInTheRowBandsPickTheirRows)
+TEST_F(KeyboardInputTest, APressOnARowsVisibleBoxPicksThatRow)
 {
     Type("apple");
     const std::vector<std::string> rows = Neighbours();
-    struct Case {
-        int x, y, row;
-    } cases[] = {{300, 70, 0}, {300, 85, 0}, {300, 86, 1}, {275, 150, 5}, {350, 214, 9}, {300, 230, 9}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE("press at " + std::to_string(c.x) + " " + std::to_string(c.y));
-        SetInput("apple");
-        ASSERT_EQ(Neighbours(), rows);
-        PressAt(c.x, c.y);
-        EXPECT_EQ(ItemText(IDC_INPUT), rows[c.row]) << "with its padding, as the neighbours keep it";
-        ExpectInputFullySelected();
-        EXPECT_EQ(ItemText(IDC_TRANSLATION), m_dlg->m_dictionary.Lookup(rows[c.row].c_str()));
+    for (int i = 0; i < 10; ++i) {
+        SCOPED_TRACE("row " + std::to_string(i));
+        // Its top corners: a later row may cover the bottom of its box, never the top.
+        for (bool right : {false, true}) {
+            SetInput("apple");
+            ASSERT_EQ(Neighbours(), rows);
+            RECT box;
+            ::GetWindowRect(m_dlg->m_rowTips[i].m_hWnd, &box);
+            POINT pt{right ? box.right - 1 : box.left, box.top};
+            ::SendMessageA(m_dlg->m_hWnd, g_nMsgLButtonUpRow, (WPARAM)pt.x, (LPARAM)pt.y);
+            EXPECT_EQ(ItemText(IDC_INPUT), rows[i]) << "with its padding, as the neighbours keep it";
+            ExpectInputFullySelected();
+            EXPECT_EQ(ItemText(IDC_TRANSLATION), m_dlg->m_dictionary.Lookup(rows[i].c_str()));
+        }
+    }
+    // The last row's box is seen whole.
+    SetInput("apple");
+    RECT last;
+    ::GetWindowRect(m_dlg->m_rowTips[9].m_hWnd, &last);
+    ::SendMessageA(m_dlg->m_hWnd, g_nMsgLButtonUpRow, (WPARAM)last.left, (LPARAM)(last.bottom - 1));
+    EXPECT_EQ(ItemText(IDC_INPUT), rows[9]);
+}
+
+TEST_F(KeyboardInputTest, APressBesideTheRowsChangesNothing)
+{
+    Type("apple");
+    RECT first, last;
+    ::GetWindowRect(m_dlg->m_rowTips[0].m_hWnd, &first);
+    ::GetWindowRect(m_dlg->m_rowTips[9].m_hWnd, &last);
+    POINT inside = ClientToScreenPt(100, 100);
+    for (POINT pt : {POINT{first.left - 1, first.top}, POINT{first.left, first.top - 1},
+                     POINT{last.right, last.bottom - 1}, POINT{last.left, last.bottom}, inside}) {
+        SCOPED_TRACE(std::to_string(pt.x) + " " + std::to_string(pt.y));
+        ::SendMessageA(m_dlg->m_hWnd, g_nMsgLButtonUpRow, (WPARAM)pt.x, (LPARAM)pt.y);
+        EXPECT_EQ(ItemText(IDC_INPUT), "apple");
+        EXPECT_EQ(ItemText(IDC_TRANSLATION), "ябълка");
+        EXPECT_EQ(m_dlg->m_bRowHook, 1) << "the rows are still shown, so still watched";
     }
 }
 
-TEST_F(KeyboardInputTest, PressesOutsideTheRowsLeaveTheirClientCoordinatesInTheBox)
+TEST_F(KeyboardInputTest, ListModeLeavesTheDictionarysNeighboursAsTheyAre)
 {
+    m_dlg->m_bKeyboardInput = 1;
     Type("apple");
-    struct Case {
-        int x, y;
-    } cases[] = {{274, 100}, {351, 100}, {300, 69}, {300, 231}};
-    for (const Case& c : cases) {
-        std::string coordinates = std::to_string(c.x) + " " + std::to_string(c.y);
-        SCOPED_TRACE(coordinates);
-        PressAt(c.x, c.y);
-        EXPECT_EQ(ItemText(IDC_INPUT), coordinates);
-        ExpectInputFullySelected();
-        EXPECT_EQ(ItemText(IDC_TRANSLATION), NO_SUCH_WORD);
-    }
-}
-
-TEST_F(KeyboardInputTest, APressRemovesTheRowHook)
-{
-    Type("apple");
-    ASSERT_EQ(m_dlg->m_bRowHook, 1);
-    PressAt(300, 100);
-    EXPECT_EQ(m_dlg->m_bRowHook, 0);
+    EXPECT_EQ(Neighbours()[0], "apple  ");
+    EXPECT_EQ(Neighbours()[7], "ГРОЗДЕ ");
 }
 
 } // namespace

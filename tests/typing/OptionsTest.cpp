@@ -1,6 +1,7 @@
 // The Options command on the real main dialog: the timeout and its range,
 // the keyboard-input switch, leaving "Always on top" for the tray, the
 // transparency toggled by releases of the track bar, and the tooltip font.
+#include "tests/support/XInput.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 #include "ui/OptionsDlg.h"
@@ -182,7 +183,7 @@ TEST_F(OptionsTest, TwoReleasesOfTheTrackBarOnThisMakeTheMainDialogLayeredThenOp
         ::SendMessageA(bar, TBM_GETTHUMBRECT, 0, (LPARAM)&rect);
         thumb = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
         ::ClientToScreen(bar, &thumb);
-        XClick(thumb.x, thumb.y);
+        xinput::Click(thumb.x, thumb.y);
     });
     script.Then(
         Caption(OPTIONS),
@@ -191,7 +192,7 @@ TEST_F(OptionsTest, TwoReleasesOfTheTrackBarOnThisMakeTheMainDialogLayeredThenOp
             valueAfterFirst = TextOf(::GetDlgItem(dlg, IDC_ALPHA_VALUE));
             COLORREF key = 0;
             ::GetLayeredWindowAttributes(m_dlg->m_hWnd, &key, &alpha, &flags);
-            XClick(thumb.x, thumb.y);
+            xinput::Click(thumb.x, thumb.y);
         },
         [&] { return Layered(); });
     script.Then(

@@ -1,5 +1,6 @@
 // A real click (X input through xdotool) on a visible suggestion row: the
 // left-button hook reports it and the row's word goes into the input box.
+#include "tests/support/XInput.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 
@@ -21,10 +22,10 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
     const std::string row3 = m_dlg->m_dictionary.m_strNeighbours[3];
     ASSERT_EQ(row3, "Cat    ");
 
-    // Row 3 answers client y 118 to 133: the strip below its box, where
-    // row 4's box stands, since the rows stand above their points.
-    POINT pt = ClientToScreenPt(300, 126);
-    XClick(pt.x, pt.y);
+    // The middle of row 3's box (row 4 covers only its bottom).
+    RECT box;
+    ::GetWindowRect(m_dlg->m_rowTips[3].m_hWnd, &box);
+    xinput::Click((box.left + box.right) / 2, box.top + 3);
     ASSERT_TRUE(PumpUntil([&] { return ItemText(IDC_INPUT) == row3; }, 15000)) << ItemText(IDC_INPUT);
 
     DWORD start = 1, end = 0;
@@ -34,13 +35,46 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
     EXPECT_EQ(ItemText(IDC_TRANSLATION), "котка");
     EXPECT_EQ(::GetActiveWindow(), m_dlg->m_hWnd) << "typing goes on in the main dialog";
     EXPECT_EQ(::GetFocus(), Item(IDC_INPUT));
-    EXPECT_EQ(m_dlg->m_bRowHook, 0) << "the hook goes after the first press it reports";
+    EXPECT_EQ(m_dlg->m_bRowHook, 1) << "the refreshed rows are watched as well";
     EXPECT_EQ(m_dlg->m_dictionary.m_strNeighbours[0], "Cat      ") << "the row's word was looked up";
 
     // Keys typed next replace the selected word.
-    XType("plum");
+    xinput::Type("plum");
     EXPECT_TRUE(PumpUntil([&] { return ItemText(IDC_TRANSLATION) == "слива"; }, 15000)) << ItemText(IDC_INPUT);
     EXPECT_EQ(ItemText(IDC_INPUT), "plum");
+}
+
+TEST_F(RowClickTest, ASecondRowClickPicksItsRowToo)
+{
+    ASSERT_TRUE(HostAvailable());
+    OpenMainDialog();
+    Type("apple");
+    for (int row : {3, 1}) {
+        SCOPED_TRACE("row " + std::to_string(row));
+        const std::string word = m_dlg->m_dictionary.m_strNeighbours[row];
+        RECT box;
+        ::GetWindowRect(m_dlg->m_rowTips[row].m_hWnd, &box);
+        xinput::Click((box.left + box.right) / 2, box.top + 3);
+        ASSERT_TRUE(PumpUntil([&] { return ItemText(IDC_INPUT) == word; }, 15000)) << ItemText(IDC_INPUT);
+        EXPECT_EQ(::GetFocus(), Item(IDC_INPUT));
+    }
+}
+
+TEST_F(RowClickTest, AClickIntoTheDialogWhileRowsAreShownReachesItsControlAndKeepsTheWord)
+{
+    ASSERT_TRUE(HostAvailable());
+    OpenMainDialog();
+    Type("apple");
+    ASSERT_TRUE(AnyRowVisible());
+    RECT edit;
+    ::GetWindowRect(Item(IDC_TRANSLATION), &edit);
+    xinput::Click((edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2);
+    // The hook's report is posted before the press is dispatched, so it has
+    // been handled once the press moved the focus.
+    ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == Item(IDC_TRANSLATION); }, 15000));
+    EXPECT_EQ(ItemText(IDC_INPUT), "apple");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), "ябълка");
+    EXPECT_TRUE(AnyRowVisible());
 }
 
 TEST_F(RowClickTest, WithoutVisibleRowsAClickIsNotWatched)
@@ -54,7 +88,7 @@ TEST_F(RowClickTest, WithoutVisibleRowsAClickIsNotWatched)
     // A click into the input box itself: seen by the box, not by the rows.
     RECT box;
     ::GetWindowRect(Item(IDC_INPUT), &box);
-    XClick((box.left + box.right) / 2, (box.top + box.bottom) / 2);
+    xinput::Click((box.left + box.right) / 2, (box.top + box.bottom) / 2);
     ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == Item(IDC_INPUT); }, 15000));
     EXPECT_EQ(ItemText(IDC_INPUT), "apple");
 }

@@ -7,64 +7,6 @@
 
 namespace typing {
 
-bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs)
-{
-    DWORD start = ::GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        if (cond())
-            return true;
-        DWORD elapsed = ::GetTickCount() - start;
-        if (elapsed >= timeoutMs)
-            return cond();
-        // Wakes for any input or message; the short cap lets conditions that
-        // change without a message of ours (another process) be seen too.
-        DWORD wait = timeoutMs - elapsed;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, wait < 20 ? wait : 20, QS_ALLINPUT);
-    }
-}
-
-std::string RecordBytes(const std::string& word, const std::string& translation)
-{
-    std::string bytes;
-    auto put = [&bytes](const std::string& text) {
-        bytes += (char)(text.size() & 0xFF);
-        bytes += (char)((text.size() >> 8) & 0xFF);
-        for (char c : text)
-            bytes += (char)~c;
-    };
-    put(word);
-    put(translation);
-    return bytes;
-}
-
-void WriteFileBytes(const std::string& path, const std::string& bytes)
-{
-    FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return;
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
-}
-
-std::string ReadFileBytes(const std::string& path)
-{
-    FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return "<missing>";
-    std::string bytes;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
-        bytes.append(buffer, n);
-    std::fclose(file);
-    return bytes;
-}
-
 std::string Hex(const std::string& bytes)
 {
     std::string text;
@@ -78,20 +20,10 @@ std::string Hex(const std::string& bytes)
 
 void ScratchDir::WriteDictionaries(const Pairs& pairs, const std::string& newData)
 {
-    std::string bytes;
-    for (const auto& [word, translation] : pairs)
-        bytes += RecordBytes(word, translation);
-    WriteFileBytes(File("data.dat"), bytes);
+    support::WriteDictionary(File("data.dat"), pairs);
     WriteFileBytes(File("NewData.dat"), newData);
     // Shipped beside data.dat; without it Zeto would say so in edit 1001.
     WriteFileBytes(File(CIrregularForms::FILE_NAME), CIrregularForms::Build({"children child\n"}));
-}
-
-std::string TextOf(HWND hwnd)
-{
-    char text[70000];
-    int n = ::GetWindowTextA(hwnd, text, sizeof text);
-    return std::string(text, n > 0 ? n : 0);
 }
 
 std::string MessageBoxText(HWND box) { return TextOf(::GetDlgItem(box, 0xFFFF)); }

@@ -10,21 +10,19 @@
 #include <utility>
 #include <vector>
 
+#include "tests/support/MessageBoxes.h"
+#include "tests/support/Pump.h"
+#include "tests/support/Records.h"
 #include "tests/support/ScratchDir.h"
 
 namespace typing {
 
-// Dispatches this thread's messages until cond() holds or timeoutMs passed;
-// returns cond(). Waits for messages, never sleeps blindly.
-bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs = 10000);
+using support::PumpUntil;
 
-using Pairs = std::vector<std::pair<std::string, std::string>>;
-
-// The bytes of one record in the dictionary file format.
-std::string RecordBytes(const std::string& word, const std::string& translation);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
-// The whole file; "<missing>" when it can't be read.
-std::string ReadFileBytes(const std::string& path);
+using support::Pairs;
+using support::ReadFileBytes;
+using support::RecordBytes;
+using support::WriteFileBytes;
 std::string Hex(const std::string& bytes);
 
 // A scratch working directory that can also hold a pair of dictionary files.
@@ -80,7 +78,7 @@ private:
 
 // Text of a message box (its static 0xFFFF).
 std::string MessageBoxText(HWND box);
-std::string TextOf(HWND hwnd);
+using support::TextOf;
 void SetText(HWND dlg, int id, const std::string& text);
 // Posts a button's click to its dialog, as a click of the user would.
 void PostClick(HWND dlg, int id);

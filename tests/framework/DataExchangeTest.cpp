@@ -4,12 +4,12 @@
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "res/resource.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/support/MessageBoxes.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-using namespace uitest;
+using namespace support;
 
 namespace {
 
@@ -167,7 +167,7 @@ TEST(FrameworkMessageTest, NumbersReplaceThePlaceholders)
 
 TEST(ExecutableNameTest, IsTheBaseNameWithoutExtension)
 {
-    EXPECT_EQ(ExecutableBaseName(), "ui_framework_test");
+    EXPECT_EQ(ExecutableBaseName(), "framework_test");
 }
 
 } // namespace

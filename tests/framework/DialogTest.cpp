@@ -3,11 +3,11 @@
 #include "framework/DataExchange.h"
 #include "framework/Dialog.h"
 #include "res/resource.h"
-#include "tests/ui/UiTestSupport.h"
+#include "tests/support/MessageBoxes.h"
 
 #include <gtest/gtest.h>
 
-using namespace uitest;
+using namespace support;
 
 namespace {
 
@@ -39,7 +39,7 @@ protected:
     {
         static constexpr MessageEntry kEntries[] = {
             OnMessage<&CProbeDlg::OnCreate>(WM_CREATE),
-            OnNotify<&CProbeDlg::OnWordChange>(EN_CHANGE, IDC_NEW_WORD),
+            OnCommandCode<&CProbeDlg::OnWordChange>(EN_CHANGE, IDC_NEW_WORD),
             OnCommand<&CProbeDlg::OnClick>(IDC_NEW_WORD_OK),
             OnRegistered<&CProbeDlg::OnRegisteredMsg>(g_nTestRegistered),
         };

@@ -1,0 +1,71 @@
+#include "tests/support/MessageBoxes.h"
+
+namespace support {
+
+namespace {
+MessageBoxWatcher* g_watcher = nullptr;
+
+struct BoxSearch {
+    HWND box = nullptr;
+};
+
+BOOL CALLBACK FindBox(HWND hwnd, LPARAM lParam)
+{
+    char cls[16] = "";
+    ::GetClassNameA(hwnd, cls, sizeof cls);
+    // A message box is a dialog with a static of id 0xFFFF holding its text.
+    if (std::string(cls) == "#32770" && ::IsWindowVisible(hwnd) && ::GetDlgItem(hwnd, 0xFFFF)) {
+        ((BoxSearch*)lParam)->box = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+} // namespace
+
+MessageBoxWatcher::MessageBoxWatcher()
+{
+    g_watcher = this;
+    m_timer = ::SetTimer(nullptr, 0, 30, &MessageBoxWatcher::Tick);
+}
+
+MessageBoxWatcher::~MessageBoxWatcher()
+{
+    ::KillTimer(nullptr, m_timer);
+    g_watcher = nullptr;
+}
+
+void CALLBACK MessageBoxWatcher::Tick(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (!g_watcher)
+        return;
+    BoxSearch search;
+    ::EnumThreadWindows(::GetCurrentThreadId(), &FindBox, (LPARAM)&search);
+    if (!search.box)
+        return;
+    HWND box = search.box;
+    SeenBox seen;
+    seen.caption = TextOf(box);
+    seen.text = TextOf(::GetDlgItem(box, 0xFFFF));
+    // Wine's message box shows its icon in a static of id 0x0440 (stc1).
+    seen.icon = (HICON)::SendDlgItemMessageA(box, 0x0440, STM_GETICON, 0, 0);
+    HWND ok = ::GetDlgItem(box, IDOK);
+    HWND cancel = ::GetDlgItem(box, IDCANCEL);
+    seen.hasOk = ok && ::IsWindowVisible(ok);
+    seen.hasCancel = cancel && ::IsWindowVisible(cancel);
+    seen.owner = ::GetWindow(box, GW_OWNER);
+    g_watcher->m_seen.push_back(seen);
+    if (g_watcher->onBox)
+        g_watcher->onBox(box);
+    ::PostMessageA(box, WM_COMMAND, IDOK, (LPARAM)ok);
+}
+
+std::string TextOf(HWND hwnd)
+{
+    LRESULT length = ::SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::string text((size_t)(length > 0 ? length : 0) + 1, '\0');
+    LRESULT n = ::SendMessageA(hwnd, WM_GETTEXT, text.size(), (LPARAM)&text[0]);
+    text.resize(n > 0 ? (size_t)n : 0);
+    return text;
+}
+
+} // namespace support

@@ -1,0 +1,42 @@
+// Message boxes in the tests under Wine: each one of this thread is read and
+// answered, so code under test that shows one runs on.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace support {
+
+// The text of a window of any process (WM_GETTEXT, sent).
+std::string TextOf(HWND hwnd);
+
+// What a message box looked like when the watcher answered it.
+struct SeenBox {
+    std::string caption;
+    std::string text;
+    HICON icon = nullptr;     // the icon it showed
+    bool hasOk = false;
+    bool hasCancel = false;   // a visible Cancel button
+    HWND owner = nullptr;
+};
+
+// While it lives, every message box of this thread is read and answered with
+// OK (a thread timer runs inside the box's own modal loop).
+class MessageBoxWatcher {
+public:
+    MessageBoxWatcher();
+    ~MessageBoxWatcher();
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+    const std::vector<SeenBox>& Seen() const { return m_seen; }
+    // Called for each box before it is answered (to look at focus, windows).
+    std::function<void(HWND box)> onBox;
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    UINT_PTR m_timer;
+    std::vector<SeenBox> m_seen;
+};
+
+} // namespace support

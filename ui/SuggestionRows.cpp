@@ -1,0 +1,53 @@
+#include "ui/SuggestionRows.h"
+
+#include "hooklib/Tapwire.h"
+
+namespace {
+constexpr int ROW_POINT_SIZE = 120;   // tenths of a point
+constexpr COLORREF ROW_COLOR = RGB(255, 255, 200);
+}
+
+void CreateRowTip(CTipWnd& row, CWnd* parent)
+{
+    row.Create(parent, 0);   // no timer of its own: timer 1 of the dialog hides it
+    row.SetTipFont(ROW_POINT_SIZE, "Arial");
+    row.SetTipColor(ROW_COLOR);
+    row.m_nStyle = CTipWnd::TIP_ABOVE | CTipWnd::TIP_ROUNDED;
+}
+
+void ShowRows(RowTips& rows, const int (&rowY)[ROW_COUNT], const std::string (&words)[ROW_COUNT])
+{
+    for (int i = 0; i < ROW_COUNT; ++i)
+        rows[i].ShowAt(words[i], POINT{ROW_X, rowY[i]});
+}
+
+int RowAt(const RowTips& rows, POINT screen)
+{
+    for (int i = ROW_COUNT - 1; i >= 0; --i) {
+        RECT box;
+        HWND row = rows[i].m_hWnd;
+        if (row && ::IsWindowVisible(row) && ::GetWindowRect(row, &box) && ::PtInRect(&box, screen))
+            return i;
+    }
+    return -1;
+}
+
+bool WatchRowPresses(HWND dialog, RowTips& rows)
+{
+    // Looked up in the Tapwire already loaded rather than imported: Zeto
+    // imports only what it needs at start.
+    using SetLButtonHookFn = int(WINAPI*)(HWND, DWORD);
+    HMODULE tapwire = ::GetModuleHandleA(TAPWIRE_DLL);
+    auto setHook = tapwire ? (SetLButtonHookFn)(void*)::GetProcAddress(tapwire, "SetLButtonHook") : nullptr;
+    if (!setHook || setHook(dialog, ::GetCurrentThreadId()) != 1)
+        return false;
+    // A STATIC without SS_NOTIFY is transparent to the mouse: a press on a
+    // row would fall through to whatever lies beneath it, outside our
+    // thread, and the hook would never see it.
+    for (CTipWnd& row : rows) {
+        LONG style = ::GetWindowLongA(row.m_hWnd, GWL_STYLE);
+        if (!(style & SS_NOTIFY))
+            ::SetWindowLongA(row.m_hWnd, GWL_STYLE, style | SS_NOTIFY);
+    }
+    return true;
+}
