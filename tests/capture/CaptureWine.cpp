@@ -3,7 +3,9 @@
 #include "CopyTargetWindows.h"
 
 #include "dictionary/Dictionary.h"
+#include "dictionary/IrregularForms.h"
 #include "res/resource.h"
+#include "tests/support/Records.h"
 #include "ui/MainDlg.h"
 
 #include <cstdio>
@@ -85,6 +87,8 @@ MainDialog::MainDialog()
     writer.WriteRecord(WordPair("word", "дума"), data);
     std::fclose(data);
     std::fclose(std::fopen("NewData.dat", "wb"));
+    // Shipped beside data.dat; without it Zeto would say so in edit 1001.
+    support::WriteFileBytes(CIrregularForms::FILE_NAME, CIrregularForms::Build({"children child\n"}));
     m_dlg = std::make_unique<CMainDlg>();
     m_dlg->Create();
 }
@@ -95,6 +99,7 @@ MainDialog::~MainDialog()
     ::SetCurrentDirectoryA(m_oldDir);
     ::DeleteFileA((m_dir + "\\data.dat").c_str());
     ::DeleteFileA((m_dir + "\\NewData.dat").c_str());
+    ::DeleteFileA((m_dir + "\\" + CIrregularForms::FILE_NAME).c_str());
     ::DeleteFileA((m_dir + "\\Zeto.ini").c_str());   // the settings a test left, e.g. Automatic Attach on
     ::RemoveDirectoryA(m_dir.c_str());
 }

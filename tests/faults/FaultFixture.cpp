@@ -1,6 +1,8 @@
 #include "tests/faults/FaultFixture.h"
 
+#include "dictionary/IrregularForms.h"
 #include "tests/support/Clipboard.h"
+#include "tests/support/Records.h"
 
 #include <commctrl.h>
 
@@ -54,6 +56,8 @@ void FaultFixture::TearDown()
 
 void FaultFixture::StartDialog()
 {
+    // Shipped beside data.dat; without it Zeto would say so in edit 1001.
+    support::WriteFileBytes(CIrregularForms::FILE_NAME, CIrregularForms::Build({"children child\n"}));
     ASSERT_TRUE(dlg.Create());
     uitest::PumpPending();
 }

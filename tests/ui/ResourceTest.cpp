@@ -276,7 +276,7 @@ TEST(ResourceTest, Menu129)
     for (Item i : {Item{0, 0, 32774, "&Set Window Title"}, Item{0, 1, 32773, "&Tool Tip On"},
                    Item{0, 2, 32777, "&Automatic Attach"}, Item{0, 3, 32778, "E&xit"},
                    Item{1, 0, 32775, "Options..."}, Item{1, 1, 32776, "Add New Word"},
-                   Item{1, 3, 32781, "Start with Windows"}, Item{2, 0, 32772, "About"}}) {
+                   Item{2, 0, 32772, "About"}}) {
         HMENU popup = ::GetSubMenu(menu, i.popup);
         EXPECT_EQ(::GetMenuItemID(popup, i.pos), i.id) << i.text;
         EXPECT_EQ(text(popup, i.pos), i.text);
