@@ -190,19 +190,21 @@ expect_err "dictd missing" "nowhere.index"
 
 # --- base forms: forms.dat, lookup --forms and coverage --------------------
 printf 'children child\nran run\n' >noun.exc
-expect_status 0 "forms" -- "$Z" forms noun.exc -o forms.dat
-printf 'house\tкъща\nchild\tдете\nthe\tчлен\n' >forms.tsv
+printf '  1 licence text above the entries\nwoman n 2 1 @ 2 0 10787470\nhuman n 1 0\nman_of_war n 1 0\n' >index.noun
+expect_status 0 "forms" -- "$Z" forms noun.exc --men-plurals index.noun -o forms.dat
+printf 'house\tкъща\nchild\tдете\nthe\tчлен\nwoman\tжена\n' >forms.tsv
 "$Z" build --from tsv forms.tsv -o fd.dat || fail "cannot build the base-form fixture"
 printf 'a\tчлен\nhouse\tкъща\n' >supplement.tsv
 expect_status 1 "supplement repeats a word" -- "$Z" build --from tsv forms.tsv --supplement supplement.tsv -o s.dat
 expect_err "supplement repeats a word" 'supplement.tsv line 2: the supplement'"'"'s word "house"'
 [ ! -e s.dat ] || fail "a refused supplement still wrote s.dat"
-printf 'houses\nchildren\nthe\nmice\n' >q.txt
+printf 'houses\nchildren\nthe\nmice\nwomen\n' >q.txt
 expect_status 0 "lookup --forms" -- "$Z" lookup --forms fd.dat <q.txt
 grep -qF '{"query": "houses", "result": "house: къща", "form": "house", ' out || fail "houses: $(sed -n 1p out)"
 sed -n 2p out | grep -qF '"result": "child: дете", "form": "child"' || fail "children: $(sed -n 2p out)"
 sed -n 3p out | grep -qF '"result": "член", "form": null' || fail "the: $(sed -n 3p out)"
 sed -n 4p out | grep -qF '"result": "Няма такава дума", "form": null' || fail "mice: $(sed -n 4p out)"
+sed -n 5p out | grep -qF '"result": "woman: жена", "form": "woman"' || fail "women: $(sed -n 5p out)"
 echo 'The children'"'"'s houses, the mice, Mice.' >text.txt
 expect_status 0 "coverage --forms" -- "$Z" coverage --forms fd.dat <text.txt
 [ "$(sed -n 2p out)" = "answered: 4 (66.7%)" ] || fail "coverage --forms: $(cat out)"

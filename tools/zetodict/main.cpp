@@ -19,7 +19,7 @@ void Usage(FILE* to)
     std::fputs("usage: zetodict build --from tsv|dictd INPUT... [--supplement FILE.tsv] -o FILE.dat\n"
                "       zetodict dump FILE.dat\n"
                "       zetodict lookup [--forms] FILE.dat [FILE.dat...] < queries\n"
-               "       zetodict forms noun.exc verb.exc adj.exc adv.exc -o forms.dat\n"
+               "       zetodict forms noun.exc verb.exc adj.exc adv.exc [--men-plurals index.noun] -o forms.dat\n"
                "       zetodict coverage [--forms] [--misses N] FILE.dat [FILE.dat...] < text\n"
                "       zetodict --version\n", to);
 }
