@@ -7,6 +7,7 @@
 #include "framework/Menu.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
+#include "ui/TapwireMessages.h"
 
 #include <cstdio>
 
@@ -28,8 +29,7 @@ void CMainDlg::OnToolTipOn()
     HMENU menu = ::GetMenu(m_hWnd);
     DWORD before = ::CheckMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_UNCHECKED);
     if (before == MF_CHECKED) {
-        ::ClearTapwire(m_hWnd);
-        m_mouseWatch.Stop();
+        RemoveCaptureHooks();
         ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
         GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
         EnableMenuItemById(menu, ID_TOOLTIP_ON);
@@ -67,8 +67,7 @@ void CMainDlg::OnAutomaticAttach()
     HMENU menu = ::GetMenu(m_hWnd);
     DWORD before = ::CheckMenuItem(menu, ID_AUTOMATIC_ATTACH, MF_BYCOMMAND | MF_CHECKED);
     if (before == MF_CHECKED) {
-        ::ClearTapwire(m_hWnd);
-        m_mouseWatch.Stop();
+        RemoveCaptureHooks();
         ::CheckMenuItem(menu, ID_AUTOMATIC_ATTACH, MF_BYCOMMAND | MF_UNCHECKED);
         EnableMenuItemById(menu, ID_TOOLTIP_ON);
         m_bAutoAttach = 0;
@@ -106,6 +105,19 @@ void CMainDlg::ChooseCaptureMode()
         // Cancel too: the format is still the 0 it was given.
         m_nCopyMethod = formatDlg.m_nFormat;
         m_nAcrobatItem = formatDlg.m_nAcrobatItem;
+    }
+}
+
+// A target reports a mouse release when it takes the message from its queue,
+// which may be after the hooks went: the last release of a double click, say.
+// Such a report is dropped, or, with no watch to tell it from a click, it
+// would borrow the clipboard for a selection nobody is making.
+void CMainDlg::RemoveCaptureHooks()
+{
+    ::ClearTapwire(m_hWnd);
+    m_mouseWatch.Stop();
+    MSG msg;
+    while (::PeekMessageA(&msg, m_hWnd, g_nMsgMouseSelection, g_nMsgMouseSelection, PM_REMOVE | PM_QS_POSTMESSAGE)) {
     }
 }
 

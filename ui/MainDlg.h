@@ -166,6 +166,7 @@ public:
     void OnAutomaticAttach();
     void ChooseCaptureMode();
     void InstallHooks(HMENU menu);
+    void RemoveCaptureHooks();
 
     // ---- keyboard input ----
     void OnChangeInput();
