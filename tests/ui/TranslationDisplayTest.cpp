@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace uitest;
-
 namespace {
 
 class TranslationDisplayTest : public MainDlgFixture {

@@ -10,8 +10,6 @@
 
 #include <cstdio>
 
-using namespace uitest;
-
 namespace {
 
 constexpr UINT WM_SHOWTRANSLATION_ = 0x0500;
