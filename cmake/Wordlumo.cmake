@@ -29,3 +29,12 @@ function(wordlumo_tapwire_beside target)
     add_custom_command(TARGET ${target} POST_BUILD
         COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Tapwire> $<TARGET_FILE_DIR:${target}>)
 endfunction()
+
+# wordlumo_window_test(<name> SOURCES ... LIBS ... [TIMEOUT <s>])
+#
+# A test that drives real windows of Zeto under Wine: it shares the X
+# display (SERIAL) and needs Tapwire.dll beside it.
+function(wordlumo_window_test name)
+    wordlumo_test(${name} ${ARGN} SERIAL)
+    wordlumo_tapwire_beside(${name})
+endfunction()

@@ -1,23 +1,14 @@
-// Support for the capture tests under Wine: a running copy_target.exe, and a
-// main dialog of Zeto made modeless in a directory with a small dictionary.
+// Support for the capture tests under Wine: a running copy_target.exe, and
+// the main dialog over a small dictionary.
 #pragma once
 #include "tests/support/Clipboard.h"
+#include "tests/support/MainDialog.h"
 #include "tests/support/Pump.h"
 
 #include <windows.h>
 
-#include <functional>
-#include <memory>
 #include <string>
 #include <thread>
-
-class CMainDlg;
-
-using support::ClipboardText;
-
-inline bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs = 10000)
-{ return support::PumpUntil(cond, timeoutMs); }
-inline void PumpMessages() { support::PumpPending(); }
 
 class CopyTarget {
 public:
@@ -39,17 +30,10 @@ private:
     HWND m_top = nullptr;
 };
 
-// CMainDlg created modeless in a fresh directory holding data.dat with
-// apple, house and word, and an empty NewData.dat.
-class MainDialog {
+// The main dialog open over data.dat with apple, house and word, and an
+// empty NewData.dat.
+class CaptureDialog : public support::MainDialog {
 public:
-    MainDialog();
-    ~MainDialog();
-    CMainDlg& dlg() { return *m_dlg; }
+    CaptureDialog();
     std::string Translation() const;   // edit 1001
-
-private:
-    std::string m_dir;
-    char m_oldDir[MAX_PATH] = "";
-    std::unique_ptr<CMainDlg> m_dlg;
 };

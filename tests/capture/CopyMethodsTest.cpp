@@ -21,7 +21,7 @@ TEST(CopyMethods, BrowserCopiesOnItsCommand)
     Attach(dlg, target, "Page - Microsoft Internet Explorer");
     dlg.ClearClipboard();
     dlg.CopyByCommand();
-    EXPECT_EQ("apple", ClipboardText());
+    EXPECT_EQ("apple", support::ClipboardText());
 }
 
 TEST(CopyMethods, HelpViewerWithMenuCopiesOnFirstItemOfSecondMenu)
@@ -32,7 +32,7 @@ TEST(CopyMethods, HelpViewerWithMenuCopiesOnFirstItemOfSecondMenu)
     Attach(dlg, target, "Windows Help");
     dlg.ClearClipboard();
     dlg.CopyByMenuCommand();
-    EXPECT_EQ("word", ClipboardText());
+    EXPECT_EQ("word", support::ClipboardText());
 }
 
 TEST(CopyMethods, HelpViewerWithoutMenuCopiesInItsBrowserChild)
@@ -43,7 +43,7 @@ TEST(CopyMethods, HelpViewerWithoutMenuCopiesInItsBrowserChild)
     Attach(dlg, target, "Topics Help");
     dlg.ClearClipboard();
     dlg.CopyByMenuCommand();
-    EXPECT_EQ("house", ClipboardText());
+    EXPECT_EQ("house", support::ClipboardText());
     EXPECT_EQ(target.Find("Internet Explorer_Server"), dlg.m_pTarget->m_hwndChild);
 }
 
@@ -58,12 +58,12 @@ TEST(CopyMethods, PdfReaderCopiesOnItemOfThirdMenuPosted)
     ASSERT_EQ(4, dlg.m_nAcrobatItem);
     dlg.ClearClipboard();
     dlg.CopyByAcrobatMenu();
-    EXPECT_TRUE(WaitFor([] { return ClipboardText() == "apple"; }));
+    EXPECT_TRUE(support::PumpUntil([] { return support::ClipboardText() == "apple"; }));
 
     dlg.m_nAcrobatItem = 3;   // Acrobat Reader 4.0
     dlg.ClearClipboard();
     dlg.CopyByAcrobatMenu();
-    EXPECT_TRUE(WaitFor([] { return ClipboardText() == "house"; }));
+    EXPECT_TRUE(support::PumpUntil([] { return support::ClipboardText() == "house"; }));
 }
 
 TEST(FindBrowserChild, FindsTheChildOnAFirstChildChain)
@@ -106,7 +106,7 @@ TEST(FindBrowserChild, HelpTitleCountsWithoutAChild)
     // No menu and no child: nothing is sent, nothing copied.
     dlg.ClearClipboard();
     dlg.CopyByMenuCommand();
-    EXPECT_EQ("", ClipboardText());
+    EXPECT_EQ("", support::ClipboardText());
 }
 
 TEST(DetectCopyMethod, TitleDecidesBeforeTheWindowTree)

@@ -79,7 +79,7 @@ TEST(CaptureModeDlg, HelpTipNamesTheGestureUnderTheMouse)
     for (const Case& c : cases) {
         HWND button = dlg.GetDlgItem(c.id);
         POINT pt = CentreOf(button);
-        ASSERT_TRUE(WaitFor([&] {
+        ASSERT_TRUE(support::PumpUntil([&] {
             ::SetCursorPos(pt.x, pt.y);
             POINT now;
             ::GetCursorPos(&now);

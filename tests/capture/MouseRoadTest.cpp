@@ -36,7 +36,7 @@ TEST(ReadClipboardText, ShortBlockWholeLongBlockFirstWord)
     PutBlock(CF_TEXT, sentence.c_str(), sentence.size() + 1);
     EXPECT_EQ("house", Read(dlg));
     // The clipboard still holds the whole sentence.
-    EXPECT_EQ(sentence, ClipboardText());
+    EXPECT_EQ(sentence, support::ClipboardText());
 }
 
 TEST(ReadClipboardText, BlockWithoutNulIsReadWithinItsSize)
@@ -72,7 +72,7 @@ TEST(ReadClipboardText, NonTextFormatAndEmptyClipboardGiveEmptyText)
 
 TEST(MouseRoad, SelectionInBrowserIsCopiedAndTranslated)
 {
-    MainDialog main;
+    CaptureDialog main;
     CopyTarget target("browser", "Page - Microsoft Internet Explorer");
     ASSERT_TRUE(target.top());
     CMainDlg& dlg = main.dlg();
@@ -80,19 +80,19 @@ TEST(MouseRoad, SelectionInBrowserIsCopiedAndTranslated)
     dlg.OnMouseSelection(0, (LPARAM)target.top());
     EXPECT_EQ(COPY_HTML, dlg.m_nCopyMethod);
     EXPECT_EQ("Page - Microsoft Internet Explorer", dlg.m_strTargetTitle);
-    EXPECT_TRUE(WaitFor([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "ябълка"; }));
 }
 
 TEST(MouseRoad, NoCopyMethodDoesNothing)
 {
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     ASSERT_EQ(COPY_NONE, dlg.m_nCopyMethod);
     PutBlock(CF_TEXT, "apple", 6);
     EXPECT_EQ(0, dlg.OnMouseSelection(0, 0));
-    PumpMessages();
+    support::PumpPending();
     EXPECT_EQ("", main.Translation());
-    EXPECT_EQ("apple", ClipboardText());
+    EXPECT_EQ("apple", support::ClipboardText());
 }
 
 TEST(MouseRoad, HangingTargetDoesNotFreezeZeto)
@@ -101,7 +101,7 @@ TEST(MouseRoad, HangingTargetDoesNotFreezeZeto)
     ASSERT_TRUE(target.top());
     HWND child = target.Find("CopyTargetHang");
     ASSERT_NE(nullptr, child);
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
     PutBlock(CF_TEXT, "apple", 6);
@@ -113,35 +113,35 @@ TEST(MouseRoad, HangingTargetDoesNotFreezeZeto)
     // the clipboard holds what it held before.
     EXPECT_LT(waited, 4 * COPY_REQUEST_TIMEOUT_MS);
     EXPECT_EQ(1, dlg.m_bHintShown);
-    EXPECT_EQ("apple", ClipboardText());
+    EXPECT_EQ("apple", support::ClipboardText());
     EXPECT_FALSE(SendCopyRequest(child, WM_COPY, 0, 0));
 }
 
 TEST(CopyGesture, NextClipboardChangeIsLookedUpOnce)
 {
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.OnCopyGesture(0, 0);
     dlg.OnCopyGesture(0, 0);
     EXPECT_EQ(1, dlg.m_bCapturePending);
     PutBlock(CF_TEXT, "house", 6);
-    EXPECT_TRUE(WaitFor([&] { return main.Translation() == "къща"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "къща"; }));
     EXPECT_EQ(0, dlg.m_bCapturePending);
     ::SetDlgItemTextA(dlg.m_hWnd, 1001, "");
     PutBlock(CF_TEXT, "apple", 6);
-    PumpMessages();
-    EXPECT_FALSE(WaitFor([&] { return !main.Translation().empty(); }, 500));
+    support::PumpPending();
+    EXPECT_FALSE(support::PumpUntil([&] { return !main.Translation().empty(); }, 500));
 }
 
 // The change's notice is a sent message and may overtake the gesture posted
 // just before it: a gesture still waiting in the queue counts for it.
 TEST(CopyGesture, GestureStillQueuedWhenTheClipboardChangesCounts)
 {
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, 0);
     PutBlock(CF_TEXT, "house", 6);
-    EXPECT_TRUE(WaitFor([&] { return main.Translation() == "къща"; }));
-    PumpMessages();
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "къща"; }));
+    support::PumpPending();
     EXPECT_EQ(0, dlg.m_bCapturePending) << "that change took the gesture";
 }

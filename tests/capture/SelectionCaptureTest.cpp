@@ -40,10 +40,10 @@ void Click(CMainDlg& dlg, int x, int y)
     dlg.m_mouseWatch.OnButton(WM_LBUTTONUP, {x, y}, ::GetTickCount());
 }
 
-bool Responsive(MainDialog& main, DWORD start)
+bool Responsive(CaptureDialog& main, DWORD start)
 {
     ::SetDlgItemTextA(main.dlg().m_hWnd, IDC_INPUT, "house");
-    return WaitFor([&] { return main.Translation() == "къща"; }, 3000) && ::GetTickCount() - start < 3000;
+    return support::PumpUntil([&] { return main.Translation() == "къща"; }, 3000) && ::GetTickCount() - start < 3000;
 }
 }  // namespace
 
@@ -51,7 +51,7 @@ TEST(SelectionCapture, UserClipboardComesBackByteForByteAndIsNotLookedUp)
 {
     CopyTarget target("count", "Counting editor");
     HWND child = target.Find("CopyTargetCount");
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
     FillUserClipboard();
@@ -59,19 +59,19 @@ TEST(SelectionCapture, UserClipboardComesBackByteForByteAndIsNotLookedUp)
     ASSERT_FALSE(bits.empty());
     dlg.m_bCapturePending = 1;   // a copy gesture waits: our own changes must not answer it
     EXPECT_EQ(1, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
-    EXPECT_TRUE(WaitFor([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "ябълка"; }));
     EXPECT_EQ("copies: 1", Title(target.top()));
     EXPECT_EQ(std::string("house", 6), ClipboardBlock(CF_TEXT).substr(0, 6));
     EXPECT_EQ(PRIVATE_BYTES, ClipboardBlock(PRIVATE_FORMAT));
     EXPECT_EQ(bits, ClipboardBitmapBits());
-    EXPECT_FALSE(WaitFor([&] { return main.Translation() == "къща"; }, 700)) << "the restore was looked up";
+    EXPECT_FALSE(support::PumpUntil([&] { return main.Translation() == "къща"; }, 700)) << "the restore was looked up";
     EXPECT_EQ(1, dlg.m_bCapturePending);
 }
 
 TEST(SelectionCapture, HostileFormatsLeaveTheRestIntact)
 {
     CopyTarget target("count", "Counting editor");
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
     UINT empty = ::RegisterClipboardFormatA("Wordlumo test empty");
@@ -89,7 +89,7 @@ TEST(SelectionCapture, HostileFormatsLeaveTheRestIntact)
     ::SetClipboardData(unrendered, nullptr);
     ::CloseClipboard();
     dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetCount"), (LPARAM)target.top());
-    EXPECT_TRUE(WaitFor([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "ябълка"; }));
     EXPECT_EQ(std::string("house", 6), ClipboardBlock(CF_TEXT).substr(0, 6));
     EXPECT_TRUE(::IsClipboardFormatAvailable(empty));
     ::DestroyWindow(owner);
@@ -98,7 +98,7 @@ TEST(SelectionCapture, HostileFormatsLeaveTheRestIntact)
 TEST(SelectionCapture, ClipboardAboveTheLimitIsLeftAloneAndSaysWhy)
 {
     CopyTarget target("count", "Counting editor");
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
     std::string huge(CLIPBOARD_SNAPSHOT_LIMIT + 1, 'h');
@@ -114,7 +114,7 @@ TEST(SelectionGesture, PlainClickTouchesNothingDoubleClickCopiesOnce)
 {
     CopyTarget target("count", "Counting editor");
     HWND child = target.Find("CopyTargetCount");
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
     ASSERT_TRUE(dlg.m_mouseWatch.Start());
@@ -128,18 +128,18 @@ TEST(SelectionGesture, PlainClickTouchesNothingDoubleClickCopiesOnce)
     EXPECT_EQ(1, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
     EXPECT_EQ(0, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
     EXPECT_EQ("copies: 1", Title(target.top()));
-    EXPECT_TRUE(WaitFor([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "ябълка"; }));
     dlg.m_mouseWatch.Stop();
 }
 
 TEST(CtrlCFallback, ApplicationIgnoringWmCopyGetsCtrlCAndTheClipboardComesBack)
 {
     CopyTarget target("keys", "Browser-like reader");
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
     ::SetForegroundWindow(target.top());
-    ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == target.top(); }));
+    ASSERT_TRUE(support::PumpUntil([&] { return ::GetForegroundWindow() == target.top(); }));
     support::PutClipboardText("house");
     // Switched off in the Tools menu: no Ctrl+C, so nothing was copied.
     ::SendMessageA(dlg.m_hWnd, WM_COMMAND, ID_COPY_WITH_CTRL_C, 0);
@@ -148,28 +148,28 @@ TEST(CtrlCFallback, ApplicationIgnoringWmCopyGetsCtrlCAndTheClipboardComesBack)
     EXPECT_EQ(1, dlg.m_bHintShown) << "an empty word";
     ::SendMessageA(dlg.m_hWnd, WM_COMMAND, ID_COPY_WITH_CTRL_C, 0);
     dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetKeys"), (LPARAM)target.top());
-    EXPECT_TRUE(WaitFor([&] { return main.Translation() == "ябълка"; }));
-    EXPECT_EQ("house", ClipboardText());
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_EQ("house", support::ClipboardText());
     // Tapwire reports Zeto's own Ctrl+C, with the reader in front: that is
     // no gesture of the user's. Another window's is.
     ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, (LPARAM)target.top());
-    PumpMessages();
+    support::PumpPending();
     EXPECT_EQ(0, dlg.m_bCapturePending);
     ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, (LPARAM)dlg.m_hWnd);
-    PumpMessages();
+    support::PumpPending();
     EXPECT_EQ(1, dlg.m_bCapturePending);
 }
 
 TEST(CtrlCFallback, ConsoleGetsNoKeystroke)
 {
     CopyTarget target("console", "Console stand-in");
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
     ::SetForegroundWindow(target.top());
-    ASSERT_TRUE(WaitFor([&] { return ::GetForegroundWindow() == target.top(); }));
+    ASSERT_TRUE(support::PumpUntil([&] { return ::GetForegroundWindow() == target.top(); }));
     dlg.OnMouseSelection((WPARAM)target.top(), (LPARAM)target.top());
-    EXPECT_FALSE(WaitFor([&] { return Title(target.top()) != "Console stand-in"; }, 1000));
+    EXPECT_FALSE(support::PumpUntil([&] { return Title(target.top()) != "Console stand-in"; }, 1000));
     EXPECT_NE("ябълка", main.Translation());
 }
 
@@ -177,7 +177,7 @@ TEST(HungTarget, EveryCopyMethodLetsZetoAnswerWithinThreeSeconds)
 {
     for (int method : {COPY_OTHER, COPY_HTML, COPY_HELP, COPY_PDF}) {
         CopyTarget target("hangall", "Hung viewer", CopyTarget::THIS_PROCESS);
-        MainDialog main;
+        CaptureDialog main;
         CMainDlg& dlg = main.dlg();
         dlg.m_nCopyMethod = method;
         dlg.m_nAcrobatItem = 4;

@@ -16,7 +16,7 @@ namespace {
 HWND WaitDialog(const char* caption)
 {
     HWND hwnd = nullptr;
-    WaitFor([&] {
+    support::PumpUntil([&] {
         hwnd = ::FindWindowA("#32770", caption);
         return hwnd && ::IsWindowVisible(hwnd);
     });
@@ -64,7 +64,7 @@ UINT State(CMainDlg& dlg, UINT id) { return ::GetMenuState(::GetMenu(dlg.m_hWnd)
 
 TEST(TargetCommands, AutomaticAttachSwitchesTheMenu)
 {
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.OnAutomaticAttach();
     EXPECT_EQ(1, dlg.m_bAutoAttach);
@@ -81,7 +81,7 @@ TEST(TargetCommands, AutomaticAttachSwitchesTheMenu)
 
 TEST(TargetCommands, SelectModeThenCancelledFormatGivesOther)
 {
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     std::thread user([] {
         HWND mode = WaitDialog(CAPTION_MODE);
@@ -101,7 +101,7 @@ TEST(TargetCommands, SelectModeThenCancelledFormatGivesOther)
 
 TEST(TargetCommands, PdfFormatAsksForTheAcrobatVersion)
 {
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     std::thread user([] {
         HWND mode = WaitDialog(CAPTION_MODE);
@@ -113,7 +113,7 @@ TEST(TargetCommands, PdfFormatAsksForTheAcrobatVersion)
         HWND version = WaitDialog("Acrobat Reader");
         Check(version, IDC_ACROBAT_4, {IDC_ACROBAT_5, IDC_ACROBAT_4});
         Press(version, IDC_ACROBAT_OK);
-        WaitFor([&] { return !::IsWindow(version); });
+        support::PumpUntil([&] { return !::IsWindow(version); });
         Press(format, IDOK);
     });
     dlg.ChooseCaptureMode();
@@ -124,7 +124,7 @@ TEST(TargetCommands, PdfFormatAsksForTheAcrobatVersion)
 
 TEST(TargetCommands, CancelledModeKeepsTheMode)
 {
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCaptureMode = CAPTURE_RB_COPY;
     std::thread user([] {
@@ -142,7 +142,7 @@ TEST(TargetCommands, WindowTitleFoundBecomesTheTarget)
 {
     CopyTarget target("browser", "Title to find");
     ASSERT_TRUE(target.top());
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_strTargetTitle = "Title to find";
     bool stillOpenAfterEnter = false;
@@ -167,7 +167,7 @@ TEST(TargetCommands, WindowTitleFoundBecomesTheTarget)
 
 TEST(TargetCommands, UnknownTitleAsksToRetryAndCancelEndsIt)
 {
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_strTargetTitle = "No window has this title";
     bool retried = false;
@@ -178,7 +178,7 @@ TEST(TargetCommands, UnknownTitleAsksToRetryAndCancelEndsIt)
         bool asked = HasChildText(box, "Опитай пак!!!");
         // OK keeps the dialog open for another try; Cancel gives up.
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-        WaitFor([&] { return !::IsWindow(box); });
+        support::PumpUntil([&] { return !::IsWindow(box); });
         retried = asked && ::IsWindowVisible(title);
         Press(title, IDC_WINDOW_TITLE_OK);
         box = WaitDialog("Внимание!!!");
@@ -192,7 +192,7 @@ TEST(TargetCommands, UnknownTitleAsksToRetryAndCancelEndsIt)
 
 TEST(TargetCommands, ToolTipOnCancelledInstallsNothing)
 {
-    MainDialog main;
+    CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     std::thread user([] { ::PostMessageA(WaitDialog("Aplication Title"), WM_COMMAND, IDCANCEL, 0); });
     dlg.OnToolTipOn();
@@ -203,7 +203,7 @@ TEST(TargetCommands, ToolTipOnCancelledInstallsNothing)
 
 TEST(DocFormatDlg, WhiteOnBlue)
 {
-    MainDialog main;
+    CaptureDialog main;
     CDocFormatDlg format(&main.dlg());
     ASSERT_TRUE(format.Create(main.dlg().m_hWnd));
     HDC dc = ::CreateCompatibleDC(nullptr);

@@ -2,10 +2,9 @@
 # their own, and Zeto's main dialog in-process. The clipboard is shared by
 # every Wine process of the tree, hence SERIAL.
 add_executable(copy_target WIN32 copy_target.cpp CopyTargetWindows.cpp)
-wordlumo_test(capture_wine_test SERIAL TIMEOUT 300
+wordlumo_window_test(capture_wine_test TIMEOUT 300
     SOURCES CaptureWine.cpp CopyTargetWindows.cpp CopyMethodsTest.cpp MouseRoadTest.cpp SelectionCaptureTest.cpp
         TargetCommandsTest.cpp DialogsTest.cpp
-    LIBS zetolib test_support)
+    LIBS dialog_support)
 target_link_libraries(copy_target PRIVATE test_support)
 add_dependencies(capture_wine_test copy_target)
-wordlumo_tapwire_beside(capture_wine_test)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tests/support/Records.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -32,25 +34,13 @@ public:
 
     void Write(const std::vector<unsigned char>& bytes)
     {
-        FILE* f = std::fopen(Path().c_str(), "wb");
-        if (f) {
-            if (!bytes.empty())
-                std::fwrite(bytes.data(), 1, bytes.size(), f);
-            std::fclose(f);
-        }
+        support::WriteFileBytes(Path(), std::string(bytes.begin(), bytes.end()));
     }
 
     std::vector<unsigned char> Read() const
     {
-        std::vector<unsigned char> bytes;
-        FILE* f = std::fopen(Path().c_str(), "rb");
-        if (!f)
-            return bytes;
-        int c;
-        while ((c = std::fgetc(f)) != EOF)
-            bytes.push_back(static_cast<unsigned char>(c));
-        std::fclose(f);
-        return bytes;
+        const std::string bytes = support::ReadFileBytes(Path());
+        return std::vector<unsigned char>(bytes.begin(), bytes.end());
     }
 
     FILE* Open(const char* mode) const { return std::fopen(Path().c_str(), mode); }

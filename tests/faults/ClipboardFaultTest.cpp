@@ -53,11 +53,11 @@ protected:
         ::RegisterClassA(&wc);
         target = ::CreateWindowExA(0, "WordlumoFaultTarget", "target", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                    wc.hInstance, nullptr);
-        uitest::WriteDictionary("data.dat", {{"apple", "ябълка"}, {"table", "маса"}});
-        uitest::WriteDictionary("NewData.dat", {});
+        support::WriteDictionary("data.dat", {{"apple", "ябълка"}, {"table", "маса"}});
+        support::WriteDictionary("NewData.dat", {});
         StartDialog();
-        ASSERT_EQ(dlg.m_bReady, 1);
-        dlg.m_nCopyMethod = COPY_OTHER;
+        ASSERT_EQ(m_dlg->m_bReady, 1);
+        m_dlg->m_nCopyMethod = COPY_OTHER;
         PutUserClipboard();
     }
     void TearDown() override
@@ -69,9 +69,9 @@ protected:
     // A selection in `window`: the hook's message, as Tapwire posts it.
     void Select(HWND window)
     {
-        ::SetDlgItemTextA(dlg.m_hWnd, 1001, "");
-        ::PostMessageA(dlg.m_hWnd, selection, reinterpret_cast<WPARAM>(window), reinterpret_cast<LPARAM>(window));
-        uitest::PumpPending();
+        ::SetDlgItemTextA(m_dlg->m_hWnd, 1001, "");
+        ::PostMessageA(m_dlg->m_hWnd, selection, reinterpret_cast<WPARAM>(window), reinterpret_cast<LPARAM>(window));
+        support::PumpPending();
     }
 
     // Selects in the fake target with `block` copied; what edit 1001 then shows.
@@ -80,7 +80,7 @@ protected:
         g_block = block;
         g_putBlock = false;
         Select(target);
-        uitest::PumpUntil([&] { return !Shown().empty(); }, 3000);
+        support::PumpUntil([&] { return !Shown().empty(); }, 3000);
         return Shown();
     }
 
@@ -130,10 +130,10 @@ protected:
 
         g_block = Padded("apple", 10);   // on the clipboard beforehand: must not be read as the copy
         ::SendMessageA(target, WM_COPY, 0, 0);
-        ::SetDlgItemTextA(dlg.m_hWnd, 1001, "");
+        ::SetDlgItemTextA(m_dlg->m_hWnd, 1001, "");
         const DWORD start = ::GetTickCount();
-        ::PostMessageA(dlg.m_hWnd, selection, reinterpret_cast<WPARAM>(edit), reinterpret_cast<LPARAM>(top));
-        uitest::PumpPending();
+        ::PostMessageA(m_dlg->m_hWnd, selection, reinterpret_cast<WPARAM>(edit), reinterpret_cast<LPARAM>(top));
+        support::PumpPending();
         EXPECT_LT(::GetTickCount() - start, 15000u) << "Zeto waited too long for the target";
         EXPECT_EQ(Shown(), "") << "the clipboard was emptied before the copy request";
         ExpectAlive();
@@ -151,7 +151,7 @@ protected:
 TEST_F(ClipboardFaultTest, ZeroByteBlockIsAnEmptyWord)
 {
     EXPECT_EQ(Translate(""), "");
-    EXPECT_EQ(dlg.m_bHintShown, 1);   // the usage hint, the first time
+    EXPECT_EQ(m_dlg->m_bHintShown, 1);   // the usage hint, the first time
     ExpectResponsive();
 }
 
@@ -189,7 +189,7 @@ TEST_F(ClipboardFaultTest, BlocksWithoutANul)
 TEST_F(ClipboardFaultTest, OnlySpaces)
 {
     EXPECT_EQ(Translate(std::string(10, ' ')), "");
-    EXPECT_EQ(dlg.m_bHintShown, 1);
+    EXPECT_EQ(m_dlg->m_bHintShown, 1);
     EXPECT_EQ(Translate(std::string(100, ' ')), "");   // long: an empty first word
     ExpectResponsive();
 }

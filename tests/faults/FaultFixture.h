@@ -4,27 +4,16 @@
 // that hangs or dies. Every test ends by checking that Zeto still answers.
 #pragma once
 #include "tests/faults/Intruder.h"
-#include "tests/ui/UiTestSupport.h"
-#include "ui/MainDlg.h"
-
-#include <gtest/gtest.h>
+#include "tests/support/MainDialog.h"
+#include "tests/support/MessageBoxes.h"
+#include "tests/support/Pump.h"
 
 #include <string>
-#include <vector>
 
-using Bytes = std::vector<unsigned char>;
-
-Bytes ReadBytes(const std::string& path);
-void WriteBytes(const std::string& path, const Bytes& bytes);
-// The record of a pair as the dictionary files hold it.
-Bytes Record(const std::string& word, const std::string& translation);
-
-class FaultFixture : public ::testing::Test {
+class FaultFixture : public support::MainDialogTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    // Creates the dialog over the files in the working directory.
+    // Creates the dialog over the dictionary files in the working directory
+    // (forms.dat is written here).
     void StartDialog();
     // The translation shown in edit 1001.
     std::string Shown();
@@ -34,7 +23,5 @@ protected:
     // translated in edit 1001.
     void ExpectResponsive();
 
-    uitest::TempWorkDir dir;
-    uitest::MessageBoxWatcher boxes;
-    CMainDlg dlg;
+    support::MessageBoxWatcher boxes;
 };

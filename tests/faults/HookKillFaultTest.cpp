@@ -64,11 +64,11 @@ TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
 
     // The hooks are in: a button release in the target is reported.
     ::PostMessageA(edit, WM_LBUTTONUP, 0, 0);
-    ASSERT_TRUE(uitest::PumpUntil([] { return NotifyWindow::selections > 0; })) << "the hooks never fired";
+    ASSERT_TRUE(support::PumpUntil([] { return NotifyWindow::selections > 0; })) << "the hooks never fired";
 
     ASSERT_TRUE(::TerminateProcess(installer.Process(), 9));
     ASSERT_EQ(installer.WaitForExit(), 9u);
-    uitest::PumpPending();
+    support::PumpPending();
     const int before = NotifyWindow::selections;
 
     // The target still takes input and answers, through the same messages
@@ -77,15 +77,15 @@ TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
         ::PostMessageA(edit, WM_LBUTTONUP, 0, 0);
         ::PostMessageA(edit, WM_CHAR, 'x', 1);
     }
-    ASSERT_TRUE(uitest::PumpUntil([&] { return uitest::TextOf(edit).size() == 25; }))
-        << "the target stopped taking input: " << uitest::TextOf(edit);
-    const std::string text = uitest::TextOf(edit);
+    ASSERT_TRUE(support::PumpUntil([&] { return support::TextOf(edit).size() == 25; }))
+        << "the target stopped taking input: " << support::TextOf(edit);
+    const std::string text = support::TextOf(edit);
     EXPECT_NE(text.find("apple"), std::string::npos) << text;
     EXPECT_EQ(std::count(text.begin(), text.end(), 'x'), 20) << text;
     EXPECT_EQ(::WaitForSingleObject(target.Process(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the target died";
     DWORD_PTR result = 0;
     EXPECT_NE(::SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result), 0);
-    uitest::PumpPending();
+    support::PumpPending();
     std::printf("after the kill: %d more selection posts\n", NotifyWindow::selections - before);
 
     // A second installer, as a restarted Zeto: one gesture, one report.
@@ -93,12 +93,12 @@ TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
     Intruder again("install-hooks " + std::to_string(reinterpret_cast<unsigned long long>(notify.hwnd)) + " "
                    + name + "-again");
     ASSERT_EQ(::WaitForSingleObject(againReady, 30000), WAIT_OBJECT_0) << "the hooks were not installed again";
-    uitest::PumpPending();
+    support::PumpPending();
     const int beforeAgain = NotifyWindow::selections;
     ::PostMessageA(edit, WM_LBUTTONUP, 0, 0);
-    uitest::PumpUntil([&] { return NotifyWindow::selections > beforeAgain; });
+    support::PumpUntil([&] { return NotifyWindow::selections > beforeAgain; });
     ::SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
-    uitest::PumpPending();
+    support::PumpPending();
     std::printf("one release after reinstalling: %d posts\n", NotifyWindow::selections - beforeAgain);
     ::CloseHandle(targetReady);
     ::CloseHandle(hooksReady);

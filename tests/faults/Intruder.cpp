@@ -37,7 +37,7 @@ Intruder::~Intruder()
 
 DWORD Intruder::WaitForExit(DWORD timeoutMs)
 {
-    uitest::PumpUntil([&] { return ::WaitForSingleObject(m_process, 0) == WAIT_OBJECT_0; }, timeoutMs);
+    support::PumpUntil([&] { return ::WaitForSingleObject(m_process, 0) == WAIT_OBJECT_0; }, timeoutMs);
     DWORD code = STILL_ACTIVE;
     ::GetExitCodeProcess(m_process, &code);
     return code;

@@ -12,19 +12,19 @@ protected:
     void SetUp() override
     {
         FaultFixture::SetUp();
-        uitest::WriteDictionary("data.dat", {{"apple", "ябълка"}, {"table", "маса"}});
-        uitest::WriteDictionary("NewData.dat", {});
+        support::WriteDictionary("data.dat", {{"apple", "ябълка"}, {"table", "маса"}});
+        support::WriteDictionary("NewData.dat", {});
         StartDialog();
-        ASSERT_EQ(dlg.m_bReady, 1);
+        ASSERT_EQ(m_dlg->m_bReady, 1);
     }
 
     void Flood(unsigned seed, int count)
     {
-        Intruder intruder("post " + std::to_string(reinterpret_cast<unsigned long long>(dlg.m_hWnd)) + " "
+        Intruder intruder("post " + std::to_string(reinterpret_cast<unsigned long long>(m_dlg->m_hWnd)) + " "
                           + std::to_string(seed) + " " + std::to_string(count));
         ASSERT_TRUE(intruder.Started());
         EXPECT_EQ(intruder.WaitForExit(), 0u);
-        uitest::PumpPending();
+        support::PumpPending();
     }
 };
 
@@ -44,7 +44,7 @@ TEST_F(MessageFaultTest, ArbitraryParametersWithACopyMethodChosen)
 {
     // Now every mouse-selection message sends a copy request to whatever
     // window its wParam names.
-    dlg.m_nCopyMethod = COPY_OTHER;
+    m_dlg->m_nCopyMethod = COPY_OTHER;
     Flood(2, 3000);
     EXPECT_TRUE(boxes.Seen().empty());
     ExpectResponsive();

@@ -3,6 +3,8 @@
 // it is translated from the shipped dictionary: a plain word, a word found
 // by its base form (forms.dat), a small word of the supplement. Then closes Zeto
 // through "E&xit" and waits for its window to go. Exit status 0 when all held.
+#include "tests/support/Pump.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -12,17 +14,6 @@
 namespace {
 
 const UINT ID_EXIT = 32778;
-
-template <class Pred> bool WaitFor(Pred pred, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    while (!pred()) {
-        if (::GetTickCount() - start > timeoutMs)
-            return false;
-        ::Sleep(50);
-    }
-    return true;
-}
 
 HWND FindDialog(const char* title) { return ::FindWindowA("#32770", title); }
 
@@ -36,7 +27,7 @@ int main()
         main = FindDialog("Wordlumo");
         return main && ::IsWindowVisible(main);
     };
-    if (!WaitFor([&] { return shown() || FindDialog("Error"); }, 60000)) {
+    if (!support::PumpUntil([&] { return shown() || FindDialog("Error"); }, 60000)) {
         std::printf("FAIL: no window \"Wordlumo\" within 60 s\n");
         return 1;
     }
@@ -57,7 +48,7 @@ int main()
         DWORD_PTR ignored = 0;
         ::SendMessageTimeoutA(input, WM_SETTEXT, 0, (LPARAM)c.typed, SMTO_NORMAL, 10000, &ignored);
         char text[512] = "";
-        const bool translated = WaitFor([&] {
+        const bool translated = support::PumpUntil([&] {
             ::SendMessageTimeoutA(translation, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_NORMAL, 10000, &ignored);
             return std::strstr(text, c.shown) != nullptr;
         }, 10000);
@@ -68,7 +59,7 @@ int main()
         std::printf("ready: \"%s\" translates to \"%s\"\n", c.typed, text);
     }
     ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
-    if (!WaitFor([&] { return !::IsWindow(main); }, 30000)) {
+    if (!support::PumpUntil([&] { return !::IsWindow(main); }, 30000)) {
         std::printf("FAIL: Zeto did not close on \"E&xit\"\n");
         return 1;
     }

@@ -6,10 +6,10 @@
 // runs 2000).
 #include "tests/faults/Intruder.h"
 #include "tests/soak/GuiCounters.h"
+#include "tests/support/MainDialog.h"
+#include "tests/support/Pump.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/MainDlg.h"
 
-#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -34,9 +34,9 @@ int SoakCount()
 }
 
 // Sixty distinct words, each with its own translation.
-uitest::Pairs SoakWords()
+support::Pairs SoakWords()
 {
-    uitest::Pairs pairs;
+    support::Pairs pairs;
     for (int i = 0; i < 60; ++i) {
         const std::string word = std::string("soak") + char('a' + i / 26) + char('a' + i % 26);
         pairs.push_back({word, "превод " + std::to_string(i)});
@@ -78,32 +78,27 @@ private:
     HWND m_window = nullptr;
 };
 
-class SoakTest : public ::testing::Test {
+class SoakTest : public support::MainDialogTest {
 protected:
     void SetUp() override
     {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-        ::InitCommonControlsEx(&controls);
-        uitest::WriteDictionary("data.dat", words);
-        uitest::WriteDictionary("NewData.dat", {});
+        support::WriteZetoFiles(words);
         ASSERT_TRUE(application.Ready());
-        ASSERT_TRUE(dlg.Create());
-        ASSERT_TRUE(uitest::PumpUntil([&] { return dlg.m_bReady == 1; }));
+        OpenMainDialog();
     }
-    void TearDown() override { dlg.DestroyWindow(); }
 
     // Ctrl+C in the target (the hook's message), then the target's copy
     // reaches the clipboard: the translation must appear in edit 1001.
     void TranslateByCopyGesture(int i)
     {
         const auto& pair = words[i % words.size()];
-        ::PostMessageA(dlg.m_hWnd, ctrlC, 0, 0);
-        ASSERT_TRUE(uitest::PumpUntil([&] { return dlg.m_bCapturePending == 1; })) << "copy gesture " << i;
+        ::PostMessageA(m_dlg->m_hWnd, ctrlC, 0, 0);
+        ASSERT_TRUE(support::PumpUntil([&] { return m_dlg->m_bCapturePending == 1; })) << "copy gesture " << i;
         ASSERT_TRUE(application.Copy(pair.first)) << "clipboard for translation " << i;
-        HWND shown = dlg.GetDlgItem(IDC_TRANSLATION);
-        ASSERT_TRUE(uitest::PumpUntil([&] { return uitest::TextOf(shown) == pair.second; }))
+        HWND shown = m_dlg->GetDlgItem(IDC_TRANSLATION);
+        ASSERT_TRUE(support::PumpUntil([&] { return support::TextOf(shown) == pair.second; }))
             << "translation " << i << " of " << pair.first;
-        ::SendMessageA(dlg.m_hWnd, WM_TIMER, 1, 0);   // timer 1: the tooltip goes
+        ::SendMessageA(m_dlg->m_hWnd, WM_TIMER, 1, 0);   // timer 1: the tooltip goes
     }
 
     // Types a word into edit 1013 and erases it again, a key at a time.
@@ -111,16 +106,16 @@ protected:
     {
         static const char KEYS[] = "soakab\b\b\b\b\b\bsoakbz\b\b\b\b\b\b";
         const char key = KEYS[i % (sizeof KEYS - 1)];
-        ::SendMessageA(dlg.GetDlgItem(IDC_INPUT), WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(key)), 1);
-        uitest::PumpPending();
+        ::SendMessageA(m_dlg->GetDlgItem(IDC_INPUT), WM_CHAR, static_cast<WPARAM>(static_cast<unsigned char>(key)), 1);
+        support::PumpPending();
         if (key == '\b')
-            ::SendMessageA(dlg.m_hWnd, WM_TIMER, 1, 0);   // the suggestion rows go
+            ::SendMessageA(m_dlg->m_hWnd, WM_TIMER, 1, 0);   // the suggestion rows go
     }
 
     GuiCounters Settled()
     {
-        ::SendMessageA(dlg.m_hWnd, WM_TIMER, 1, 0);
-        uitest::PumpPending();
+        ::SendMessageA(m_dlg->m_hWnd, WM_TIMER, 1, 0);
+        support::PumpPending();
         return ReadGuiCounters();
     }
 
@@ -133,11 +128,9 @@ protected:
         EXPECT_LE(after.heapBytes - before.heapBytes, HEAP_SLACK) << what;
     }
 
-    const uitest::Pairs words = SoakWords();
+    const support::Pairs words = SoakWords();
     const UINT ctrlC = ::RegisterWindowMessageA("UWM_KEYBOARD_CTRLC");
-    uitest::TempWorkDir dir;
     CopyingApplication application;
-    CMainDlg dlg;
 };
 
 TEST_F(SoakTest, TranslationsThroughTheCaptureRoadLeaveNoObjectsBehind)
@@ -155,7 +148,7 @@ TEST_F(SoakTest, TranslationsThroughTheCaptureRoadLeaveNoObjectsBehind)
 TEST_F(SoakTest, KeystrokesInTheInputBoxLeaveNoObjectsBehind)
 {
     const int n = SoakCount();
-    HWND input = dlg.GetDlgItem(IDC_INPUT);
+    HWND input = m_dlg->GetDlgItem(IDC_INPUT);
     ::SetFocus(input);
     for (int i = 0; i < 48; ++i)   // warm-up: rows, their fonts, the row hook
         Keystroke(i);
@@ -175,7 +168,7 @@ TEST_F(SoakTest, KeystrokesInTheInputBoxLeaveNoObjectsBehind)
             typed += key;
         }
     }
-    EXPECT_EQ(uitest::TextOf(input), typed);
+    EXPECT_EQ(support::TextOf(input), typed);
     ExpectFlat((std::to_string(n) + " keystrokes").c_str(), before, after);
 }
 

@@ -11,10 +11,7 @@ struct BoxSearch {
 
 BOOL CALLBACK FindBox(HWND hwnd, LPARAM lParam)
 {
-    char cls[16] = "";
-    ::GetClassNameA(hwnd, cls, sizeof cls);
-    // A message box is a dialog with a static of id 0xFFFF holding its text.
-    if (std::string(cls) == "#32770" && ::IsWindowVisible(hwnd) && ::GetDlgItem(hwnd, 0xFFFF)) {
+    if (IsMessageBox(hwnd)) {
         ((BoxSearch*)lParam)->box = hwnd;
         return FALSE;
     }
@@ -43,6 +40,21 @@ void CALLBACK MessageBoxWatcher::Tick(HWND, UINT, UINT_PTR, DWORD)
     if (!search.box)
         return;
     HWND box = search.box;
+    g_watcher->m_seen.push_back(ReadBox(box));
+    if (g_watcher->onBox)
+        g_watcher->onBox(box);
+    AnswerOk(box);
+}
+
+bool IsMessageBox(HWND hwnd)
+{
+    char cls[16] = "";
+    ::GetClassNameA(hwnd, cls, sizeof cls);
+    return std::string(cls) == "#32770" && ::IsWindowVisible(hwnd) && ::GetDlgItem(hwnd, 0xFFFF);
+}
+
+SeenBox ReadBox(HWND box)
+{
     SeenBox seen;
     seen.caption = TextOf(box);
     seen.text = TextOf(::GetDlgItem(box, 0xFFFF));
@@ -53,11 +65,10 @@ void CALLBACK MessageBoxWatcher::Tick(HWND, UINT, UINT_PTR, DWORD)
     seen.hasOk = ok && ::IsWindowVisible(ok);
     seen.hasCancel = cancel && ::IsWindowVisible(cancel);
     seen.owner = ::GetWindow(box, GW_OWNER);
-    g_watcher->m_seen.push_back(seen);
-    if (g_watcher->onBox)
-        g_watcher->onBox(box);
-    ::PostMessageA(box, WM_COMMAND, IDOK, (LPARAM)ok);
+    return seen;
 }
+
+void AnswerOk(HWND box) { ::PostMessageA(box, WM_COMMAND, IDOK, (LPARAM)::GetDlgItem(box, IDOK)); }
 
 std::string TextOf(HWND hwnd)
 {

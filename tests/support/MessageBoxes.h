@@ -22,6 +22,13 @@ struct SeenBox {
     HWND owner = nullptr;
 };
 
+// A visible message box: a dialog with a static of id 0xFFFF holding its text.
+bool IsMessageBox(HWND hwnd);
+// What the box shows now.
+SeenBox ReadBox(HWND box);
+// Ends the box as its OK button would.
+void AnswerOk(HWND box);
+
 // While it lives, every message box of this thread is read and answered with
 // OK (a thread timer runs inside the box's own modal loop).
 class MessageBoxWatcher {

@@ -45,7 +45,7 @@ protected:
         SetInput(word);
         return ItemText(IDC_TRANSLATION);
     }
-    std::string NewData() const { return ReadFileBytes(m_dir->File("NewData.dat")); }
+    std::string NewData() const { return support::ReadFileBytes(m_dir->File("NewData.dat")); }
 };
 
 // 61 letters and CR LF: long texts in lines, which the edit lays out fast.
@@ -66,7 +66,7 @@ protected:
     {
         MainDialogTest::SetUp();
         m_dir.reset();
-        m_dir = std::make_unique<ScratchDir>("Z:\\tmp");
+        m_dir = std::make_unique<support::ScratchDir>("Z:\\tmp");
         m_unixPath = "/tmp/" + m_dir->Path().substr(std::string("Z:\\tmp\\").size());
         m_mounted = Host({"mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", m_unixPath}) == 0;
     }
@@ -81,7 +81,7 @@ protected:
         m_dir.reset();
     }
     // The file holds old, a few bytes short of a whole page of the tmpfs.
-    static std::string OldRecord() { return RecordBytes("old", std::string(4090 - 4 - 3, 'o')); }
+    static std::string OldRecord() { return support::RecordBytes("old", std::string(4090 - 4 - 3, 'o')); }
 
     std::string m_unixPath;
     bool m_mounted = false;
@@ -120,8 +120,8 @@ TEST_F(AddNewWordTest, AMissingFileIsCreatedWithTheOneRecord)
 
 TEST_F(AddNewWordTest, PairsAreAppendedAfterWhatTheFileHeldEvenTwiceTheSameWord)
 {
-    std::string old = RecordBytes("old", "стар");
-    m_dir->WriteDictionaries(TestWords(), old);
+    std::string old = support::RecordBytes("old", "стар");
+    support::WriteZetoFiles(TestWords(), old);
     OpenMainDialog();
     DialogScript script;
     AddWord("kite", "хвърчило\r\nвтори ред", script);
@@ -130,7 +130,7 @@ TEST_F(AddNewWordTest, PairsAreAppendedAfterWhatTheFileHeldEvenTwiceTheSameWord)
     RunCommand();
     ASSERT_TRUE(script.Done());
     EXPECT_EQ(Hex(NewData()),
-              Hex(old + RecordBytes("kite", "хвърчило\r\nвтори ред") + RecordBytes("kite", "змей")));
+              Hex(old + support::RecordBytes("kite", "хвърчило\r\nвтори ред") + support::RecordBytes("kite", "змей")));
     // Words from K on are searched from the tail: the latest pair wins.
     EXPECT_EQ(LookUp("kite"), "змей");
 }
@@ -139,13 +139,13 @@ TEST_F(AddNewWordTest, PairsAreAppendedAfterWhatTheFileHeldEvenTwiceTheSameWord)
 // bytes move to a file of their own, and the new word is there after a restart.
 TEST_F(AddNewWordTest, ACutRecordAtTheEndIsSetAsideAndTheNewWordSurvivesARestart)
 {
-    const std::string old = RecordBytes("old", "стар");
-    const std::string cut = RecordBytes("cut", "срязан").substr(0, 6);
-    m_dir->WriteDictionaries(TestWords(), old + cut);
+    const std::string old = support::RecordBytes("old", "стар");
+    const std::string cut = support::RecordBytes("cut", "срязан").substr(0, 6);
+    support::WriteZetoFiles(TestWords(), old + cut);
     OpenMainDialog();
     ASSERT_NO_FATAL_FAILURE(AddWordExpectingOneBox("abc", "x", "NewData.dat.damaged"));
     EXPECT_EQ(Hex(NewData()), Hex(old + ABC_X));
-    EXPECT_EQ(Hex(ReadFileBytes(m_dir->File("NewData.dat.damaged"))), Hex(cut));
+    EXPECT_EQ(Hex(support::ReadFileBytes(m_dir->File("NewData.dat.damaged"))), Hex(cut));
 
     CloseMainDialog();
     OpenMainDialog();
@@ -170,7 +170,7 @@ TEST_F(AddNewWordTest, AWordOf255CharactersIsStoredWholeAndTheBoxTakesNoMore)
     RunCommand();
     ASSERT_TRUE(script.Done());
     EXPECT_EQ(limit, 255);
-    EXPECT_EQ(Hex(NewData()), Hex(RecordBytes(word, "")));
+    EXPECT_EQ(Hex(NewData()), Hex(support::RecordBytes(word, "")));
     EXPECT_EQ(NewData().substr(0, 2), std::string("\xFF\x00", 2));
 }
 
@@ -223,7 +223,7 @@ TEST_F(AddNewWordTest, EnterLeavesTheDialogOpenOnlyOkAccepts)
     // Timer ticks come only when no posted message waits: Enter is done.
     script.Then(Caption(NEW_WORD), [&](HWND dlg) {
         EXPECT_EQ(dlg, seen);
-        EXPECT_EQ(ReadFileBytes("NewData.dat"), "") << "Enter accepted the pair";
+        EXPECT_EQ(support::ReadFileBytes("NewData.dat"), "") << "Enter accepted the pair";
         PostClick(dlg, IDC_NEW_WORD_OK);
     });
     RunCommand();
@@ -237,7 +237,7 @@ TEST_F(MountedDirTest, AFullDiskKeepsTheFileAsItWasTheUserIsToldAndTheListIsUnch
         GTEST_SKIP() << "mounting a small file system needs root";
     const std::string old = OldRecord();
     ASSERT_EQ(old.size(), 4090u);
-    m_dir->WriteDictionaries(TestWords(), old);
+    support::WriteZetoFiles(TestWords(), old);
     // Fill every page left; appending to NewData.dat then needs a new one.
     Host({"sh", "-c", "cat /dev/zero > '" + m_unixPath + "/filler' 2>/dev/null"});
     ASSERT_EQ(Host({"sh", "-c", "test $(df --output=avail -k '" + m_unixPath + "' | tail -1) -eq 0"}), 0);
@@ -262,8 +262,8 @@ TEST_F(MountedDirTest, AFullDiskKeepsTheFileAsItWasTheUserIsToldAndTheListIsUnch
 
 TEST_F(MountedDirTest, AReadOnlyFileKeepsItsBytesTheUserIsToldAndTheListIsUnchanged)
 {
-    const std::string old = RecordBytes("old", "стар");
-    m_dir->WriteDictionaries(TestWords(), old);
+    const std::string old = support::RecordBytes("old", "стар");
+    support::WriteZetoFiles(TestWords(), old);
     if (m_mounted) {
         // Root writes through a read-only attribute; not through a read-only mount.
         ASSERT_EQ(Host({"mount", "-o", "remount,ro", m_unixPath}), 0);

@@ -23,8 +23,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(HostAvailable());
-        m_dir = std::make_unique<ScratchDir>();
-        m_dir->WriteDictionaries(TestWords());
+        m_dir = std::make_unique<support::ScratchDir>();
+        support::WriteZetoFiles(TestWords());
     }
     // Clicks into the input box and types text there with the keyboard.
     void TypeInto(HWND main, const std::string& text)
@@ -33,7 +33,7 @@ protected:
         xinput::Click(box.x, box.y);
         xinput::Type(text);
     }
-    std::unique_ptr<ScratchDir> m_dir;
+    std::unique_ptr<support::ScratchDir> m_dir;
 };
 
 TEST_F(BlackBoxTest, TypedWordShowsItsTranslationAndTenRowsThatGoSevenSecondsLater)
@@ -46,8 +46,8 @@ TEST_F(BlackBoxTest, TypedWordShowsItsTranslationAndTenRowsThatGoSevenSecondsLat
 
     TypeInto(main, "apple");
     DWORD typed = ::GetTickCount();
-    ASSERT_TRUE(PumpUntil([&] { return RemoteText(translation) == "ябълка"; }, 15000)) << RemoteText(translation);
-    ASSERT_TRUE(PumpUntil([&] { return zeto.VisibleTips().size() == 10; }, 5000));
+    ASSERT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == "ябълка"; }, 15000)) << RemoteText(translation);
+    ASSERT_TRUE(support::PumpUntil([&] { return zeto.VisibleTips().size() == 10; }, 5000));
     for (HWND tip : zeto.VisibleTips()) {
         RECT rect;
         ::GetWindowRect(tip, &rect);
@@ -60,7 +60,7 @@ TEST_F(BlackBoxTest, TypedWordShowsItsTranslationAndTenRowsThatGoSevenSecondsLat
         EXPECT_GE(bottom.y, 70);
         EXPECT_LE(bottom.y, 214);
     }
-    ASSERT_TRUE(PumpUntil([&] { return zeto.VisibleTips().empty(); }, 20000));
+    ASSERT_TRUE(support::PumpUntil([&] { return zeto.VisibleTips().empty(); }, 20000));
     EXPECT_GE(::GetTickCount() - typed, 6900u);
     EXPECT_TRUE(zeto.Close());
 }
@@ -73,17 +73,17 @@ TEST_F(BlackBoxTest, AnAddedWordIsInNewDataAtOnceAndFoundAfterARestart)
         ASSERT_TRUE(main);
         ::PostMessageA(main, WM_COMMAND, ID_ADD_NEW_WORD, 0);
         HWND dlg = nullptr;
-        ASSERT_TRUE(PumpUntil([&] { return (dlg = zeto.Dialog("New word")) != nullptr; }, 15000));
+        ASSERT_TRUE(support::PumpUntil([&] { return (dlg = zeto.Dialog("New word")) != nullptr; }, 15000));
         ::SendMessageA(::GetDlgItem(dlg, IDC_NEW_WORD), WM_SETTEXT, 0, (LPARAM) "abc");
         ::SendMessageA(::GetDlgItem(dlg, IDC_NEW_TRANSLATION), WM_SETTEXT, 0, (LPARAM) "x");
         POINT ok = Centre(::GetDlgItem(dlg, IDC_NEW_WORD_OK));
         xinput::Click(ok.x, ok.y);
-        ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(dlg); }, 15000));
-        EXPECT_EQ(Hex(ReadFileBytes(m_dir->File("NewData.dat"))), Hex(ABC_X));
+        ASSERT_TRUE(support::PumpUntil([&] { return !::IsWindow(dlg); }, 15000));
+        EXPECT_EQ(Hex(support::ReadFileBytes(m_dir->File("NewData.dat"))), Hex(ABC_X));
 
         TypeInto(main, "abc");
         HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
-        EXPECT_TRUE(PumpUntil([&] { return RemoteText(translation) == "x"; }, 15000)) << RemoteText(translation);
+        EXPECT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == "x"; }, 15000)) << RemoteText(translation);
         EXPECT_TRUE(zeto.Close());
     }
     Zeto again(m_dir->Path());
@@ -91,7 +91,7 @@ TEST_F(BlackBoxTest, AnAddedWordIsInNewDataAtOnceAndFoundAfterARestart)
     ASSERT_TRUE(main);
     TypeInto(main, "abc");
     HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
-    EXPECT_TRUE(PumpUntil([&] { return RemoteText(translation) == "x"; }, 15000)) << RemoteText(translation);
+    EXPECT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == "x"; }, 15000)) << RemoteText(translation);
     EXPECT_TRUE(again.Close());
 }
 
@@ -102,16 +102,16 @@ TEST_F(BlackBoxTest, OptionsOkWithoutAlwaysOnTopHidesTheWindowInTheTray)
     ASSERT_TRUE(main);
     ::PostMessageA(main, WM_COMMAND, ID_OPTIONS, 0);
     HWND dlg = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (dlg = zeto.Dialog("Options...")) != nullptr; }, 15000));
+    ASSERT_TRUE(support::PumpUntil([&] { return (dlg = zeto.Dialog("Options...")) != nullptr; }, 15000));
     EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
     POINT onTop = Centre(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP));
     xinput::Click(onTop.x, onTop.y);
-    ASSERT_TRUE(PumpUntil([&] { return ::SendMessageA(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP), BM_GETCHECK, 0, 0) == 0; },
+    ASSERT_TRUE(support::PumpUntil([&] { return ::SendMessageA(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP), BM_GETCHECK, 0, 0) == 0; },
                           15000));
     POINT ok = Centre(::GetDlgItem(dlg, IDOK));
     xinput::Click(ok.x, ok.y);
-    ASSERT_TRUE(PumpUntil([&] { return !::IsWindow(dlg); }, 15000));
-    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(main); }, 15000));
+    ASSERT_TRUE(support::PumpUntil([&] { return !::IsWindow(dlg); }, 15000));
+    EXPECT_TRUE(support::PumpUntil([&] { return !::IsWindowVisible(main); }, 15000));
     EXPECT_FALSE(::GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_TRUE(zeto.Close());
 }
@@ -135,7 +135,7 @@ TEST_F(BlackBoxTest, EscapeAndEnterInTheMultiLineEditsLeaveZetoOpen)
     // Typed after the keys, so handled after anything they posted.
     TypeInto(main, "apple");
     HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
-    EXPECT_TRUE(PumpUntil([&] { return RemoteText(translation) == "ябълка"; }, 15000)) << RemoteText(translation);
+    EXPECT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == "ябълка"; }, 15000)) << RemoteText(translation);
     EXPECT_TRUE(::IsWindowVisible(main));
     EXPECT_TRUE(zeto.Close());
 }

@@ -30,7 +30,7 @@ protected:
     {
         std::vector<std::string> texts;
         for (const CTipWnd& row : m_dlg->m_rowTips)
-            texts.push_back(TextOf(row.m_hWnd));
+            texts.push_back(support::TextOf(row.m_hWnd));
         return texts;
     }
     std::vector<std::string> ListItems() const
@@ -100,13 +100,13 @@ TEST_F(KeyboardInputTest, TypingInRowModeShowsTheLookupAndTenRowsAtTheirPoints)
 TEST_F(KeyboardInputTest, RowsHideSevenSecondsAfterTheLastKeystrokeAndTheRowHookGoesWithThem)
 {
     Type("ch");
-    ASSERT_TRUE(PumpUntil([] { return false; }, 1500) == false);
+    ASSERT_TRUE(support::PumpUntil([] { return false; }, 1500) == false);
     Type("erry");
     DWORD lastKey = ::GetTickCount();
     ASSERT_TRUE(AnyRowVisible());
     EXPECT_EQ(m_dlg->m_bRowHook, 1) << "presses on the rows are watched while they are shown";
 
-    ASSERT_TRUE(PumpUntil([&] { return !AnyRowVisible(); }, 20000));
+    ASSERT_TRUE(support::PumpUntil([&] { return !AnyRowVisible(); }, 20000));
     DWORD shown = ::GetTickCount() - lastKey;
     EXPECT_GE(shown, 6900u) << "the first keystroke's timer was restarted by the last one";
     EXPECT_LE(shown, 12000u);

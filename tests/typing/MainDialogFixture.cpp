@@ -1,12 +1,10 @@
 #include "tests/typing/MainDialogFixture.h"
 
-#include <commctrl.h>
-
 namespace typing {
 
-const Pairs& TestWords()
+const support::Pairs& TestWords()
 {
-    static const Pairs words = {
+    static const support::Pairs words = {
         {"apple", "ябълка"},     {"apricot", "кайсия"}, {"banana", "банан"},   {"Cat", "котка"},
         {"cherry", "череша"},    {"DOG", "куче"},       {" Fig ", "смокиня"},  {"ГРОЗДЕ", "grapes"},
         {"Ёж Їжак", "hedgehog"}, {"grape", "грозде"},   {"hat", "шапка"},      {"ice-cream", "сладолед"},
@@ -19,29 +17,7 @@ const Pairs& TestWords()
 
 void MainDialogTest::SetUp()
 {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    m_dir = std::make_unique<ScratchDir>();
-    m_dir->WriteDictionaries(TestWords());
-}
-
-void MainDialogTest::TearDown()
-{
-    CloseMainDialog();
-    m_dir.reset();
-}
-
-void MainDialogTest::OpenMainDialog()
-{
-    m_dlg = std::make_unique<CMainDlg>();
-    ASSERT_TRUE(m_dlg->Create());
-    ASSERT_EQ(m_dlg->m_bReady, 1) << "the dictionary files were not loaded";
-    PumpUntil([] { return false; }, 50);
-}
-
-void MainDialogTest::CloseMainDialog()
-{
-    m_dlg.reset();
+    support::WriteZetoFiles(TestWords());
 }
 
 void MainDialogTest::Type(const std::string& text)

@@ -45,7 +45,7 @@ TEST_F(OptionsTest, TheTimeoutOpensInSecondsRefusesZeroAndElevenAndTakesTen)
     DialogScript script;
     script.Then(Caption(OPTIONS), [&](HWND dlg) {
         timeoutEdit = ::GetDlgItem(dlg, IDC_TIMEOUT);
-        shown = TextOf(timeoutEdit);
+        shown = support::TextOf(timeoutEdit);
         SetText(dlg, IDC_TIMEOUT, "0");
         PostClick(dlg, IDOK);
     });
@@ -189,7 +189,7 @@ TEST_F(OptionsTest, TwoReleasesOfTheTrackBarOnThisMakeTheMainDialogLayeredThenOp
         Caption(OPTIONS),
         [&](HWND dlg) {
             positionAfterFirst = (int)::SendDlgItemMessageA(dlg, IDC_ALPHA_SLIDER, TBM_GETPOS, 0, 0);
-            valueAfterFirst = TextOf(::GetDlgItem(dlg, IDC_ALPHA_VALUE));
+            valueAfterFirst = support::TextOf(::GetDlgItem(dlg, IDC_ALPHA_VALUE));
             COLORREF key = 0;
             ::GetLayeredWindowAttributes(m_dlg->m_hWnd, &key, &alpha, &flags);
             xinput::Click(thumb.x, thumb.y);
@@ -218,7 +218,7 @@ TEST_F(OptionsTest, ReleasesForOtherWithoutATargetOnlyShowTheValue)
         ::SendMessageA(dlg, WM_NOTIFY, IDC_ALPHA_SLIDER, (LPARAM)&nm);
     });
     script.Then(Caption(OPTIONS), [&](HWND dlg) {
-        value = TextOf(::GetDlgItem(dlg, IDC_ALPHA_VALUE));
+        value = support::TextOf(::GetDlgItem(dlg, IDC_ALPHA_VALUE));
         PostClick(dlg, IDCANCEL);
     });
     RunCommand();

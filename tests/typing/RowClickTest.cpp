@@ -26,7 +26,7 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
     RECT box;
     ::GetWindowRect(m_dlg->m_rowTips[3].m_hWnd, &box);
     xinput::Click((box.left + box.right) / 2, box.top + 3);
-    ASSERT_TRUE(PumpUntil([&] { return ItemText(IDC_INPUT) == row3; }, 15000)) << ItemText(IDC_INPUT);
+    ASSERT_TRUE(support::PumpUntil([&] { return ItemText(IDC_INPUT) == row3; }, 15000)) << ItemText(IDC_INPUT);
 
     DWORD start = 1, end = 0;
     ::SendMessageA(Item(IDC_INPUT), EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
@@ -40,7 +40,7 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
 
     // Keys typed next replace the selected word.
     xinput::Type("plum");
-    EXPECT_TRUE(PumpUntil([&] { return ItemText(IDC_TRANSLATION) == "слива"; }, 15000)) << ItemText(IDC_INPUT);
+    EXPECT_TRUE(support::PumpUntil([&] { return ItemText(IDC_TRANSLATION) == "слива"; }, 15000)) << ItemText(IDC_INPUT);
     EXPECT_EQ(ItemText(IDC_INPUT), "plum");
 }
 
@@ -55,7 +55,7 @@ TEST_F(RowClickTest, ASecondRowClickPicksItsRowToo)
         RECT box;
         ::GetWindowRect(m_dlg->m_rowTips[row].m_hWnd, &box);
         xinput::Click((box.left + box.right) / 2, box.top + 3);
-        ASSERT_TRUE(PumpUntil([&] { return ItemText(IDC_INPUT) == word; }, 15000)) << ItemText(IDC_INPUT);
+        ASSERT_TRUE(support::PumpUntil([&] { return ItemText(IDC_INPUT) == word; }, 15000)) << ItemText(IDC_INPUT);
         EXPECT_EQ(::GetFocus(), Item(IDC_INPUT));
     }
 }
@@ -71,7 +71,7 @@ TEST_F(RowClickTest, AClickIntoTheDialogWhileRowsAreShownReachesItsControlAndKee
     xinput::Click((edit.left + edit.right) / 2, (edit.top + edit.bottom) / 2);
     // The hook's report is posted before the press is dispatched, so it has
     // been handled once the press moved the focus.
-    ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == Item(IDC_TRANSLATION); }, 15000));
+    ASSERT_TRUE(support::PumpUntil([&] { return ::GetFocus() == Item(IDC_TRANSLATION); }, 15000));
     EXPECT_EQ(ItemText(IDC_INPUT), "apple");
     EXPECT_EQ(ItemText(IDC_TRANSLATION), "ябълка");
     EXPECT_TRUE(AnyRowVisible());
@@ -82,14 +82,14 @@ TEST_F(RowClickTest, WithoutVisibleRowsAClickIsNotWatched)
     ASSERT_TRUE(HostAvailable());
     OpenMainDialog();
     Type("apple");
-    ASSERT_TRUE(PumpUntil([&] { return !AnyRowVisible(); }, 20000));
+    ASSERT_TRUE(support::PumpUntil([&] { return !AnyRowVisible(); }, 20000));
     ASSERT_EQ(m_dlg->m_bRowHook, 0);
 
     // A click into the input box itself: seen by the box, not by the rows.
     RECT box;
     ::GetWindowRect(Item(IDC_INPUT), &box);
     xinput::Click((box.left + box.right) / 2, (box.top + box.bottom) / 2);
-    ASSERT_TRUE(PumpUntil([&] { return ::GetFocus() == Item(IDC_INPUT); }, 15000));
+    ASSERT_TRUE(support::PumpUntil([&] { return ::GetFocus() == Item(IDC_INPUT); }, 15000));
     EXPECT_EQ(ItemText(IDC_INPUT), "apple");
 }
 

@@ -15,7 +15,7 @@ using namespace typing;
 
 namespace {
 
-const std::string OLD_WORD = RecordBytes("old", "стар");
+const std::string OLD_WORD = support::RecordBytes("old", "стар");
 
 bool Checked(HWND dlg, int id) { return ::SendMessageA(::GetDlgItem(dlg, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
@@ -25,25 +25,25 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(HostAvailable());
-        m_dir = std::make_unique<ScratchDir>();
-        m_dir->WriteDictionaries(TestWords(), OLD_WORD);
+        m_dir = std::make_unique<support::ScratchDir>();
+        support::WriteZetoFiles(TestWords(), OLD_WORD);
     }
     HWND OpenOptions(const Zeto& zeto, HWND main)
     {
         ::PostMessageA(main, WM_COMMAND, ID_OPTIONS, 0);
         HWND dlg = nullptr;
-        PumpUntil([&] { return (dlg = zeto.Dialog("Options...")) != nullptr; }, 15000);
+        support::PumpUntil([&] { return (dlg = zeto.Dialog("Options...")) != nullptr; }, 15000);
         return dlg;
     }
     static bool EndDialog(HWND dlg, int button)
     {
         ::PostMessageA(dlg, WM_COMMAND, button, 0);
-        return PumpUntil([&] { return !::IsWindow(dlg); }, 15000);
+        return support::PumpUntil([&] { return !::IsWindow(dlg); }, 15000);
     }
-    std::string File(const char* name) const { return ReadFileBytes(m_dir->File(name)); }
+    std::string File(const char* name) const { return support::ReadFileBytes(m_dir->File(name)); }
     std::string Translation(HWND main) const { return RemoteText(::GetDlgItem(main, IDC_TRANSLATION)); }
 
-    std::unique_ptr<ScratchDir> m_dir;
+    std::unique_ptr<support::ScratchDir> m_dir;
 };
 
 TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
@@ -58,9 +58,9 @@ TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
         ::SendMessageA(::GetDlgItem(dlg, IDC_MINIMIZE_TO_TRAY), BM_SETCHECK, BST_UNCHECKED, 0);
         ::SendMessageA(::GetDlgItem(dlg, IDC_KEYBOARD_INPUT), BM_SETCHECK, BST_CHECKED, 0);
         ASSERT_TRUE(EndDialog(dlg, IDOK));
-        ASSERT_TRUE(PumpUntil([&] { return Has(File("Zeto.ini"), "TimeoutSec=7"); }, 15000)) << File("Zeto.ini");
+        ASSERT_TRUE(support::PumpUntil([&] { return Has(File("Zeto.ini"), "TimeoutSec=7"); }, 15000)) << File("Zeto.ini");
         ::PostMessageA(main, WM_COMMAND, ID_AUTOMATIC_ATTACH, 0);
-        ASSERT_TRUE(PumpUntil([&] { return Has(File("Zeto.ini"), "AutomaticAttach=1"); }, 15000));
+        ASSERT_TRUE(support::PumpUntil([&] { return Has(File("Zeto.ini"), "AutomaticAttach=1"); }, 15000));
         ::SetWindowPos(main, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         ASSERT_TRUE(zeto.Close());
     }
@@ -82,7 +82,7 @@ TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
     ASSERT_TRUE(EndDialog(dlg, IDCANCEL));
     // Automatic Attach came back on: the command now switches it off.
     ::PostMessageA(main, WM_COMMAND, ID_AUTOMATIC_ATTACH, 0);
-    EXPECT_TRUE(PumpUntil([&] { return Has(File("Zeto.ini"), "AutomaticAttach=0"); }, 15000)) << File("Zeto.ini");
+    EXPECT_TRUE(support::PumpUntil([&] { return Has(File("Zeto.ini"), "AutomaticAttach=0"); }, 15000)) << File("Zeto.ini");
     EXPECT_TRUE(again.Close());
     EXPECT_EQ(Hex(File("NewData.dat")), Hex(OLD_WORD));
 }
@@ -97,7 +97,7 @@ TEST_F(SettingsTest, APlaceOffEveryMonitorComesBackOntoTheNearestAndTheCornerIsK
     } places[] = {{(int)work.left, (int)work.top, 0, work.top}, {5000, -3000, work.right, work.top}};
     for (const auto& p : places) {
         SCOPED_TRACE(p.left);
-        WriteFileBytes(m_dir->File("Zeto.ini"), "[Zeto]\r\nWindowLeft=" + std::to_string(p.left) +
+        support::WriteFileBytes(m_dir->File("Zeto.ini"), "[Zeto]\r\nWindowLeft=" + std::to_string(p.left) +
                                                     "\r\nWindowTop=" + std::to_string(p.top) + "\r\n");
         Zeto zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
@@ -132,7 +132,7 @@ TEST_F(SettingsTest, AHostileFileGivesDefaultsOneLineAndLeavesTheWordsAlone)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        WriteFileBytes(m_dir->File("Zeto.ini"), c.bytes);
+        support::WriteFileBytes(m_dir->File("Zeto.ini"), c.bytes);
         ::DeleteFileA(m_dir->File("Zeto.ini.damaged").c_str());
         Zeto zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
@@ -158,7 +158,7 @@ TEST_F(SettingsTest, AHostileFileGivesDefaultsOneLineAndLeavesTheWordsAlone)
 TEST_F(SettingsTest, AWriteOnAFullDiskOrAReadOnlyFolderKeepsTheOldFileAndEveryWord)
 {
     m_dir.reset();
-    m_dir = std::make_unique<ScratchDir>("Z:\\tmp");
+    m_dir = std::make_unique<support::ScratchDir>("Z:\\tmp");
     const std::string unixPath = "/tmp/" + m_dir->Path().substr(std::string("Z:\\tmp\\").size());
     if (Host({"mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", unixPath}) != 0)
         GTEST_SKIP() << "mounting a small file system needs root";
@@ -166,9 +166,9 @@ TEST_F(SettingsTest, AWriteOnAFullDiskOrAReadOnlyFolderKeepsTheOldFileAndEveryWo
         std::string path;
         ~Unmount() { Host({"umount", "-l", path}); }
     } unmount{unixPath};
-    m_dir->WriteDictionaries(TestWords(), OLD_WORD);
+    support::WriteZetoFiles(TestWords(), OLD_WORD);
     const std::string old = "[Zeto]\r\nTimeoutSec=5\r\n";
-    WriteFileBytes(m_dir->File("Zeto.ini"), old);
+    support::WriteFileBytes(m_dir->File("Zeto.ini"), old);
     Host({"sh", "-c", "cat /dev/zero > '" + unixPath + "/filler' 2>/dev/null"});
 
     Zeto zeto(m_dir->Path());
@@ -181,7 +181,7 @@ TEST_F(SettingsTest, AWriteOnAFullDiskOrAReadOnlyFolderKeepsTheOldFileAndEveryWo
         EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), shown);
         ::SendMessageA(::GetDlgItem(dlg, IDC_TIMEOUT), WM_SETTEXT, 0, (LPARAM)seconds);
         ASSERT_TRUE(EndDialog(dlg, IDOK));
-        EXPECT_TRUE(PumpUntil([&] { return Has(Translation(main), "Zeto.ini"); }, 15000)) << Translation(main);
+        EXPECT_TRUE(support::PumpUntil([&] { return Has(Translation(main), "Zeto.ini"); }, 15000)) << Translation(main);
         EXPECT_EQ(File("Zeto.ini"), old);
         EXPECT_EQ(File("Zeto.ini.new"), "<missing>");
         EXPECT_EQ(Hex(File("NewData.dat")), Hex(OLD_WORD));
@@ -212,7 +212,7 @@ TEST_F(SettingsTest, StartWithWindowsPutsACommandInTheRunKeyThatFindsTheDictiona
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
-        ASSERT_TRUE(PumpUntil([&] { return runValue() != "<none>"; }, 15000));
+        ASSERT_TRUE(support::PumpUntil([&] { return runValue() != "<none>"; }, 15000));
         command = runValue();
         EXPECT_EQ(command, "\"" + ZetoPath() + "\" /workdir \"" + m_dir->Path() + "\"");
         EXPECT_TRUE(zeto.Close());
@@ -220,11 +220,11 @@ TEST_F(SettingsTest, StartWithWindowsPutsACommandInTheRunKeyThatFindsTheDictiona
     // Started as the system would, somewhere else: Zeto finds its files.
     Zeto started("C:\\windows", command.substr(command.find("/workdir")));
     HWND main = nullptr;
-    ASSERT_TRUE(PumpUntil([&] { return (main = started.Dialog("Wordlumo")) || started.Dialog("Error"); }, 30000));
+    ASSERT_TRUE(support::PumpUntil([&] { return (main = started.Dialog("Wordlumo")) || started.Dialog("Error"); }, 30000));
     EXPECT_FALSE(started.Dialog("Error"));
     ASSERT_TRUE(main = started.WaitForMain());
     ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
-    EXPECT_TRUE(PumpUntil([&] { return runValue() == "<none>"; }, 15000));
+    EXPECT_TRUE(support::PumpUntil([&] { return runValue() == "<none>"; }, 15000));
     EXPECT_TRUE(started.Close());
     ::RegDeleteKeyValueA(HKEY_CURRENT_USER, runKey, "Wordlumo");
 }

@@ -1,6 +1,5 @@
 #include "tests/typing/TypingSupport.h"
 
-#include "dictionary/IrregularForms.h"
 #include "framework/App.h"
 
 #include <cstdio>
@@ -17,16 +16,6 @@ std::string Hex(const std::string& bytes)
     }
     return text;
 }
-
-void ScratchDir::WriteDictionaries(const Pairs& pairs, const std::string& newData)
-{
-    support::WriteDictionary(File("data.dat"), pairs);
-    WriteFileBytes(File("NewData.dat"), newData);
-    // Shipped beside data.dat; without it Zeto would say so in edit 1001.
-    WriteFileBytes(File(CIrregularForms::FILE_NAME), CIrregularForms::Build({"children child\n"}));
-}
-
-std::string MessageBoxText(HWND box) { return TextOf(::GetDlgItem(box, 0xFFFF)); }
 
 void SetText(HWND dlg, int id, const std::string& text) { ::SetDlgItemTextA(dlg, id, text.c_str()); }
 
@@ -49,7 +38,7 @@ static bool IsDialog(HWND hwnd)
 
 Matcher Caption(const std::string& caption)
 {
-    return [caption](HWND hwnd) { return IsDialog(hwnd) && TextOf(hwnd) == caption; };
+    return [caption](HWND hwnd) { return IsDialog(hwnd) && support::TextOf(hwnd) == caption; };
 }
 
 Matcher FrameworkBox() { return Caption(ExecutableBaseName()); }
@@ -57,8 +46,8 @@ Matcher FrameworkBox() { return Caption(ExecutableBaseName()); }
 DialogScript& DialogScript::AnswerBox()
 {
     return Then(FrameworkBox(), [this](HWND box) {
-        boxTexts.push_back(MessageBoxText(box));
-        ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+        boxTexts.push_back(support::ReadBox(box).text);
+        support::AnswerOk(box);
     });
 }
 

@@ -1,7 +1,7 @@
 // Helpers for the typing, Add New Word and Options tests, which drive the
-// real main dialog in-process under Wine: pumping messages until something
-// holds, a scratch working directory with dictionary files, and a script
-// that acts in the modal dialogs and message boxes the code under test opens.
+// real main dialog in-process under Wine: a script that acts in the modal
+// dialogs and message boxes the code under test opens, and dialog items set
+// as the user would.
 #pragma once
 #include <windows.h>
 
@@ -13,25 +13,10 @@
 #include "tests/support/MessageBoxes.h"
 #include "tests/support/Pump.h"
 #include "tests/support/Records.h"
-#include "tests/support/ScratchDir.h"
 
 namespace typing {
 
-using support::PumpUntil;
-
-using support::Pairs;
-using support::ReadFileBytes;
-using support::RecordBytes;
-using support::WriteFileBytes;
 std::string Hex(const std::string& bytes);
-
-// A scratch working directory that can also hold a pair of dictionary files.
-class ScratchDir : public support::ScratchDir {
-public:
-    using support::ScratchDir::ScratchDir;
-    // data.dat with pairs, NewData.dat with newData (raw bytes).
-    void WriteDictionaries(const Pairs& pairs, const std::string& newData = "");
-};
 
 // One window of this thread's dialogs that the script acts on.
 using Matcher = std::function<bool(HWND)>;
@@ -76,9 +61,6 @@ private:
     bool m_inTick = false;
 };
 
-// Text of a message box (its static 0xFFFF).
-std::string MessageBoxText(HWND box);
-using support::TextOf;
 void SetText(HWND dlg, int id, const std::string& text);
 // Posts a button's click to its dialog, as a click of the user would.
 void PostClick(HWND dlg, int id);

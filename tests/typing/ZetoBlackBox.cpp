@@ -71,7 +71,7 @@ HWND Zeto::Dialog(const std::string& caption) const
 
 HWND Zeto::WaitForMain()
 {
-    PumpUntil([&] { return (m_main = Dialog("Wordlumo")) != nullptr; }, 30000);
+    support::PumpUntil([&] { return (m_main = Dialog("Wordlumo")) != nullptr; }, 30000);
     return m_main;
 }
 

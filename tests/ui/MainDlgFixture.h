@@ -1,31 +1,18 @@
-// A modeless main dialog in a fresh working directory, and the helpers its
-// tests share: clipboard viewers, the tray probe, font heights.
+// The main dialog's files for its tests, and the helpers they share:
+// clipboard viewers, the tray probe, font heights.
 #pragma once
 #include "tests/support/Clipboard.h"
+#include "tests/support/MainDialog.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/MainDlg.h"
 
-#include <commctrl.h>
-#include <gtest/gtest.h>
-
-class MainDlgFixture : public ::testing::Test {
+// The main dialog over three pairs in data.dat and one in NewData.dat.
+class MainDlgFixture : public support::MainDialogTest {
 public:
-    void SetUp() override
-    {
-        INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
-        ::InitCommonControlsEx(&controls);
-    }
-    void TearDown() override { dlg.DestroyWindow(); }
-
-    // data.dat with three pairs, NewData.dat with one.
     void WriteBothFiles()
     {
-        uitest::WriteDictionary("data.dat", {{"house", "къща, дом"}, {"water", "вода"}, {"word", "дума"}});
-        uitest::WriteDictionary("NewData.dat", {{"yours", "твой"}});
+        support::WriteZetoFiles({{"house", "къща, дом"}, {"water", "вода"}, {"word", "дума"}},
+                                support::RecordBytes("yours", "твой"));
     }
-
-    uitest::TempWorkDir dir;   // before the dialog: the dialog goes first
-    CMainDlg dlg;
 };
 
 // The lfHeight of a point font on this screen.

@@ -53,15 +53,15 @@ TEST_F(MainDlgFixture, StartsWithBothFilesReadyAndTopMost)
 {
     WriteBothFiles();
     HWND previousViewer = ::GetClipboardViewer();
-    MessageBoxWatcher watcher;
-    ASSERT_TRUE(dlg.Create());
+    support::MessageBoxWatcher watcher;
+    ASSERT_TRUE(m_dlg->Create());
     EXPECT_TRUE(watcher.Seen().empty());
-    EXPECT_EQ(TextOf(dlg.m_hWnd), "Wordlumo");
-    EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
-    EXPECT_NE(::GetWindowLongA(dlg.m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
-    EXPECT_NE(::GetWindowLongA(dlg.m_hWnd, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
+    EXPECT_EQ(support::TextOf(m_dlg->m_hWnd), "Wordlumo");
+    EXPECT_TRUE(::IsWindowVisible(m_dlg->m_hWnd));
+    EXPECT_NE(::GetWindowLongA(m_dlg->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_NE(::GetWindowLongA(m_dlg->m_hWnd, GWL_EXSTYLE) & WS_EX_APPWINDOW, 0);
 
-    HMENU menu = ::GetMenu(dlg.m_hWnd);
+    HMENU menu = ::GetMenu(m_dlg->m_hWnd);
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(Grayed(menu, ID_SET_WINDOW_TITLE));
     EXPECT_FALSE(Grayed(menu, ID_TOOLTIP_ON));
@@ -69,18 +69,18 @@ TEST_F(MainDlgFixture, StartsWithBothFilesReadyAndTopMost)
     EXPECT_FALSE(Grayed(menu, ID_EXIT));
     EXPECT_FALSE(Checked(menu, ID_TOOLTIP_ON) || Checked(menu, ID_AUTOMATIC_ATTACH));
 
-    EXPECT_EQ(dlg.m_bReady, 1);
-    EXPECT_EQ(dlg.m_dictionary.m_nCount, 4) << "three pairs of data.dat and one of NewData.dat";
-    EXPECT_STREQ(dlg.m_dictionary.Lookup("yours"), "твой");
-    EXPECT_EQ(::GetClipboardViewer(), dlg.m_hWnd);
+    EXPECT_EQ(m_dlg->m_bReady, 1);
+    EXPECT_EQ(m_dlg->m_dictionary.m_nCount, 4) << "three pairs of data.dat and one of NewData.dat";
+    EXPECT_STREQ(m_dlg->m_dictionary.Lookup("yours"), "твой");
+    EXPECT_EQ(::GetClipboardViewer(), m_dlg->m_hWnd);
     EXPECT_EQ(g_hwndNextViewer, previousViewer);
-    EXPECT_EQ((HICON)dlg.SendMessage(WM_GETICON, ICON_BIG), dlg.m_hIcon);
-    EXPECT_EQ((HICON)dlg.SendMessage(WM_GETICON, ICON_SMALL), dlg.m_hIcon);
+    EXPECT_EQ((HICON)m_dlg->SendMessage(WM_GETICON, ICON_BIG), m_dlg->m_hIcon);
+    EXPECT_EQ((HICON)m_dlg->SendMessage(WM_GETICON, ICON_SMALL), m_dlg->m_hIcon);
 
-    ASSERT_NE(dlg.m_tip.m_hWnd, nullptr);
-    EXPECT_EQ(dlg.m_tip.m_nTimerId, 0u);
-    EXPECT_EQ(dlg.m_tip.m_nStyle, 0);
-    for (const CTipWnd& row : dlg.m_rowTips) {
+    ASSERT_NE(m_dlg->m_tip.m_hWnd, nullptr);
+    EXPECT_EQ(m_dlg->m_tip.m_nTimerId, 0u);
+    EXPECT_EQ(m_dlg->m_tip.m_nStyle, 0);
+    for (const CTipWnd& row : m_dlg->m_rowTips) {
         ASSERT_NE(row.m_hWnd, nullptr);
         EXPECT_FALSE(::IsWindowVisible(row.m_hWnd));
         EXPECT_EQ(row.m_nTimerId, 0u);
@@ -92,7 +92,7 @@ TEST_F(MainDlgFixture, StartsWithBothFilesReadyAndTopMost)
     }
 
     RECT rect, work;
-    ::GetWindowRect(dlg.m_hWnd, &rect);
+    ::GetWindowRect(m_dlg->m_hWnd, &rect);
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_NEAR(rect.left, work.left + (work.right - work.left - (rect.right - rect.left)) / 2, 1) << "centred";
 }
@@ -100,61 +100,61 @@ TEST_F(MainDlgFixture, StartsWithBothFilesReadyAndTopMost)
 void ExpectNotReadyStart(MainDlgFixture& f)
 {
     bool dialogVisibleDuringBox = true;
-    MessageBoxWatcher watcher;
-    watcher.onBox = [&](HWND) { dialogVisibleDuringBox = ::IsWindowVisible(f.dlg.m_hWnd) != FALSE; };
-    ASSERT_TRUE(f.dlg.Create());
+    support::MessageBoxWatcher watcher;
+    watcher.onBox = [&](HWND) { dialogVisibleDuringBox = ::IsWindowVisible(f.m_dlg->m_hWnd) != FALSE; };
+    ASSERT_TRUE(f.m_dlg->Create());
     ASSERT_EQ(watcher.Seen().size(), 1u);
-    const SeenBox& box = watcher.Seen()[0];
+    const support::SeenBox& box = watcher.Seen()[0];
     EXPECT_EQ(box.text, "File data.dat or NewData.dat not found!");
     EXPECT_EQ(box.caption, "Error");
     EXPECT_EQ(box.icon, ::LoadIconA(nullptr, IDI_HAND));
     EXPECT_TRUE(box.hasOk);
     EXPECT_FALSE(box.hasCancel);
-    EXPECT_EQ(box.owner, f.dlg.m_hWnd);
+    EXPECT_EQ(box.owner, f.m_dlg->m_hWnd);
     EXPECT_FALSE(dialogVisibleDuringBox) << "the box comes first";
 
-    EXPECT_TRUE(::IsWindowVisible(f.dlg.m_hWnd)) << "the dialog stays open";
-    HMENU menu = ::GetMenu(f.dlg.m_hWnd);
+    EXPECT_TRUE(::IsWindowVisible(f.m_dlg->m_hWnd)) << "the dialog stays open";
+    HMENU menu = ::GetMenu(f.m_dlg->m_hWnd);
     EXPECT_FALSE(Grayed(menu, ID_SET_WINDOW_TITLE));
     EXPECT_TRUE(Grayed(menu, ID_TOOLTIP_ON));
     EXPECT_FALSE(Grayed(menu, ID_AUTOMATIC_ATTACH));
-    EXPECT_EQ(f.dlg.m_bReady, 0);
-    EXPECT_EQ(f.dlg.m_dictionary.m_nCount, 0);
-    EXPECT_NE(f.dlg.m_tip.m_hWnd, nullptr) << "the main tooltip is made before the files are read";
-    EXPECT_EQ(f.dlg.m_rowTips[0].m_hWnd, nullptr) << "no row tooltips";
-    EXPECT_EQ(::GetClipboardViewer(), f.dlg.m_hWnd) << "the chain is joined before the files are read";
+    EXPECT_EQ(f.m_dlg->m_bReady, 0);
+    EXPECT_EQ(f.m_dlg->m_dictionary.m_nCount, 0);
+    EXPECT_NE(f.m_dlg->m_tip.m_hWnd, nullptr) << "the main tooltip is made before the files are read";
+    EXPECT_EQ(f.m_dlg->m_rowTips[0].m_hWnd, nullptr) << "no row tooltips";
+    EXPECT_EQ(::GetClipboardViewer(), f.m_dlg->m_hWnd) << "the chain is joined before the files are read";
 }
 
 TEST_F(MainDlgFixture, WithoutDataDatTheErrorBoxComesFirst)
 {
-    WriteDictionary("NewData.dat", {{"yours", "твой"}});
+    support::WriteDictionary("NewData.dat", {{"yours", "твой"}});
     ExpectNotReadyStart(*this);
 }
 
 TEST_F(MainDlgFixture, WithoutNewDataDatTheErrorBoxComesFirst)
 {
-    WriteDictionary("data.dat", {{"house", "къща"}});
+    support::WriteDictionary("data.dat", {{"house", "къща"}});
     ExpectNotReadyStart(*this);
 }
 
 TEST_F(MainDlgFixture, EnterAndEscapeLeaveTheDialogOpen)
 {
     WriteBothFiles();
-    ASSERT_TRUE(dlg.Create());
-    dlg.SendMessage(WM_COMMAND, IDOK, 0);
-    dlg.SendMessage(WM_COMMAND, IDCANCEL, 0);
-    EXPECT_FALSE(dlg.IsEnded());
-    EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
+    ASSERT_TRUE(m_dlg->Create());
+    m_dlg->SendMessage(WM_COMMAND, IDOK, 0);
+    m_dlg->SendMessage(WM_COMMAND, IDCANCEL, 0);
+    EXPECT_FALSE(m_dlg->IsEnded());
+    EXPECT_TRUE(::IsWindowVisible(m_dlg->m_hWnd));
 }
 
 TEST_F(MainDlgFixture, CloseBoxAndExitEndTheRunWithOk)
 {
     WriteBothFiles();
-    ASSERT_TRUE(dlg.Create());
-    dlg.SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
-    PumpPending();
-    EXPECT_TRUE(dlg.IsEnded());
-    EXPECT_EQ(dlg.Result(), IDOK);
+    ASSERT_TRUE(m_dlg->Create());
+    m_dlg->SendMessage(WM_SYSCOMMAND, SC_CLOSE, 0);
+    support::PumpPending();
+    EXPECT_TRUE(m_dlg->IsEnded());
+    EXPECT_EQ(m_dlg->Result(), IDOK);
 
     CMainDlg second;
     ASSERT_TRUE(second.Create());
@@ -167,18 +167,18 @@ TEST_F(MainDlgFixture, CloseBoxAndExitEndTheRunWithOk)
 TEST_F(MainDlgFixture, ClosingIsRefusedWhileTheInputIsTooLong)
 {
     WriteBothFiles();
-    ASSERT_TRUE(dlg.Create());
-    HWND input = dlg.GetDlgItem(IDC_INPUT);
+    ASSERT_TRUE(m_dlg->Create());
+    HWND input = m_dlg->GetDlgItem(IDC_INPUT);
     // The typed-word handler may save the controls too, and be refused.
-    MessageBoxWatcher watcher;
+    support::MessageBoxWatcher watcher;
     ::SetWindowTextA(input, std::string(256, 'w').c_str());
     size_t before = watcher.Seen().size();
-    dlg.SendMessage(WM_CLOSE);
-    PumpPending();
+    m_dlg->SendMessage(WM_CLOSE);
+    support::PumpPending();
     ASSERT_EQ(watcher.Seen().size(), before + 1);
     EXPECT_EQ(watcher.Seen().back().text, "Please enter no more than 255 characters.");
     EXPECT_EQ(watcher.Seen().back().caption, ExecutableBaseName());
-    EXPECT_FALSE(dlg.IsEnded());
+    EXPECT_FALSE(m_dlg->IsEnded());
     EXPECT_EQ(::GetFocus(), input);
     EXPECT_EQ(::SendMessageA(input, EM_GETLIMITTEXT, 0, 0), 255);
 }
@@ -187,26 +187,26 @@ TEST_F(MainDlgFixture, DestructionLeavesTheChainRemovesHooksAndFreesTheTarget)
 {
     WriteBothFiles();
     ViewerWindow before;   // joined before the dialog: the dialog forwards to it
-    ASSERT_TRUE(dlg.Create());
+    ASSERT_TRUE(m_dlg->Create());
     ViewerWindow after;    // joined after the dialog: the dialog is its next
     EXPECT_EQ(g_hwndNextViewer, before.hwnd);
 
     ASSERT_TRUE(support::PutClipboardText("one"));
-    EXPECT_TRUE(PumpUntil([&] { return before.draws > 0; })) << "the dialog passes the notice on";
+    EXPECT_TRUE(support::PumpUntil([&] { return before.draws > 0; })) << "the dialog passes the notice on";
 
-    bool hooked = ::SetTapwire(dlg.m_hWnd, ::GetCurrentThreadId(), CAPTURE_SELECT) != 0;
-    bool rowHooked = ::SetLButtonHook(dlg.m_hWnd, ::GetCurrentThreadId()) != 0;
-    HWND hwnd = dlg.m_hWnd;
-    dlg.DestroyWindow();
+    bool hooked = ::SetTapwire(m_dlg->m_hWnd, ::GetCurrentThreadId(), CAPTURE_SELECT) != 0;
+    bool rowHooked = ::SetLButtonHook(m_dlg->m_hWnd, ::GetCurrentThreadId()) != 0;
+    HWND hwnd = m_dlg->m_hWnd;
+    m_dlg->DestroyWindow();
     EXPECT_FALSE(::IsWindow(hwnd));
     EXPECT_EQ(g_hwndNextViewer, nullptr);
-    EXPECT_EQ(dlg.m_pTarget, nullptr);
+    EXPECT_EQ(m_dlg->m_pTarget, nullptr);
     EXPECT_EQ(after.removed, hwnd) << "the chain was told the dialog left";
     EXPECT_EQ(after.next, before.hwnd);
 
     int draws = before.draws;
     ASSERT_TRUE(support::PutClipboardText("two"));
-    EXPECT_TRUE(PumpUntil([&] { return before.draws > draws; })) << "the chain still reaches the viewer behind";
+    EXPECT_TRUE(support::PumpUntil([&] { return before.draws > draws; })) << "the chain still reaches the viewer behind";
 
     if (!hooked || !rowHooked)
         GTEST_SKIP() << "Tapwire installed no hooks here; their removal can't be observed";
@@ -217,63 +217,63 @@ TEST_F(MainDlgFixture, DestructionLeavesTheChainRemovesHooksAndFreesTheTarget)
 TEST_F(MainDlgFixture, MinimisingGoesToTheTrayAndALeftReleaseComesBack)
 {
     WriteBothFiles();
-    ASSERT_TRUE(dlg.Create());
-    dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
-    EXPECT_FALSE(::IsIconic(dlg.m_hWnd)) << "hidden, not minimised";
-    EXPECT_EQ(dlg.m_nid.cbSize, (DWORD)NOTIFYICONDATAA_V1_SIZE);
-    EXPECT_EQ(dlg.m_nid.hWnd, dlg.m_hWnd);
-    EXPECT_EQ(dlg.m_nid.uID, (UINT)IDI_WORDLUMO);
-    EXPECT_EQ(dlg.m_nid.uFlags, (UINT)(NIF_MESSAGE | NIF_ICON | NIF_TIP));
-    EXPECT_EQ(dlg.m_nid.uCallbackMessage, WM_TRAYNOTIFY);
-    EXPECT_NE(dlg.m_nid.hIcon, nullptr);
-    EXPECT_STREQ(dlg.m_nid.szTip, "Wordlumo");
-    EXPECT_TRUE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
+    ASSERT_TRUE(m_dlg->Create());
+    m_dlg->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_FALSE(::IsWindowVisible(m_dlg->m_hWnd));
+    EXPECT_FALSE(::IsIconic(m_dlg->m_hWnd)) << "hidden, not minimised";
+    EXPECT_EQ(m_dlg->m_nid.cbSize, (DWORD)NOTIFYICONDATAA_V1_SIZE);
+    EXPECT_EQ(m_dlg->m_nid.hWnd, m_dlg->m_hWnd);
+    EXPECT_EQ(m_dlg->m_nid.uID, (UINT)IDI_WORDLUMO);
+    EXPECT_EQ(m_dlg->m_nid.uFlags, (UINT)(NIF_MESSAGE | NIF_ICON | NIF_TIP));
+    EXPECT_EQ(m_dlg->m_nid.uCallbackMessage, WM_TRAYNOTIFY);
+    EXPECT_NE(m_dlg->m_nid.hIcon, nullptr);
+    EXPECT_STREQ(m_dlg->m_nid.szTip, "Wordlumo");
+    EXPECT_TRUE(TrayIconExists(m_dlg->m_hWnd, IDI_WORDLUMO));
 
     for (UINT ignored : {WM_RBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_MOUSEMOVE})
-        dlg.SendMessage(WM_TRAYNOTIFY, IDI_WORDLUMO, ignored);
-    EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
-    EXPECT_TRUE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
+        m_dlg->SendMessage(WM_TRAYNOTIFY, IDI_WORDLUMO, ignored);
+    EXPECT_FALSE(::IsWindowVisible(m_dlg->m_hWnd));
+    EXPECT_TRUE(TrayIconExists(m_dlg->m_hWnd, IDI_WORDLUMO));
 
-    dlg.SendMessage(WM_TRAYNOTIFY, IDI_WORDLUMO, WM_LBUTTONUP);
-    EXPECT_TRUE(::IsWindowVisible(dlg.m_hWnd));
-    EXPECT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
+    m_dlg->SendMessage(WM_TRAYNOTIFY, IDI_WORDLUMO, WM_LBUTTONUP);
+    EXPECT_TRUE(::IsWindowVisible(m_dlg->m_hWnd));
+    EXPECT_FALSE(TrayIconExists(m_dlg->m_hWnd, IDI_WORDLUMO));
 }
 
 // A restarted shell has lost every icon and says so with "TaskbarCreated".
 TEST_F(MainDlgFixture, ANewTaskbarGetsTheIconBackWhileTheWindowIsInTheTrayOnly)
 {
     WriteBothFiles();
-    ASSERT_TRUE(dlg.Create());
-    dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    ASSERT_TRUE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
-    ::Shell_NotifyIconA(NIM_DELETE, &dlg.m_nid);
-    ASSERT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
+    ASSERT_TRUE(m_dlg->Create());
+    m_dlg->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    ASSERT_TRUE(TrayIconExists(m_dlg->m_hWnd, IDI_WORDLUMO));
+    ::Shell_NotifyIconA(NIM_DELETE, &m_dlg->m_nid);
+    ASSERT_FALSE(TrayIconExists(m_dlg->m_hWnd, IDI_WORDLUMO));
     ::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0);
-    EXPECT_TRUE(PumpUntil([&] { return TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO); }));
-    EXPECT_FALSE(::IsWindowVisible(dlg.m_hWnd));
+    EXPECT_TRUE(support::PumpUntil([&] { return TrayIconExists(m_dlg->m_hWnd, IDI_WORDLUMO); }));
+    EXPECT_FALSE(::IsWindowVisible(m_dlg->m_hWnd));
 
-    dlg.SendMessage(WM_TRAYNOTIFY, IDI_WORDLUMO, WM_LBUTTONUP);
-    ASSERT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
-    dlg.SendMessage(g_nMsgTaskbarCreated, 0, 0);
-    EXPECT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO)) << "a window on the screen needs no icon";
+    m_dlg->SendMessage(WM_TRAYNOTIFY, IDI_WORDLUMO, WM_LBUTTONUP);
+    ASSERT_FALSE(TrayIconExists(m_dlg->m_hWnd, IDI_WORDLUMO));
+    m_dlg->SendMessage(g_nMsgTaskbarCreated, 0, 0);
+    EXPECT_FALSE(TrayIconExists(m_dlg->m_hWnd, IDI_WORDLUMO)) << "a window on the screen needs no icon";
 }
 
 TEST_F(MainDlgFixture, WithoutTheTrayOptionMinimisingIsOrdinary)
 {
     WriteBothFiles();
-    ASSERT_TRUE(dlg.Create());
-    dlg.m_bMinimizeToTray = 0;
-    dlg.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(PumpUntil([&] { return ::IsIconic(dlg.m_hWnd) != FALSE; }));
-    EXPECT_FALSE(TrayIconExists(dlg.m_hWnd, IDI_WORDLUMO));
-    EXPECT_EQ((HICON)dlg.SendMessage(WM_QUERYDRAGICON), dlg.m_hIcon);
+    ASSERT_TRUE(m_dlg->Create());
+    m_dlg->m_bMinimizeToTray = 0;
+    m_dlg->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    EXPECT_TRUE(support::PumpUntil([&] { return ::IsIconic(m_dlg->m_hWnd) != FALSE; }));
+    EXPECT_FALSE(TrayIconExists(m_dlg->m_hWnd, IDI_WORDLUMO));
+    EXPECT_EQ((HICON)m_dlg->SendMessage(WM_QUERYDRAGICON), m_dlg->m_hIcon);
 
     // Painted while minimised: the icon's background is erased first, with
     // the paint DC, and the update region is used up.
     static HWND s_dlg;
     static int s_iconErases;
-    s_dlg = dlg.m_hWnd;
+    s_dlg = m_dlg->m_hWnd;
     s_iconErases = 0;
     HHOOK spy = ::SetWindowsHookExA(WH_CALLWNDPROC, [](int code, WPARAM w, LPARAM l) -> LRESULT {
         const CWPSTRUCT* cwp = (const CWPSTRUCT*)l;
@@ -281,23 +281,23 @@ TEST_F(MainDlgFixture, WithoutTheTrayOptionMinimisingIsOrdinary)
             ++s_iconErases;
         return ::CallNextHookEx(nullptr, code, w, l);
     }, nullptr, ::GetCurrentThreadId());
-    ::InvalidateRect(dlg.m_hWnd, nullptr, FALSE);
-    dlg.SendMessage(WM_PAINT);
+    ::InvalidateRect(m_dlg->m_hWnd, nullptr, FALSE);
+    m_dlg->SendMessage(WM_PAINT);
     ::UnhookWindowsHookEx(spy);
     EXPECT_EQ(s_iconErases, 1);
-    EXPECT_FALSE(::GetUpdateRect(dlg.m_hWnd, nullptr, FALSE));
+    EXPECT_FALSE(::GetUpdateRect(m_dlg->m_hWnd, nullptr, FALSE));
 }
 
 TEST_F(MainDlgFixture, ControlColourRequestsAnswerTheDialogColours)
 {
     WriteBothFiles();
-    ASSERT_TRUE(dlg.Create());
+    ASSERT_TRUE(m_dlg->Create());
     HDC dc = ::CreateCompatibleDC(nullptr);
 
-    HBRUSH first = (HBRUSH)dlg.SendMessage(WM_CTLCOLORDLG, (WPARAM)dc, (LPARAM)dlg.m_hWnd);
+    HBRUSH first = (HBRUSH)m_dlg->SendMessage(WM_CTLCOLORDLG, (WPARAM)dc, (LPARAM)m_dlg->m_hWnd);
     EXPECT_EQ(BrushColor(first), RGB(0, 0, 250));
-    HBRUSH again = (HBRUSH)dlg.SendMessage(WM_CTLCOLORDLG, (WPARAM)dc, (LPARAM)dlg.m_hWnd);
-    EXPECT_EQ(again, dlg.m_brDialog.Get());
+    HBRUSH again = (HBRUSH)m_dlg->SendMessage(WM_CTLCOLORDLG, (WPARAM)dc, (LPARAM)m_dlg->m_hWnd);
+    EXPECT_EQ(again, m_dlg->m_brDialog.Get());
     if (again != first) {
         EXPECT_EQ(::GetObjectType(first), 0u) << "each request recreates the brush, deleting the last";
     }
@@ -306,23 +306,23 @@ TEST_F(MainDlgFixture, ControlColourRequestsAnswerTheDialogColours)
     for (Case c : {Case{WM_CTLCOLORSTATIC, IDC_TRANSLATION}, Case{WM_CTLCOLORSTATIC, IDC_TARGET_TITLE},
                    Case{WM_CTLCOLOREDIT, IDC_LIST_TRANSLATION}, Case{WM_CTLCOLORLISTBOX, IDC_SUGGESTIONS}}) {
         ::SetBkMode(dc, TRANSPARENT);
-        HBRUSH brush = (HBRUSH)dlg.SendMessage(c.msg, (WPARAM)dc, (LPARAM)dlg.GetDlgItem(c.id));
-        EXPECT_EQ(brush, dlg.m_brPanel.Get()) << c.id;
+        HBRUSH brush = (HBRUSH)m_dlg->SendMessage(c.msg, (WPARAM)dc, (LPARAM)m_dlg->GetDlgItem(c.id));
+        EXPECT_EQ(brush, m_dlg->m_brPanel.Get()) << c.id;
         EXPECT_EQ(BrushColor(brush), RGB(0, 0, 150)) << c.id;
         EXPECT_EQ(::GetBkMode(dc), OPAQUE) << c.id;
         EXPECT_EQ(::GetBkColor(dc), RGB(0, 0, 150)) << c.id;
         EXPECT_EQ(::GetTextColor(dc), RGB(255, 255, 255)) << c.id;
     }
-    HBRUSH input = (HBRUSH)dlg.SendMessage(WM_CTLCOLOREDIT, (WPARAM)dc, (LPARAM)dlg.GetDlgItem(IDC_INPUT));
-    EXPECT_EQ(input, dlg.m_brInput.Get());
+    HBRUSH input = (HBRUSH)m_dlg->SendMessage(WM_CTLCOLOREDIT, (WPARAM)dc, (LPARAM)m_dlg->GetDlgItem(IDC_INPUT));
+    EXPECT_EQ(input, m_dlg->m_brInput.Get());
     EXPECT_EQ(BrushColor(input), RGB(255, 255, 255));
     EXPECT_EQ(::GetBkColor(dc), RGB(255, 255, 255));
     EXPECT_EQ(::GetTextColor(dc), RGB(0, 0, 150));
 
-    HBRUSH other = (HBRUSH)dlg.SendMessage(WM_CTLCOLORBTN, (WPARAM)dc, (LPARAM)dlg.m_tip.m_hWnd);
-    EXPECT_NE(other, dlg.m_brPanel.Get());
-    EXPECT_NE(other, dlg.m_brInput.Get());
-    EXPECT_NE(other, dlg.m_brDialog.Get());
+    HBRUSH other = (HBRUSH)m_dlg->SendMessage(WM_CTLCOLORBTN, (WPARAM)dc, (LPARAM)m_dlg->m_tip.m_hWnd);
+    EXPECT_NE(other, m_dlg->m_brPanel.Get());
+    EXPECT_NE(other, m_dlg->m_brInput.Get());
+    EXPECT_NE(other, m_dlg->m_brDialog.Get());
     ::DeleteDC(dc);
 }
 
@@ -330,9 +330,9 @@ TEST_F(MainDlgFixture, ControlColourRequestsAnswerTheDialogColours)
 TEST_F(MainDlgFixture, TheDialogIsPaintedInItsColours)
 {
     WriteBothFiles();
-    ASSERT_TRUE(dlg.Create());
-    ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpPending();
+    ASSERT_TRUE(m_dlg->Create());
+    ::RedrawWindow(m_dlg->m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    support::PumpPending();
     auto pixelIn = [&](HWND hwnd, int dx, int dy) {
         POINT pt{dx, dy};
         ::ClientToScreen(hwnd, &pt);
@@ -341,10 +341,10 @@ TEST_F(MainDlgFixture, TheDialogIsPaintedInItsColours)
         ::ReleaseDC(nullptr, screen);
         return color;
     };
-    EXPECT_EQ(pixelIn(dlg.m_hWnd, 3, 3), RGB(0, 0, 250)) << "dialog background";
-    EXPECT_EQ(pixelIn(dlg.GetDlgItem(IDC_TRANSLATION), 20, 20), RGB(0, 0, 150));
-    EXPECT_EQ(pixelIn(dlg.GetDlgItem(IDC_TARGET_TITLE), 100, 5), RGB(0, 0, 150));
-    EXPECT_EQ(pixelIn(dlg.GetDlgItem(IDC_INPUT), 100, 5), RGB(255, 255, 255));
+    EXPECT_EQ(pixelIn(m_dlg->m_hWnd, 3, 3), RGB(0, 0, 250)) << "dialog background";
+    EXPECT_EQ(pixelIn(m_dlg->GetDlgItem(IDC_TRANSLATION), 20, 20), RGB(0, 0, 150));
+    EXPECT_EQ(pixelIn(m_dlg->GetDlgItem(IDC_TARGET_TITLE), 100, 5), RGB(0, 0, 150));
+    EXPECT_EQ(pixelIn(m_dlg->GetDlgItem(IDC_INPUT), 100, 5), RGB(255, 255, 255));
 }
 
 TEST_F(MainDlgFixture, AboutOpensOverTheDisabledMainDialogAndOkCloses)
@@ -353,33 +353,33 @@ TEST_F(MainDlgFixture, AboutOpensOverTheDisabledMainDialogAndOkCloses)
     struct TestApp : CWinApp {
         bool InitInstance() override { return false; }
     } app;
-    ASSERT_TRUE(dlg.Create());
-    app.m_pMainWnd = &dlg;
+    ASSERT_TRUE(m_dlg->Create());
+    app.m_pMainWnd = m_dlg.get();
 
     static HWND s_main;
     static std::string s_text;
     static bool s_mainDisabled, s_hasIcon, s_seen;
-    s_main = dlg.m_hWnd;
+    s_main = m_dlg->m_hWnd;
     s_seen = false;
     UINT_PTR timer = ::SetTimer(nullptr, 0, 30, [](HWND, UINT, UINT_PTR, DWORD) {
         HWND about = ::FindWindowA("#32770", "About");
         if (!about || s_seen || !::IsWindowVisible(about))
             return;
         s_seen = true;
-        s_text = TextOf(::GetWindow(::GetDlgItem(about, IDC_ABOUT_OK), GW_HWNDFIRST));
+        s_text = support::TextOf(::GetWindow(::GetDlgItem(about, IDC_ABOUT_OK), GW_HWNDFIRST));
         s_mainDisabled = !::IsWindowEnabled(s_main) && ::GetWindow(about, GW_OWNER) == s_main;
         HWND icon = ::GetWindow(::GetWindow(::GetDlgItem(about, IDC_ABOUT_OK), GW_HWNDFIRST), GW_HWNDNEXT);
         s_hasIcon = ::SendMessageA(icon, STM_GETICON, 0, 0) != 0;
         ::SendMessageA(::GetDlgItem(about, IDC_ABOUT_OK), BM_CLICK, 0, 0);
     });
-    dlg.SendMessage(WM_COMMAND, ID_ABOUT, 0);
+    m_dlg->SendMessage(WM_COMMAND, ID_ABOUT, 0);
     ::KillTimer(nullptr, timer);
     EXPECT_TRUE(s_seen);
     EXPECT_EQ(s_text, "Wordlumo");
     EXPECT_TRUE(s_mainDisabled);
     EXPECT_TRUE(s_hasIcon);
-    EXPECT_TRUE(::IsWindowEnabled(dlg.m_hWnd)) << "enabled again afterwards";
-    EXPECT_FALSE(dlg.IsEnded());
+    EXPECT_TRUE(::IsWindowEnabled(m_dlg->m_hWnd)) << "enabled again afterwards";
+    EXPECT_FALSE(m_dlg->IsEnded());
     app.m_pMainWnd = nullptr;
 }
 

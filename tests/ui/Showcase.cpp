@@ -37,11 +37,11 @@ int main(int argc, char** argv)
     // The cursor just below the window, where the tooltip will stand.
     POINT cursor{main.left + 30, main.bottom + 2};
     ::SetCursorPos(cursor.x, cursor.y);
-    uitest::PumpUntil([&] { POINT p; ::GetCursorPos(&p); return p.x == cursor.x && p.y == cursor.y; }, 5000);
+    support::PumpUntil([&] { POINT p; ::GetCursorPos(&p); return p.x == cursor.x && p.y == cursor.y; }, 5000);
     dlg.PostTranslation(dlg.m_dictionary.Lookup(word));
-    uitest::PumpUntil([&] { return ::IsWindowVisible(dlg.m_tip.m_hWnd) != FALSE; }, 10000);
+    support::PumpUntil([&] { return ::IsWindowVisible(dlg.m_tip.m_hWnd) != FALSE; }, 10000);
     ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    uitest::PumpPending();
+    support::PumpPending();
 
     RECT tip, shot;
     ::GetWindowRect(dlg.m_tip.m_hWnd, &tip);
@@ -50,7 +50,7 @@ int main(int argc, char** argv)
     std::fprintf(ready, "%ld %ld %ld %ld %ld %ld %ld %ld\n", shot.left, shot.top, shot.right - shot.left,
                  shot.bottom - shot.top, tip.left, tip.top, tip.right - tip.left, tip.bottom - tip.top);
     std::fclose(ready);
-    uitest::PumpUntil([] { return ::GetFileAttributesA("showcase-done.txt") != INVALID_FILE_ATTRIBUTES; }, 60000);
+    support::PumpUntil([] { return ::GetFileAttributesA("showcase-done.txt") != INVALID_FILE_ATTRIBUTES; }, 60000);
     dlg.DestroyWindow();
     return 0;
 }

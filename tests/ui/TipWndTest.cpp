@@ -130,8 +130,8 @@ TEST_F(TipWndTest, ThePaintIsTheFramedBoxWithTheCentredText)
     std::string text = "къща, дом";
     tip.ShowAt(text, POINT{10, 10});
     tip.ShowAt(text, POINT{12, 10});   // shown again while visible
-    PumpPending();
-    EXPECT_EQ(TextOf(tip.m_hWnd), text) << "the window text mirrors the text shown";
+    support::PumpPending();
+    EXPECT_EQ(support::TextOf(tip.m_hWnd), text) << "the window text mirrors the text shown";
 
     int cx = tip.m_size.cx, cy = tip.m_size.cy;
     ASSERT_GT(cx, 10);
@@ -187,7 +187,7 @@ TEST_F(TipWndTest, WithoutOwnTimerEveryShowAtRepaints)
     tip.ShowAt("first", POINT{5, 5});
     tip.ShowAt("second", POINT{5, 5});
     EXPECT_EQ(tip.m_strText, "second");
-    EXPECT_EQ(TextOf(tip.m_hWnd), "second");
+    EXPECT_EQ(support::TextOf(tip.m_hWnd), "second");
     EXPECT_EQ(Rect(tip).right - Rect(tip).left, Extent(tip, "second  ").cx);
 }
 
@@ -219,7 +219,7 @@ TEST_F(TipWndTest, AnOwnTimerTooltipGoesByItselfOnceThePointStops)
     DWORD shown = ::GetTickCount();
     tip.ShowAt("Select", POINT{40, 20});
     ASSERT_TRUE(::IsWindowVisible(tip.m_hWnd));
-    EXPECT_TRUE(PumpUntil([&] { return !::IsWindowVisible(tip.m_hWnd); }, 15000));
+    EXPECT_TRUE(support::PumpUntil([&] { return !::IsWindowVisible(tip.m_hWnd); }, 15000));
     // Two ticks of a 1000 ms timer: never sooner (a timer never fires early).
     EXPECT_GE(::GetTickCount() - shown, 1900u);
     EXPECT_EQ(tip.m_nCountdown, 0);
@@ -230,7 +230,7 @@ TEST_F(TipWndTest, ShowAtCursorPlacesTheBoxAtTheCursor)
     CTipWnd tip;
     tip.Create(&parent, 0);
     ASSERT_TRUE(::SetCursorPos(300, 200));
-    ASSERT_TRUE(PumpUntil([] { POINT p; ::GetCursorPos(&p); return p.x == 300 && p.y == 200; }));
+    ASSERT_TRUE(support::PumpUntil([] { POINT p; ::GetCursorPos(&p); return p.x == 300 && p.y == 200; }));
     EXPECT_TRUE(tip.ShowAtCursor("at the cursor"));
     RECT rect = Rect(tip);
     EXPECT_EQ(rect.left, 300);
@@ -245,7 +245,7 @@ TEST_F(TipWndTest, ShowAtCursorOutsideTheTestWindowChangesNothing)
     ::GetWindowRect(parent.m_hWnd, &window);
     ::GetClientRect(parent.m_hWnd, &client);
     ::SetCursorPos(window.left - 20, window.top - 20);
-    PumpPending();
+    support::PumpPending();
     EXPECT_FALSE(tip.ShowAtCursor("nothing", &parent));
     EXPECT_FALSE(::IsWindowVisible(tip.m_hWnd));
     EXPECT_EQ(tip.m_strText, "");

@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-using namespace uitest;
-
 namespace {
 
 class TranslationDisplayTest : public MainDlgFixture {
@@ -16,90 +14,90 @@ protected:
     {
         MainDlgFixture::SetUp();
         WriteBothFiles();
-        ASSERT_TRUE(dlg.Create());
-        ASSERT_EQ(dlg.m_bReady, 1);
+        ASSERT_TRUE(m_dlg->Create());
+        ASSERT_EQ(m_dlg->m_bReady, 1);
     }
     void MoveCursor(int x, int y)
     {
         ::SetCursorPos(x, y);
-        ASSERT_TRUE(PumpUntil([&] { POINT p; ::GetCursorPos(&p); return p.x == x && p.y == y; }));
+        ASSERT_TRUE(support::PumpUntil([&] { POINT p; ::GetCursorPos(&p); return p.x == x && p.y == y; }));
     }
-    bool TipVisible() { return ::IsWindowVisible(dlg.m_tip.m_hWnd) != FALSE; }
-    std::string Edit(int id) { return TextOf(dlg.GetDlgItem(id)); }
+    bool TipVisible() { return ::IsWindowVisible(m_dlg->m_tip.m_hWnd) != FALSE; }
+    std::string Edit(int id) { return support::TextOf(m_dlg->GetDlgItem(id)); }
 };
 
 TEST_F(TranslationDisplayTest, ALookedUpTextShowsAtTheCursorAndInBothEdits)
 {
     MoveCursor(420, 333);
-    const char* text = dlg.m_dictionary.Lookup("house");
+    const char* text = m_dlg->m_dictionary.Lookup("house");
     ASSERT_STREQ(text, "къща, дом");
-    dlg.PostTranslation(text);
-    ASSERT_TRUE(PumpUntil([&] { return TipVisible(); }));
+    m_dlg->PostTranslation(text);
+    ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
     RECT rect;
-    ::GetWindowRect(dlg.m_tip.m_hWnd, &rect);
+    ::GetWindowRect(m_dlg->m_tip.m_hWnd, &rect);
     EXPECT_EQ(rect.left, 420);
     EXPECT_EQ(rect.top, 333 + ::GetSystemMetrics(SM_CYCURSOR) - 12);
-    EXPECT_EQ(dlg.m_tip.m_strText, "къща, дом");
-    EXPECT_EQ(TextOf(dlg.m_tip.m_hWnd), "къща, дом");
+    EXPECT_EQ(m_dlg->m_tip.m_strText, "къща, дом");
+    EXPECT_EQ(support::TextOf(m_dlg->m_tip.m_hWnd), "къща, дом");
     EXPECT_EQ(Edit(IDC_TRANSLATION), "къща, дом");
     EXPECT_EQ(Edit(IDC_LIST_TRANSLATION), "къща, дом");
-    EXPECT_EQ(dlg.m_strTranslation, "къща, дом");
-    EXPECT_EQ(dlg.m_strListTranslation, "къща, дом");
+    EXPECT_EQ(m_dlg->m_strTranslation, "къща, дом");
+    EXPECT_EQ(m_dlg->m_strListTranslation, "къща, дом");
 }
 
 TEST_F(TranslationDisplayTest, TheFixedMessagesOfTheDictionaryShowToo)
 {
-    dlg.PostTranslation(dlg.m_dictionary.Lookup("zzzz"));
-    ASSERT_TRUE(PumpUntil([&] { return TipVisible(); }));
+    m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("zzzz"));
+    ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
     EXPECT_EQ(Edit(IDC_TRANSLATION), "Няма такава дума");
 }
 
 TEST_F(TranslationDisplayTest, TimerOneHidesTheTipAfterTheTimeout)
 {
-    dlg.m_nTimeoutMs = 500;
+    m_dlg->m_nTimeoutMs = 500;
     DWORD posted = ::GetTickCount();
-    dlg.PostTranslation(dlg.m_dictionary.Lookup("water"));
-    ASSERT_TRUE(PumpUntil([&] { return TipVisible(); }));
-    ASSERT_TRUE(PumpUntil([&] { return !TipVisible(); }, 15000));
+    m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("water"));
+    ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
+    ASSERT_TRUE(support::PumpUntil([&] { return !TipVisible(); }, 15000));
     EXPECT_GE(::GetTickCount() - posted, 480u) << "not before the timeout";
     EXPECT_EQ(Edit(IDC_TRANSLATION), "вода") << "the edit keeps the text";
-    EXPECT_FALSE(::KillTimer(dlg.m_hWnd, 1)) << "timer 1 stopped itself";
+    EXPECT_FALSE(::KillTimer(m_dlg->m_hWnd, 1)) << "timer 1 stopped itself";
 }
 
 // Timers never fire early, so the time from the second showing to the hiding
 // tells whether the second showing started the full timeout again.
 TEST_F(TranslationDisplayTest, ASecondTranslationRestartsTheFullTimeout)
 {
-    dlg.m_nTimeoutMs = 1500;
+    m_dlg->m_nTimeoutMs = 1500;
     MoveCursor(200, 200);
-    dlg.PostTranslation(dlg.m_dictionary.Lookup("water"));
-    ASSERT_TRUE(PumpUntil([&] { return TipVisible(); }));
+    m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("water"));
+    ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
     DWORD first = ::GetTickCount();
-    PumpUntil([&] { return ::GetTickCount() - first >= 900 || !TipVisible(); }, 5000);
+    support::PumpUntil([&] { return ::GetTickCount() - first >= 900 || !TipVisible(); }, 5000);
     ASSERT_TRUE(TipVisible()) << "the first timeout had not run out yet";
 
     MoveCursor(260, 240);
     DWORD second = ::GetTickCount();
-    dlg.PostTranslation(dlg.m_dictionary.Lookup("word"));
-    ASSERT_TRUE(PumpUntil([&] { return dlg.m_tip.m_strText == "дума"; }));
+    m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("word"));
+    ASSERT_TRUE(support::PumpUntil([&] { return m_dlg->m_tip.m_strText == "дума"; }));
     RECT rect;
-    ::GetWindowRect(dlg.m_tip.m_hWnd, &rect);
+    ::GetWindowRect(m_dlg->m_tip.m_hWnd, &rect);
     EXPECT_EQ(rect.left, 260) << "the box moved to the cursor";
-    ASSERT_TRUE(PumpUntil([&] { return !TipVisible(); }, 20000));
+    ASSERT_TRUE(support::PumpUntil([&] { return !TipVisible(); }, 20000));
     EXPECT_GE(::GetTickCount() - second, 1480u);
 }
 
 TEST_F(TranslationDisplayTest, TimerOneWhateverItsIdHidesEveryTooltip)
 {
-    dlg.m_tip.ShowAt("main", POINT{0, 0});
+    m_dlg->m_tip.ShowAt("main", POINT{0, 0});
     for (int i = 0; i < 10; ++i)
-        dlg.m_rowTips[i].ShowAt("row", POINT{275, dlg.m_rowY[i]});
-    ::SetTimer(dlg.m_hWnd, 1, 60000, nullptr);
-    dlg.SendMessage(WM_TIMER, 42, 0);
+        m_dlg->m_rowTips[i].ShowAt("row", POINT{275, m_dlg->m_rowY[i]});
+    ::SetTimer(m_dlg->m_hWnd, 1, 60000, nullptr);
+    m_dlg->SendMessage(WM_TIMER, 42, 0);
     EXPECT_FALSE(TipVisible());
-    for (const CTipWnd& row : dlg.m_rowTips)
+    for (const CTipWnd& row : m_dlg->m_rowTips)
         EXPECT_FALSE(::IsWindowVisible(row.m_hWnd));
-    EXPECT_FALSE(::KillTimer(dlg.m_hWnd, 1)) << "timer 1 was killed";
+    EXPECT_FALSE(::KillTimer(m_dlg->m_hWnd, 1)) << "timer 1 was killed";
 }
 
 TEST_F(TranslationDisplayTest, ATranslationLongerThan255BytesIsShownWhole)
@@ -110,10 +108,10 @@ TEST_F(TranslationDisplayTest, ATranslationLongerThan255BytesIsShownWhole)
             text += "дълъг превод, ";
         return text;
     }();
-    dlg.PostTranslation(longText.c_str());
-    ASSERT_TRUE(PumpUntil([&] { return TipVisible(); }));
-    EXPECT_EQ(dlg.m_tip.m_strText, longText);
-    EXPECT_EQ(dlg.m_strTranslation, longText);
+    m_dlg->PostTranslation(longText.c_str());
+    ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
+    EXPECT_EQ(m_dlg->m_tip.m_strText, longText);
+    EXPECT_EQ(m_dlg->m_strTranslation, longText);
     EXPECT_EQ(Edit(IDC_TRANSLATION), longText);
     EXPECT_EQ(Edit(IDC_LIST_TRANSLATION), longText);
 }
@@ -121,25 +119,25 @@ TEST_F(TranslationDisplayTest, ATranslationLongerThan255BytesIsShownWhole)
 TEST_F(TranslationDisplayTest, AMessageThatTheDialogDidNotPostIsIgnored)
 {
     static const char foreign[] = "not ours";
-    ::SetWindowTextA(dlg.GetDlgItem(IDC_TRANSLATION), "before");
-    dlg.UpdateData(true);
+    ::SetWindowTextA(m_dlg->GetDlgItem(IDC_TRANSLATION), "before");
+    m_dlg->UpdateData(true);
     for (WPARAM wParam : {(WPARAM)0, (WPARAM)1, (WPARAM)0xDEADBEEF, (WPARAM)foreign,
-                          (WPARAM)dlg.m_dictionary.Lookup("house")})
-        ::PostMessageA(dlg.m_hWnd, WM_SHOWTRANSLATION, wParam, 0);
+                          (WPARAM)m_dlg->m_dictionary.Lookup("house")})
+        ::PostMessageA(m_dlg->m_hWnd, WM_SHOWTRANSLATION, wParam, 0);
     // A translation of our own, posted after them, marks when they are done.
-    dlg.PostTranslation(dlg.m_dictionary.Lookup("word"));
-    ASSERT_TRUE(PumpUntil([&] { return TipVisible(); }));
+    m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("word"));
+    ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
     EXPECT_EQ(Edit(IDC_TRANSLATION), "дума");
 
-    dlg.m_tip.Hide();
-    ::PostMessageA(dlg.m_hWnd, WM_SHOWTRANSLATION, (WPARAM)dlg.m_dictionary.Lookup("word"), 0);
-    ::SetWindowTextA(dlg.GetDlgItem(IDC_TRANSLATION), "after");
-    dlg.UpdateData(true);
+    m_dlg->m_tip.Hide();
+    ::PostMessageA(m_dlg->m_hWnd, WM_SHOWTRANSLATION, (WPARAM)m_dlg->m_dictionary.Lookup("word"), 0);
+    ::SetWindowTextA(m_dlg->GetDlgItem(IDC_TRANSLATION), "after");
+    m_dlg->UpdateData(true);
     // The same text again, now posted by someone else: its record was used up.
-    PumpPending();
+    support::PumpPending();
     EXPECT_FALSE(TipVisible());
     EXPECT_EQ(Edit(IDC_TRANSLATION), "after");
-    EXPECT_EQ(dlg.m_strTranslation, "after");
+    EXPECT_EQ(m_dlg->m_strTranslation, "after");
 }
 
 } // namespace

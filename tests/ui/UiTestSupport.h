@@ -1,6 +1,6 @@
-// Helpers for the tests that drive real windows under Wine: pumping this
-// thread's messages until a condition holds, a temporary working directory
-// with dictionary files, and a watcher that reads and answers message boxes.
+// Helpers for the tests that drive real windows under Wine: brush colours
+// and the build tree's path; the shared support (pumping, scratch
+// directories, dictionary files, message boxes) comes with it.
 #pragma once
 #include <windows.h>
 
@@ -15,18 +15,6 @@
 #include "tests/support/ScratchDir.h"
 
 namespace uitest {
-
-using support::PumpPending;
-using support::PumpUntil;
-
-using support::Pairs;
-using support::WriteDictionary;
-
-using TempWorkDir = support::ScratchDir;
-
-using support::MessageBoxWatcher;
-using support::SeenBox;
-using support::TextOf;
 
 // COLORREF of a brush.
 COLORREF BrushColor(HBRUSH brush);

@@ -56,7 +56,7 @@ ZetoProcess::~ZetoProcess()
 HWND ZetoProcess::WaitForWindow(const char* className, const char* caption, DWORD timeoutMs) const
 {
     Search search{m_info.dwProcessId, className, caption};
-    uitest::PumpUntil([&] {
+    support::PumpUntil([&] {
         search.found = nullptr;
         ::EnumWindows(&Find, (LPARAM)&search);
         return search.found != nullptr || !Running();
@@ -78,7 +78,7 @@ bool ZetoProcess::Running() const
 
 int ZetoProcess::WaitForExit(DWORD timeoutMs) const
 {
-    if (!uitest::PumpUntil([&] { return !Running(); }, timeoutMs))
+    if (!support::PumpUntil([&] { return !Running(); }, timeoutMs))
         return -1;
     DWORD code = 0;
     ::GetExitCodeProcess(m_info.hProcess, &code);

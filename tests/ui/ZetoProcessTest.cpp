@@ -10,8 +10,6 @@
 
 #include <cstdio>
 
-using namespace uitest;
-
 namespace {
 
 constexpr UINT WM_SHOWTRANSLATION_ = 0x0500;
@@ -21,8 +19,8 @@ class ZetoProcessTest : public ::testing::Test {
 protected:
     void WriteBothFiles()
     {
-        WriteDictionary(dir.File("data.dat"), {{"house", "къща, дом"}, {"water", "вода"}});
-        WriteDictionary(dir.File("NewData.dat"), {});
+        support::WriteDictionary(dir.File("data.dat"), {{"house", "къща, дом"}, {"water", "вода"}});
+        support::WriteDictionary(dir.File("NewData.dat"), {});
         WriteForms(CIrregularForms::Build({"children child\n"}));
     }
     void WriteForms(const std::string& bytes)
@@ -38,7 +36,7 @@ protected:
         ::GetWindowRect(hwnd, &rect);
         return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
     }
-    TempWorkDir dir;
+    support::ScratchDir dir;
 };
 
 TEST_F(ZetoProcessTest, StartsTopMostWithItsCaption)
@@ -50,18 +48,18 @@ TEST_F(ZetoProcessTest, StartsTopMostWithItsCaption)
     ASSERT_NE(main, nullptr);
     EXPECT_NE(::GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(zeto.WaitForWindow("#32770", "Error", 0), nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_TRANSLATION)), "");
+    EXPECT_EQ(support::TextOf(::GetDlgItem(main, IDC_TRANSLATION)), "");
     ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
     EXPECT_EQ(zeto.WaitForExit(), 0);
 }
 
 TEST_F(ZetoProcessTest, AMissingFileShowsTheErrorBoxBeforeTheDialog)
 {
-    WriteDictionary(dir.File("data.dat"), {{"house", "къща"}});
+    support::WriteDictionary(dir.File("data.dat"), {{"house", "къща"}});
     ZetoProcess zeto(dir.Path());
     HWND box = zeto.WaitForWindow("#32770", "Error");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(box, 0xFFFF)), "File data.dat or NewData.dat not found!");
+    EXPECT_EQ(support::TextOf(::GetDlgItem(box, 0xFFFF)), "File data.dat or NewData.dat not found!");
     EXPECT_EQ(zeto.WaitForMain(0), nullptr) << "the main dialog is not shown yet";
     ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     HWND main = zeto.WaitForMain();
@@ -79,13 +77,13 @@ TEST_F(ZetoProcessTest, EnterAndEscapeLeaveItOpenAltF4ClosesIt)
     ASSERT_NE(main, nullptr);
     HWND input = ::GetDlgItem(main, IDC_INPUT);
     ClickAt(CentreOf(input));
-    ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == main; }));
+    ASSERT_TRUE(support::PumpUntil([&] { return ::GetForegroundWindow() == main; }));
     PressKey(VK_RETURN);
     PressKey(VK_ESCAPE);
     PressKey('Q');
     // Input arrives in order: once the letter is in the box, Enter and
     // Escape have been handled.
-    ASSERT_TRUE(PumpUntil([&] { return TextOf(input) == "q"; }));
+    ASSERT_TRUE(support::PumpUntil([&] { return support::TextOf(input) == "q"; }));
     EXPECT_TRUE(zeto.Running());
     EXPECT_TRUE(::IsWindowVisible(main));
 
@@ -96,7 +94,7 @@ TEST_F(ZetoProcessTest, EnterAndEscapeLeaveItOpenAltF4ClosesIt)
 // Viewer "before" joined the clipboard chain before Zeto, "after" after it:
 // while Zeto runs, notices reach "before" only through Zeto; once Zeto has
 // gone, the chain must still reach it.
-void ExpectClosingLeavesTheChain(TempWorkDir& dir, UINT msg, WPARAM wParam)
+void ExpectClosingLeavesTheChain(support::ScratchDir& dir, UINT msg, WPARAM wParam)
 {
     ViewerWindow before;
     ZetoProcess zeto(dir.Path());
@@ -106,7 +104,7 @@ void ExpectClosingLeavesTheChain(TempWorkDir& dir, UINT msg, WPARAM wParam)
     EXPECT_EQ(after.next, main);
 
     ASSERT_TRUE(support::PutClipboardText("one"));
-    EXPECT_TRUE(PumpUntil([&] { return before.draws > 0; })) << "Zeto passes the notice on";
+    EXPECT_TRUE(support::PumpUntil([&] { return before.draws > 0; })) << "Zeto passes the notice on";
 
     ::PostMessageA(main, msg, wParam, 0);
     EXPECT_EQ(zeto.WaitForExit(), 0);
@@ -114,7 +112,7 @@ void ExpectClosingLeavesTheChain(TempWorkDir& dir, UINT msg, WPARAM wParam)
     EXPECT_EQ(after.next, before.hwnd);
     int draws = before.draws, afterDraws = after.draws;
     ASSERT_TRUE(support::PutClipboardText("two"));
-    EXPECT_TRUE(PumpUntil([&] { return before.draws > draws; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return before.draws > draws; }));
     EXPECT_GT(after.draws, afterDraws);
 }
 
@@ -139,7 +137,7 @@ TEST_F(ZetoProcessTest, ADamagedFormsFileIsReportedOnceInTheTranslationBoxAndNot
     ZetoProcess zeto(dir.Path());
     HWND main = zeto.WaitForMain();
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_TRANSLATION)).rfind("Файлът forms.dat липсва или е повреден", 0), 0u);
+    EXPECT_EQ(support::TextOf(::GetDlgItem(main, IDC_TRANSLATION)).rfind("Файлът forms.dat липсва или е повреден", 0), 0u);
     EXPECT_EQ(zeto.WaitForWindow("#32770", "Error", 0), nullptr) << "no box";
     ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
     EXPECT_EQ(zeto.WaitForExit(), 0);
@@ -159,18 +157,18 @@ TEST_F(ZetoProcessTest, AForeignShowTranslationChangesNothingAndCrashesNothing)
     // Posted messages are handled in order: once the window went to the
     // tray, the ones before were handled.
     ::PostMessageA(main, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    ASSERT_TRUE(PumpUntil([&] { return !::IsWindowVisible(main) || !zeto.Running(); }));
+    ASSERT_TRUE(support::PumpUntil([&] { return !::IsWindowVisible(main) || !zeto.Running(); }));
     ASSERT_TRUE(zeto.Running());
     EXPECT_FALSE(zeto.HasVisibleWindowOfClass("Static")) << "no tooltip shown";
-    EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_TRANSLATION)), "");
-    EXPECT_EQ(TextOf(::GetDlgItem(main, IDC_LIST_TRANSLATION)), "");
+    EXPECT_EQ(support::TextOf(::GetDlgItem(main, IDC_TRANSLATION)), "");
+    EXPECT_EQ(support::TextOf(::GetDlgItem(main, IDC_LIST_TRANSLATION)), "");
 
     // The tray icon, seen from outside; a left release brings the window back.
     EXPECT_TRUE(TrayIconExists(main, IDI_WORDLUMO));
     ::PostMessageA(main, WM_TRAYNOTIFY_, IDI_WORDLUMO, WM_RBUTTONUP);
     ::PostMessageA(main, WM_TRAYNOTIFY_, IDI_WORDLUMO, WM_LBUTTONUP);
-    ASSERT_TRUE(PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
-    EXPECT_TRUE(PumpUntil([&] { return !TrayIconExists(main, IDI_WORDLUMO); })) << "and the icon goes";
+    ASSERT_TRUE(support::PumpUntil([&] { return ::IsWindowVisible(main) != FALSE; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return !TrayIconExists(main, IDI_WORDLUMO); })) << "and the icon goes";
     ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
     EXPECT_EQ(zeto.WaitForExit(), 0);
 }

@@ -1,0 +1,48 @@
+#include "tests/support/MainDialog.h"
+
+#include "dictionary/IrregularForms.h"
+#include "tests/support/MessageBoxes.h"
+#include "tests/support/Pump.h"
+
+#include <commctrl.h>
+
+namespace support {
+
+void WriteZetoFiles(const Pairs& pairs, const std::string& newData)
+{
+    WriteDictionary("data.dat", pairs);
+    WriteFileBytes("NewData.dat", newData);
+    WriteFormsFile();
+}
+
+void WriteFormsFile() { WriteFileBytes(CIrregularForms::FILE_NAME, CIrregularForms::Build({"children child\n"})); }
+
+MainDialog::MainDialog() : m_dir(std::make_unique<ScratchDir>()), m_dlg(std::make_unique<CMainDlg>())
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&controls);
+}
+
+MainDialog::~MainDialog()
+{
+    m_dlg.reset();
+    m_dir.reset();
+}
+
+void MainDialog::OpenMainDialog(bool expectReady)
+{
+    ASSERT_TRUE(m_dlg->Create());
+    if (expectReady)
+        ASSERT_EQ(m_dlg->m_bReady, 1) << "the dictionary files were not loaded";
+    PumpPending();
+}
+
+void MainDialog::CloseMainDialog()
+{
+    m_dlg->DestroyWindow();
+    m_dlg = std::make_unique<CMainDlg>();
+}
+
+std::string MainDialog::ItemText(int id) const { return TextOf(Item(id)); }
+
+} // namespace support
