@@ -23,8 +23,8 @@ const char TEXT_USAGE_HINT[] = "Използвайте \"Ctrl + C\" или \"Д�
 // selection is captured (CaptureSelection).
 LRESULT CMainDlg::OnMouseSelection(WPARAM wParam, LPARAM lParam)
 {
-    if (!m_pTarget)
-        return 0;
+    if (!m_pTarget || !m_bWatchSelections)
+        return 0;   // not ours to take: see RemoveCaptureHooks
     if (m_bAutoAttach)
         AttachToWindow(reinterpret_cast<HWND>(lParam));
     ShowTargetTitle();

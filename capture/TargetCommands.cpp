@@ -76,9 +76,10 @@ void CMainDlg::OnAutomaticAttach()
     }
     m_strTargetTitle = "Automatic attach";
     UpdateData(false);
-    if (::SetTapwire(m_hWnd, 0, CAPTURE_ALL))
+    if (::SetTapwire(m_hWnd, 0, CAPTURE_ALL)) {
+        m_bWatchSelections = 1;
         m_mouseWatch.Start();   // tells selections from clicks
-    else
+    } else
         ShowErrorNumber(m_hWnd);
     GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
     GrayMenuItem(menu, ID_TOOLTIP_ON);
@@ -109,12 +110,15 @@ void CMainDlg::ChooseCaptureMode()
 }
 
 // A target reports a mouse release when it takes the message from its queue,
-// which may be after the hooks went: the last release of a double click, say.
-// Such a report is dropped, or, with no watch to tell it from a click, it
-// would borrow the clipboard for a selection nobody is making.
+// which may be after the hooks went: the last release of a double click, say,
+// or any release while the target still runs a hook it has not yet seen
+// removed. Such reports are dropped now and ignored from now on; else, with
+// no watch to tell them from a click, they would borrow the clipboard for a
+// selection nobody is making.
 void CMainDlg::RemoveCaptureHooks()
 {
     ::ClearTapwire(m_hWnd);
+    m_bWatchSelections = 0;
     m_mouseWatch.Stop();
     MSG msg;
     while (::PeekMessageA(&msg, m_hWnd, g_nMsgMouseSelection, g_nMsgMouseSelection, PM_REMOVE | PM_QS_POSTMESSAGE)) {
@@ -129,8 +133,10 @@ void CMainDlg::InstallHooks(HMENU menu)
     ::CheckMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_CHECKED);
     if (::SetTapwire(m_hWnd, m_pTarget->m_dwThreadId, m_nCaptureMode)) {
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-        if (m_nCaptureMode == CAPTURE_SELECT || m_nCaptureMode == CAPTURE_ALL)
+        if (m_nCaptureMode == CAPTURE_SELECT || m_nCaptureMode == CAPTURE_ALL) {
+            m_bWatchSelections = 1;
             m_mouseWatch.Start();   // tells selections from clicks
+        }
     } else {
         ShowErrorNumber(m_hWnd);
     }

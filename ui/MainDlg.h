@@ -87,6 +87,7 @@ public:
     int m_bMinimizeToTray = 1;
     int m_bAutoAttach = 0;
     int m_bCapturePending = 0;
+    int m_bWatchSelections = 0;         // our hooks report mouse selections: Automatic Attach or a mouse mode
     int m_nCopyMethod = COPY_NONE;
     int m_nCaptureMode = CAPTURE_SELECT;
     int m_nTimeoutMs = 3000;

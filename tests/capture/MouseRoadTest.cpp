@@ -77,6 +77,7 @@ TEST(MouseRoad, SelectionInBrowserIsCopiedAndTranslated)
     ASSERT_TRUE(target.top());
     CMainDlg& dlg = main.dlg();
     dlg.m_bAutoAttach = 1;
+    dlg.m_bWatchSelections = 1;
     dlg.OnMouseSelection(0, (LPARAM)target.top());
     EXPECT_EQ(COPY_HTML, dlg.m_nCopyMethod);
     EXPECT_EQ("Page - Microsoft Internet Explorer", dlg.m_strTargetTitle);
@@ -104,6 +105,7 @@ TEST(MouseRoad, HangingTargetDoesNotFreezeZeto)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
+    dlg.m_bWatchSelections = 1;
     PutBlock(CF_TEXT, "apple", 6);
     DWORD start = ::GetTickCount();
     EXPECT_EQ(1, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));

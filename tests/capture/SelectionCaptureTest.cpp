@@ -54,6 +54,7 @@ TEST(SelectionCapture, UserClipboardComesBackByteForByteAndIsNotLookedUp)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
+    dlg.m_bWatchSelections = 1;
     FillUserClipboard();
     const std::string bits = ClipboardBitmapBits();
     ASSERT_FALSE(bits.empty());
@@ -74,6 +75,7 @@ TEST(SelectionCapture, HostileFormatsLeaveTheRestIntact)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
+    dlg.m_bWatchSelections = 1;
     UINT empty = ::RegisterClipboardFormatA("Wordlumo test empty");
     UINT unrendered = ::RegisterClipboardFormatA("Wordlumo test unrendered");
     // Text, a zero-size block, and a format offered for delayed rendering by
@@ -101,6 +103,7 @@ TEST(SelectionCapture, ClipboardAboveTheLimitIsLeftAloneAndSaysWhy)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
+    dlg.m_bWatchSelections = 1;
     std::string huge(CLIPBOARD_SNAPSHOT_LIMIT + 1, 'h');
     ASSERT_TRUE(support::PutClipboardBlocks({{PRIVATE_FORMAT, huge}}));
     const DWORD sequence = ::GetClipboardSequenceNumber();
@@ -117,6 +120,7 @@ TEST(SelectionGesture, PlainClickTouchesNothingDoubleClickCopiesOnce)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
+    dlg.m_bWatchSelections = 1;
     ASSERT_TRUE(dlg.m_mouseWatch.Start());
     support::PutClipboardText("house");
     const DWORD sequence = ::GetClipboardSequenceNumber();
@@ -138,6 +142,7 @@ TEST(CtrlCFallback, ApplicationIgnoringWmCopyGetsCtrlCAndTheClipboardComesBack)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
+    dlg.m_bWatchSelections = 1;
     ::SetForegroundWindow(target.top());
     ASSERT_TRUE(support::PumpUntil([&] { return ::GetForegroundWindow() == target.top(); }));
     support::PutClipboardText("house");
@@ -166,6 +171,7 @@ TEST(CtrlCFallback, ConsoleGetsNoKeystroke)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
+    dlg.m_bWatchSelections = 1;
     ::SetForegroundWindow(target.top());
     ASSERT_TRUE(support::PumpUntil([&] { return ::GetForegroundWindow() == target.top(); }));
     dlg.OnMouseSelection((WPARAM)target.top(), (LPARAM)target.top());
@@ -180,6 +186,7 @@ TEST(HungTarget, EveryCopyMethodLetsZetoAnswerWithinThreeSeconds)
         CaptureDialog main;
         CMainDlg& dlg = main.dlg();
         dlg.m_nCopyMethod = method;
+        dlg.m_bWatchSelections = 1;
         dlg.m_nAcrobatItem = 4;
         dlg.m_pTarget->m_hwndTop = target.top();
         const DWORD start = ::GetTickCount();

@@ -77,6 +77,11 @@ TEST(TargetCommands, AutomaticAttachSwitchesTheMenu)
     EXPECT_FALSE(State(dlg, ID_AUTOMATIC_ATTACH) & MF_CHECKED);
     EXPECT_FALSE(State(dlg, ID_TOOLTIP_ON) & MF_GRAYED);
     EXPECT_TRUE(State(dlg, ID_SET_WINDOW_TITLE) & MF_GRAYED);
+    // A release reported by a target that has not yet seen its hook go.
+    ASSERT_TRUE(support::PutClipboardText("apple"));
+    dlg.m_nCopyMethod = COPY_OTHER;
+    EXPECT_EQ(0, dlg.OnMouseSelection(0, 0));
+    EXPECT_EQ("apple", support::ClipboardText());
 }
 
 TEST(TargetCommands, SelectModeThenCancelledFormatGivesOther)
