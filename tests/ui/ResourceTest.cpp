@@ -1,6 +1,7 @@
 // The dialog templates and the menu as they are linked into the program,
 // read back from the resources and compared with what the dialogs must be.
 #include "res/resource.h"
+#include "tests/ui/UiTestSupport.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -317,6 +318,33 @@ TEST(ResourceTest, Icon131HasItsThreeSizes)
         ::DeleteObject(info.hbmMask);
         ::DestroyIcon(icon);
     }
+}
+
+// Zeto.exe's own manifest, as Windows reads it from the built program.
+TEST(ResourceTest, ZetoExeAsksForVisualStyles)
+{
+    HMODULE zeto = ::LoadLibraryExA(uitest::BuildPath("ui/Zeto.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(zeto, nullptr);
+    HRSRC found = ::FindResourceA(zeto, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));   // RT_MANIFEST
+    ASSERT_NE(found, nullptr);
+    const std::string manifest((const char*)::LockResource(::LoadResource(zeto, found)), ::SizeofResource(zeto, found));
+    ::FreeLibrary(zeto);
+    EXPECT_NE(manifest.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"), std::string::npos);
+    EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos) << "Windows 10 and 11";
+    EXPECT_NE(manifest.find("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"), std::string::npos) << "Windows 7";
+}
+
+// This test program carries the same resources: the loader gave it Common
+// Controls 6, so the dialogs tested here draw as Zeto's do.
+TEST(ResourceTest, CommonControlsSixAreLoaded)
+{
+    using GetVersion = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
+    ::InitCommonControls();
+    auto getVersion = (GetVersion)(void*)::GetProcAddress(::GetModuleHandleA("comctl32.dll"), "DllGetVersion");
+    ASSERT_NE(getVersion, nullptr);
+    DLLVERSIONINFO version{sizeof version};
+    ASSERT_EQ(getVersion(&version), S_OK);
+    EXPECT_EQ(version.dwMajorVersion, 6u);
 }
 
 } // namespace
