@@ -7,6 +7,7 @@
 
 #include "capture/ClipboardSnapshot.h"
 #include "capture/ClipboardText.h"
+#include "dictionary/Cp1251Literal.h"
 #include "res/resource.h"
 #include "ui/TapwireMessages.h"
 
@@ -14,7 +15,7 @@
 
 namespace {
 constexpr UINT HINT_TIMEOUT_MS = 20000;
-const char TEXT_USAGE_HINT[] = "Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\"";
+constexpr auto TEXT_USAGE_HINT = cp1251::Literal(u8"Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\"");
 }
 
 // wParam: the window that got the left-button release or double click;
@@ -119,7 +120,7 @@ void CMainDlg::ShowWordTranslation(const char* text)
     std::string word = StripSpaces(text);
     if (word.empty()) {
         if (!m_bHintShown) {
-            m_tip.ShowAtCursor(TEXT_USAGE_HINT);
+            m_tip.ShowAtCursor(TEXT_USAGE_HINT.c_str());
             ::SetTimer(m_hWnd, TIMER_HIDE_TIPS, HINT_TIMEOUT_MS, nullptr);
             m_bHintShown = 1;
         }

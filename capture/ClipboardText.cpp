@@ -1,8 +1,14 @@
 #include "capture/ClipboardText.h"
 
+#include "dictionary/Cp1251Literal.h"
+
 #include <cstring>
 
-const char TEXT_WORD_TOO_LONG[] = "Много голяма дума";
+namespace {
+constexpr auto TEXT_TOO_LONG = cp1251::Literal(u8"Много голяма дума");
+}
+
+const char* const TEXT_WORD_TOO_LONG = TEXT_TOO_LONG.c_str();
 
 std::string FirstWordIn(const char* text, std::size_t length)
 {

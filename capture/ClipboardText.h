@@ -11,8 +11,9 @@ constexpr std::size_t CLIPBOARD_BUFFER_SIZE = 256;
 // Blocks of this size or more are taken to hold more than one word.
 constexpr std::size_t CLIPBOARD_WHOLE_BELOW = 64;
 
-// "Много голяма дума": what a long text without a usable first word becomes.
-extern const char TEXT_WORD_TOO_LONG[];
+// "Много голяма дума" in Windows-1251: what a long text without a usable
+// first word becomes.
+extern const char* const TEXT_WORD_TOO_LONG;
 
 // The characters of text[0, length) before its first space (code 32); a
 // text without a space gives TEXT_WORD_TOO_LONG. A first word that would not

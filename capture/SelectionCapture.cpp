@@ -7,7 +7,7 @@
 
 #include "capture/ClipboardSnapshot.h"
 #include "capture/ConsoleWindows.h"
-#include "dictionary/Cp1251.h"
+#include "dictionary/Cp1251Literal.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -21,13 +21,8 @@ constexpr DWORD CTRL_C_COPY_WAIT_MS = 500;
 // key's release may be handled well after the copy).
 constexpr DWORD OWN_CTRL_C_ECHO_MS = 1000;
 
-const std::string& TextClipboardTooLarge()
-{
-    static const std::string text =
-        cp1251::FromUtf8(u8"Клипбордът е по-голям от 64 MB: думата не е преведена, за да не се загуби съдържанието му")
-            .text;
-    return text;
-}
+constexpr auto TEXT_CLIPBOARD_TOO_LARGE =
+    cp1251::Literal(u8"Клипбордът е по-голям от 64 MB: думата не е преведена, за да не се загуби съдържанието му");
 
 bool AnyKeyOrButtonDown()
 {
@@ -74,7 +69,7 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
     ClipboardSnapshot saved;
     switch (saved.Take(m_hWnd)) {
     case ClipboardSnapshot::Result::TooLarge:
-        ::SetDlgItemTextA(m_hWnd, IDC_TRANSLATION, TextClipboardTooLarge().c_str());
+        ::SetDlgItemTextA(m_hWnd, IDC_TRANSLATION, TEXT_CLIPBOARD_TOO_LARGE.c_str());
         return;
     case ClipboardSnapshot::Result::Busy:
         return;   // nor could Zeto empty it, nor the target copy onto it

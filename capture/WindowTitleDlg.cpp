@@ -1,13 +1,14 @@
 #include "capture/WindowTitleDlg.h"
 
+#include "dictionary/Cp1251Literal.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 
 #include <windowsx.h>
 
 namespace {
-const char TEXT_TRY_AGAIN[] = "Опитай пак!!!";
-const char TEXT_ATTENTION[] = "Внимание!!!";
+constexpr auto TEXT_TRY_AGAIN = cp1251::Literal(u8"Опитай пак!!!");
+constexpr auto TEXT_ATTENTION = cp1251::Literal(u8"Внимание!!!");
 }
 
 CWindowTitleDlg::CWindowTitleDlg(CWnd* pParent) : CDialog(IDD_WINDOW_TITLE, pParent) {}
@@ -75,7 +76,8 @@ void CWindowTitleDlg::OnTitleOk()
         EndDialog(IDOK);
         return;
     }
-    if (::MessageBoxA(m_hWnd, TEXT_TRY_AGAIN, TEXT_ATTENTION, MB_OKCANCEL | MB_ICONEXCLAMATION) == IDOK) {
+    if (::MessageBoxA(m_hWnd, TEXT_TRY_AGAIN.c_str(), TEXT_ATTENTION.c_str(), MB_OKCANCEL | MB_ICONEXCLAMATION)
+        == IDOK) {
         HWND edit = GetDlgItem(IDC_WINDOW_TITLE);
         ::SendMessageA(edit, EM_SETSEL, 0, -1);
         ::SendMessageA(edit, EM_SCROLLCARET, 0, 0);

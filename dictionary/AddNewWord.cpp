@@ -9,6 +9,7 @@
 // A file that already ends in a cut record (a crash, a copy broken off)
 // would swallow every record appended after it, so those bytes are first
 // moved to NewData.dat.damaged, where nothing is lost.
+#include "dictionary/Cp1251Literal.h"
 #include "dictionary/NewWordDlg.h"
 #include "framework/App.h"
 #include "ui/MainDlg.h"
@@ -22,23 +23,23 @@ namespace {
 
 const char DAMAGED_TAIL_FILE[] = "NewData.dat.damaged";
 
-const char MSG_TOO_LONG[] =
-    "Преводът е по-дълъг от 65535 байта и не се побира в речника. Думата не е записана.";
-const char MSG_CANNOT_OPEN[] =
-    "Думата не е записана: файлът NewData.dat не може да се отвори за писане "
-    "(може би е само за четене).";
-const char MSG_WRITE_FAILED[] =
-    "Думата не е записана: писането в NewData.dat не успя (може би дискът е пълен). "
-    "Файлът е оставен както беше.";
-const char MSG_TAIL_SET_ASIDE[] =
-    "NewData.dat завършваше с непълен запис, който не може да се прочете. Байтовете му са "
-    "преместени в NewData.dat.damaged, за да не скрият новата дума.";
-const char MSG_TAIL_STUCK[] =
-    "Думата не е записана: NewData.dat завършва с непълен запис, който не можа да бъде "
-    "преместен в NewData.dat.damaged.";
-const char MSG_ROLLBACK_FAILED[] =
-    "Думата не е записана: писането в NewData.dat не успя и файлът не можа да бъде "
-    "върнат в предишния си вид.";
+constexpr auto MSG_TOO_LONG = cp1251::Literal(
+    u8"Преводът е по-дълъг от 65535 байта и не се побира в речника. Думата не е записана.");
+constexpr auto MSG_CANNOT_OPEN = cp1251::Literal(
+    u8"Думата не е записана: файлът NewData.dat не може да се отвори за писане "
+    u8"(може би е само за четене).");
+constexpr auto MSG_WRITE_FAILED = cp1251::Literal(
+    u8"Думата не е записана: писането в NewData.dat не успя (може би дискът е пълен). "
+    u8"Файлът е оставен както беше.");
+constexpr auto MSG_TAIL_SET_ASIDE = cp1251::Literal(
+    u8"NewData.dat завършваше с непълен запис, който не може да се прочете. Байтовете му са "
+    u8"преместени в NewData.dat.damaged, за да не скрият новата дума.");
+constexpr auto MSG_TAIL_STUCK = cp1251::Literal(
+    u8"Думата не е записана: NewData.dat завършва с непълен запис, който не можа да бъде "
+    u8"преместен в NewData.dat.damaged.");
+constexpr auto MSG_ROLLBACK_FAILED = cp1251::Literal(
+    u8"Думата не е записана: писането в NewData.dat не успя и файлът не можа да бъде "
+    u8"върнат в предишния си вид.");
 
 // Cuts the file at path back to length bytes.
 bool TruncateTo(const char* path, long long length)
@@ -108,16 +109,16 @@ const char* AppendRecord(CDictionary& dictionary, const WordPair& pair, bool& ta
 {
     if (std::strlen(pair.GetWord()) > CDictionary::MAX_TEXT_LENGTH ||
         std::strlen(pair.GetTranslation()) > CDictionary::MAX_TEXT_LENGTH)
-        return MSG_TOO_LONG;
+        return MSG_TOO_LONG.c_str();
     long long cut = CutRecordOffset(NEW_DATA_FILE);
     if (cut >= 0) {
         if (!SetTailAside(NEW_DATA_FILE, cut))
-            return MSG_TAIL_STUCK;
+            return MSG_TAIL_STUCK.c_str();
         tailSetAside = true;
     }
     FILE* file = std::fopen(NEW_DATA_FILE, "ab");
     if (!file)
-        return MSG_CANNOT_OPEN;
+        return MSG_CANNOT_OPEN.c_str();
     // Unbuffered: WriteRecord's one fwrite is one write to the file, and no
     // stream buffer is left to spill into it after a failure.
     std::setvbuf(file, nullptr, _IONBF, 0);
@@ -129,8 +130,8 @@ const char* AppendRecord(CDictionary& dictionary, const WordPair& pair, bool& ta
     if (written)
         return nullptr;
     if (before < 0 || !TruncateTo(NEW_DATA_FILE, before))
-        return MSG_ROLLBACK_FAILED;
-    return MSG_WRITE_FAILED;
+        return MSG_ROLLBACK_FAILED.c_str();
+    return MSG_WRITE_FAILED.c_str();
 }
 
 } // namespace
@@ -146,7 +147,7 @@ void CMainDlg::OnAddNewWord()
     bool tailSetAside = false;
     const char* failure = AppendRecord(m_dictionary, pair, tailSetAside);
     if (tailSetAside)
-        FrameworkMessageBox(m_hWnd, MSG_TAIL_SET_ASIDE);
+        FrameworkMessageBox(m_hWnd, MSG_TAIL_SET_ASIDE.c_str());
     if (failure) {
         FrameworkMessageBox(m_hWnd, failure);
         return;

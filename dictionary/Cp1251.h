@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <string>
 
-// UTF-8 <-> Windows-1251 by a table of our own, so zetodict and Zeto behave
-// the same on every platform and need no iconv. Zeto's own Bulgarian texts
-// are written in the sources as UTF-8 literals (u8"...") and turned into
-// Windows-1251 here, so every compiler gives the same bytes.
+// UTF-8 <-> Windows-1251 at run time, for data (dictionary sources, queries,
+// dictionary texts shown as UTF-8), by the table of Cp1251Table.h, so
+// zetodict and Zeto behave the same on every platform and need no iconv.
+// Zeto's own fixed texts are converted at compile time (Cp1251Literal.h).
 namespace cp1251 {
 
 struct Conversion {

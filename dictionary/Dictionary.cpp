@@ -1,12 +1,19 @@
 #include "dictionary/Dictionary.h"
 
+#include "dictionary/Cp1251Literal.h"
+
 #include <algorithm>
 #include <cstring>
 #include <new>
 #include <vector>
 
-const char CDictionary::MSG_EMPTY_QUERY[] = "Няма такава дума в БД!";
-const char CDictionary::MSG_NOT_FOUND[] = "Няма такава дума";
+namespace {
+constexpr auto TEXT_EMPTY_QUERY = cp1251::Literal(u8"Няма такава дума в БД!");
+constexpr auto TEXT_NOT_FOUND = cp1251::Literal(u8"Няма такава дума");
+}
+
+const char* const CDictionary::MSG_EMPTY_QUERY = TEXT_EMPTY_QUERY.c_str();
+const char* const CDictionary::MSG_NOT_FOUND = TEXT_NOT_FOUND.c_str();
 
 namespace {
 

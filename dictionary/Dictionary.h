@@ -31,9 +31,9 @@ public:
         Entry(const char* word, std::size_t wordLen, const char* translation, std::size_t translationLen);
     };
 
-    // The fixed lookup results, stored in Windows-1251; never freed.
-    static const char MSG_EMPTY_QUERY[];   // "Няма такава дума в БД!"
-    static const char MSG_NOT_FOUND[];     // "Няма такава дума"
+    // The fixed lookup results, in Windows-1251; static, never freed.
+    static const char* const MSG_EMPTY_QUERY;   // "Няма такава дума в БД!"
+    static const char* const MSG_NOT_FOUND;     // "Няма такава дума"
 
     CDictionary();
     ~CDictionary();

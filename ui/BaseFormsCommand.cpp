@@ -4,8 +4,13 @@
 // irregular forms.
 #include "ui/MainDlg.h"
 
-#include "dictionary/Cp1251.h"
+#include "dictionary/Cp1251Literal.h"
 #include "res/resource.h"
+
+namespace {
+constexpr auto NOTE_NO_FORMS = cp1251::Literal(
+    u8"Файлът forms.dat липсва или е повреден: неправилните форми (ran, children) няма да се откриват.");
+}
 
 const char* CMainDlg::LookupForDisplay(const char* word)
 {
@@ -19,9 +24,7 @@ void CMainDlg::LoadIrregularForms()
     std::string problem;
     if (m_formLookup.Irregular().LoadFile(CIrregularForms::FILE_NAME, &problem))
         return;
-    m_strTranslation = cp1251::FromUtf8(u8"Файлът forms.dat липсва или е повреден: неправилните форми "
-                                        u8"(ran, children) няма да се откриват.").text;
-    ::SetDlgItemTextA(m_hWnd, IDC_TRANSLATION, m_strTranslation.c_str());
+    ShowNote(NOTE_NO_FORMS.c_str());
 }
 
 void CMainDlg::OnFindBaseForms()

@@ -217,7 +217,7 @@ private:
     bool m_bSettingsLoaded = false;
     std::string m_strSettingsSaved;
     std::string CurrentSettings() const;   // the text Zeto.ini should hold now
-    void ShowNote(const char* utf8);
+    void ShowNote(const std::string& text);   // Windows-1251
     bool TakePendingTranslation(WPARAM key, std::string& text);
     // The clipboard while a selection borrows it (capture/SelectionCapture.cpp).
     bool m_bBorrowingClipboard = false;

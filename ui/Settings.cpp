@@ -10,7 +10,7 @@
 // one line in the translation box.
 #include "ui/MainDlg.h"
 
-#include "dictionary/Cp1251.h"
+#include "dictionary/Cp1251Literal.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsText.h"
@@ -21,6 +21,14 @@
 using namespace settings;
 
 namespace {
+
+constexpr auto NOTE_DAMAGED = cp1251::Literal(
+    u8"Zeto.ini е повреден и е запазен като Zeto.ini.damaged; настройките са подразбиращите се.");
+// Around the keys of the rejected values.
+constexpr auto NOTE_REJECTED_BEFORE = cp1251::Literal(u8"Zeto.ini: невярна стойност на ");
+constexpr auto NOTE_REJECTED_AFTER = cp1251::Literal(u8"; взета е подразбиращата се.");
+constexpr auto NOTE_NOT_SAVED =
+    cp1251::Literal(u8"Настройките не можаха да се запишат в Zeto.ini; старият файл е непокътнат.");
 
 // The on/off settings: one line each, key, member and, for a Tools menu
 // switch, the menu item whose check mark shows it.
@@ -99,8 +107,7 @@ void CMainDlg::LoadSettings()
     const settings::SettingsText text = ParseSettings(bytes);
     if (found && text.damaged) {
         KeepDamagedFile(FILE_NAME, DAMAGED_NAME);
-        ShowNote(u8"Zeto.ini е повреден и е запазен като Zeto.ini.damaged; "
-                 u8"настройките са подразбиращите се.");
+        ShowNote(NOTE_DAMAGED.c_str());
     }
 
     // Each value read keeps its default when missing; a present one that
@@ -158,7 +165,7 @@ void CMainDlg::LoadSettings()
         OnAutomaticAttach();
 
     if (!rejected.empty())
-        ShowNote((u8"Zeto.ini: невярна стойност на " + rejected + u8"; взета е подразбиращата се.").c_str());
+        ShowNote(NOTE_REJECTED_BEFORE.c_str() + rejected + NOTE_REJECTED_AFTER.c_str());
     m_strSettingsSaved = CurrentSettings();
     m_bSettingsLoaded = true;
 }
@@ -171,15 +178,15 @@ void CMainDlg::SaveSettings()
     if (text == m_strSettingsSaved)
         return;
     if (!WriteSettingsFile(FILE_NAME, text)) {
-        ShowNote(u8"Настройките не можаха да се запишат в Zeto.ini; старият файл е непокътнат.");
+        ShowNote(NOTE_NOT_SAVED.c_str());
         return;
     }
     m_strSettingsSaved = text;
 }
 
 // One line in the translation box, where the user looks anyway.
-void CMainDlg::ShowNote(const char* utf8)
+void CMainDlg::ShowNote(const std::string& text)
 {
-    m_strTranslation = cp1251::FromUtf8(utf8).text;
+    m_strTranslation = text;
     ::SetDlgItemTextA(m_hWnd, IDC_TRANSLATION, m_strTranslation.c_str());
 }

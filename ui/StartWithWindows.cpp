@@ -4,10 +4,13 @@
 // working directory Zeto runs in now, the one with its dictionary files.
 #include "ui/MainDlg.h"
 
+#include "dictionary/Cp1251Literal.h"
 #include "res/resource.h"
 #include "settings/StartupCommand.h"
 
 namespace {
+
+constexpr auto NOTE_NOT_CHANGED = cp1251::Literal(u8"Не можах да променя стартирането с Windows.");
 
 constexpr const char* RUN_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const char* RUN_VALUE = "Wordlumo";
@@ -52,6 +55,6 @@ void CMainDlg::CheckStartWithWindows(HMENU menu)
 void CMainDlg::OnStartWithWindows()
 {
     if (!SetRunKey(!InRunKey()))
-        ShowNote(u8"Не можах да променя стартирането с Windows.");
+        ShowNote(NOTE_NOT_CHANGED.c_str());
     CheckStartWithWindows(::GetMenu(m_hWnd));
 }

@@ -3,6 +3,7 @@
 #include "CopyTargetWindows.h"
 
 #include "res/resource.h"
+#include "tests/support/Cp1251Text.h"
 
 namespace {
 std::string BesideTest(const char* fileName)
@@ -68,7 +69,7 @@ HWND CopyTarget::Find(const char* className) const
 
 CaptureDialog::CaptureDialog()
 {
-    support::WriteZetoFiles({{"apple", "ябълка"}, {"house", "къща"}, {"word", "дума"}});
+    support::WriteZetoFiles({{"apple", u8"ябълка"_cp1251}, {"house", u8"къща"_cp1251}, {"word", u8"дума"_cp1251}});
     OpenMainDialog();
 }
 

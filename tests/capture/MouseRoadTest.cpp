@@ -3,6 +3,7 @@
 
 #include "capture/ClipboardText.h"
 #include "capture/CopyRequest.h"
+#include "tests/support/Cp1251Text.h"
 #include "ui/MainDlg.h"
 #include "ui/TapwireMessages.h"
 
@@ -81,7 +82,7 @@ TEST(MouseRoad, SelectionInBrowserIsCopiedAndTranslated)
     dlg.OnMouseSelection(0, (LPARAM)target.top());
     EXPECT_EQ(COPY_HTML, dlg.m_nCopyMethod);
     EXPECT_EQ("Page - Microsoft Internet Explorer", dlg.m_strTargetTitle);
-    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"ябълка"_cp1251; }));
 }
 
 TEST(MouseRoad, NoCopyMethodDoesNothing)
@@ -127,7 +128,7 @@ TEST(CopyGesture, NextClipboardChangeIsLookedUpOnce)
     dlg.OnCopyGesture(0, 0);
     EXPECT_EQ(1, dlg.m_bCapturePending);
     PutBlock(CF_TEXT, "house", 6);
-    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "къща"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"къща"_cp1251; }));
     EXPECT_EQ(0, dlg.m_bCapturePending);
     ::SetDlgItemTextA(dlg.m_hWnd, 1001, "");
     PutBlock(CF_TEXT, "apple", 6);
@@ -143,7 +144,7 @@ TEST(CopyGesture, GestureStillQueuedWhenTheClipboardChangesCounts)
     CMainDlg& dlg = main.dlg();
     ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, 0);
     PutBlock(CF_TEXT, "house", 6);
-    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "къща"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"къща"_cp1251; }));
     support::PumpPending();
     EXPECT_EQ(0, dlg.m_bCapturePending) << "that change took the gesture";
 }

@@ -4,6 +4,7 @@
 #include "CaptureWine.h"
 
 #include "capture/ClipboardFormats.h"
+#include "tests/support/Cp1251Text.h"
 #include "ui/TapwireMessages.h"
 #include "res/resource.h"
 #include "ui/MainDlg.h"
@@ -43,7 +44,8 @@ void Click(CMainDlg& dlg, int x, int y)
 bool Responsive(CaptureDialog& main, DWORD start)
 {
     ::SetDlgItemTextA(main.dlg().m_hWnd, IDC_INPUT, "house");
-    return support::PumpUntil([&] { return main.Translation() == "къща"; }, 3000) && ::GetTickCount() - start < 3000;
+    return support::PumpUntil([&] { return main.Translation() == u8"къща"_cp1251; }, 3000)
+        && ::GetTickCount() - start < 3000;
 }
 }  // namespace
 
@@ -60,12 +62,13 @@ TEST(SelectionCapture, UserClipboardComesBackByteForByteAndIsNotLookedUp)
     ASSERT_FALSE(bits.empty());
     dlg.m_bCapturePending = 1;   // a copy gesture waits: our own changes must not answer it
     EXPECT_EQ(1, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
-    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"ябълка"_cp1251; }));
     EXPECT_EQ("copies: 1", Title(target.top()));
     EXPECT_EQ(std::string("house", 6), ClipboardBlock(CF_TEXT).substr(0, 6));
     EXPECT_EQ(PRIVATE_BYTES, ClipboardBlock(PRIVATE_FORMAT));
     EXPECT_EQ(bits, ClipboardBitmapBits());
-    EXPECT_FALSE(support::PumpUntil([&] { return main.Translation() == "къща"; }, 700)) << "the restore was looked up";
+    EXPECT_FALSE(support::PumpUntil([&] { return main.Translation() == u8"къща"_cp1251; }, 700))
+        << "the restore was looked up";
     EXPECT_EQ(1, dlg.m_bCapturePending);
 }
 
@@ -91,7 +94,7 @@ TEST(SelectionCapture, HostileFormatsLeaveTheRestIntact)
     ::SetClipboardData(unrendered, nullptr);
     ::CloseClipboard();
     dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetCount"), (LPARAM)target.top());
-    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"ябълка"_cp1251; }));
     EXPECT_EQ(std::string("house", 6), ClipboardBlock(CF_TEXT).substr(0, 6));
     EXPECT_TRUE(::IsClipboardFormatAvailable(empty));
     ::DestroyWindow(owner);
@@ -132,7 +135,7 @@ TEST(SelectionGesture, PlainClickTouchesNothingDoubleClickCopiesOnce)
     EXPECT_EQ(1, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
     EXPECT_EQ(0, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
     EXPECT_EQ("copies: 1", Title(target.top()));
-    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"ябълка"_cp1251; }));
     dlg.m_mouseWatch.Stop();
 }
 
@@ -153,7 +156,7 @@ TEST(CtrlCFallback, ApplicationIgnoringWmCopyGetsCtrlCAndTheClipboardComesBack)
     EXPECT_EQ(1, dlg.m_bHintShown) << "an empty word";
     ::SendMessageA(dlg.m_hWnd, WM_COMMAND, ID_COPY_WITH_CTRL_C, 0);
     dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetKeys"), (LPARAM)target.top());
-    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == "ябълка"; }));
+    EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"ябълка"_cp1251; }));
     EXPECT_EQ("house", support::ClipboardText());
     // Tapwire reports Zeto's own Ctrl+C, with the reader in front: that is
     // no gesture of the user's. Another window's is.
@@ -176,7 +179,7 @@ TEST(CtrlCFallback, ConsoleGetsNoKeystroke)
     ASSERT_TRUE(support::PumpUntil([&] { return ::GetForegroundWindow() == target.top(); }));
     dlg.OnMouseSelection((WPARAM)target.top(), (LPARAM)target.top());
     EXPECT_FALSE(support::PumpUntil([&] { return Title(target.top()) != "Console stand-in"; }, 1000));
-    EXPECT_NE("ябълка", main.Translation());
+    EXPECT_NE(u8"ябълка"_cp1251, main.Translation());
 }
 
 TEST(HungTarget, EveryCopyMethodLetsZetoAnswerWithinThreeSeconds)

@@ -5,6 +5,7 @@
 
 #include "capture/DocFormatDlg.h"
 #include "res/resource.h"
+#include "tests/support/Cp1251Text.h"
 #include "ui/MainDlg.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +14,11 @@
 
 namespace {
 
-HWND WaitDialog(const char* caption)
+HWND WaitDialog(const std::string& caption)
 {
     HWND hwnd = nullptr;
     support::PumpUntil([&] {
-        hwnd = ::FindWindowA("#32770", caption);
+        hwnd = ::FindWindowA("#32770", caption.c_str());
         return hwnd && ::IsWindowVisible(hwnd);
     });
     return hwnd;
@@ -179,14 +180,14 @@ TEST(TargetCommands, UnknownTitleAsksToRetryAndCancelEndsIt)
     std::thread user([&] {
         HWND title = WaitDialog("Aplication Title");
         Press(title, IDC_WINDOW_TITLE_OK);
-        HWND box = WaitDialog("Внимание!!!");
-        bool asked = HasChildText(box, "Опитай пак!!!");
+        HWND box = WaitDialog(u8"Внимание!!!"_cp1251);
+        bool asked = HasChildText(box, u8"Опитай пак!!!"_cp1251);
         // OK keeps the dialog open for another try; Cancel gives up.
         ::PostMessageA(box, WM_COMMAND, IDOK, 0);
         support::PumpUntil([&] { return !::IsWindow(box); });
         retried = asked && ::IsWindowVisible(title);
         Press(title, IDC_WINDOW_TITLE_OK);
-        box = WaitDialog("Внимание!!!");
+        box = WaitDialog(u8"Внимание!!!"_cp1251);
         ::PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
     });
     EXPECT_FALSE(dlg.OnSetWindowTitle());

@@ -1,6 +1,7 @@
 #include "dictionary/BaseForms.h"
 #include "dictionary/FormLookup.h"
 #include "tests/dictionary/DictionaryBuilder.h"
+#include "tests/support/Cp1251Text.h"
 
 #include <gtest/gtest.h>
 
@@ -124,7 +125,8 @@ class FormLookupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Fill(dict, {{"better", "по-добър"}, {"good", "добър"}, {"house", "къща"}, {"run", "тичам"}});
+        Fill(dict, {{"better", u8"по-добър"_cp1251}, {"good", u8"добър"_cp1251},
+                    {"house", u8"къща"_cp1251}, {"run", u8"тичам"_cp1251}});
         Filler(dict, 12);
         forms.Irregular().Load(CIrregularForms::Build({"ran run\nbetter good well\n"}));
     }
@@ -135,10 +137,10 @@ protected:
 TEST_F(FormLookupTest, AMissShowsTheFirstBaseFormTheDictionaryHolds)
 {
     const CFormLookup::Answer answer = forms.Lookup("houses,", true);
-    EXPECT_STREQ(answer.text, "house: къща");
+    EXPECT_EQ(answer.text, u8"house: къща"_cp1251);
     EXPECT_EQ(answer.form, "house");
     EXPECT_EQ(dict.m_strNeighbours[0].substr(0, 5), "house");   // a normal lookup: its neighbours
-    EXPECT_STREQ(forms.Lookup("ran", true).text, "run: тичам");
+    EXPECT_EQ(forms.Lookup("ran", true).text, u8"run: тичам"_cp1251);
 }
 
 TEST_F(FormLookupTest, AHitAndTheSwitchedOffLookupAreTheDictionarysOwn)
@@ -151,7 +153,8 @@ TEST_F(FormLookupTest, AHitAndTheSwitchedOffLookupAreTheDictionarysOwn)
 
 TEST_F(FormLookupTest, WordsTheUserAddedCount)
 {
-    dict.AddPair("mouse", "мишка");
+    const std::string mouse = u8"мишка"_cp1251;
+    dict.AddPair("mouse", mouse.c_str());
     forms.Irregular().Load(CIrregularForms::Build({"mice mouse\n"}));
-    EXPECT_STREQ(forms.Lookup("mice", true).text, "mouse: мишка");
+    EXPECT_EQ(forms.Lookup("mice", true).text, u8"mouse: мишка"_cp1251);
 }

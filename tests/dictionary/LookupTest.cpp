@@ -1,5 +1,6 @@
 #include "dictionary/Dictionary.h"
 #include "tests/dictionary/DictionaryBuilder.h"
+#include "tests/support/Cp1251Text.h"
 
 #include <gtest/gtest.h>
 
@@ -61,7 +62,7 @@ TEST(Lookup, EmptyDictionary)
 TEST(Lookup, ReturnsTheEntrysOwnText)
 {
     CDictionary dict;
-    Fill(dict, {{"table", "маса"}, {"zebra", "зебра"}});
+    Fill(dict, {{"table", u8"маса"_cp1251}, {"zebra", u8"зебра"_cp1251}});
     EXPECT_EQ(dict.Lookup("table"), dict.GetHead()->pair.GetTranslation());
     EXPECT_EQ(dict.Lookup("zebra"), dict.GetTail()->pair.GetTranslation());
 }
@@ -69,23 +70,23 @@ TEST(Lookup, ReturnsTheEntrysOwnText)
 TEST(Lookup, ResultStaysValidWhileTheDictionaryGrows)
 {
     CDictionary dict;
-    Fill(dict, {{"table", "маса"}});
+    Fill(dict, {{"table", u8"маса"_cp1251}});
     const char* result = dict.Lookup("table");
     Filler(dict, 5000);   // the way "Add New Word" grows it during a run
-    EXPECT_STREQ(result, "маса");
+    EXPECT_EQ(result, u8"маса"_cp1251);
     EXPECT_EQ(dict.Lookup("TABLE"), result);
 }
 
 TEST(Lookup, FoldsAsciiCaseBothWays)
 {
     CDictionary dict;
-    Fill(dict, {{"table", "маса"}, {"Zebra", "зебра"}});
-    EXPECT_STREQ(dict.Lookup("Table"), "маса");
-    EXPECT_STREQ(dict.Lookup("table"), "маса");
-    EXPECT_STREQ(dict.Lookup("TABLE"), "маса");
-    EXPECT_STREQ(dict.Lookup("tAbLe"), "маса");
-    EXPECT_STREQ(dict.Lookup("zebra"), "зебра");
-    EXPECT_STREQ(dict.Lookup("ZEBRA"), "зебра");
+    Fill(dict, {{"table", u8"маса"_cp1251}, {"Zebra", u8"зебра"_cp1251}});
+    EXPECT_EQ(dict.Lookup("Table"), u8"маса"_cp1251);
+    EXPECT_EQ(dict.Lookup("table"), u8"маса"_cp1251);
+    EXPECT_EQ(dict.Lookup("TABLE"), u8"маса"_cp1251);
+    EXPECT_EQ(dict.Lookup("tAbLe"), u8"маса"_cp1251);
+    EXPECT_EQ(dict.Lookup("zebra"), u8"зебра"_cp1251);
+    EXPECT_EQ(dict.Lookup("ZEBRA"), u8"зебра"_cp1251);
 }
 
 TEST(Lookup, DoesNotFoldOtherBytes)
@@ -103,10 +104,10 @@ TEST(Lookup, DoesNotFoldOtherBytes)
 TEST(Lookup, NeedsTheWholeWord)
 {
     CDictionary dict;
-    Fill(dict, {{"house", "къща"}, {"housework", "домакинска работа"}});
+    Fill(dict, {{"house", u8"къща"_cp1251}, {"housework", u8"домакинска работа"_cp1251}});
     EXPECT_EQ(dict.Lookup("hous"), CDictionary::MSG_NOT_FOUND);
     EXPECT_EQ(dict.Lookup("houses"), CDictionary::MSG_NOT_FOUND);
-    EXPECT_STREQ(dict.Lookup("housework"), "домакинска работа");
+    EXPECT_EQ(dict.Lookup("housework"), u8"домакинска работа"_cp1251);
     EXPECT_EQ(dict.Lookup("Iouse"), CDictionary::MSG_NOT_FOUND);   // first byte differs
 }
 
@@ -160,11 +161,11 @@ TEST(Lookup, NoLettersTrimToTheEmptyWord)
 TEST(Lookup, DuplicatesAcrossBaseAndUserFiles)
 {
     CDictionary dict;
-    Fill(dict, {{"bank", "банка"}, {"river", "река"}, {"zone", "зона"}});
-    Fill(dict, {{"bank", "бряг"}, {"zone", "пояс"}});   // the user's pairs come after
-    EXPECT_STREQ(dict.Lookup("bank"), "банка");     // forward: the base pair wins
-    EXPECT_STREQ(dict.Lookup("bank!"), "бряг");     // trimmed: from the tail
-    EXPECT_STREQ(dict.Lookup("zone"), "пояс");      // backward: the user's pair wins
+    Fill(dict, {{"bank", u8"банка"_cp1251}, {"river", u8"река"_cp1251}, {"zone", u8"зона"_cp1251}});
+    Fill(dict, {{"bank", u8"бряг"_cp1251}, {"zone", u8"пояс"_cp1251}});   // the user's pairs come after
+    EXPECT_EQ(dict.Lookup("bank"), u8"банка"_cp1251);     // forward: the base pair wins
+    EXPECT_EQ(dict.Lookup("bank!"), u8"бряг"_cp1251);     // trimmed: from the tail
+    EXPECT_EQ(dict.Lookup("zone"), u8"пояс"_cp1251);      // backward: the user's pair wins
 }
 
 TEST(Helpers, HasLetterEnds)

@@ -1,5 +1,6 @@
 #include "dictionary/Dictionary.h"
 #include "tests/dictionary/DictionaryBuilder.h"
+#include "tests/support/Cp1251Text.h"
 
 #include <gtest/gtest.h>
 
@@ -74,9 +75,10 @@ TEST(Neighbours, BackwardMatchWalksTheEntriesAfterIt)
 {
     CDictionary dict;
     Filler(dict, 5, "p");
-    dict.AddPair("kite", "хвърчило");
+    const std::string kite = u8"хвърчило"_cp1251;
+    dict.AddPair("kite", kite.c_str());
     Filler(dict, 10, "q");
-    EXPECT_STREQ(dict.Lookup("kite"), "хвърчило");
+    EXPECT_EQ(dict.Lookup("kite"), u8"хвърчило"_cp1251);
     EXPECT_EQ(Neighbours(dict), Padded({"kite", "q0x", "q1x", "q2x", "q3x", "q4x", "q5x", "q6x", "q7x", "q8x"}));
 }
 

@@ -2,6 +2,7 @@
 #include "tests/dictionary/DictionaryBuilder.h"
 #include "tests/dictionary/RecordBytes.h"
 #include "tests/dictionary/TempFile.h"
+#include "tests/support/Cp1251Text.h"
 
 #include <gtest/gtest.h>
 
@@ -46,12 +47,14 @@ TEST(InvertBytes, ComplementsAndTerminates)
 
 TEST(InvertBytes, SameCallDecodes)
 {
-    char buffer[8] = "Ab, Яя";
-    const std::string original(buffer);
-    CDictionary::InvertBytes(buffer, static_cast<int>(original.size()));
-    EXPECT_NE(std::string(buffer, original.size()), original);
-    CDictionary::InvertBytes(buffer, static_cast<int>(original.size()));
-    EXPECT_EQ(std::string(buffer), original);
+    const std::string original = u8"Ab, Яя"_cp1251;
+    std::vector<char> buffer(original.begin(), original.end());
+    buffer.push_back('\0');
+    const int n = static_cast<int>(original.size());
+    CDictionary::InvertBytes(buffer.data(), n);
+    EXPECT_NE(std::string(buffer.data(), original.size()), original);
+    CDictionary::InvertBytes(buffer.data(), n);
+    EXPECT_EQ(std::string(buffer.data()), original);
 }
 
 TEST(WriteRecord, WritesTheExactBytes)
@@ -73,13 +76,14 @@ TEST(WriteRecord, WritesTheExactBytes)
 TEST(WriteRecord, AppendsAfterExistingRecords)
 {
     TempFile file;
-    file.Write(RecordBytes("one", "едно"));
+    file.Write(RecordBytes("one", u8"едно"_cp1251));
     CDictionary dict;
     FILE* f = file.Open("ab");
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(dict.WriteRecord(WordPair("two", "две"), f), 4 + 3 + 3);
+    const std::string two = u8"две"_cp1251;
+    EXPECT_EQ(dict.WriteRecord(WordPair("two", two.c_str()), f), 4 + 3 + 3);
     std::fclose(f);
-    EXPECT_EQ(file.Read(), Concat({RecordBytes("one", "едно"), RecordBytes("two", "две")}));
+    EXPECT_EQ(file.Read(), Concat({RecordBytes("one", u8"едно"_cp1251), RecordBytes("two", u8"две"_cp1251)}));
 }
 
 TEST(WriteRecord, LengthsAreLittleEndianSixteenBit)
@@ -129,8 +133,8 @@ TEST(LoadFile, ReadsTheEightByteRecord)
 TEST(LoadFile, RoundTripKeepsOrderAndEveryByte)
 {
     const PairList pairs = {
-        {"house", "къща, дом"},
-        {"line", "ред\r\nвтори ред"},   // line breaks are stored as they are
+        {"house", u8"къща, дом"_cp1251},
+        {"line", u8"ред\r\nвтори ред"_cp1251},   // line breaks are stored as they are
         {"", "empty word"},
         {"no translation", ""},
         {"", ""},
@@ -216,7 +220,8 @@ TEST(LoadFile, ListLinksBothWays)
     }
     file.Write(bytes);
     Load(dict, file);
-    dict.AddPair("added", "добавена");
+    const std::string added = u8"добавена"_cp1251;
+    dict.AddPair("added", added.c_str());
     ASSERT_EQ(dict.m_nCount, 38);
     int n = 0;
     const CDictionary::Entry* last = nullptr;
@@ -237,8 +242,8 @@ class Truncated : public ::testing::TestWithParam<int> {};
 
 TEST_P(Truncated, DropsTheCutRecordKeepsTheOthers)
 {
-    const Bytes whole = Concat({RecordBytes("first", "първи"), RecordBytes("second", "втори")});
-    const Bytes last = RecordBytes("cut", "отрязан");
+    const Bytes whole = Concat({RecordBytes("first", u8"първи"_cp1251), RecordBytes("second", u8"втори"_cp1251)});
+    const Bytes last = RecordBytes("cut", u8"отрязан"_cp1251);
     Bytes bytes = whole;
     bytes.insert(bytes.end(), last.begin(), last.begin() + GetParam());
     TempFile file;
@@ -246,7 +251,7 @@ TEST_P(Truncated, DropsTheCutRecordKeepsTheOthers)
     CDictionary dict;
     Load(dict, file);
     EXPECT_EQ(dict.m_nCount, 2);
-    EXPECT_EQ(Pairs(dict), (PairList{{"first", "първи"}, {"second", "втори"}}));
+    EXPECT_EQ(Pairs(dict), (PairList{{"first", u8"първи"_cp1251}, {"second", u8"втори"_cp1251}}));
     EXPECT_EQ(dict.GetTruncatedOffset(), static_cast<long long>(whole.size()));
 }
 
@@ -312,12 +317,14 @@ TEST(AddPair, EntriesComeInBlocksOfTen)
 TEST(AddPair, AppendsCopiesAtTheTail)
 {
     CDictionary dict;
+    const std::string cat = u8"котка"_cp1251;
+    const std::string bat = u8"прилеп"_cp1251;
     char word[] = "cat";
-    dict.AddPair(word, "котка");
+    dict.AddPair(word, cat.c_str());
     word[0] = 'b';
-    dict.AddPair(word, "прилеп");
+    dict.AddPair(word, bat.c_str());
     EXPECT_EQ(dict.m_nCount, 2);
-    EXPECT_EQ(Pairs(dict), (PairList{{"cat", "котка"}, {"bat", "прилеп"}}));
+    EXPECT_EQ(Pairs(dict), (PairList{{"cat", u8"котка"_cp1251}, {"bat", u8"прилеп"_cp1251}}));
 }
 
 TEST(CDictionary, StartsEmpty)

@@ -1,8 +1,10 @@
 #include "dictionary/WordPair.h"
+#include "tests/support/Cp1251Text.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 TEST(WordPair, DefaultHoldsTwoEmptyStrings)
 {
@@ -16,44 +18,47 @@ TEST(WordPair, DefaultHoldsTwoEmptyStrings)
 TEST(WordPair, KeepsItsOwnCopies)
 {
     char word[] = "house";
-    char translation[] = "къща";
-    WordPair pair(word, translation);
+    std::string translation = u8"къща"_cp1251;
+    WordPair pair(word, translation.c_str());
     word[0] = 'm';
     translation[0] = 'X';
     EXPECT_STREQ(pair.GetWord(), "house");
-    EXPECT_STREQ(pair.GetTranslation(), "къща");
+    EXPECT_EQ(pair.GetTranslation(), u8"къща"_cp1251);
 }
 
 TEST(WordPair, CopyIsDeep)
 {
-    WordPair original("table", "маса");
+    const std::string translation = u8"маса"_cp1251;
+    WordPair original("table", translation.c_str());
     WordPair copy(original);
     EXPECT_NE(copy.GetWord(), original.GetWord());
     EXPECT_NE(copy.GetTranslation(), original.GetTranslation());
     EXPECT_STREQ(copy.GetWord(), "table");
-    EXPECT_STREQ(copy.GetTranslation(), "маса");
+    EXPECT_EQ(copy.GetTranslation(), translation);
 }
 
 TEST(WordPair, AssignmentReplacesBothTexts)
 {
+    const std::string translation = u8"по-дълъг превод"_cp1251;
     WordPair target("a", "b");
     {
-        WordPair source("longer word", "по-дълъг превод");
+        WordPair source("longer word", translation.c_str());
         target = source;
         EXPECT_NE(target.GetWord(), source.GetWord());
     }
     // The source is gone: the target must still hold its own copies.
     EXPECT_STREQ(target.GetWord(), "longer word");
-    EXPECT_STREQ(target.GetTranslation(), "по-дълъг превод");
+    EXPECT_EQ(target.GetTranslation(), translation);
 }
 
 TEST(WordPair, SelfAssignmentKeepsTexts)
 {
-    WordPair pair("word", "дума");
+    const std::string translation = u8"дума"_cp1251;
+    WordPair pair("word", translation.c_str());
     WordPair& same = pair;
     pair = same;
     EXPECT_STREQ(pair.GetWord(), "word");
-    EXPECT_STREQ(pair.GetTranslation(), "дума");
+    EXPECT_EQ(pair.GetTranslation(), translation);
 }
 
 TEST(WordPair, BuiltFromLengthsTakesExactlyThoseBytes)

@@ -64,7 +64,7 @@ ReleaseClock* ReleaseClock::s_clock = nullptr;
 
 struct Drag {
     POINT from, to;
-    const char* expected;   // the translation the tooltip shows
+    std::string expected;   // the translation the tooltip shows
 };
 
 // Milliseconds of each round, sorted; empty when a round showed nothing in 5 s.

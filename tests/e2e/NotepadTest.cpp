@@ -41,7 +41,7 @@ void DragOverSpaces()
     xinput::Drag(from.x - 2, from.y, to.x + 3, to.y);
 }
 
-bool TranslationIs(const char* text)
+bool TranslationIs(const std::string& text)
 {
     return WaitFor([&] { return S().ZetoText(IDC_TRANSLATION) == text; });
 }
@@ -111,9 +111,9 @@ TEST(AutomaticAttach, AWordTheDictionaryLacksShowsItsBaseFormUntilSwitchedOff)
 {
     S().SetZetoText(IDC_TRANSLATION, "");
     DoubleClickWord(LINE_FORMS, 2);
-    EXPECT_TRUE(TranslationIs((std::string(Session::HOUSE) + ": " + Session::HOUSE_BG).c_str()));
+    EXPECT_TRUE(TranslationIs(std::string(Session::HOUSE) + ": " + Session::HOUSE_BG));
     DoubleClickWord(LINE_FORMS, 10);
-    EXPECT_TRUE(TranslationIs((std::string(Session::CHILD) + ": " + Session::CHILD_BG).c_str()));
+    EXPECT_TRUE(TranslationIs(std::string(Session::CHILD) + ": " + Session::CHILD_BG));
     EXPECT_TRUE(WaitFor([] { return S().VisibleTip(std::string(Session::CHILD) + ": " + Session::CHILD_BG); }));
 
     S().Command(ID_FIND_BASE_FORMS);

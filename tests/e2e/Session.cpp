@@ -2,17 +2,18 @@
 
 #include "dictionary/Dictionary.h"
 #include "dictionary/IrregularForms.h"
+#include "tests/support/Cp1251Text.h"
 
 #include <cstdio>
 #include <vector>
 
 const char Session::APPLE[] = "apple";
-const char Session::APPLE_BG[] = "ябълка";
+const std::string Session::APPLE_BG = u8"ябълка"_cp1251;
 const char Session::HOUSE[] = "house";
-const char Session::HOUSE_BG[] = "къща";
+const std::string Session::HOUSE_BG = u8"къща"_cp1251;
 const char Session::CHILD[] = "child";
-const char Session::CHILD_BG[] = "дете";
-const char Session::USAGE_HINT[] = "Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\"";
+const std::string Session::CHILD_BG = u8"дете"_cp1251;
+const std::string Session::USAGE_HINT = u8"Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\""_cp1251;
 
 bool Session::WriteDictionary()
 {
@@ -27,10 +28,11 @@ bool Session::WriteDictionary()
         return false;
     }
     CDictionary writer;
-    writer.WriteRecord(WordPair(APPLE, APPLE_BG), data);
-    writer.WriteRecord(WordPair(HOUSE, HOUSE_BG), data);
-    writer.WriteRecord(WordPair("word", "дума"), data);
-    writer.WriteRecord(WordPair(CHILD, CHILD_BG), data);
+    const std::string word = u8"дума"_cp1251;
+    writer.WriteRecord(WordPair(APPLE, APPLE_BG.c_str()), data);
+    writer.WriteRecord(WordPair(HOUSE, HOUSE_BG.c_str()), data);
+    writer.WriteRecord(WordPair("word", word.c_str()), data);
+    writer.WriteRecord(WordPair(CHILD, CHILD_BG.c_str()), data);
     std::fclose(data);
     std::fclose(newData);
     const std::string forms = CIrregularForms::Build({"children child\n"});

@@ -17,12 +17,12 @@ class Session {
 public:
     // The words of the test dictionary and their translations (Windows-1251).
     static const char APPLE[];
-    static const char APPLE_BG[];
+    static const std::string APPLE_BG;
     static const char HOUSE[];
-    static const char HOUSE_BG[];
+    static const std::string HOUSE_BG;
     static const char CHILD[];      // reached from "children" through forms.dat
-    static const char CHILD_BG[];
-    static const char USAGE_HINT[];
+    static const std::string CHILD_BG;
+    static const std::string USAGE_HINT;
 
     // Finds Notepad (title notepadTitle), lays the desktop out, writes the
     // dictionary into a fresh directory and starts zetoExe there.

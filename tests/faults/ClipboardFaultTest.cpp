@@ -4,6 +4,7 @@
 // test when Zeto sends it WM_COPY, exactly as an application would; what the
 // user had copied before must be back on the clipboard afterwards.
 #include "tests/faults/FaultFixture.h"
+#include "tests/support/Cp1251Text.h"
 
 #include <cstring>
 #include <string>
@@ -53,7 +54,7 @@ protected:
         ::RegisterClassA(&wc);
         target = ::CreateWindowExA(0, "WordlumoFaultTarget", "target", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                    wc.hInstance, nullptr);
-        support::WriteDictionary("data.dat", {{"apple", "ябълка"}, {"table", "маса"}});
+        support::WriteDictionary("data.dat", {{"apple", u8"ябълка"_cp1251}, {"table", u8"маса"_cp1251}});
         support::WriteDictionary("NewData.dat", {});
         StartDialog();
         ASSERT_EQ(m_dlg->m_bReady, 1);
@@ -159,13 +160,13 @@ TEST_F(ClipboardFaultTest, ZeroByteBlockIsAnEmptyWord)
 TEST_F(ClipboardFaultTest, BlocksAroundTheWholeTextLimit)
 {
     // Under 64 bytes the whole text is looked up; from 64 on its first word.
-    EXPECT_EQ(Translate(Padded("apple", 63)), "ябълка");
-    EXPECT_EQ(Translate(Padded("table of", 63)), "Няма такава дума");
-    EXPECT_EQ(Translate(Padded("table of", 64)), "маса");
-    EXPECT_EQ(Translate(Padded("apple pie", 65)), "ябълка");
+    EXPECT_EQ(Translate(Padded("apple", 63)), u8"ябълка"_cp1251);
+    EXPECT_EQ(Translate(Padded("table of", 63)), u8"Няма такава дума"_cp1251);
+    EXPECT_EQ(Translate(Padded("table of", 64)), u8"маса"_cp1251);
+    EXPECT_EQ(Translate(Padded("apple pie", 65)), u8"ябълка"_cp1251);
     ExpectUserClipboardBack();
     // No space in a large block: the long-word text, which is no word here.
-    EXPECT_EQ(Translate(Padded("apple", 64)), "Няма такава дума");
+    EXPECT_EQ(Translate(Padded("apple", 64)), u8"Няма такава дума"_cp1251);
     ExpectResponsive();
 }
 
@@ -173,17 +174,17 @@ TEST_F(ClipboardFaultTest, OneMegabyteBlock)
 {
     std::string block = "table " + std::string(1 << 20, 'x');
     block += '\0';
-    EXPECT_EQ(Translate(block), "маса");
+    EXPECT_EQ(Translate(block), u8"маса"_cp1251);
     ExpectUserClipboardBack();
     ExpectResponsive();
 }
 
 TEST_F(ClipboardFaultTest, BlocksWithoutANul)
 {
-    EXPECT_EQ(Translate("  apple  "), "ябълка");   // short: stripped of its spaces
-    EXPECT_EQ(Translate("table " + std::string(200, 'y')), "маса");
+    EXPECT_EQ(Translate("  apple  "), u8"ябълка"_cp1251);   // short: stripped of its spaces
+    EXPECT_EQ(Translate("table " + std::string(200, 'y')), u8"маса"_cp1251);
     // A long first word with no NUL after it anywhere.
-    EXPECT_EQ(Translate(std::string(5000, 'z')), "Няма такава дума");
+    EXPECT_EQ(Translate(std::string(5000, 'z')), u8"Няма такава дума"_cp1251);
     ExpectResponsive();
 }
 
@@ -211,7 +212,7 @@ TEST_F(ClipboardFaultTest, ClipboardHeldOpenByAnotherProcess)
 
     ::SetEvent(release);
     EXPECT_EQ(holder.WaitForExit(), 0u);
-    EXPECT_EQ(Translate(Padded("apple", 10)), "ябълка");
+    EXPECT_EQ(Translate(Padded("apple", 10)), u8"ябълка"_cp1251);
     ExpectResponsive();
     ::CloseHandle(held);
     ::CloseHandle(release);

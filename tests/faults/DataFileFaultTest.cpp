@@ -2,6 +2,7 @@
 // the damage are kept, the user's own file still loads after a damaged base,
 // a file that cannot be opened is reported, and no file loses a byte.
 #include "tests/faults/FaultFixture.h"
+#include "tests/support/Cp1251Text.h"
 
 #include <windows.h>
 
@@ -31,32 +32,33 @@ protected:
         EXPECT_EQ(support::ReadFileBytes("NewData.dat"), newData);
     }
 
-    const std::string userWords = support::RecordBytes("yours", "твой");
+    const std::string userWords = support::RecordBytes("yours", u8"твой"_cp1251);
 };
 
 TEST_F(DataFileFaultTest, RecordCutMidwayKeepsTheWholeOnesBeforeIt)
 {
-    std::string cut = support::RecordBytes("zebra", "зебра");
+    std::string cut = support::RecordBytes("zebra", u8"зебра"_cp1251);
     cut.resize(5);   // length, word bytes, and the file ends
-    const std::string data = support::RecordBytes("apple", "ябълка") + support::RecordBytes("table", "маса") + cut;
+    const std::string data =
+        support::RecordBytes("apple", u8"ябълка"_cp1251) + support::RecordBytes("table", u8"маса"_cp1251) + cut;
     StartOver(data, userWords);
     EXPECT_EQ(m_dlg->m_bReady, 1);
     EXPECT_TRUE(boxes.Seen().empty());
-    EXPECT_EQ(Find("apple"), "ябълка");
-    EXPECT_EQ(Find("table"), "маса");
-    EXPECT_EQ(Find("zebra"), "Няма такава дума");
-    EXPECT_EQ(Find("yours"), "твой");
+    EXPECT_EQ(Find("apple"), u8"ябълка"_cp1251);
+    EXPECT_EQ(Find("table"), u8"маса"_cp1251);
+    EXPECT_EQ(Find("zebra"), u8"Няма такава дума"_cp1251);
+    EXPECT_EQ(Find("yours"), u8"твой"_cp1251);
     ExpectResponsive();
     ExpectFilesKept(data, userWords);
 }
 
 TEST_F(DataFileFaultTest, LengthFieldPointingPastTheEnd)
 {
-    const std::string data = support::RecordBytes("apple", "ябълка") + "\xFF\xFF\x9E\x9D";
+    const std::string data = support::RecordBytes("apple", u8"ябълка"_cp1251) + "\xFF\xFF\x9E\x9D";
     StartOver(data, userWords);
     EXPECT_EQ(m_dlg->m_bReady, 1);
-    EXPECT_EQ(Find("apple"), "ябълка");
-    EXPECT_EQ(Find("yours"), "твой");
+    EXPECT_EQ(Find("apple"), u8"ябълка"_cp1251);
+    EXPECT_EQ(Find("yours"), u8"твой"_cp1251);
     ExpectResponsive();
     ExpectFilesKept(data, userWords);
 }
@@ -70,7 +72,7 @@ TEST_F(DataFileFaultTest, RandomBytes)
     StartOver(data, userWords);
     EXPECT_EQ(m_dlg->m_bReady, 1);
     // The user's file follows the garbage and is searched from the tail.
-    EXPECT_EQ(Find("yours"), "твой");
+    EXPECT_EQ(Find("yours"), u8"твой"_cp1251);
     ExpectResponsive();
     ExpectFilesKept(data, userWords);
 }
@@ -80,7 +82,7 @@ TEST_F(DataFileFaultTest, ZeroLengthFiles)
     StartOver("", "");
     EXPECT_EQ(m_dlg->m_bReady, 1);
     EXPECT_EQ(m_dlg->m_dictionary.m_nCount, 0);
-    EXPECT_EQ(Find("apple"), "Няма такава дума");
+    EXPECT_EQ(Find("apple"), u8"Няма такава дума"_cp1251);
     ExpectResponsive();
     ExpectFilesKept("", "");
 }
@@ -104,7 +106,7 @@ TEST_F(DataFileFaultTest, UnreadableBaseDictionaryIsReported)
 
 TEST_F(DataFileFaultTest, MissingUserFileIsReportedAndNotCreated)
 {
-    const std::string data = support::RecordBytes("apple", "ябълка");
+    const std::string data = support::RecordBytes("apple", u8"ябълка"_cp1251);
     support::WriteFileBytes("data.dat", data);
     StartDialog();
     ASSERT_EQ(boxes.Seen().size(), 1u);

@@ -1,6 +1,7 @@
 #include "tests/faults/FaultFixture.h"
 
 #include "tests/support/Clipboard.h"
+#include "tests/support/Cp1251Text.h"
 #include "tests/support/Pump.h"
 
 void FaultFixture::StartDialog()
@@ -28,9 +29,10 @@ void FaultFixture::ExpectResponsive()
     if (!m_dlg->m_bReady)
         return;   // nothing is looked up before both files are loaded
     const std::string word = "probe";
-    m_dlg->m_dictionary.AddPair(word.c_str(), "проба");
+    const std::string translation = u8"проба"_cp1251;
+    m_dlg->m_dictionary.AddPair(word.c_str(), translation.c_str());
     ::PostMessageA(m_dlg->m_hWnd, ::RegisterWindowMessageA("UWM_KEYBOARD_CTRLC"), 0, 0);
     ASSERT_TRUE(support::PumpUntil([&] { return m_dlg->m_bCapturePending == 1; }));
     ASSERT_TRUE(support::PutClipboardText(word));
-    EXPECT_TRUE(support::PumpUntil([&] { return Shown() == "проба"; })) << "shown: " << Shown();
+    EXPECT_TRUE(support::PumpUntil([&] { return Shown() == translation; })) << "shown: " << Shown();
 }

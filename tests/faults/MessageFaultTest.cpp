@@ -2,6 +2,7 @@
 // pointers that are not ours, handles of other windows, all bits set. None
 // may crash Zeto, show a text it did not look up, or leave it unresponsive.
 #include "tests/faults/FaultFixture.h"
+#include "tests/support/Cp1251Text.h"
 
 #include <string>
 
@@ -12,7 +13,7 @@ protected:
     void SetUp() override
     {
         FaultFixture::SetUp();
-        support::WriteDictionary("data.dat", {{"apple", "ябълка"}, {"table", "маса"}});
+        support::WriteDictionary("data.dat", {{"apple", u8"ябълка"_cp1251}, {"table", u8"маса"_cp1251}});
         support::WriteDictionary("NewData.dat", {});
         StartDialog();
         ASSERT_EQ(m_dlg->m_bReady, 1);
@@ -35,8 +36,9 @@ TEST_F(MessageFaultTest, ArbitraryParametersWithoutACopyMethod)
     // Nothing posted from outside is taken for a text to show: only lookups
     // (a row press looks up a row's word) reach edit 1001.
     const std::string shown = Shown();
-    EXPECT_TRUE(shown == "" || shown == "ябълка" || shown == "маса" || shown == "Няма такава дума"
-                || shown == "Няма такава дума в БД!") << shown;
+    EXPECT_TRUE(shown == "" || shown == u8"ябълка"_cp1251 || shown == u8"маса"_cp1251
+                || shown == u8"Няма такава дума"_cp1251
+                || shown == u8"Няма такава дума в БД!"_cp1251) << shown;
     ExpectResponsive();
 }
 

@@ -3,6 +3,7 @@
 // it is translated from the shipped dictionary: a plain word, a word found
 // by its base form (forms.dat), a small word of the supplement. Then closes Zeto
 // through "E&xit" and waits for its window to go. Exit status 0 when all held.
+#include "tests/support/Cp1251Text.h"
 #include "tests/support/Pump.h"
 
 #include <windows.h>
@@ -10,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
+#include <string>
 
 namespace {
 
@@ -42,18 +44,20 @@ int main()
     HWND translation = ::GetDlgItem(main, 1001);
     struct Case {
         const char* typed;
-        const char* shown;   // a part of the translation
+        std::string shown;   // a part of the translation
     };
-    for (const Case& c : {Case{"house", "къща"}, Case{"children", "child: "}, Case{"the", "къщата"}}) {
+    for (const Case& c :
+         {Case{"house", u8"къща"_cp1251}, Case{"children", "child: "}, Case{"the", u8"къщата"_cp1251}}) {
         DWORD_PTR ignored = 0;
         ::SendMessageTimeoutA(input, WM_SETTEXT, 0, (LPARAM)c.typed, SMTO_NORMAL, 10000, &ignored);
         char text[512] = "";
         const bool translated = support::PumpUntil([&] {
             ::SendMessageTimeoutA(translation, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_NORMAL, 10000, &ignored);
-            return std::strstr(text, c.shown) != nullptr;
+            return std::strstr(text, c.shown.c_str()) != nullptr;
         }, 10000);
         if (!translated) {
-            std::printf("FAIL: \"%s\" typed into Zeto shows \"%s\", not \"...%s...\"\n", c.typed, text, c.shown);
+            std::printf("FAIL: \"%s\" typed into Zeto shows \"%s\", not \"...%s...\"\n", c.typed, text,
+                        c.shown.c_str());
             return 1;
         }
         std::printf("ready: \"%s\" translates to \"%s\"\n", c.typed, text);

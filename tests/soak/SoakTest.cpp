@@ -6,6 +6,7 @@
 // runs 2000).
 #include "tests/faults/Intruder.h"
 #include "tests/soak/GuiCounters.h"
+#include "tests/support/Cp1251Text.h"
 #include "tests/support/MainDialog.h"
 #include "tests/support/Pump.h"
 #include "tests/ui/UiTestSupport.h"
@@ -39,7 +40,7 @@ support::Pairs SoakWords()
     support::Pairs pairs;
     for (int i = 0; i < 60; ++i) {
         const std::string word = std::string("soak") + char('a' + i / 26) + char('a' + i % 26);
-        pairs.push_back({word, "превод " + std::to_string(i)});
+        pairs.push_back({word, u8"превод "_cp1251 + std::to_string(i)});
     }
     return pairs;
 }

@@ -2,6 +2,7 @@
 // NewData.dat, the word found at once and after a restart, and the cases in
 // which nothing may be written: a read-only or full file, a translation too
 // long for the format, Cancel, Enter.
+#include "tests/support/Cp1251Text.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 
@@ -120,27 +121,28 @@ TEST_F(AddNewWordTest, AMissingFileIsCreatedWithTheOneRecord)
 
 TEST_F(AddNewWordTest, PairsAreAppendedAfterWhatTheFileHeldEvenTwiceTheSameWord)
 {
-    std::string old = support::RecordBytes("old", "стар");
+    std::string old = support::RecordBytes("old", u8"стар"_cp1251);
     support::WriteZetoFiles(TestWords(), old);
     OpenMainDialog();
     DialogScript script;
-    AddWord("kite", "хвърчило\r\nвтори ред", script);
-    AddWord("kite", "змей", script);
+    AddWord("kite", u8"хвърчило\r\nвтори ред"_cp1251, script);
+    AddWord("kite", u8"змей"_cp1251, script);
     RunCommand();
     RunCommand();
     ASSERT_TRUE(script.Done());
     EXPECT_EQ(Hex(NewData()),
-              Hex(old + support::RecordBytes("kite", "хвърчило\r\nвтори ред") + support::RecordBytes("kite", "змей")));
+              Hex(old + support::RecordBytes("kite", u8"хвърчило\r\nвтори ред"_cp1251)
+                  + support::RecordBytes("kite", u8"змей"_cp1251)));
     // Words from K on are searched from the tail: the latest pair wins.
-    EXPECT_EQ(LookUp("kite"), "змей");
+    EXPECT_EQ(LookUp("kite"), u8"змей"_cp1251);
 }
 
 // A record cut short at the end of the file would swallow the new one: its
 // bytes move to a file of their own, and the new word is there after a restart.
 TEST_F(AddNewWordTest, ACutRecordAtTheEndIsSetAsideAndTheNewWordSurvivesARestart)
 {
-    const std::string old = support::RecordBytes("old", "стар");
-    const std::string cut = support::RecordBytes("cut", "срязан").substr(0, 6);
+    const std::string old = support::RecordBytes("old", u8"стар"_cp1251);
+    const std::string cut = support::RecordBytes("cut", u8"срязан"_cp1251).substr(0, 6);
     support::WriteZetoFiles(TestWords(), old + cut);
     OpenMainDialog();
     ASSERT_NO_FATAL_FAILURE(AddWordExpectingOneBox("abc", "x", "NewData.dat.damaged"));
@@ -150,7 +152,7 @@ TEST_F(AddNewWordTest, ACutRecordAtTheEndIsSetAsideAndTheNewWordSurvivesARestart
     CloseMainDialog();
     OpenMainDialog();
     EXPECT_EQ(LookUp("abc"), "x");
-    EXPECT_EQ(LookUp("old"), "стар");
+    EXPECT_EQ(LookUp("old"), u8"стар"_cp1251);
 }
 
 TEST_F(AddNewWordTest, AWordOf255CharactersIsStoredWholeAndTheBoxTakesNoMore)
@@ -248,7 +250,7 @@ TEST_F(MountedDirTest, AFullDiskKeepsTheFileAsItWasTheUserIsToldAndTheListIsUnch
     EXPECT_EQ(NewData().size(), old.size());
     EXPECT_TRUE(NewData() == old) << "the partial record was not taken back";
     EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count);
-    EXPECT_EQ(LookUp("abc"), "Няма такава дума");
+    EXPECT_EQ(LookUp("abc"), u8"Няма такава дума"_cp1251);
 
     // With room again the same word goes in whole, right after the old record.
     ::DeleteFileA(m_dir->File("filler").c_str());
@@ -262,7 +264,7 @@ TEST_F(MountedDirTest, AFullDiskKeepsTheFileAsItWasTheUserIsToldAndTheListIsUnch
 
 TEST_F(MountedDirTest, AReadOnlyFileKeepsItsBytesTheUserIsToldAndTheListIsUnchanged)
 {
-    const std::string old = support::RecordBytes("old", "стар");
+    const std::string old = support::RecordBytes("old", u8"стар"_cp1251);
     support::WriteZetoFiles(TestWords(), old);
     if (m_mounted) {
         // Root writes through a read-only attribute; not through a read-only mount.
@@ -276,7 +278,7 @@ TEST_F(MountedDirTest, AReadOnlyFileKeepsItsBytesTheUserIsToldAndTheListIsUnchan
     ASSERT_NO_FATAL_FAILURE(AddWordExpectingOneBox("abc", "x", "NewData.dat"));
     EXPECT_EQ(Hex(NewData()), Hex(old));
     EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count);
-    EXPECT_EQ(LookUp("abc"), "Няма такава дума");
+    EXPECT_EQ(LookUp("abc"), u8"Няма такава дума"_cp1251);
 }
 
 } // namespace

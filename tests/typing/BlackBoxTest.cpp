@@ -2,6 +2,7 @@
 // driven by real keystrokes and clicks (xdotool) and by the menu commands,
 // observed only from outside through its windows and its NewData.dat.
 #include "res/resource.h"
+#include "tests/support/Cp1251Text.h"
 #include "tests/support/XInput.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
@@ -46,7 +47,8 @@ TEST_F(BlackBoxTest, TypedWordShowsItsTranslationAndTenRowsThatGoSevenSecondsLat
 
     TypeInto(main, "apple");
     DWORD typed = ::GetTickCount();
-    ASSERT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == "ябълка"; }, 15000)) << RemoteText(translation);
+    ASSERT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == u8"ябълка"_cp1251; }, 15000))
+        << RemoteText(translation);
     ASSERT_TRUE(support::PumpUntil([&] { return zeto.VisibleTips().size() == 10; }, 5000));
     for (HWND tip : zeto.VisibleTips()) {
         RECT rect;
@@ -135,7 +137,8 @@ TEST_F(BlackBoxTest, EscapeAndEnterInTheMultiLineEditsLeaveZetoOpen)
     // Typed after the keys, so handled after anything they posted.
     TypeInto(main, "apple");
     HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
-    EXPECT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == "ябълка"; }, 15000)) << RemoteText(translation);
+    EXPECT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == u8"ябълка"_cp1251; }, 15000))
+        << RemoteText(translation);
     EXPECT_TRUE(::IsWindowVisible(main));
     EXPECT_TRUE(zeto.Close());
 }

@@ -1,6 +1,7 @@
 // Typing into the main dialog: the lookup in 1001, the ten suggestion rows
 // beside the dialog and their 7-second life, list mode, and presses on the
 // rows as the left-button hook reports them.
+#include "tests/support/Cp1251Text.h"
 #include "tests/typing/MainDialogFixture.h"
 #include "ui/TapwireMessages.h"
 
@@ -10,8 +11,8 @@ using namespace typing;
 
 namespace {
 
-const char NO_SUCH_WORD[] = "Няма такава дума";
-const char EMPTY_QUERY[] = "Няма такава дума в БД!";
+const std::string NO_SUCH_WORD = u8"Няма такава дума"_cp1251;
+const std::string EMPTY_QUERY = u8"Няма такава дума в БД!"_cp1251;
 
 class KeyboardInputTest : public MainDialogTest {
 protected:
@@ -57,9 +58,9 @@ protected:
 TEST_F(KeyboardInputTest, AWordTheDictionaryLacksShowsItsBaseFormWithItsRowsUntilSwitchedOff)
 {
     Type("apples");
-    EXPECT_EQ(ItemText(IDC_TRANSLATION), "apple: ябълка");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"apple: ябълка"_cp1251);
     std::vector<std::string> expected = {"apple  ", "apricot", "banana ", "Cat    ", "cherry ",
-                                         "DOG    ", " Fig   ", "ГРОЗДЕ ", "Ёж Їжак", "grape  "};
+                                         "DOG    ", " Fig   ", u8"ГРОЗДЕ "_cp1251, u8"Ёж Їжак"_cp1251, "grape  "};
     EXPECT_EQ(RowTexts(), expected);
 
     HMENU menu = ::GetMenu(m_dlg->m_hWnd);
@@ -77,11 +78,11 @@ TEST_F(KeyboardInputTest, TypingInRowModeShowsTheLookupAndTenRowsAtTheirPoints)
     EXPECT_EQ(ItemText(IDC_TRANSLATION), NO_SUCH_WORD);
     Type("le");
     EXPECT_EQ(ItemText(IDC_INPUT), "apple");
-    EXPECT_EQ(ItemText(IDC_TRANSLATION), "ябълка");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"ябълка"_cp1251);
 
     // Every row padded to the longest word, "Ёж Їжак" (7 bytes).
     std::vector<std::string> expected = {"apple  ", "apricot", "banana ", "Cat    ", "cherry ",
-                                         "DOG    ", " Fig   ", "ГРОЗДЕ ", "Ёж Їжак", "grape  "};
+                                         "DOG    ", " Fig   ", u8"ГРОЗДЕ "_cp1251, u8"Ёж Їжак"_cp1251, "grape  "};
     EXPECT_EQ(RowTexts(), expected);
     for (int i = 0; i < 10; ++i) {
         SCOPED_TRACE("row " + std::to_string(i));
@@ -111,7 +112,7 @@ TEST_F(KeyboardInputTest, RowsHideSevenSecondsAfterTheLastKeystrokeAndTheRowHook
     EXPECT_GE(shown, 6900u) << "the first keystroke's timer was restarted by the last one";
     EXPECT_LE(shown, 12000u);
     EXPECT_EQ(m_dlg->m_bRowHook, 0);
-    EXPECT_EQ(ItemText(IDC_TRANSLATION), "череша") << "only the rows go";
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"череша"_cp1251) << "only the rows go";
 }
 
 TEST_F(KeyboardInputTest, ClearingTheBoxShowsTheEmptyQueryMessageAndThePreviousSuggestions)
@@ -143,14 +144,14 @@ TEST_F(KeyboardInputTest, ListModeFillsTenTidiedEntriesSelectsTheFirstAndSwapsTh
     m_dlg->m_bKeyboardInput = 1;
     Type("apple");
     std::vector<std::string> expected = {"apple", "apricot", "banana", "cat",     "cherry",
-                                         "dog",   "fig",     "грозде", "ёж їжак", "grape"};
+                                         "dog",   "fig",     u8"грозде"_cp1251, u8"ёж їжак"_cp1251, "grape"};
     EXPECT_EQ(ListItems(), expected);
     EXPECT_EQ(::SendMessageA(Item(IDC_SUGGESTIONS), LB_GETCURSEL, 0, 0), 0);
     EXPECT_TRUE(::IsWindowVisible(Item(IDC_SUGGESTIONS)));
     EXPECT_TRUE(::IsWindowVisible(Item(IDC_LIST_TRANSLATION)));
     EXPECT_FALSE(::IsWindowVisible(Item(IDC_TRANSLATION)));
-    EXPECT_EQ(ItemText(IDC_LIST_TRANSLATION), "ябълка");
-    EXPECT_EQ(ItemText(IDC_TRANSLATION), "ябълка");
+    EXPECT_EQ(ItemText(IDC_LIST_TRANSLATION), u8"ябълка"_cp1251);
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"ябълка"_cp1251);
     EXPECT_FALSE(AnyRowVisible());
     EXPECT_EQ(m_dlg->m_bRowHook, 0);
 
@@ -177,8 +178,8 @@ TEST_F(KeyboardInputTest, ChoosingAListEntryPutsItIntoTheBoxWithoutRefillingTheL
     ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, MAKEWPARAM(IDC_SUGGESTIONS, LBN_SELCHANGE), (LPARAM)list);
 
     EXPECT_EQ(ItemText(IDC_INPUT), "cherry");
-    EXPECT_EQ(ItemText(IDC_LIST_TRANSLATION), "череша");
-    EXPECT_EQ(ItemText(IDC_TRANSLATION), "череша");
+    EXPECT_EQ(ItemText(IDC_LIST_TRANSLATION), u8"череша"_cp1251);
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"череша"_cp1251);
     EXPECT_EQ(ListItems(), before) << "the lookup of cherry rebuilt the neighbours, not the list";
     EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 4);
     EXPECT_EQ(m_dlg->m_dictionary.m_strNeighbours[0], "cherry   ");
@@ -191,8 +192,8 @@ TEST_F(KeyboardInputTest, ListEntriesOfCyrillicCapitalsReadInSmallLetters)
     std::vector<std::string> items = ListItems();
     ASSERT_EQ(items.size(), 10u);
     EXPECT_EQ(items[0], "dog");
-    EXPECT_EQ(items[2], "грозде");
-    EXPECT_EQ(items[3], "ёж їжак");
+    EXPECT_EQ(items[2], u8"грозде"_cp1251);
+    EXPECT_EQ(items[3], u8"ёж їжак"_cp1251);
 }
 
 TEST_F(KeyboardInputTest, APressOnARowsVisibleBoxPicksThatRow)
@@ -234,7 +235,7 @@ TEST_F(KeyboardInputTest, APressBesideTheRowsChangesNothing)
         SCOPED_TRACE(std::to_string(pt.x) + " " + std::to_string(pt.y));
         ::SendMessageA(m_dlg->m_hWnd, g_nMsgLButtonUpRow, (WPARAM)pt.x, (LPARAM)pt.y);
         EXPECT_EQ(ItemText(IDC_INPUT), "apple");
-        EXPECT_EQ(ItemText(IDC_TRANSLATION), "ябълка");
+        EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"ябълка"_cp1251);
         EXPECT_EQ(m_dlg->m_bRowHook, 1) << "the rows are still shown, so still watched";
     }
 }
@@ -244,7 +245,7 @@ TEST_F(KeyboardInputTest, ListModeLeavesTheDictionarysNeighboursAsTheyAre)
     m_dlg->m_bKeyboardInput = 1;
     Type("apple");
     EXPECT_EQ(Neighbours()[0], "apple  ");
-    EXPECT_EQ(Neighbours()[7], "ГРОЗДЕ ");
+    EXPECT_EQ(Neighbours()[7], u8"ГРОЗДЕ "_cp1251);
 }
 
 } // namespace

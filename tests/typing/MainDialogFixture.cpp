@@ -1,16 +1,20 @@
 #include "tests/typing/MainDialogFixture.h"
 
+#include "tests/support/Cp1251Text.h"
+
 namespace typing {
 
 const support::Pairs& TestWords()
 {
     static const support::Pairs words = {
-        {"apple", "ябълка"},     {"apricot", "кайсия"}, {"banana", "банан"},   {"Cat", "котка"},
-        {"cherry", "череша"},    {"DOG", "куче"},       {" Fig ", "смокиня"},  {"ГРОЗДЕ", "grapes"},
-        {"Ёж Їжак", "hedgehog"}, {"grape", "грозде"},   {"hat", "шапка"},      {"ice-cream", "сладолед"},
-        {"jam", "конфитюр"},     {"kite", "хвърчило"},  {"lemon", "лимон"},    {"mango", "манго"},
-        {"nut", "орех"},         {"orange", "портокал"}, {"pear", "круша"},    {"plum", "слива"},
-        {"quince", "дюля"},      {"rose", "роза"},      {"table", "маса"},     {"zebra", "зебра"},
+        {"apple", u8"ябълка"_cp1251},     {"apricot", u8"кайсия"_cp1251},     {"banana", u8"банан"_cp1251},
+        {"Cat", u8"котка"_cp1251},        {"cherry", u8"череша"_cp1251},      {"DOG", u8"куче"_cp1251},
+        {" Fig ", u8"смокиня"_cp1251},    {u8"ГРОЗДЕ"_cp1251, "grapes"},      {u8"Ёж Їжак"_cp1251, "hedgehog"},
+        {"grape", u8"грозде"_cp1251},     {"hat", u8"шапка"_cp1251},          {"ice-cream", u8"сладолед"_cp1251},
+        {"jam", u8"конфитюр"_cp1251},     {"kite", u8"хвърчило"_cp1251},      {"lemon", u8"лимон"_cp1251},
+        {"mango", u8"манго"_cp1251},      {"nut", u8"орех"_cp1251},           {"orange", u8"портокал"_cp1251},
+        {"pear", u8"круша"_cp1251},       {"plum", u8"слива"_cp1251},         {"quince", u8"дюля"_cp1251},
+        {"rose", u8"роза"_cp1251},        {"table", u8"маса"_cp1251},         {"zebra", u8"зебра"_cp1251},
     };
     return words;
 }

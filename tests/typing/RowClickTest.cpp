@@ -1,5 +1,6 @@
 // A real click (X input through xdotool) on a visible suggestion row: the
 // left-button hook reports it and the row's word goes into the input box.
+#include "tests/support/Cp1251Text.h"
 #include "tests/support/XInput.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
@@ -32,7 +33,7 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
     ::SendMessageA(Item(IDC_INPUT), EM_GETSEL, (WPARAM)&start, (LPARAM)&end);
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, (DWORD)row3.size());
-    EXPECT_EQ(ItemText(IDC_TRANSLATION), "котка");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"котка"_cp1251);
     EXPECT_EQ(::GetActiveWindow(), m_dlg->m_hWnd) << "typing goes on in the main dialog";
     EXPECT_EQ(::GetFocus(), Item(IDC_INPUT));
     EXPECT_EQ(m_dlg->m_bRowHook, 1) << "the refreshed rows are watched as well";
@@ -40,7 +41,8 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
 
     // Keys typed next replace the selected word.
     xinput::Type("plum");
-    EXPECT_TRUE(support::PumpUntil([&] { return ItemText(IDC_TRANSLATION) == "слива"; }, 15000)) << ItemText(IDC_INPUT);
+    EXPECT_TRUE(support::PumpUntil([&] { return ItemText(IDC_TRANSLATION) == u8"слива"_cp1251; }, 15000))
+        << ItemText(IDC_INPUT);
     EXPECT_EQ(ItemText(IDC_INPUT), "plum");
 }
 
@@ -73,7 +75,7 @@ TEST_F(RowClickTest, AClickIntoTheDialogWhileRowsAreShownReachesItsControlAndKee
     // been handled once the press moved the focus.
     ASSERT_TRUE(support::PumpUntil([&] { return ::GetFocus() == Item(IDC_TRANSLATION); }, 15000));
     EXPECT_EQ(ItemText(IDC_INPUT), "apple");
-    EXPECT_EQ(ItemText(IDC_TRANSLATION), "ябълка");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"ябълка"_cp1251);
     EXPECT_TRUE(AnyRowVisible());
 }
 

@@ -2,6 +2,7 @@
 // directory, changed, closed and started again; hostile files; writes that
 // cannot succeed; and the Run key entry that starts it with Windows.
 #include "res/resource.h"
+#include "tests/support/Cp1251Text.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 #include "tests/typing/TypingSupport.h"
@@ -15,7 +16,7 @@ using namespace typing;
 
 namespace {
 
-const std::string OLD_WORD = support::RecordBytes("old", "стар");
+const std::string OLD_WORD = support::RecordBytes("old", u8"стар"_cp1251);
 
 bool Checked(HWND dlg, int id) { return ::SendMessageA(::GetDlgItem(dlg, id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }

@@ -2,6 +2,7 @@
 // clipboard viewers, the tray probe, font heights.
 #pragma once
 #include "tests/support/Clipboard.h"
+#include "tests/support/Cp1251Text.h"
 #include "tests/support/MainDialog.h"
 #include "tests/ui/UiTestSupport.h"
 
@@ -10,8 +11,9 @@ class MainDlgFixture : public support::MainDialogTest {
 public:
     void WriteBothFiles()
     {
-        support::WriteZetoFiles({{"house", "къща, дом"}, {"water", "вода"}, {"word", "дума"}},
-                                support::RecordBytes("yours", "твой"));
+        support::WriteZetoFiles({{"house", u8"къща, дом"_cp1251}, {"water", u8"вода"_cp1251},
+                                 {"word", u8"дума"_cp1251}},
+                                support::RecordBytes("yours", u8"твой"_cp1251));
     }
 };
 

@@ -4,6 +4,7 @@
 #include "framework/App.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
+#include "tests/support/Cp1251Text.h"
 #include "tests/ui/MainDlgFixture.h"
 
 #include <gtest/gtest.h>
@@ -71,7 +72,7 @@ TEST_F(MainDlgFixture, StartsWithBothFilesReadyAndTopMost)
 
     EXPECT_EQ(m_dlg->m_bReady, 1);
     EXPECT_EQ(m_dlg->m_dictionary.m_nCount, 4) << "three pairs of data.dat and one of NewData.dat";
-    EXPECT_STREQ(m_dlg->m_dictionary.Lookup("yours"), "твой");
+    EXPECT_EQ(m_dlg->m_dictionary.Lookup("yours"), u8"твой"_cp1251);
     EXPECT_EQ(::GetClipboardViewer(), m_dlg->m_hWnd);
     EXPECT_EQ(g_hwndNextViewer, previousViewer);
     EXPECT_EQ((HICON)m_dlg->SendMessage(WM_GETICON, ICON_BIG), m_dlg->m_hIcon);
@@ -127,13 +128,13 @@ void ExpectNotReadyStart(MainDlgFixture& f)
 
 TEST_F(MainDlgFixture, WithoutDataDatTheErrorBoxComesFirst)
 {
-    support::WriteDictionary("NewData.dat", {{"yours", "твой"}});
+    support::WriteDictionary("NewData.dat", {{"yours", u8"твой"_cp1251}});
     ExpectNotReadyStart(*this);
 }
 
 TEST_F(MainDlgFixture, WithoutNewDataDatTheErrorBoxComesFirst)
 {
-    support::WriteDictionary("data.dat", {{"house", "къща"}});
+    support::WriteDictionary("data.dat", {{"house", u8"къща"_cp1251}});
     ExpectNotReadyStart(*this);
 }
 

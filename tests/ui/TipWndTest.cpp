@@ -2,6 +2,7 @@
 // own countdown, and the window text that mirrors what it shows.
 #include "framework/Dialog.h"
 #include "res/resource.h"
+#include "tests/support/Cp1251Text.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/TipWnd.h"
 
@@ -127,7 +128,7 @@ TEST_F(TipWndTest, ThePaintIsTheFramedBoxWithTheCentredText)
     CTipWnd tip;
     tip.Create(&parent, 0);
     tip.SetTipColor(RGB(255, 255, 200));
-    std::string text = "къща, дом";
+    std::string text = u8"къща, дом"_cp1251;
     tip.ShowAt(text, POINT{10, 10});
     tip.ShowAt(text, POINT{12, 10});   // shown again while visible
     support::PumpPending();

@@ -2,6 +2,7 @@
 // the cursor and in the edits, hidden after the timeout; only texts that the
 // dialog posted itself are ever read.
 #include "res/resource.h"
+#include "tests/support/Cp1251Text.h"
 #include "tests/ui/MainDlgFixture.h"
 
 #include <gtest/gtest.h>
@@ -30,26 +31,26 @@ TEST_F(TranslationDisplayTest, ALookedUpTextShowsAtTheCursorAndInBothEdits)
 {
     MoveCursor(420, 333);
     const char* text = m_dlg->m_dictionary.Lookup("house");
-    ASSERT_STREQ(text, "къща, дом");
+    ASSERT_EQ(text, u8"къща, дом"_cp1251);
     m_dlg->PostTranslation(text);
     ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
     RECT rect;
     ::GetWindowRect(m_dlg->m_tip.m_hWnd, &rect);
     EXPECT_EQ(rect.left, 420);
     EXPECT_EQ(rect.top, 333 + ::GetSystemMetrics(SM_CYCURSOR) - 12);
-    EXPECT_EQ(m_dlg->m_tip.m_strText, "къща, дом");
-    EXPECT_EQ(support::TextOf(m_dlg->m_tip.m_hWnd), "къща, дом");
-    EXPECT_EQ(Edit(IDC_TRANSLATION), "къща, дом");
-    EXPECT_EQ(Edit(IDC_LIST_TRANSLATION), "къща, дом");
-    EXPECT_EQ(m_dlg->m_strTranslation, "къща, дом");
-    EXPECT_EQ(m_dlg->m_strListTranslation, "къща, дом");
+    EXPECT_EQ(m_dlg->m_tip.m_strText, u8"къща, дом"_cp1251);
+    EXPECT_EQ(support::TextOf(m_dlg->m_tip.m_hWnd), u8"къща, дом"_cp1251);
+    EXPECT_EQ(Edit(IDC_TRANSLATION), u8"къща, дом"_cp1251);
+    EXPECT_EQ(Edit(IDC_LIST_TRANSLATION), u8"къща, дом"_cp1251);
+    EXPECT_EQ(m_dlg->m_strTranslation, u8"къща, дом"_cp1251);
+    EXPECT_EQ(m_dlg->m_strListTranslation, u8"къща, дом"_cp1251);
 }
 
 TEST_F(TranslationDisplayTest, TheFixedMessagesOfTheDictionaryShowToo)
 {
     m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("zzzz"));
     ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
-    EXPECT_EQ(Edit(IDC_TRANSLATION), "Няма такава дума");
+    EXPECT_EQ(Edit(IDC_TRANSLATION), u8"Няма такава дума"_cp1251);
 }
 
 TEST_F(TranslationDisplayTest, TimerOneHidesTheTipAfterTheTimeout)
@@ -60,7 +61,7 @@ TEST_F(TranslationDisplayTest, TimerOneHidesTheTipAfterTheTimeout)
     ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
     ASSERT_TRUE(support::PumpUntil([&] { return !TipVisible(); }, 15000));
     EXPECT_GE(::GetTickCount() - posted, 480u) << "not before the timeout";
-    EXPECT_EQ(Edit(IDC_TRANSLATION), "вода") << "the edit keeps the text";
+    EXPECT_EQ(Edit(IDC_TRANSLATION), u8"вода"_cp1251) << "the edit keeps the text";
     EXPECT_FALSE(::KillTimer(m_dlg->m_hWnd, 1)) << "timer 1 stopped itself";
 }
 
@@ -79,7 +80,7 @@ TEST_F(TranslationDisplayTest, ASecondTranslationRestartsTheFullTimeout)
     MoveCursor(260, 240);
     DWORD second = ::GetTickCount();
     m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("word"));
-    ASSERT_TRUE(support::PumpUntil([&] { return m_dlg->m_tip.m_strText == "дума"; }));
+    ASSERT_TRUE(support::PumpUntil([&] { return m_dlg->m_tip.m_strText == u8"дума"_cp1251; }));
     RECT rect;
     ::GetWindowRect(m_dlg->m_tip.m_hWnd, &rect);
     EXPECT_EQ(rect.left, 260) << "the box moved to the cursor";
@@ -105,7 +106,7 @@ TEST_F(TranslationDisplayTest, ATranslationLongerThan255BytesIsShownWhole)
     static const std::string longText = [] {
         std::string text;
         while (text.size() < 700)
-            text += "дълъг превод, ";
+            text += u8"дълъг превод, "_cp1251;
         return text;
     }();
     m_dlg->PostTranslation(longText.c_str());
@@ -127,7 +128,7 @@ TEST_F(TranslationDisplayTest, AMessageThatTheDialogDidNotPostIsIgnored)
     // A translation of our own, posted after them, marks when they are done.
     m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("word"));
     ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
-    EXPECT_EQ(Edit(IDC_TRANSLATION), "дума");
+    EXPECT_EQ(Edit(IDC_TRANSLATION), u8"дума"_cp1251);
 
     m_dlg->m_tip.Hide();
     ::PostMessageA(m_dlg->m_hWnd, WM_SHOWTRANSLATION, (WPARAM)m_dlg->m_dictionary.Lookup("word"), 0);

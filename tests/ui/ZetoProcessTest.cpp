@@ -2,6 +2,7 @@
 // small dictionary written here, looked at and driven as a user would.
 #include "dictionary/IrregularForms.h"
 #include "res/resource.h"
+#include "tests/support/Cp1251Text.h"
 #include "tests/ui/MainDlgFixture.h"
 #include "tests/ui/UiTestSupport.h"
 #include "tests/ui/ZetoProcess.h"
@@ -19,7 +20,7 @@ class ZetoProcessTest : public ::testing::Test {
 protected:
     void WriteBothFiles()
     {
-        support::WriteDictionary(dir.File("data.dat"), {{"house", "къща, дом"}, {"water", "вода"}});
+        support::WriteDictionary(dir.File("data.dat"), {{"house", u8"къща, дом"_cp1251}, {"water", u8"вода"_cp1251}});
         support::WriteDictionary(dir.File("NewData.dat"), {});
         WriteForms(CIrregularForms::Build({"children child\n"}));
     }
@@ -55,7 +56,7 @@ TEST_F(ZetoProcessTest, StartsTopMostWithItsCaption)
 
 TEST_F(ZetoProcessTest, AMissingFileShowsTheErrorBoxBeforeTheDialog)
 {
-    support::WriteDictionary(dir.File("data.dat"), {{"house", "къща"}});
+    support::WriteDictionary(dir.File("data.dat"), {{"house", u8"къща"_cp1251}});
     ZetoProcess zeto(dir.Path());
     HWND box = zeto.WaitForWindow("#32770", "Error");
     ASSERT_NE(box, nullptr);
@@ -137,7 +138,8 @@ TEST_F(ZetoProcessTest, ADamagedFormsFileIsReportedOnceInTheTranslationBoxAndNot
     ZetoProcess zeto(dir.Path());
     HWND main = zeto.WaitForMain();
     ASSERT_NE(main, nullptr);
-    EXPECT_EQ(support::TextOf(::GetDlgItem(main, IDC_TRANSLATION)).rfind("Файлът forms.dat липсва или е повреден", 0), 0u);
+    const std::string note = support::TextOf(::GetDlgItem(main, IDC_TRANSLATION));
+    EXPECT_EQ(note.rfind(u8"Файлът forms.dat липсва или е повреден"_cp1251, 0), 0u) << note;
     EXPECT_EQ(zeto.WaitForWindow("#32770", "Error", 0), nullptr) << "no box";
     ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
     EXPECT_EQ(zeto.WaitForExit(), 0);

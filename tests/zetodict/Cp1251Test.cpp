@@ -1,15 +1,17 @@
 #include "dictionary/Cp1251.h"
+#include "dictionary/Cp1251Literal.h"
 
 #include <gtest/gtest.h>
 
-// Literals: u8"…" stays UTF-8; plain "…" is compiled to Windows-1251.
+#include <string>
+
+// The run-time converter, for data.
 
 TEST(Cp1251, AsciiAndCyrillic)
 {
     const cp1251::Conversion c = cp1251::FromUtf8(u8"house къща ЯЁёЙ №");
     EXPECT_TRUE(c.validUtf8);
     EXPECT_EQ(c.unmapped, 0u);
-    EXPECT_EQ(c.text, "house къща ЯЁёЙ №");
     EXPECT_EQ(c.text, "house \xEA\xFA\xF9\xE0 \xDF\xA8\xB8\xC9 \xB9");
 }
 
@@ -36,7 +38,8 @@ TEST(Cp1251, StressMarksAreDropped)
 {
     const cp1251::Conversion c = cp1251::FromUtf8(u8"къ́ща, стопа́нство, ѝ, ѐ, Ѝ");
     EXPECT_EQ(c.unmapped, 0u);
-    EXPECT_EQ(c.text, "къща, стопанство, и, е, И");
+    constexpr auto plain = cp1251::Literal(u8"къща, стопанство, и, е, И");
+    EXPECT_EQ(c.text, plain.c_str());
 }
 
 TEST(Cp1251, AcuteAndGraveLettersLoseTheAccent)
@@ -63,4 +66,24 @@ TEST(Cp1251, MalformedUtf8IsReported)
         EXPECT_NE(c.text.find('?'), std::string::npos);
     }
     EXPECT_TRUE(cp1251::FromUtf8("").validUtf8);
+}
+
+// Zeto's own texts, converted by the compiler: the same bytes from GCC and
+// clang, whatever their execution character set.
+TEST(Cp1251Literal, GivesTheCodePageBytesAtCompileTime)
+{
+    constexpr auto text = cp1251::Literal(u8"Няма такава дума");
+    static_assert(text.size() == 16, "one byte a letter");
+    static_assert(text.c_str()[0] == '\xCD' && text.c_str()[16] == '\0', "converted by the compiler");
+    EXPECT_EQ(std::string(text.c_str(), text.size()), "\xCD\xFF\xEC\xE0 \xF2\xE0\xEA\xE0\xE2\xE0 \xE4\xF3\xEC\xE0");
+
+    // Both halves of the table, its gaps between the letters, and ASCII.
+    constexpr auto mixed = cp1251::Literal(u8"Ђ‚€ЉЏ™ Ґ¤Ё№ё АЯая \"Ctrl + C\"!");
+    EXPECT_EQ(std::string(mixed.c_str()),
+              "\x80\x82\x88\x8A\x8F\x99 \xA5\xA4\xA8\xB9\xB8 \xC0\xDF\xE0\xFF \"Ctrl + C\"!");
+    EXPECT_EQ(mixed.size(), std::string(mixed.c_str()).size());
+
+    constexpr auto empty = cp1251::Literal(u8"");
+    EXPECT_EQ(empty.size(), 0u);
+    EXPECT_STREQ(empty.c_str(), "");
 }

@@ -1,3 +1,4 @@
+#include "tests/support/Cp1251Text.h"
 #include "tools/zetodict/FreeDictEntry.h"
 #include "tools/zetodict/Headword.h"
 
@@ -104,7 +105,7 @@ TEST(Headword, HouseJoinsPartsOfSpeech)
     h.Add(FreeDictEntry::Parse(HOUSE_NOUN));
     h.Add(FreeDictEntry::Parse(HOUSE_VERB));
     EXPECT_EQ(h.Word(), "house");
-    EXPECT_EQ(h.Translation(), "стопанство, къща, камара, династия, дом; помещавам, подслонявам се");
+    EXPECT_EQ(h.Translation(), u8"стопанство, къща, камара, династия, дом; помещавам, подслонявам се"_cp1251);
     EXPECT_EQ(h.Unmapped(), 0u);
 }
 
@@ -113,7 +114,7 @@ TEST(Headword, Water)
     Headword h("water");
     h.Add(FreeDictEntry::Parse(WATER_NOUN));
     h.Add(FreeDictEntry::Parse(WATER_VERB));
-    EXPECT_EQ(h.Translation(), "вода; пикая, разреждам, поливам");
+    EXPECT_EQ(h.Translation(), u8"вода; пикая, разреждам, поливам"_cp1251);
 }
 
 TEST(Headword, SamePartOfSpeechInTwoEntriesIsOneGroup)
@@ -122,7 +123,7 @@ TEST(Headword, SamePartOfSpeechInTwoEntriesIsOneGroup)
     h.Add(FreeDictEntry::Parse(u8"bank <n>\nбанка\n"));
     h.Add(FreeDictEntry::Parse(u8"bank <v>\nнатрупвам\n"));
     h.Add(FreeDictEntry::Parse(u8"bank <n>\nбряг, ба́нка\n"));
-    EXPECT_EQ(h.Translation(), "банка, бряг; натрупвам");
+    EXPECT_EQ(h.Translation(), u8"банка, бряг; натрупвам"_cp1251);
 }
 
 TEST(Headword, ChoosesTheSpellingOfTheIndexWord)
@@ -131,7 +132,7 @@ TEST(Headword, ChoosesTheSpellingOfTheIndexWord)
     arch.Add(FreeDictEntry::Parse(u8"arch- <prefix>\nархи-\n"));
     arch.Add(FreeDictEntry::Parse(u8"arch <n>\nарка\n"));
     EXPECT_EQ(arch.Word(), "arch");
-    EXPECT_EQ(arch.Translation(), "архи-; арка");
+    EXPECT_EQ(arch.Translation(), u8"архи-; арка"_cp1251);
 
     Headword aachen("aachen");
     aachen.Add(FreeDictEntry::Parse(u8"Aachen <pn>\nАхен\n"));
@@ -151,7 +152,7 @@ TEST(Headword, CountsCharactersWithoutAForm)
     Headword h(u8"führer");
     h.Add(FreeDictEntry::Parse(u8"Führer <n>\nфюрер ☺\n"));
     EXPECT_EQ(h.Word(), "F?hrer");
-    EXPECT_EQ(h.Translation(), "фюрер ?");
+    EXPECT_EQ(h.Translation(), u8"фюрер ?"_cp1251);
     EXPECT_EQ(h.Unmapped(), 2u);
 }
 
