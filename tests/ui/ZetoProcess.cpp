@@ -37,8 +37,10 @@ ZetoProcess::ZetoProcess(const std::string& workDir)
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     if (!::CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, workDir.c_str(), &startup,
-                          &m_info))
+                          &m_info)) {
+        m_startError = ::GetLastError();
         m_info = PROCESS_INFORMATION{};
+    }
 }
 
 ZetoProcess::~ZetoProcess()
@@ -74,6 +76,17 @@ bool ZetoProcess::HasVisibleWindowOfClass(const char* className) const
 bool ZetoProcess::Running() const
 {
     return m_info.hProcess && ::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+std::string ZetoProcess::State() const
+{
+    if (!m_info.hProcess)
+        return "Zeto.exe did not start: error " + std::to_string(m_startError);
+    if (Running())
+        return "Zeto.exe runs";
+    DWORD code = 0;
+    ::GetExitCodeProcess(m_info.hProcess, &code);
+    return "Zeto.exe ended with code " + std::to_string(code);
 }
 
 int ZetoProcess::WaitForExit(DWORD timeoutMs) const

@@ -23,11 +23,14 @@ public:
     // Waits (pumping) for the process to end; its exit code, or -1 on timeout.
     int WaitForExit(DWORD timeoutMs = 20000) const;
     bool Running() const;
+    // For a failed wait: whether the process never started, ended (and how) or runs.
+    std::string State() const;
     // Any visible top-level window of the process with this class.
     bool HasVisibleWindowOfClass(const char* className) const;
 
 private:
     PROCESS_INFORMATION m_info{};
+    DWORD m_startError = 0;   // CreateProcess's error when it failed
 };
 
 // Real input through the system: a left click at a screen point, keys.

@@ -46,7 +46,7 @@ TEST_F(ZetoProcessTest, StartsTopMostWithItsCaption)
     ZetoProcess zeto(dir.Path());
     ASSERT_TRUE(zeto.Started());
     HWND main = zeto.WaitForMain();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NE(main, nullptr) << zeto.State();
     EXPECT_NE(::GetWindowLongA(main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(zeto.WaitForWindow("#32770", "Error", 0), nullptr);
     EXPECT_EQ(support::TextOf(::GetDlgItem(main, IDC_TRANSLATION)), "");
@@ -75,7 +75,7 @@ TEST_F(ZetoProcessTest, EnterAndEscapeLeaveItOpenAltF4ClosesIt)
     WriteBothFiles();
     ZetoProcess zeto(dir.Path());
     HWND main = zeto.WaitForMain();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NE(main, nullptr) << zeto.State();
     HWND input = ::GetDlgItem(main, IDC_INPUT);
     ClickAt(CentreOf(input));
     ASSERT_TRUE(support::PumpUntil([&] { return ::GetForegroundWindow() == main; }));
@@ -100,7 +100,7 @@ void ExpectClosingLeavesTheChain(support::ScratchDir& dir, UINT msg, WPARAM wPar
     ViewerWindow before;
     ZetoProcess zeto(dir.Path());
     HWND main = zeto.WaitForMain();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NE(main, nullptr) << zeto.State();
     ViewerWindow after;
     EXPECT_EQ(after.next, main);
 
@@ -137,7 +137,7 @@ TEST_F(ZetoProcessTest, ADamagedFormsFileIsReportedOnceInTheTranslationBoxAndNot
     WriteForms(damaged);
     ZetoProcess zeto(dir.Path());
     HWND main = zeto.WaitForMain();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NE(main, nullptr) << zeto.State();
     const std::string note = support::TextOf(::GetDlgItem(main, IDC_TRANSLATION));
     EXPECT_EQ(note.rfind(u8"Файлът forms.dat липсва или е повреден"_cp1251, 0), 0u) << note;
     EXPECT_EQ(zeto.WaitForWindow("#32770", "Error", 0), nullptr) << "no box";
@@ -151,7 +151,7 @@ TEST_F(ZetoProcessTest, AForeignShowTranslationChangesNothingAndCrashesNothing)
     WriteBothFiles();
     ZetoProcess zeto(dir.Path());
     HWND main = zeto.WaitForMain();
-    ASSERT_NE(main, nullptr);
+    ASSERT_NE(main, nullptr) << zeto.State();
     static const char ours[] = "a text of this process";
     for (WPARAM wParam : {(WPARAM)0, (WPARAM)1, (WPARAM)0xDEADBEEF, (WPARAM)0x7FFFFFFF0000ull, (WPARAM)-1,
                           (WPARAM)main, (WPARAM)ours})
