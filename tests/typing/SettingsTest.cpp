@@ -52,7 +52,7 @@ TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
     {
         Zeto zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
-        ASSERT_TRUE(main) << zeto.State();
+        ASSERT_TRUE(main);
         HWND dlg = OpenOptions(zeto, main);
         ASSERT_TRUE(dlg);
         ::SendMessageA(::GetDlgItem(dlg, IDC_TIMEOUT), WM_SETTEXT, 0, (LPARAM) "7");
@@ -69,7 +69,7 @@ TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
 
     Zeto again(m_dir->Path());
     HWND main = again.WaitForMain();
-    ASSERT_TRUE(main) << again.State();
+    ASSERT_TRUE(main);
     RECT rect;
     ::GetWindowRect(main, &rect);
     EXPECT_EQ(rect.left, 200);
@@ -102,7 +102,7 @@ TEST_F(SettingsTest, APlaceOffEveryMonitorComesBackOntoTheNearestAndTheCornerIsK
                                                     "\r\nWindowTop=" + std::to_string(p.top) + "\r\n");
         Zeto zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
-        ASSERT_TRUE(main) << zeto.State();
+        ASSERT_TRUE(main);
         RECT rect;
         ::GetWindowRect(main, &rect);
         if (p.wantRight)
@@ -137,7 +137,7 @@ TEST_F(SettingsTest, AHostileFileGivesDefaultsOneLineAndLeavesTheWordsAlone)
         ::DeleteFileA(m_dir->File("Zeto.ini.damaged").c_str());
         Zeto zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
-        ASSERT_TRUE(main) << zeto.State();
+        ASSERT_TRUE(main);
         if (c.damaged) {
             EXPECT_TRUE(Has(Translation(main), "Zeto.ini.damaged")) << Translation(main);
             EXPECT_TRUE(File("Zeto.ini.damaged") == c.bytes) << "the damaged file is kept as it was";
@@ -174,7 +174,7 @@ TEST_F(SettingsTest, AWriteOnAFullDiskOrAReadOnlyFolderKeepsTheOldFileAndEveryWo
 
     Zeto zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
-    ASSERT_TRUE(main) << zeto.State();
+    ASSERT_TRUE(main);
     // The setting changes for this run; only the file stays as it was.
     auto changeTimeout = [&](const char* shown, const char* seconds) {
         HWND dlg = OpenOptions(zeto, main);
@@ -211,7 +211,7 @@ TEST_F(SettingsTest, StartWithWindowsPutsACommandInTheRunKeyThatFindsTheDictiona
     {
         Zeto zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
-        ASSERT_TRUE(main) << zeto.State();
+        ASSERT_TRUE(main);
         ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
         ASSERT_TRUE(support::PumpUntil([&] { return runValue() != "<none>"; }, 15000));
         command = runValue();

@@ -334,17 +334,4 @@ TEST(ResourceTest, ZetoExeAsksForVisualStyles)
     EXPECT_NE(manifest.find("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"), std::string::npos) << "Windows 7";
 }
 
-// This test program carries the same resources: the loader gave it Common
-// Controls 6, so the dialogs tested here draw as Zeto's do.
-TEST(ResourceTest, CommonControlsSixAreLoaded)
-{
-    using GetVersion = HRESULT(CALLBACK*)(DLLVERSIONINFO*);
-    ::InitCommonControls();
-    auto getVersion = (GetVersion)(void*)::GetProcAddress(::GetModuleHandleA("comctl32.dll"), "DllGetVersion");
-    ASSERT_NE(getVersion, nullptr);
-    DLLVERSIONINFO version{sizeof version};
-    ASSERT_EQ(getVersion(&version), S_OK);
-    EXPECT_EQ(version.dwMajorVersion, 6u);
-}
-
 } // namespace
