@@ -76,10 +76,9 @@ void CMainDlg::OnAutomaticAttach()
     }
     m_strTargetTitle = "Automatic attach";
     UpdateData(false);
-    if (::SetTapwire(m_hWnd, 0, CAPTURE_ALL)) {
-        m_bWatchSelections = 1;
-        m_mouseWatch.Start();   // tells selections from clicks
-    } else
+    if (::SetTapwire(m_hWnd, 0, CAPTURE_ALL))
+        WatchSelections();
+    else
         ShowErrorNumber(m_hWnd);
     GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
     GrayMenuItem(menu, ID_TOOLTIP_ON);
@@ -109,6 +108,14 @@ void CMainDlg::ChooseCaptureMode()
     }
 }
 
+// Tapwire now reports mouse releases: they are taken, and the low-level
+// watch tells selections from clicks.
+void CMainDlg::WatchSelections()
+{
+    m_bWatchSelections = 1;
+    m_mouseWatch.Start();
+}
+
 // A target reports a mouse release when it takes the message from its queue,
 // which may be after the hooks went: the last release of a double click, say,
 // or any release while the target still runs a hook it has not yet seen
@@ -133,10 +140,8 @@ void CMainDlg::InstallHooks(HMENU menu)
     ::CheckMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_CHECKED);
     if (::SetTapwire(m_hWnd, m_pTarget->m_dwThreadId, m_nCaptureMode)) {
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
-        if (m_nCaptureMode == CAPTURE_SELECT || m_nCaptureMode == CAPTURE_ALL) {
-            m_bWatchSelections = 1;
-            m_mouseWatch.Start();   // tells selections from clicks
-        }
+        if (m_nCaptureMode == CAPTURE_SELECT || m_nCaptureMode == CAPTURE_ALL)
+            WatchSelections();
     } else {
         ShowErrorNumber(m_hWnd);
     }

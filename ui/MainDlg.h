@@ -167,6 +167,7 @@ public:
     void OnAutomaticAttach();
     void ChooseCaptureMode();
     void InstallHooks(HMENU menu);
+    void WatchSelections();
     void RemoveCaptureHooks();
 
     // ---- keyboard input ----
