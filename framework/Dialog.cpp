@@ -2,6 +2,7 @@
 
 #include "framework/App.h"
 #include "framework/DataExchange.h"
+#include "framework/Dpi.h"
 
 const MessageMap* CDialog::GetMessageMap() const
 {
@@ -86,6 +87,7 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
     // Windows makes a DS_SYSMODAL dialog top-most; Wine does not.
     if (style & DS_SYSMODAL)
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    FitDialogToDpi(m_hWnd);
     RECT before;
     ::GetWindowRect(m_hWnd, &before);
     BOOL result = OnInitDialog();

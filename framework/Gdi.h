@@ -64,14 +64,17 @@ public:
 class CFont : public CGdiObject<HFONT> {
 public:
     using CGdiObject::CGdiObject;
-    // A font of nPointSize tenths of a point for the screen, default
-    // character set; false when the system made none.
-    bool CreatePointFont(int nPointSize, const char* faceName)
+    // A font of nPointSize tenths of a point for a screen of dpi (0: the
+    // system's), default character set; false when the system made none.
+    bool CreatePointFont(int nPointSize, const char* faceName, UINT dpi = 0)
     {
         LOGFONTA lf{};
-        HDC screen = ::GetDC(nullptr);
-        lf.lfHeight = -::MulDiv(nPointSize, ::GetDeviceCaps(screen, LOGPIXELSY), 720);
-        ::ReleaseDC(nullptr, screen);
+        if (dpi == 0) {
+            HDC screen = ::GetDC(nullptr);
+            dpi = (UINT)::GetDeviceCaps(screen, LOGPIXELSY);
+            ::ReleaseDC(nullptr, screen);
+        }
+        lf.lfHeight = -::MulDiv(nPointSize, (int)dpi, 720);
         lf.lfCharSet = DEFAULT_CHARSET;
         lstrcpynA(lf.lfFaceName, faceName, LF_FACESIZE);
         Reset(::CreateFontIndirectA(&lf));

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Draws icon 131 (wordlumo.ico) at 16, 32 and 48 pixels with ImageMagick:
+# Draws icon 131 (wordlumo.ico) with ImageMagick at the sizes Windows asks
+# for at 100% to 200% scaling (small icons 16-32, large ones 32-64):
 # the main dialog's blue with a white "A" (English) and the pale-yellow
 # tooltip box with a blue "Б" (Bulgarian), the program's own colours.
 # Run from anywhere: ./res/make-icon.sh  (needs imagemagick, fonts-dejavu-core)
@@ -18,9 +19,11 @@ $CONVERT -size 192x192 xc:none \
     -stroke none -fill 'rgb(0,0,150)' -pointsize 84 -gravity northwest -annotate +103+82 'Б' \
     "$tmp/big.png"
 
-for size in 16 32 48; do
+images=()
+for size in 16 20 24 32 40 48 64; do
     $CONVERT "$tmp/big.png" -filter Lanczos -resize ${size}x${size} -strip "PNG32:$tmp/icon-$size.png"
+    images+=("$tmp/icon-$size.png")
 done
 # An .ico of BMP-encoded images: every version of Windows and Wine reads it.
-$CONVERT "$tmp/icon-16.png" "$tmp/icon-32.png" "$tmp/icon-48.png" -compress None wordlumo.ico
+$CONVERT "${images[@]}" -compress None wordlumo.ico
 echo "wrote $(pwd)/wordlumo.ico"

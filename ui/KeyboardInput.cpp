@@ -43,7 +43,7 @@ void CMainDlg::ShowSuggestionsInRows()
     m_strTranslation.clear();
     m_strTranslation = LookupForDisplay(m_strInput.c_str());
     UpdateData(false);
-    ShowRows(m_rowTips, m_rowY, m_dictionary.m_strNeighbours);
+    ShowRows(m_rowTips, m_nRowX, m_rowY, m_dictionary.m_strNeighbours);
     ::SetTimer(m_hWnd, TIMER_HIDE_TIPS, ROWS_SHOWN_MS, nullptr);
     if (m_bRowHook == 0 && WatchRowPresses(m_hWnd, m_rowTips))
         m_bRowHook = 1;

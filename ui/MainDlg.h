@@ -97,6 +97,7 @@ public:
     CDictionary m_dictionary;
     int m_bReady = 0;                   // both dictionary files loaded
     int m_rowY[ROW_COUNT];              // client y of each suggestion row's anchor
+    int m_nRowX = ROW_X;                // client x of every row's anchor
     int m_bRowHook = 0;                 // the left-button hook is installed for us
     int m_bKeyboardInput = 0;           // suggestions in the list box instead of row tooltips
     int m_bFindBaseForms = 1;           // "Find Base Forms": a missed word's base form is shown
@@ -123,6 +124,7 @@ public:
     HBRUSH OnCtlColor(HDC hdc, HWND hwndCtl, UINT nCtlColor);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     void OnAbout();
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void OnClose();   // also Exit
     void OnDestroy();
     bool LoadDictionaryFiles();

@@ -1,5 +1,6 @@
 #include "ui/SuggestionRows.h"
 
+#include "framework/Dpi.h"
 #include "hooklib/Tapwire.h"
 
 namespace {
@@ -15,10 +16,17 @@ void CreateRowTip(CTipWnd& row, CWnd* parent)
     row.m_nStyle = CTipWnd::TIP_ABOVE | CTipWnd::TIP_ROUNDED;
 }
 
-void ShowRows(RowTips& rows, const int (&rowY)[ROW_COUNT], const std::string (&words)[ROW_COUNT])
+void PlaceRows(UINT dpi, int& rowX, int (&rowY)[ROW_COUNT])
+{
+    rowX = ScaleForDpi(ROW_X, dpi);
+    for (int i = 0; i < ROW_COUNT; ++i)
+        rowY[i] = ScaleForDpi(RowAnchorY(i), dpi);
+}
+
+void ShowRows(RowTips& rows, int rowX, const int (&rowY)[ROW_COUNT], const std::string (&words)[ROW_COUNT])
 {
     for (int i = 0; i < ROW_COUNT; ++i)
-        rows[i].ShowAt(words[i], POINT{ROW_X, rowY[i]});
+        rows[i].ShowAt(words[i], POINT{rowX, rowY[i]});
 }
 
 int RowAt(const RowTips& rows, POINT screen)

@@ -15,21 +15,25 @@
 #include <string>
 
 constexpr int ROW_COUNT = NEIGHBOUR_COUNT;   // row i shows neighbour i
-constexpr int ROW_X = 275;                   // client x of every row's anchor
+constexpr int ROW_X = 275;                   // client x of every row's anchor (at 96 DPI)
 constexpr UINT ROWS_SHOWN_MS = 7000;         // how long the rows stay after a keystroke
 
-// Client y of row i's anchor: 70, 86, ..., 214.
+// Client y of row i's anchor at 96 DPI: 70, 86, ..., 214.
 constexpr int RowAnchorY(int row) { return 70 + 16 * row; }
+
+// Where the rows stand in a dialog at dpi: every anchor scaled from its
+// 96-DPI figure.
+void PlaceRows(UINT dpi, int& rowX, int (&rowY)[ROW_COUNT]);
 
 using RowTips = CTipWnd[ROW_COUNT];
 
 // Makes row tooltip `row` (hidden) with the rows' font, colour and style.
 void CreateRowTip(CTipWnd& row, CWnd* parent);
 
-// Shows words[i] on row i, anchored at (ROW_X, rowY[i]). Rows are shown in
+// Shows words[i] on row i, anchored at (rowX, rowY[i]). Rows are shown in
 // order, each above the one before, so where boxes overlap the later row is
 // the one seen.
-void ShowRows(RowTips& rows, const int (&rowY)[ROW_COUNT], const std::string (&words)[ROW_COUNT]);
+void ShowRows(RowTips& rows, int rowX, const int (&rowY)[ROW_COUNT], const std::string (&words)[ROW_COUNT]);
 
 // The visible row whose box holds the screen point, the one seen where two
 // overlap; -1 when the point is on no row.

@@ -1,5 +1,7 @@
 #include "ui/TipWnd.h"
 
+#include "framework/Dpi.h"
+
 const MessageMap* CTipWnd::GetMessageMap() const
 {
     static constexpr MessageEntry kEntries[] = {
@@ -22,7 +24,8 @@ void CTipWnd::Create(CWnd* pParent, unsigned int nTimerId)
     m_nTimerId = nTimerId;
     m_nReload = nTimerId != 0 ? 2 : 0;
     m_pParent = pParent;
-    m_font.CreatePointFont(DEFAULT_POINT_SIZE, DEFAULT_FACE);
+    m_nDpi = pParent ? DpiOfWindow(pParent->m_hWnd) : SystemDpi();
+    MakeFont();
     m_brush.CreateSolidBrush(DEFAULT_COLOR);
     CreateEx(0, "STATIC", "", WS_POPUP, RECT{0, 0, 1, 1}, pParent ? pParent->m_hWnd : nullptr, 0);
 }
@@ -33,7 +36,7 @@ void CTipWnd::OnPaint()
     HDC hdc = ::BeginPaint(m_hWnd, &ps);
     {
         CPen pen;
-        pen.CreatePen(PS_SOLID, 1, RGB(0, 0, 0));
+        pen.CreatePen(PS_SOLID, ScaleForDpi(1, m_nDpi), RGB(0, 0, 0));
         ScopedSelect selectPen(hdc, pen);
         ScopedSelect selectBrush(hdc, m_brush);
         ScopedSelect selectFont(hdc, m_font);
@@ -45,8 +48,9 @@ void CTipWnd::OnPaint()
         m_size = extent;
 
         RECT box{0, 0, m_size.cx, m_size.cy};
+        const int corner = ScaleForDpi(CORNER, m_nDpi);
         if (m_nStyle & TIP_ROUNDED)
-            ::RoundRect(hdc, box.left, box.top, box.right, box.bottom, 6, 6);
+            ::RoundRect(hdc, box.left, box.top, box.right, box.bottom, corner, corner);
         else
             ::Rectangle(hdc, box.left, box.top, box.right, box.bottom);
 
@@ -71,6 +75,13 @@ void CTipWnd::ShowAt(std::string text, POINT pt)
             ::SetTimer(m_hWnd, m_nTimerId, 1000, nullptr);
         m_nCountdown = m_nReload;
     }
+    if (m_pParent)
+        ::ClientToScreen(m_pParent->m_hWnd, &pt);
+    const UINT dpi = DpiAtPoint(pt);
+    if (dpi != m_nDpi) {
+        m_nDpi = dpi;
+        MakeFont();
+    }
     m_strText = std::move(text);
     ::DefWindowProcA(m_hWnd, WM_SETTEXT, 0, (LPARAM)m_strText.c_str());
 
@@ -79,9 +90,8 @@ void CTipWnd::ShowAt(std::string text, POINT pt)
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     ::UpdateWindow(m_hWnd);
 
-    int offset = (m_nStyle & TIP_ABOVE) ? -m_size.cy : ::GetSystemMetrics(SM_CYCURSOR) - 12;
-    if (m_pParent)
-        ::ClientToScreen(m_pParent->m_hWnd, &pt);
+    int offset = (m_nStyle & TIP_ABOVE) ? -m_size.cy
+                                        : SystemMetricForDpi(SM_CYCURSOR, dpi) - ScaleForDpi(CURSOR_OVERLAP, dpi);
     ::SetWindowPos(m_hWnd, HWND_TOP, pt.x, pt.y + offset, m_size.cx, m_size.cy, SWP_NOACTIVATE);
 }
 
@@ -130,9 +140,19 @@ void CTipWnd::OnTimer(UINT_PTR)
 
 void CTipWnd::SetTipFont(int nPointSize, const char* lpszFaceName)
 {
+    m_nPointSize = nPointSize;
+    m_strFace = lpszFaceName;
+    if (!MakeFont()) {
+        m_nPointSize = DEFAULT_POINT_SIZE;
+        m_strFace = DEFAULT_FACE;
+        MakeFont();
+    }
+}
+
+bool CTipWnd::MakeFont()
+{
     m_font.DeleteObject();
-    if (!m_font.CreatePointFont(nPointSize, lpszFaceName))
-        m_font.CreatePointFont(DEFAULT_POINT_SIZE, DEFAULT_FACE);
+    return m_font.CreatePointFont(m_nPointSize, m_strFace.c_str(), m_nDpi);
 }
 
 void CTipWnd::SetTipColor(COLORREF color)

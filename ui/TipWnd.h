@@ -6,6 +6,10 @@
 //
 // For screen readers and UI automation the window text mirrors the text
 // shown; it is stored past the STATIC's own procedure, which would paint it.
+//
+// The box is drawn at the DPI of the monitor it is shown on: its font, the
+// outline, the corners and the offset below the cursor are scaled from their
+// 96-DPI figures each time it is shown.
 #pragma once
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
@@ -36,6 +40,8 @@ public:
     void Hide();
     // nPointSize in tenths of a point; Arial 9 pt when the font can't be made.
     void SetTipFont(int nPointSize, const char* lpszFaceName);
+    // The DPI the box is drawn at: that of the monitor it was last shown on.
+    UINT Dpi() const { return m_nDpi; }
     void SetTipColor(COLORREF color);
 
     unsigned int m_nTimerId = 0;
@@ -49,6 +55,8 @@ public:
     CBrush m_brush;
     int m_nStyle = 0;    // TIP_ABOVE, TIP_ROUNDED; the owner writes it directly
 
+    static constexpr int CURSOR_OVERLAP = 12;   // the box starts this far above the cursor's bottom
+    static constexpr int CORNER = 6;            // the rounded corners' ellipse
     static constexpr COLORREF DEFAULT_COLOR = RGB(255, 255, 200);
     static constexpr int DEFAULT_POINT_SIZE = 90;
     static constexpr const char* DEFAULT_FACE = "Arial";
@@ -58,6 +66,12 @@ protected:
 
 private:
     void OnPaint();
+    // Makes the font of m_nPointSize and m_strFace at m_nDpi.
+    bool MakeFont();
+
+    int m_nPointSize = DEFAULT_POINT_SIZE;
+    std::string m_strFace = DEFAULT_FACE;
+    UINT m_nDpi = 0;
     void OnTimer(UINT_PTR nIDEvent);
     void OnClose();
 };

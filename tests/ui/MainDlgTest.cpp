@@ -348,6 +348,30 @@ TEST_F(MainDlgFixture, TheDialogIsPaintedInItsColours)
     EXPECT_EQ(pixelIn(m_dlg->GetDlgItem(IDC_INPUT), 100, 5), RGB(255, 255, 255));
 }
 
+// Moved to a monitor of 144 DPI: the window takes the rectangle Windows
+// suggests and the rows' anchors scale. A message carrying no readable
+// rectangle (any program can send one) changes nothing.
+TEST_F(MainDlgFixture, AMoveToAMonitorOfAnotherDpiMovesTheRowsAndABogusOneNothing)
+{
+    WriteBothFiles();
+    ASSERT_TRUE(m_dlg->Create());
+    RECT before;
+    ::GetWindowRect(m_dlg->m_hWnd, &before);
+    m_dlg->SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), (LPARAM)0x10);
+    RECT nowhere{-100000, -100000, -99000, -99000};
+    m_dlg->SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), (LPARAM)&nowhere);
+    EXPECT_EQ(m_dlg->m_rowY[9], 214);
+
+    RECT suggested{before.left + 5, before.top + 5, before.left + 5 + 400, before.top + 5 + 300};
+    m_dlg->SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), (LPARAM)&suggested);
+    RECT after;
+    ::GetWindowRect(m_dlg->m_hWnd, &after);
+    EXPECT_TRUE(::EqualRect(&after, &suggested));
+    EXPECT_EQ(m_dlg->m_nRowX, 413);
+    EXPECT_EQ(m_dlg->m_rowY[0], 105);
+    EXPECT_EQ(m_dlg->m_rowY[9], 321);
+}
+
 TEST_F(MainDlgFixture, AboutOpensOverTheDisabledMainDialogAndOkCloses)
 {
     WriteBothFiles();

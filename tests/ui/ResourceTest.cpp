@@ -7,6 +7,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -303,25 +304,34 @@ TEST(ResourceTest, Menu129)
     ::DestroyMenu(menu);
 }
 
-TEST(ResourceTest, Icon131HasItsThreeSizes)
+// The widths an icon or cursor group offers, from its resource directory.
+constexpr int GROUP_CURSOR = 12, GROUP_ICON = 14;   // RT_GROUP_CURSOR, RT_GROUP_ICON
+std::set<int> GroupWidths(int group, int id)
 {
-    for (int size : {16, 32, 48}) {
-        HICON icon = (HICON)::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WORDLUMO), IMAGE_ICON,
-                                         size, size, 0);
-        ASSERT_NE(icon, nullptr) << size;
-        ICONINFO info{};
-        ASSERT_TRUE(::GetIconInfo(icon, &info));
-        BITMAP bm{};
-        ::GetObjectA(info.hbmColor, sizeof bm, &bm);
-        EXPECT_EQ(bm.bmWidth, size);
-        ::DeleteObject(info.hbmColor);
-        ::DeleteObject(info.hbmMask);
-        ::DestroyIcon(icon);
+    HMODULE self = ::GetModuleHandleA(nullptr);
+    HRSRC found = ::FindResourceA(self, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(group));
+    if (!found)
+        return {};
+    const BYTE* dir = (const BYTE*)::LockResource(::LoadResource(self, found));
+    std::set<int> widths;
+    const int count = *(const WORD*)(dir + 4);
+    for (int i = 0; i < count; ++i) {
+        const BYTE* entry = dir + 6 + 14 * i;   // an icon's width is a byte, a cursor's a word
+        widths.insert(group == GROUP_CURSOR ? *(const WORD*)entry : (entry[0] ? entry[0] : 256));
     }
+    return widths;
+}
+
+// Sharp at 100% to 200% scaling: a drawn image for each size Windows asks for.
+TEST(ResourceTest, IconsAndTheWandHaveTheirSizesUpTo200Percent)
+{
+    EXPECT_EQ(GroupWidths(GROUP_ICON, IDI_WORDLUMO), (std::set<int>{16, 20, 24, 32, 40, 48, 64}));
+    EXPECT_EQ(GroupWidths(GROUP_ICON, IDI_WAND), (std::set<int>{32, 48, 64}));
+    EXPECT_EQ(GroupWidths(GROUP_CURSOR, IDC_WAND_CURSOR), (std::set<int>{32, 48, 64}));
 }
 
 // Zeto.exe's own manifest, as Windows reads it from the built program.
-TEST(ResourceTest, ZetoExeAsksForVisualStyles)
+TEST(ResourceTest, ZetoExeAsksForVisualStylesAndPerMonitorDpi)
 {
     HMODULE zeto = ::LoadLibraryExA(uitest::BuildPath("ui/Zeto.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(zeto, nullptr);
@@ -332,6 +342,8 @@ TEST(ResourceTest, ZetoExeAsksForVisualStyles)
     EXPECT_NE(manifest.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"), std::string::npos);
     EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos) << "Windows 10 and 11";
     EXPECT_NE(manifest.find("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"), std::string::npos) << "Windows 7";
+    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
+    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos) << "the fallback before Windows 10";
 }
 
 } // namespace
