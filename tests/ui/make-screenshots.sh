@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the main dialog and its translation
-# tooltip under Xvfb: docs/main-dialog.png and docs/tooltip.png (twice the size).
-#   tests/ui/make-screenshots.sh [BUILD_DIR]   (default build/windows; built first)
+# tooltip under Xvfb: docs/main-dialog.png and docs/tooltip.png (twice the
+# size) at 96 DPI; at another DPI docs/main-dialog-<DPI>.png and
+# docs/tooltip-<DPI>.png, as drawn, in a Wine prefix of that LogPixels.
+#   tests/ui/make-screenshots.sh [BUILD_DIR [DPI]]   (default build/windows, 96; built first)
 # The shipped dictionary is used, in a temporary working directory.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
@@ -12,10 +14,21 @@ trap 'rm -rf "$work"' EXIT
 cp "$BUILD/data/data.dat" "$work/data.dat"
 : >"$work/NewData.dat"
 
-export WINEPREFIX=$BUILD/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$BUILD" "$work" "$ROOT/docs" <<'INNER'
+DPI=${2:-96}
+export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+if [ "$DPI" = 96 ]; then
+    export WINEPREFIX=$BUILD/wineprefix
+    suffix="" tipscale=200%
+else
+    export WINEPREFIX=$BUILD/wineprefix-dpi WINEPREFIX_OVERRIDE=$BUILD/wineprefix-dpi
+    suffix=-$DPI tipscale=100%
+    "$ROOT/cmake/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DPI" /f >/dev/null
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+fi
+xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$BUILD" "$work" "$ROOT/docs" "$suffix" "$tipscale" <<'INNER'
 set -euo pipefail
-build=$1 work=$2 docs=$3
+build=$1 work=$2 docs=$3 suffix=$4 tipscale=$5
 cd "$work"
 env LC_ALL=bg_BG.CP1251 wine "$build/tests/ui/ui_showcase.exe" house >showcase.log 2>&1 &
 pid=$!
@@ -28,14 +41,15 @@ read -r x y w h tx ty tw th < <(tr -d '\r' <showcase-ready.txt)
 m=12
 import -window root shot.png
 /usr/bin/convert shot.png -crop $((w + 2 * m))x$((h + 2 * m))+$((x - m))+$((y - m)) +repage \
-    -bordercolor '#808080' -border 1 "$docs/main-dialog.png.new"
-mv "$docs/main-dialog.png.new" "$docs/main-dialog.png"
+    -bordercolor '#808080' -border 1 "$docs/main-dialog$suffix.png.new"
+mv "$docs/main-dialog$suffix.png.new" "$docs/main-dialog$suffix.png"
 m=6
 /usr/bin/convert shot.png -crop $((tw + 2 * m))x$((th + 2 * m))+$((tx - m))+$((ty - m)) +repage \
-    -scale 200% "$docs/tooltip.png"
+    -scale "$tipscale" "$docs/tooltip$suffix.png"
 touch showcase-done.txt
 wait $pid
 wineserver -k 2>/dev/null || true
 INNER
-[ -s "$ROOT/docs/main-dialog.png" ] || exit 1
-echo "wrote $ROOT/docs/main-dialog.png and $ROOT/docs/tooltip.png"
+suffix=$([ "$DPI" = 96 ] || echo "-$DPI")
+[ -s "$ROOT/docs/main-dialog$suffix.png" ] || exit 1
+echo "wrote $ROOT/docs/main-dialog$suffix.png and $ROOT/docs/tooltip$suffix.png"
