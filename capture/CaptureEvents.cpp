@@ -21,20 +21,23 @@ constexpr auto TEXT_USAGE_HINT = cp1251::Literal(u8"Използвайте \"Ctr
 // wParam: the window that got the left-button release or double click;
 // lParam: the foreground window at that moment. Tapwire reports every
 // release (a double click reports three times); only the one that ends a
-// selection is captured (CaptureSelection).
+// selection is captured (CaptureSelection). The dialog shows the target's
+// title after the capture: the translation is what the user waits for.
 LRESULT CMainDlg::OnMouseSelection(WPARAM wParam, LPARAM lParam)
 {
     if (!m_pTarget || !m_bWatchSelections)
         return 0;   // not ours to take: see RemoveCaptureHooks
     if (m_bAutoAttach)
         AttachToWindow(reinterpret_cast<HWND>(lParam));
+    // No copy method chosen yet, or a plain click, which selects nothing.
+    const bool selection =
+        m_nCopyMethod >= COPY_OTHER && m_nCopyMethod <= COPY_PDF && m_mouseWatch.TakeSelection();
+    if (selection)
+        CaptureSelection(reinterpret_cast<HWND>(wParam));
+    if (m_bAutoAttach)
+        UpdateData(false);
     ShowTargetTitle();
-    if (m_nCopyMethod < COPY_OTHER || m_nCopyMethod > COPY_PDF)
-        return 0;   // no copy method chosen yet
-    if (!m_mouseWatch.TakeSelection())
-        return 0;   // a plain click selects nothing
-    CaptureSelection(reinterpret_cast<HWND>(wParam));
-    return 1;
+    return selection ? 1 : 0;
 }
 
 // The application copies by itself; we only wait for the clipboard to change.

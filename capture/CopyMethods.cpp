@@ -27,7 +27,6 @@ void CMainDlg::AttachToWindow(HWND hwnd)
     char title[256] = "";
     ::GetWindowTextA(hwnd, title, 256);
     m_strTargetTitle = title;
-    UpdateData(false);
     DetectCopyMethod();
 }
 

@@ -85,9 +85,19 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
     if (::CountClipboardFormats() == 0 && m_bCopyWithCtrlC)
         CopyWithCtrlC(hwndRelease);
     TranslateSelection();
+    ShowTranslationNow();
     saved.Restore(m_hWnd);
     m_nOwnClipboardSequence = ::GetClipboardSequenceNumber();
     m_bBorrowingClipboard = false;
+}
+
+// The translation is shown before the user's content goes back: the restore
+// and its notices down the clipboard-viewer chain need not delay it.
+void CMainDlg::ShowTranslationNow()
+{
+    MSG msg;
+    if (::PeekMessageA(&msg, m_hWnd, WM_SHOWTRANSLATION, WM_SHOWTRANSLATION, PM_REMOVE | PM_QS_POSTMESSAGE))
+        ::DispatchMessageA(&msg);
 }
 
 // The copy step of the method chosen for the target.

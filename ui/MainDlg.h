@@ -148,6 +148,7 @@ public:
     void TranslateClipboard();
     void ShowTargetTitle();
     void CaptureSelection(HWND hwndRelease);
+    void ShowTranslationNow();
     void RequestCopy(HWND hwndRelease);
     bool CopyWithCtrlC(HWND hwndRelease);
     bool IsOwnClipboardChange() const;
@@ -155,6 +156,8 @@ public:
     void OnCopyWithCtrlC();
 
     // ---- target window and copy methods ----
+    // The target and its copy method; the dialog shows its title when the
+    // caller next updates it.
     void AttachToWindow(HWND hwnd);
     void DetectCopyMethod();
     BOOL FindBrowserChild();
