@@ -8,6 +8,7 @@
 #include "capture/ClipboardSnapshot.h"
 #include "capture/ClipboardText.h"
 #include "dictionary/Cp1251Literal.h"
+#include "framework/Text.h"
 #include "res/resource.h"
 #include "ui/TapwireMessages.h"
 
@@ -104,9 +105,11 @@ void CMainDlg::ReadClipboardText(char* buffer)
     buffer[0] = '\0';
     if (!OpenClipboardBriefly(nullptr))
         return;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+    // Unicode whatever the system's code page; Windows makes it from CF_TEXT
+    // when that is all the owner put there.
+    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
         if (const void* block = ::GlobalLock(data)) {
-            CopyToBuffer(TextOfClipboardBlock(block, ::GlobalSize(data)), buffer, CLIPBOARD_BUFFER_SIZE);
+            CopyToBuffer(TextOfUnicodeClipboardBlock(block, ::GlobalSize(data)), buffer, CLIPBOARD_BUFFER_SIZE);
             ::GlobalUnlock(data);
         }
     }
@@ -148,6 +151,6 @@ void CMainDlg::TranslateClipboard()
 
 void CMainDlg::ShowTargetTitle()
 {
-    ::SetDlgItemTextA(m_hWnd, IDC_TARGET_TITLE, m_strTargetTitle.c_str());
+    SetItemText(m_hWnd, IDC_TARGET_TITLE, m_strTargetTitle);
     UpdateData(true);
 }

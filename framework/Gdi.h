@@ -3,6 +3,8 @@
 // the handle twice). ScopedSelect puts an object into a device context for
 // one scope and puts the previous one back.
 #pragma once
+#include "dictionary/Cp1251Utf16.h"
+
 #include <windows.h>
 
 #include <utility>
@@ -65,16 +67,16 @@ class CFont : public CGdiObject<HFONT> {
 public:
     using CGdiObject::CGdiObject;
     // A font of nPointSize tenths of a point for the screen, default
-    // character set; false when the system made none.
+    // character set; faceName in Windows-1251. False when the system made none.
     bool CreatePointFont(int nPointSize, const char* faceName)
     {
-        LOGFONTA lf{};
+        LOGFONTW lf{};
         HDC screen = ::GetDC(nullptr);
         lf.lfHeight = -::MulDiv(nPointSize, ::GetDeviceCaps(screen, LOGPIXELSY), 720);
         ::ReleaseDC(nullptr, screen);
         lf.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(lf.lfFaceName, faceName, LF_FACESIZE);
-        Reset(::CreateFontIndirectA(&lf));
+        lstrcpynW(lf.lfFaceName, cp1251::ToUtf16(faceName).c_str(), LF_FACESIZE);
+        Reset(::CreateFontIndirectW(&lf));
         return Get() != nullptr;
     }
 };

@@ -2,6 +2,7 @@
 
 #include "framework/DataExchange.h"
 #include "framework/Menu.h"
+#include "framework/Text.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
@@ -79,7 +80,7 @@ CMainDlg::~CMainDlg()
     DestroyWindow();
 }
 
-int CMainDlg::OnCreate(LPCREATESTRUCTA)
+int CMainDlg::OnCreate(LPCREATESTRUCTW)
 {
     if (Default() == -1)
         return -1;
@@ -109,7 +110,7 @@ BOOL CMainDlg::OnInitDialog()
     m_tip.Create(this, 0);
 
     if (!LoadDictionaryFiles()) {
-        ::MessageBoxA(m_hWnd, "File data.dat or NewData.dat not found!", "Error", MB_OK | MB_ICONHAND);
+        ShowMessageBox(m_hWnd, "File data.dat or NewData.dat not found!", "Error", MB_OK | MB_ICONHAND);
         LoadSettings();
         return FALSE;
     }
