@@ -98,18 +98,37 @@ void CMainDlg::ClearClipboard()
     ::CloseClipboard();
 }
 
+namespace {
+
+// The text format the owner put there first: the system lists the formats it
+// makes from others (CF_UNICODETEXT from CF_TEXT and back) after the owner's
+// own. Only the owner's is read: the reader makes the other one, and under
+// Wine making it costs the reader a kilobyte each time, never given back.
+UINT OwnersTextFormat()
+{
+    for (UINT format = ::EnumClipboardFormats(0); format != 0; format = ::EnumClipboardFormats(format))
+        if (format == CF_UNICODETEXT || format == CF_TEXT)
+            return format;
+    return 0;
+}
+
+} // namespace
+
 // Whatever another program left on the clipboard, only the block it
-// allocated is read (see TextOfClipboardBlock).
+// allocated is read (see TextOfClipboardBlock). Unicode text is converted to
+// Windows-1251, ANSI text from the system's code page to Windows-1251.
 void CMainDlg::ReadClipboardText(char* buffer)
 {
     buffer[0] = '\0';
     if (!OpenClipboardBriefly(nullptr))
         return;
-    // Unicode whatever the system's code page; Windows makes it from CF_TEXT
-    // when that is all the owner put there.
-    if (HANDLE data = ::GetClipboardData(CF_UNICODETEXT)) {
+    const UINT format = OwnersTextFormat();
+    if (HANDLE data = format ? ::GetClipboardData(format) : nullptr) {
         if (const void* block = ::GlobalLock(data)) {
-            CopyToBuffer(TextOfUnicodeClipboardBlock(block, ::GlobalSize(data)), buffer, CLIPBOARD_BUFFER_SIZE);
+            const SIZE_T size = ::GlobalSize(data);
+            const std::string text = format == CF_UNICODETEXT ? TextOfUnicodeClipboardBlock(block, size)
+                                                              : FromAnsiCodePage(TextOfClipboardBlock(block, size));
+            CopyToBuffer(text, buffer, CLIPBOARD_BUFFER_SIZE);
             ::GlobalUnlock(data);
         }
     }

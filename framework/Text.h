@@ -12,6 +12,10 @@ std::string WindowTextOf(HWND hwnd, int maxChars = -1);
 void SetWindowTextOf(HWND hwnd, const std::string& text);
 void SetItemText(HWND dialog, int id, const std::string& text);
 
+// A text in the system's code page for non-Unicode programs (another
+// program's CF_TEXT), in Windows-1251.
+std::string FromAnsiCodePage(const std::string& text);
+
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
 
 // A list box's items: the index of the added one, or LB_ERR; an item's text

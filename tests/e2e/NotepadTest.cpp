@@ -67,6 +67,15 @@ void ChooseNotepadWithMode(int radioId)
 
 }  // namespace
 
+// The system's code page for non-Unicode programs is the one this run is
+// for (notepad_e2e.sh): the checks below read UTF-16 and hold under any.
+TEST(Locale, TheAnsiCodePageIsTheOneOfThisRun)
+{
+    const char* expected = std::getenv("WORDLUMO_E2E_ACP");
+    ASSERT_NE(expected, nullptr);
+    EXPECT_EQ(std::to_string(::GetACP()), expected);
+}
+
 // A click selects nothing: were it captured, Notepad would copy nothing and
 // Zeto would show the usage hint for the empty word.
 TEST(AutomaticAttach, PlainClickLeavesTheClipboardAlone)
@@ -105,6 +114,14 @@ TEST(AutomaticAttach, DoubleClickShowsTheTranslationAtTheCursor)
     EXPECT_GT(rect.right - rect.left, 10);
     // Copying changed nothing in Notepad.
     EXPECT_EQ(S().NotepadText(), NOTEPAD_TEXT);
+}
+
+TEST(AutomaticAttach, HouseShowsItsBulgarianInTheTipAndInTheTranslationBox)
+{
+    S().SetZetoText(IDC_TRANSLATION, "");
+    DoubleClickWord(LINE_HOUSE);
+    EXPECT_TRUE(TranslationIs(Session::HOUSE_BG));
+    EXPECT_TRUE(WaitFor([] { return S().VisibleTip(Session::HOUSE_BG) != nullptr; }));
 }
 
 TEST(AutomaticAttach, AWordTheDictionaryLacksShowsItsBaseFormUntilSwitchedOff)
