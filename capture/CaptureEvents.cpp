@@ -112,6 +112,14 @@ UINT OwnersTextFormat()
     return 0;
 }
 
+// ANSI text by the clipboard rules, then in Windows-1251; the rules' own
+// message is Windows-1251 already.
+std::string AnsiClipboardText(const void* block, SIZE_T size)
+{
+    const std::string text = TextOfClipboardBlock(block, size);
+    return text == TEXT_WORD_TOO_LONG ? text : FromAnsiCodePage(text);
+}
+
 } // namespace
 
 // Whatever another program left on the clipboard, only the block it
@@ -127,7 +135,7 @@ void CMainDlg::ReadClipboardText(char* buffer)
         if (const void* block = ::GlobalLock(data)) {
             const SIZE_T size = ::GlobalSize(data);
             const std::string text = format == CF_UNICODETEXT ? TextOfUnicodeClipboardBlock(block, size)
-                                                              : FromAnsiCodePage(TextOfClipboardBlock(block, size));
+                                                              : AnsiClipboardText(block, size);
             CopyToBuffer(text, buffer, CLIPBOARD_BUFFER_SIZE);
             ::GlobalUnlock(data);
         }
