@@ -1,7 +1,7 @@
 #include "capture/WindowTitleDlg.h"
 
-#include "dictionary/Cp1251Literal.h"
 #include "capture/TitleRules.h"
+#include "dictionary/Cp1251Literal.h"
 #include "dictionary/Cp1251Utf16.h"
 #include "framework/DataExchange.h"
 #include "framework/Text.h"
