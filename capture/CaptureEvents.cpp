@@ -8,6 +8,7 @@
 #include "capture/ClipboardSnapshot.h"
 #include "capture/ClipboardText.h"
 #include "dictionary/Cp1251Literal.h"
+#include "framework/Text.h"
 #include "res/resource.h"
 #include "ui/TapwireMessages.h"
 
@@ -100,16 +101,45 @@ void CMainDlg::ClearClipboard()
     ::CloseClipboard();
 }
 
+namespace {
+
+// The text format the owner put there first: the system lists the formats it
+// makes from others (CF_UNICODETEXT from CF_TEXT and back) after the owner's
+// own. Only the owner's is read: the reader makes the other one, and under
+// Wine making it costs the reader a kilobyte each time, never given back.
+UINT OwnersTextFormat()
+{
+    for (UINT format = ::EnumClipboardFormats(0); format != 0; format = ::EnumClipboardFormats(format))
+        if (format == CF_UNICODETEXT || format == CF_TEXT)
+            return format;
+    return 0;
+}
+
+// ANSI text by the clipboard rules, then in Windows-1251; the rules' own
+// message is Windows-1251 already.
+std::string AnsiClipboardText(const void* block, SIZE_T size)
+{
+    const std::string text = TextOfClipboardBlock(block, size);
+    return text == TEXT_WORD_TOO_LONG ? text : FromAnsiCodePage(text);
+}
+
+} // namespace
+
 // Whatever another program left on the clipboard, only the block it
-// allocated is read (see TextOfClipboardBlock).
+// allocated is read (see TextOfClipboardBlock). Unicode text is converted to
+// Windows-1251, ANSI text from the system's code page to Windows-1251.
 void CMainDlg::ReadClipboardText(char* buffer)
 {
     buffer[0] = '\0';
     if (!OpenClipboardBriefly(nullptr))
         return;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
+    const UINT format = OwnersTextFormat();
+    if (HANDLE data = format ? ::GetClipboardData(format) : nullptr) {
         if (const void* block = ::GlobalLock(data)) {
-            CopyToBuffer(TextOfClipboardBlock(block, ::GlobalSize(data)), buffer, CLIPBOARD_BUFFER_SIZE);
+            const SIZE_T size = ::GlobalSize(data);
+            const std::string text = format == CF_UNICODETEXT ? TextOfUnicodeClipboardBlock(block, size)
+                                                              : AnsiClipboardText(block, size);
+            CopyToBuffer(text, buffer, CLIPBOARD_BUFFER_SIZE);
             ::GlobalUnlock(data);
         }
     }
@@ -151,6 +181,6 @@ void CMainDlg::TranslateClipboard()
 
 void CMainDlg::ShowTargetTitle()
 {
-    ::SetDlgItemTextA(m_hWnd, IDC_TARGET_TITLE, m_strTargetTitle.c_str());
+    SetItemText(m_hWnd, IDC_TARGET_TITLE, m_strTargetTitle);
     UpdateData(true);
 }

@@ -1,6 +1,7 @@
 #include "capture/ClipboardText.h"
 
 #include "dictionary/Cp1251Literal.h"
+#include "dictionary/Cp1251Utf16.h"
 
 #include <cstring>
 
@@ -21,6 +22,16 @@ std::string FirstWordIn(const char* text, std::size_t length)
     return std::string(text, wordLength);
 }
 
+namespace {
+// The whole text of a short block, the first word of a long one.
+std::string ByBlockSize(const char* text, std::size_t length, std::size_t blockSize)
+{
+    if (blockSize < CLIPBOARD_WHOLE_BELOW)
+        return std::string(text, length);
+    return FirstWordIn(text, length);
+}
+} // namespace
+
 std::string TextOfClipboardBlock(const void* block, std::size_t blockSize)
 {
     if (!block || blockSize == 0)
@@ -28,9 +39,25 @@ std::string TextOfClipboardBlock(const void* block, std::size_t blockSize)
     const char* text = static_cast<const char*>(block);
     const void* nul = std::memchr(text, '\0', blockSize);
     std::size_t length = nul ? static_cast<const char*>(nul) - text : blockSize;
-    if (blockSize < CLIPBOARD_WHOLE_BELOW)
-        return std::string(text, length);
-    return FirstWordIn(text, length);
+    return ByBlockSize(text, length, blockSize);
+}
+
+std::string TextOfUnicodeClipboardBlock(const void* block, std::size_t blockSize)
+{
+    const std::size_t units = blockSize / 2;
+    if (!block || units == 0)
+        return std::string();
+    // Byte by byte: a block's alignment is the owner's business.
+    const unsigned char* bytes = static_cast<const unsigned char*>(block);
+    std::wstring text;
+    for (std::size_t i = 0; i < units; ++i) {
+        const wchar_t unit = static_cast<wchar_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
+        if (unit == 0)
+            break;
+        text += unit;
+    }
+    const std::string converted = cp1251::FromUtf16(text);
+    return ByBlockSize(converted.data(), converted.size(), units);
 }
 
 void CopyToBuffer(const std::string& text, char* buffer, std::size_t bufferSize)

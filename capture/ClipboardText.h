@@ -26,6 +26,13 @@ std::string FirstWordIn(const char* text, std::size_t length);
 // result always fits the clipboard buffer.
 std::string TextOfClipboardBlock(const void* block, std::size_t blockSize);
 
+// The same for a CF_UNICODETEXT block of blockSize bytes (UTF-16, two bytes a
+// character, a trailing odd byte ignored): its text up to the first NUL
+// character, in Windows-1251 (a character it lacks becomes '?'), and the
+// same rules with the block's size counted in characters, the size of the
+// CF_TEXT block of that text.
+std::string TextOfUnicodeClipboardBlock(const void* block, std::size_t blockSize);
+
 // Copies text into a buffer of bufferSize bytes, cut to fit, NUL-terminated.
 void CopyToBuffer(const std::string& text, char* buffer, std::size_t bufferSize);
 

@@ -3,6 +3,7 @@
 
 #include "capture/CopyRequest.h"
 #include "capture/TitleRules.h"
+#include "framework/Text.h"
 
 namespace {
 constexpr WPARAM CMD_BROWSER_COPY = 41026;   // the browser's Edit > Copy
@@ -24,9 +25,7 @@ void Repaint(HWND hwnd) { ::InvalidateRect(hwnd, nullptr, TRUE); }
 void CMainDlg::AttachToWindow(HWND hwnd)
 {
     m_pTarget->m_hwndTop = hwnd;
-    char title[256] = "";
-    ::GetWindowTextA(hwnd, title, 256);
-    m_strTargetTitle = title;
+    m_strTargetTitle = WindowTextOf(hwnd, TITLE_MAX_CHARS);
     DetectCopyMethod();
 }
 

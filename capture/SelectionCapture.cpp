@@ -8,6 +8,7 @@
 #include "capture/ClipboardSnapshot.h"
 #include "capture/ConsoleWindows.h"
 #include "dictionary/Cp1251Literal.h"
+#include "framework/Text.h"
 #include "res/resource.h"
 
 #include <algorithm>
@@ -69,7 +70,7 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
     ClipboardSnapshot saved;
     switch (saved.Take(m_hWnd)) {
     case ClipboardSnapshot::Result::TooLarge:
-        ::SetDlgItemTextA(m_hWnd, IDC_TRANSLATION, TEXT_CLIPBOARD_TOO_LARGE.c_str());
+        SetItemText(m_hWnd, IDC_TRANSLATION, TEXT_CLIPBOARD_TOO_LARGE.c_str());
         return;
     case ClipboardSnapshot::Result::Busy:
         return;   // nor could Zeto empty it, nor the target copy onto it
@@ -96,8 +97,8 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
 void CMainDlg::ShowTranslationNow()
 {
     MSG msg;
-    if (::PeekMessageA(&msg, m_hWnd, WM_SHOWTRANSLATION, WM_SHOWTRANSLATION, PM_REMOVE | PM_QS_POSTMESSAGE))
-        ::DispatchMessageA(&msg);
+    if (::PeekMessageW(&msg, m_hWnd, WM_SHOWTRANSLATION, WM_SHOWTRANSLATION, PM_REMOVE | PM_QS_POSTMESSAGE))
+        ::DispatchMessageW(&msg);
 }
 
 // The copy step of the method chosen for the target.

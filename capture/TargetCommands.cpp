@@ -5,6 +5,7 @@
 #include "capture/DocFormatDlg.h"
 #include "capture/WindowTitleDlg.h"
 #include "framework/Menu.h"
+#include "framework/Text.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
 #include "ui/TapwireMessages.h"
@@ -15,9 +16,7 @@ namespace {
 
 void ShowErrorNumber(HWND dialog)
 {
-    char number[16];
-    std::snprintf(number, sizeof number, "%d", (int)::GetLastError());
-    ::SetDlgItemTextA(dialog, IDC_TRANSLATION, number);
+    SetItemText(dialog, IDC_TRANSLATION, std::to_string((int)::GetLastError()));
 }
 }  // namespace
 

@@ -3,6 +3,9 @@
 #pragma once
 #include <string>
 
+// The characters of another window's title that Zeto keeps.
+constexpr int TITLE_MAX_CHARS = 255;
+
 // What the title alone says about how the target copies.
 enum class TitleKind {
     Unknown,   // no known name: the window tree decides

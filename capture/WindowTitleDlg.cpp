@@ -1,7 +1,10 @@
 #include "capture/WindowTitleDlg.h"
 
+#include "capture/TitleRules.h"
 #include "dictionary/Cp1251Literal.h"
+#include "dictionary/Cp1251Utf16.h"
 #include "framework/DataExchange.h"
+#include "framework/Text.h"
 #include "res/resource.h"
 
 #include <windowsx.h>
@@ -55,10 +58,8 @@ LRESULT CWindowTitleDlg::OnLButtonUp(WPARAM, LPARAM lParam)
     ::ClientToScreen(m_hWnd, &pt);
     m_hwndFound = ::WindowFromPoint(pt);
     if (m_hwndFound) {
-        char title[256] = "";
-        ::GetWindowTextA(m_hwndFound, title, 256);
-        m_strTitle = title;
-        ::SetDlgItemTextA(m_hWnd, IDC_WINDOW_TITLE, title);
+        m_strTitle = WindowTextOf(m_hwndFound, TITLE_MAX_CHARS);
+        SetItemText(m_hWnd, IDC_WINDOW_TITLE, m_strTitle);
     }
     return Default();
 }
@@ -69,14 +70,14 @@ void CWindowTitleDlg::OnTitleOk()
 {
     if (!UpdateData(true))
         return;
-    HWND found = ::FindWindowA(nullptr, m_strTitle.c_str());
+    HWND found = ::FindWindowW(nullptr, cp1251::ToUtf16(m_strTitle).c_str());
     if (found && !m_strTitle.empty()) {
         m_dwFoundThreadId = ::GetWindowThreadProcessId(found, nullptr);
         m_hwndFound = found;
         EndDialog(IDOK);
         return;
     }
-    if (::MessageBoxA(m_hWnd, TEXT_TRY_AGAIN.c_str(), TEXT_ATTENTION.c_str(), MB_OKCANCEL | MB_ICONEXCLAMATION)
+    if (ShowMessageBox(m_hWnd, TEXT_TRY_AGAIN.c_str(), TEXT_ATTENTION.c_str(), MB_OKCANCEL | MB_ICONEXCLAMATION)
         == IDOK) {
         HWND edit = GetDlgItem(IDC_WINDOW_TITLE);
         ::SendMessageA(edit, EM_SETSEL, 0, -1);

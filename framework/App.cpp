@@ -1,5 +1,7 @@
 #include "framework/App.h"
 
+#include "framework/Text.h"
+
 CWinApp* CWinApp::s_pApp = nullptr;
 
 CWinApp::CWinApp() { s_pApp = this; }
@@ -16,9 +18,9 @@ int CWinApp::Run(HINSTANCE hInstance)
     if (!InitInstance())
         return 0;
     MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
+        ::DispatchMessageW(&msg);
     }
     return (int)msg.wParam;
 }
@@ -39,5 +41,5 @@ std::string ExecutableBaseName()
 
 int FrameworkMessageBox(HWND owner, const std::string& text)
 {
-    return ::MessageBoxA(owner, text.c_str(), ExecutableBaseName().c_str(), MB_OK | MB_ICONEXCLAMATION);
+    return ShowMessageBox(owner, text, ExecutableBaseName(), MB_OK | MB_ICONEXCLAMATION);
 }

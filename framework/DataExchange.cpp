@@ -1,6 +1,7 @@
 #include "framework/DataExchange.h"
 
 #include "framework/App.h"
+#include "framework/Text.h"
 #include "framework/Wnd.h"
 
 #include <cerrno>
@@ -45,30 +46,17 @@ void CDataExchange::Fail(const std::string& text)
     if (m_hwndLast) {
         ::SetFocus(m_hwndLast);
         if (IsEdit(m_hwndLast))
-            ::SendMessageA(m_hwndLast, EM_SETSEL, 0, -1);
+            ::SendMessageW(m_hwndLast, EM_SETSEL, 0, -1);
     }
 }
 
 void SetTextIfDifferent(HWND hwnd, const std::string& text)
 {
-    int length = ::GetWindowTextLengthA(hwnd);
-    if (length == (int)text.size()) {
-        std::string current(length + 1, '\0');
-        int read = ::GetWindowTextA(hwnd, &current[0], length + 1);
-        if (read == length && current.compare(0, length, text) == 0)
-            return;
-    }
-    ::SetWindowTextA(hwnd, text.c_str());
+    if (WindowTextOf(hwnd) != text)
+        SetWindowTextOf(hwnd, text);
 }
 
-static std::string ReadText(HWND hwnd)
-{
-    int length = ::GetWindowTextLengthA(hwnd);
-    std::string text(length + 1, '\0');
-    int read = ::GetWindowTextA(hwnd, &text[0], length + 1);
-    text.resize(read > 0 ? read : 0);
-    return text;
-}
+static std::string ReadText(HWND hwnd) { return WindowTextOf(hwnd); }
 
 bool ParseInt(const std::string& text, int& value)
 {
@@ -121,7 +109,7 @@ void DDX_Text(CDataExchange* pDX, int nIDC, int& value)
 
 static bool IsRadioButton(HWND hwnd)
 {
-    return (::SendMessageA(hwnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
+    return (::SendMessageW(hwnd, WM_GETDLGCODE, 0, 0) & DLGC_RADIOBUTTON) != 0;
 }
 
 void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
@@ -135,15 +123,15 @@ void DDX_Radio(CDataExchange* pDX, int nIDC, int& value)
     while (hwnd) {
         if (IsRadioButton(hwnd)) {
             if (pDX->SaveAndValidate()) {
-                if (value == -1 && ::SendMessageA(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED)
+                if (value == -1 && ::SendMessageW(hwnd, BM_GETCHECK, 0, 0) == BST_CHECKED)
                     value = index;
             } else {
-                ::SendMessageA(hwnd, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
+                ::SendMessageW(hwnd, BM_SETCHECK, index == value ? BST_CHECKED : BST_UNCHECKED, 0);
             }
             ++index;
         }
         hwnd = ::GetWindow(hwnd, GW_HWNDNEXT);
-        if (hwnd && (::GetWindowLongA(hwnd, GWL_STYLE) & WS_GROUP))
+        if (hwnd && (::GetWindowLongW(hwnd, GWL_STYLE) & WS_GROUP))
             break;
     }
 }
@@ -154,9 +142,9 @@ void DDX_Check(CDataExchange* pDX, int nIDC, int& value)
         return;
     HWND hwnd = pDX->PrepareCtrl(nIDC);
     if (pDX->SaveAndValidate())
-        value = (int)::SendMessageA(hwnd, BM_GETCHECK, 0, 0);
+        value = (int)::SendMessageW(hwnd, BM_GETCHECK, 0, 0);
     else
-        ::SendMessageA(hwnd, BM_SETCHECK, (WPARAM)value, 0);
+        ::SendMessageW(hwnd, BM_SETCHECK, (WPARAM)value, 0);
 }
 
 void DDX_Control(CDataExchange* pDX, int nIDC, CWnd& control)
@@ -176,7 +164,7 @@ void DDV_MaxChars(CDataExchange* pDX, const std::string& value, int nChars)
         if ((int)value.size() > nChars)
             pDX->Fail(FormatFrameworkMessage(MSG_MAX_CHARS, nChars));
     } else if (HWND hwnd = pDX->LastControl(); hwnd && IsEdit(hwnd)) {
-        ::SendMessageA(hwnd, EM_LIMITTEXT, (WPARAM)nChars, 0);
+        ::SendMessageW(hwnd, EM_LIMITTEXT, (WPARAM)nChars, 0);
     }
 }
 

@@ -32,7 +32,7 @@ INT_PTR CDialog::DoModal()
     INT_PTR result;
     {
         BirthHook hook(this);
-        result = ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner,
+        result = ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), owner,
                                    &CDialog::DialogProc, 0);
     }
     return result;
@@ -44,7 +44,7 @@ bool CDialog::Create(HWND owner)
         owner = m_pParent->m_hWnd;
     m_bEnded = false;
     BirthHook hook(this);
-    HWND hwnd = ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_nIDTemplate), owner,
+    HWND hwnd = ::CreateDialogParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_nIDTemplate), owner,
                                      &CDialog::DialogProc, 0);
     return hwnd != nullptr;
 }
@@ -83,7 +83,7 @@ void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
 LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
 {
-    LONG style = ::GetWindowLongA(m_hWnd, GWL_STYLE);
+    LONG style = ::GetWindowLongW(m_hWnd, GWL_STYLE);
     // Windows makes a DS_SYSMODAL dialog top-most; Wine does not.
     if (style & DS_SYSMODAL)
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -112,7 +112,7 @@ void CDialog::CenterWindow()
     } else {
         MONITORINFO info{};
         info.cbSize = sizeof info;
-        ::GetMonitorInfoA(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
+        ::GetMonitorInfoW(::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
         area = info.rcWork;
     }
     RECT rect;

@@ -3,6 +3,8 @@
 // the handle twice). ScopedSelect puts an object into a device context for
 // one scope and puts the previous one back.
 #pragma once
+#include "dictionary/Cp1251Utf16.h"
+
 #include <windows.h>
 
 #include <utility>
@@ -65,10 +67,11 @@ class CFont : public CGdiObject<HFONT> {
 public:
     using CGdiObject::CGdiObject;
     // A font of nPointSize tenths of a point for a screen of dpi (0: the
-    // system's), default character set; false when the system made none.
+    // system's), default character set; faceName in Windows-1251. False when
+    // the system made none.
     bool CreatePointFont(int nPointSize, const char* faceName, UINT dpi = 0)
     {
-        LOGFONTA lf{};
+        LOGFONTW lf{};
         if (dpi == 0) {
             HDC screen = ::GetDC(nullptr);
             dpi = (UINT)::GetDeviceCaps(screen, LOGPIXELSY);
@@ -76,8 +79,8 @@ public:
         }
         lf.lfHeight = -::MulDiv(nPointSize, (int)dpi, 720);
         lf.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynA(lf.lfFaceName, faceName, LF_FACESIZE);
-        Reset(::CreateFontIndirectA(&lf));
+        lstrcpynW(lf.lfFaceName, cp1251::ToUtf16(faceName).c_str(), LF_FACESIZE);
+        Reset(::CreateFontIndirectW(&lf));
         return Get() != nullptr;
     }
 };

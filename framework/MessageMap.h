@@ -10,7 +10,7 @@
 //   void OnTimer(UINT_PTR nIDEvent)             WM_TIMER
 //   void OnSysCommand(UINT nID, LPARAM)         WM_SYSCOMMAND
 //   HBRUSH OnCtlColor(HDC, HWND, UINT nCtlColor) WM_CTLCOLOR*; nCtlColor is CTLCOLOR_*
-//   int OnCreate(LPCREATESTRUCTA)               WM_CREATE
+//   int OnCreate(LPCREATESTRUCTW)               WM_CREATE
 //   void OnX(HWND, HWND)                        two window handles (WM_CHANGECBCHAIN)
 //   void OnX(NMHDR*, LRESULT* pResult)          WM_NOTIFY; *pResult is the result
 #pragma once
@@ -66,8 +66,8 @@ template <class T> LRESULT Call(T& t, void (T::*pmf)(UINT, LPARAM), UINT, WPARAM
 { (t.*pmf)((UINT)w, l); return 0; }
 template <class T> LRESULT Call(T& t, HBRUSH (T::*pmf)(HDC, HWND, UINT), UINT msg, WPARAM w, LPARAM l)
 { return (LRESULT)(t.*pmf)((HDC)w, (HWND)l, msg - WM_CTLCOLORMSGBOX); }
-template <class T> LRESULT Call(T& t, int (T::*pmf)(LPCREATESTRUCTA), UINT, WPARAM, LPARAM l)
-{ return (t.*pmf)((LPCREATESTRUCTA)l); }
+template <class T> LRESULT Call(T& t, int (T::*pmf)(LPCREATESTRUCTW), UINT, WPARAM, LPARAM l)
+{ return (t.*pmf)((LPCREATESTRUCTW)l); }
 template <class T> LRESULT Call(T& t, void (T::*pmf)(HWND, HWND), UINT, WPARAM w, LPARAM l)
 { (t.*pmf)((HWND)w, (HWND)l); return 0; }
 template <class T> LRESULT Call(T& t, void (T::*pmf)(NMHDR*, LRESULT*), UINT, WPARAM, LPARAM l)
@@ -85,7 +85,7 @@ template <auto Pmf> LRESULT Invoke(CWnd& wnd, UINT msg, WPARAM w, LPARAM l)
     static_assert(HasHandlerSignature<Pmf>::value,
                   "a message table entry's handler must be one of: void OnX(); R OnX(); "
                   "LRESULT OnX(WPARAM, LPARAM); void OnTimer(UINT_PTR); void OnSysCommand(UINT, LPARAM); "
-                  "HBRUSH OnCtlColor(HDC, HWND, UINT); int OnCreate(LPCREATESTRUCTA); void OnX(HWND, HWND); "
+                  "HBRUSH OnCtlColor(HDC, HWND, UINT); int OnCreate(LPCREATESTRUCTW); void OnX(HWND, HWND); "
                   "void OnX(NMHDR*, LRESULT*)");
     using T = typename ClassOf<decltype(Pmf)>::type;
     return Call<T>(static_cast<T&>(wnd), Pmf, msg, w, l);

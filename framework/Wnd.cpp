@@ -1,6 +1,9 @@
 #include "framework/Wnd.h"
 
 #include "framework/App.h"
+#include "framework/Text.h"
+
+#include "dictionary/Cp1251Utf16.h"
 
 namespace {
 CWnd* g_pBorn = nullptr;     // the object the next created window is bound to
@@ -28,9 +31,9 @@ bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* text, DWOR
                     HWND parent, UINT_PTR idOrMenu)
 {
     BirthHook hook(this);
-    HWND hwnd = ::CreateWindowExA(exStyle, className, text, style, rect.left, rect.top, rect.right - rect.left,
-                                  rect.bottom - rect.top, parent, (HMENU)idOrMenu, ::GetModuleHandleA(nullptr),
-                                  nullptr);
+    HWND hwnd = ::CreateWindowExW(exStyle, cp1251::ToUtf16(className).c_str(), cp1251::ToUtf16(text).c_str(), style,
+                                  rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, parent,
+                                  (HMENU)idOrMenu, ::GetModuleHandleW(nullptr), nullptr);
     return hwnd != nullptr;
 }
 
@@ -49,26 +52,23 @@ void CWnd::DestroyWindow()
         ::DestroyWindow(m_hWnd);   // WM_NCDESTROY unbinds
 }
 
-std::string CWnd::GetWindowText() const
-{
-    int length = ::GetWindowTextLengthA(m_hWnd);
-    std::string text(length + 1, '\0');
-    length = ::GetWindowTextA(m_hWnd, &text[0], length + 1);
-    text.resize(length > 0 ? length : 0);
-    return text;
-}
+std::string CWnd::GetWindowText() const { return WindowTextOf(m_hWnd); }
 
+void CWnd::SetWindowText(const std::string& text) { SetWindowTextOf(m_hWnd, text); }
+
+// The W functions: subclassing with an A function would make the window an
+// ANSI window, which garbles Bulgarian under any code page but 1251.
 void CWnd::AttachAtBirth(HWND hwnd)
 {
     m_hWnd = hwnd;
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, (LONG_PTR)this);
-    m_pfnSuper = (WNDPROC)::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, (LONG_PTR)&CWnd::StaticProc);
+    ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, (LONG_PTR)this);
+    m_pfnSuper = (WNDPROC)::SetWindowLongPtrW(hwnd, GWLP_WNDPROC, (LONG_PTR)&CWnd::StaticProc);
 }
 
 void CWnd::Unbind()
 {
-    ::SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
-    ::SetWindowLongPtrA(m_hWnd, GWLP_USERDATA, 0);
+    ::SetWindowLongPtrW(m_hWnd, GWLP_WNDPROC, (LONG_PTR)m_pfnSuper);
+    ::SetWindowLongPtrW(m_hWnd, GWLP_USERDATA, 0);
     m_pfnSuper = nullptr;
     m_hWnd = nullptr;
 }
@@ -76,8 +76,8 @@ void CWnd::Unbind()
 LRESULT CWnd::Default()
 {
     if (m_pfnSuper)
-        return ::CallWindowProcA(m_pfnSuper, m_hWnd, m_current.msg, m_current.wParam, m_current.lParam);
-    return ::DefWindowProcA(m_hWnd, m_current.msg, m_current.wParam, m_current.lParam);
+        return ::CallWindowProcW(m_pfnSuper, m_hWnd, m_current.msg, m_current.wParam, m_current.lParam);
+    return ::DefWindowProcW(m_hWnd, m_current.msg, m_current.wParam, m_current.lParam);
 }
 
 bool Matches(const MessageEntry& e, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -120,9 +120,9 @@ LRESULT CWnd::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK CWnd::StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CWnd* self = (CWnd*)::GetWindowLongPtrA(hwnd, GWLP_USERDATA);
+    CWnd* self = (CWnd*)::GetWindowLongPtrW(hwnd, GWLP_USERDATA);
     if (!self)
-        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+        return ::DefWindowProcW(hwnd, msg, wParam, lParam);
     Current outer = self->m_current;   // messages nest (SendMessage inside a handler)
     self->m_current = {msg, wParam, lParam};
     LRESULT result = self->WindowProc(msg, wParam, lParam);
@@ -141,7 +141,7 @@ LRESULT CALLBACK CWnd::StaticProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 BirthHook::BirthHook(CWnd* pWnd)
 {
     g_pBorn = pWnd;
-    g_hBirthHook = ::SetWindowsHookExA(WH_CBT, &BirthHook::CbtProc, nullptr, ::GetCurrentThreadId());
+    g_hBirthHook = ::SetWindowsHookExW(WH_CBT, &BirthHook::CbtProc, nullptr, ::GetCurrentThreadId());
 }
 
 BirthHook::~BirthHook()

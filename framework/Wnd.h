@@ -37,6 +37,7 @@ public:
 
     // Creates a window of any registered class and binds it to this object
     // before its first message (WM_NCCREATE). False when creation failed.
+    // The window is a Unicode window; className is ASCII, text Windows-1251.
     bool CreateEx(DWORD exStyle, const char* className, const char* text, DWORD style, const RECT& rect,
                   HWND parent, UINT_PTR idOrMenu);
     // Binds an existing window (a dialog control) without taking its messages
@@ -45,11 +46,12 @@ public:
     HWND Detach();
     void DestroyWindow();
 
+    // Windows-1251 texts of a Unicode window (framework/Text.h).
     std::string GetWindowText() const;
-    void SetWindowText(const std::string& text) { ::SetWindowTextA(m_hWnd, text.c_str()); }
+    void SetWindowText(const std::string& text);
     HWND GetDlgItem(int id) const { return ::GetDlgItem(m_hWnd, id); }
     LRESULT SendMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
-    { return ::SendMessageA(m_hWnd, msg, wParam, lParam); }
+    { return ::SendMessageW(m_hWnd, msg, wParam, lParam); }
 
     // The one virtual handler: the message tables, then default processing.
     virtual LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);

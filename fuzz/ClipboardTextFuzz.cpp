@@ -2,7 +2,9 @@
 // on the clipboard, and whatever size its block claims, the text taken from
 // it stays inside the block, fits the clipboard buffer, and follows the
 // rules for short blocks (the whole text) and long ones (the first word).
+// The same bytes are read as a CF_TEXT block and as a CF_UNICODETEXT one.
 #include "capture/ClipboardText.h"
+#include "dictionary/Cp1251Utf16.h"
 #include "fuzz/FuzzCheck.h"
 
 #include <cstdint>
@@ -10,8 +12,38 @@
 #include <string>
 #include <vector>
 
+namespace {
+
+// The UTF-16 reading: characters of whole units only, to the first NUL
+// unit; the rules count the block's size in characters.
+void CheckUnicodeBlock(const std::uint8_t* data, std::size_t size)
+{
+    const std::string text = TextOfUnicodeClipboardBlock(data, size);
+    FUZZ_CHECK(text.size() < CLIPBOARD_BUFFER_SIZE, "the Unicode text fits the clipboard buffer with its NUL");
+
+    std::wstring units;
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        const wchar_t unit = static_cast<wchar_t>(data[i] | (data[i + 1] << 8));
+        if (unit == 0)
+            break;
+        units += unit;
+    }
+    const std::string content = cp1251::FromUtf16(units);
+    FUZZ_CHECK(content.size() <= units.size(), "one byte at most for each UTF-16 unit");
+    if (size / 2 < CLIPBOARD_WHOLE_BELOW) {
+        FUZZ_CHECK(text == content, "a short Unicode block gives its whole text");
+    } else if (text != TEXT_WORD_TOO_LONG) {
+        FUZZ_CHECK(text.find(' ') == std::string::npos, "a long Unicode block gives one word");
+        FUZZ_CHECK(content.compare(0, text.size() + 1, text + " ") == 0, "the word is the Unicode text's first");
+    }
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
+    CheckUnicodeBlock(data, size);
+
     const std::string text = TextOfClipboardBlock(data, size);
     FUZZ_CHECK(text.size() < CLIPBOARD_BUFFER_SIZE, "the text fits the clipboard buffer with its NUL");
 

@@ -3,6 +3,7 @@
 // list box 1039 (option "Keyboard Input").
 #include "ui/MainDlg.h"
 
+#include "framework/Text.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
 #include "ui/SuggestionRows.h"
@@ -15,9 +16,9 @@ namespace {
 // all of it.
 void SetInputText(HWND input, const std::string& text)
 {
-    ::SetWindowTextA(input, text.c_str());
-    ::SendMessageA(input, EM_SETSEL, 0, -1);
-    ::SendMessageA(input, EM_SCROLLCARET, 0, 0);
+    SetWindowTextOf(input, text);
+    ::SendMessageW(input, EM_SETSEL, 0, -1);
+    ::SendMessageW(input, EM_SCROLLCARET, 0, 0);
 }
 
 } // namespace
@@ -54,16 +55,16 @@ void CMainDlg::ShowSuggestionsInRows()
 void CMainDlg::ShowSuggestionsInList()
 {
     HWND list = GetDlgItem(IDC_SUGGESTIONS);
-    ::SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageA(list, LB_RESETCONTENT, 0, 0);
+    ::SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageW(list, LB_RESETCONTENT, 0, 0);
     ShowListTranslation();
     for (const std::string& word : m_dictionary.m_strNeighbours)
-        ::SendMessageA(list, LB_ADDSTRING, 0, (LPARAM)ListTextOf(word).c_str());
+        AddListItem(list, ListTextOf(word));
     ::ShowWindow(GetDlgItem(IDC_TRANSLATION), SW_HIDE);
     ::ShowWindow(GetDlgItem(IDC_LIST_TRANSLATION), SW_SHOW);
     ::ShowWindow(list, SW_SHOW);
-    ::SendMessageA(list, LB_SETCURSEL, 0, 0);
-    ::SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    ::SendMessageW(list, LB_SETCURSEL, 0, 0);
+    ::SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     ::RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
 
@@ -83,16 +84,10 @@ void CMainDlg::ShowListTranslation()
 void CMainDlg::OnSelChangeSuggestions()
 {
     HWND list = GetDlgItem(IDC_SUGGESTIONS);
-    LRESULT index = ::SendMessageA(list, LB_GETCURSEL, 0, 0);
+    LRESULT index = ::SendMessageW(list, LB_GETCURSEL, 0, 0);
     if (index == LB_ERR)
         return;
-    LRESULT length = ::SendMessageA(list, LB_GETTEXTLEN, (WPARAM)index, 0);
-    if (length == LB_ERR)
-        return;
-    std::string word((std::size_t)length + 1, '\0');
-    length = ::SendMessageA(list, LB_GETTEXT, (WPARAM)index, (LPARAM)&word[0]);
-    word.resize(length > 0 ? (std::size_t)length : 0);
-    m_strInput = word;
+    m_strInput = ListItemText(list, index);
     UpdateData(false);
     ShowListTranslation();
 }

@@ -3,6 +3,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Dpi.h"
 #include "framework/Menu.h"
+#include "framework/Text.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
@@ -81,7 +82,7 @@ CMainDlg::~CMainDlg()
     DestroyWindow();
 }
 
-int CMainDlg::OnCreate(LPCREATESTRUCTA)
+int CMainDlg::OnCreate(LPCREATESTRUCTW)
 {
     if (Default() == -1)
         return -1;
@@ -111,7 +112,7 @@ BOOL CMainDlg::OnInitDialog()
     m_tip.Create(this, 0);
 
     if (!LoadDictionaryFiles()) {
-        ::MessageBoxA(m_hWnd, "File data.dat or NewData.dat not found!", "Error", MB_OK | MB_ICONHAND);
+        ShowMessageBox(m_hWnd, "File data.dat or NewData.dat not found!", "Error", MB_OK | MB_ICONHAND);
         LoadSettings();
         return FALSE;
     }

@@ -113,7 +113,7 @@ public:
     void PostTranslation(const char* text);
 
     // ---- application shell ----
-    int OnCreate(LPCREATESTRUCTA lpCreateStruct);
+    int OnCreate(LPCREATESTRUCTW lpCreateStruct);
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
     void OnOK() override;       // empty: Enter never closes the main dialog

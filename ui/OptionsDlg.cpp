@@ -1,6 +1,7 @@
 #include "ui/OptionsDlg.h"
 
 #include "framework/App.h"
+#include "dictionary/Cp1251Utf16.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 
@@ -90,8 +91,8 @@ BOOL COptionsDlg::ApplyTransparency(HWND hwnd)
         FrameworkMessageBox(m_hWnd, "Layering is not supported in this version of WINDOWS");
         return FALSE;
     }
-    LONG exStyle = ::GetWindowLongA(hwnd, GWL_EXSTYLE);
-    ::SetWindowLongA(hwnd, GWL_EXSTYLE, exStyle ^ WS_EX_LAYERED);
+    LONG exStyle = ::GetWindowLongW(hwnd, GWL_EXSTYLE);
+    ::SetWindowLongW(hwnd, GWL_EXSTYLE, exStyle ^ WS_EX_LAYERED);
     BYTE alpha = (BYTE)m_sliderAlpha.SendMessage(TBM_GETPOS);
     g_pfnSetLayeredWindowAttributes(hwnd, 0, alpha, LWA_ALPHA);
     ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
@@ -109,15 +110,15 @@ void COptionsDlg::OnCheckChanged() { UpdateData(true); }
 // Only the face and the size are kept of what the font dialog offers.
 void COptionsDlg::OnFont()
 {
-    LOGFONTA font{};
-    CHOOSEFONTA choose{};
+    LOGFONTW font{};
+    CHOOSEFONTW choose{};
     choose.lStructSize = sizeof choose;
     choose.hwndOwner = m_hWnd;
     choose.lpLogFont = &font;
     choose.Flags = CF_SCREENFONTS | CF_EFFECTS;
-    if (!::ChooseFontA(&choose))
+    if (!::ChooseFontW(&choose))
         return;
     m_nFontSize = choose.iPointSize;
-    m_strFontFace = font.lfFaceName;
+    m_strFontFace = cp1251::FromUtf16(font.lfFaceName);   // kept in Zeto.ini as Windows-1251, as ever
     m_bFontChanged = 1;
 }

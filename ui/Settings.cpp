@@ -11,6 +11,7 @@
 #include "ui/MainDlg.h"
 
 #include "dictionary/Cp1251Literal.h"
+#include "framework/Text.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsText.h"
@@ -188,5 +189,5 @@ void CMainDlg::SaveSettings()
 void CMainDlg::ShowNote(const std::string& text)
 {
     m_strTranslation = text;
-    ::SetDlgItemTextA(m_hWnd, IDC_TRANSLATION, m_strTranslation.c_str());
+    SetItemText(m_hWnd, IDC_TRANSLATION, m_strTranslation);
 }

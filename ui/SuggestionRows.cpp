@@ -53,9 +53,9 @@ bool WatchRowPresses(HWND dialog, RowTips& rows)
     // row would fall through to whatever lies beneath it, outside our
     // thread, and the hook would never see it.
     for (CTipWnd& row : rows) {
-        LONG style = ::GetWindowLongA(row.m_hWnd, GWL_STYLE);
+        LONG style = ::GetWindowLongW(row.m_hWnd, GWL_STYLE);
         if (!(style & SS_NOTIFY))
-            ::SetWindowLongA(row.m_hWnd, GWL_STYLE, style | SS_NOTIFY);
+            ::SetWindowLongW(row.m_hWnd, GWL_STYLE, style | SS_NOTIFY);
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #include "ui/TipWnd.h"
 
+#include "dictionary/Cp1251Utf16.h"
 #include "framework/Dpi.h"
 
 const MessageMap* CTipWnd::GetMessageMap() const
@@ -42,9 +43,10 @@ void CTipWnd::OnPaint()
         ScopedSelect selectFont(hdc, m_font);
 
         // Two spaces measured with the text leave one space of margin each side.
-        std::string measured = m_strText + "  ";
+        const std::wstring shown = cp1251::ToUtf16(m_strText);
+        const std::wstring measured = shown + L"  ";
         SIZE extent{0, 0};
-        ::GetTextExtentPoint32A(hdc, measured.c_str(), (int)measured.size(), &extent);
+        ::GetTextExtentPoint32W(hdc, measured.c_str(), (int)measured.size(), &extent);
         m_size = extent;
 
         RECT box{0, 0, m_size.cx, m_size.cy};
@@ -56,7 +58,7 @@ void CTipWnd::OnPaint()
 
         COLORREF oldColor = ::SetTextColor(hdc, RGB(0, 0, 0));
         int oldMode = ::SetBkMode(hdc, TRANSPARENT);
-        ::DrawTextA(hdc, m_strText.c_str(), (int)m_strText.size(), &box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        ::DrawTextW(hdc, shown.c_str(), (int)shown.size(), &box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
         ::SetBkMode(hdc, oldMode);
         ::SetTextColor(hdc, oldColor);
     }   // font, brush and pen go back out of the DC before the pen is deleted
@@ -83,7 +85,7 @@ void CTipWnd::ShowAt(std::string text, POINT pt)
         MakeFont();
     }
     m_strText = std::move(text);
-    ::DefWindowProcA(m_hWnd, WM_SETTEXT, 0, (LPARAM)m_strText.c_str());
+    ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, (LPARAM)cp1251::ToUtf16(m_strText).c_str());
 
     ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
     // Paints now, at the old size, and so measures the new text into m_size.

@@ -134,3 +134,43 @@ TEST(ClipboardText, StripSpacesOnlyTouchesCode32)
     EXPECT_EQ("\tapple\r\n", StripSpaces(" \tapple\r\n "));
     EXPECT_EQ("a b", StripSpaces(" a b "));
 }
+
+namespace {
+// A CF_UNICODETEXT block: the text as little-endian UTF-16, its NUL, and the
+// rest of size bytes filled with 'x'.
+std::vector<char> WideBlock(const std::u16string& text, std::size_t size)
+{
+    std::vector<char> block(size, 'x');
+    for (std::size_t i = 0; i <= text.size() && 2 * i + 1 < size; ++i) {
+        const char16_t unit = i < text.size() ? text[i] : u'\0';
+        block[2 * i] = static_cast<char>(unit & 0xFF);
+        block[2 * i + 1] = static_cast<char>(unit >> 8);
+    }
+    return block;
+}
+std::string ReadWide(const std::vector<char>& block) { return TextOfUnicodeClipboardBlock(block.data(), block.size()); }
+}  // namespace
+
+TEST(ClipboardUnicodeText, BulgarianComesAsWindows1251AndWhatItLacksAsQuestionMarks)
+{
+    EXPECT_EQ("\xEA\xFA\xF9\xE0", ReadWide(WideBlock(u"\u043A\u044A\u0449\u0430", 10)));   // къща
+    EXPECT_EQ("caf? ?", ReadWide(WideBlock(u"caf\u00E9 \U0001F600", 16)));
+}
+
+TEST(ClipboardUnicodeText, TheBlockSizeCountsCharacters)
+{
+    // 63 characters keep the whole text, 64 give its first word: as CF_TEXT.
+    EXPECT_EQ("short text", ReadWide(WideBlock(u"short text", 126)));
+    EXPECT_EQ("short", ReadWide(WideBlock(u"short text", 128)));
+    EXPECT_EQ(TEXT_WORD_TOO_LONG, ReadWide(WideBlock(std::u16string(300, u'w') + u" tail", 1000)));
+}
+
+TEST(ClipboardUnicodeText, HostileBlocksAreReadOnlyWithinThemselves)
+{
+    EXPECT_EQ("", TextOfUnicodeClipboardBlock(nullptr, 100));
+    const std::vector<char> one = {'a'};
+    EXPECT_EQ("", ReadWide(one));                           // less than one character
+    const std::vector<char> odd = {'a', 0, 'b', 0, 'c'};    // no NUL, an odd byte over
+    EXPECT_EQ("ab", ReadWide(odd));
+    EXPECT_EQ("", TextOfUnicodeClipboardBlock(odd.data(), 0));
+}

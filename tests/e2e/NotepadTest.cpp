@@ -67,6 +67,15 @@ void ChooseNotepadWithMode(int radioId)
 
 }  // namespace
 
+// The system's code page for non-Unicode programs is the one this run is
+// for (notepad_e2e.sh): the checks below read UTF-16 and hold under any.
+TEST(Locale, TheAnsiCodePageIsTheOneOfThisRun)
+{
+    const char* expected = std::getenv("WORDLUMO_E2E_ACP");
+    ASSERT_NE(expected, nullptr);
+    EXPECT_EQ(std::to_string(::GetACP()), expected);
+}
+
 // A click selects nothing: were it captured, Notepad would copy nothing and
 // Zeto would show the usage hint for the empty word.
 TEST(AutomaticAttach, PlainClickLeavesTheClipboardAlone)
@@ -173,6 +182,8 @@ TEST(AutomaticAttach, UsageHintIsShownOnlyOnce)
     });
     EXPECT_TRUE(shown);
     EXPECT_FALSE(hint);
+    // Read as UTF-16: Bulgarian in the tooltip too, whatever the code page.
+    EXPECT_TRUE(WaitFor([] { return S().VisibleTip(Session::HOUSE_BG) != nullptr; }));
     S().Command(ID_AUTOMATIC_ATTACH);
     ASSERT_TRUE(S().Sync());
 }

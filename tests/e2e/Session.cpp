@@ -3,6 +3,7 @@
 #include "dictionary/Dictionary.h"
 #include "dictionary/IrregularForms.h"
 #include "tests/support/Cp1251Text.h"
+#include "tests/support/WindowText.h"
 
 #include <cstdio>
 #include <vector>
@@ -134,21 +135,9 @@ std::string Session::NotepadText() const
     return text.data();
 }
 
-std::string Session::ZetoText(int id) const
-{
-    char text[1024] = "";
-    DWORD_PTR result = 0;
-    ::SendMessageTimeoutA(::GetDlgItem(m_zeto, id), WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_NORMAL, 5000,
-                          &result);
-    return text;
-}
+std::string Session::ZetoText(int id) const { return support::TextOf(::GetDlgItem(m_zeto, id)); }
 
-void Session::SetZetoText(int id, const std::string& text) const
-{
-    DWORD_PTR result = 0;
-    ::SendMessageTimeoutA(::GetDlgItem(m_zeto, id), WM_SETTEXT, 0, (LPARAM)text.c_str(), SMTO_NORMAL, 5000,
-                          &result);
-}
+void Session::SetZetoText(int id, const std::string& text) const { support::SetTextOf(::GetDlgItem(m_zeto, id), text); }
 
 void Session::Command(UINT id) const { ::PostMessageA(m_zeto, WM_COMMAND, id, 0); }
 
@@ -172,10 +161,9 @@ HWND Session::VisibleTip(const std::string& text) const
     } search{&text, nullptr};
     ::EnumThreadWindows(m_process.dwThreadId, [](HWND hwnd, LPARAM lParam) -> BOOL {
         auto* s = (Search*)lParam;
-        char className[32] = "", title[512] = "";
+        char className[32] = "";
         ::GetClassNameA(hwnd, className, sizeof className);
-        ::GetWindowTextA(hwnd, title, sizeof title);
-        if (lstrcmpiA(className, "Static") == 0 && ::IsWindowVisible(hwnd) && *s->text == title) {
+        if (lstrcmpiA(className, "Static") == 0 && ::IsWindowVisible(hwnd) && *s->text == support::TextOf(hwnd)) {
             s->found = hwnd;
             return FALSE;
         }

@@ -12,8 +12,9 @@
 namespace {
 
 // The block the fake target puts on the clipboard: these bytes in a block of
-// exactly their size (no NUL unless they hold one).
+// exactly their size (no NUL unless they hold one), as g_format.
 std::string g_block;
+UINT g_format = CF_TEXT;
 bool g_putBlock = false;
 
 LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -27,7 +28,7 @@ LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
                 std::memcpy(::GlobalLock(block), g_block.data(), g_block.size());
                 ::GlobalUnlock(block);
             }
-            g_putBlock = block && ::SetClipboardData(CF_TEXT, block) != nullptr;
+            g_putBlock = block && ::SetClipboardData(g_format, block) != nullptr;
             ::CloseClipboard();
         }
         return 0;
@@ -42,11 +43,22 @@ std::string Padded(const std::string& text, std::size_t size)
     return block;
 }
 
+// ASCII text as UTF-16 (little-endian), padded with NULs to chars characters.
+std::string WidePadded(const std::string& text, std::size_t chars)
+{
+    std::string block;
+    for (char c : text)
+        block += std::string{c, '\0'};
+    block.resize(2 * chars, '\0');
+    return block;
+}
+
 class ClipboardFaultTest : public FaultFixture {
 protected:
     void SetUp() override
     {
         FaultFixture::SetUp();
+        g_format = CF_TEXT;
         WNDCLASSA wc{};
         wc.lpfnWndProc = TargetProc;
         wc.hInstance = ::GetModuleHandleA(nullptr);
@@ -167,6 +179,18 @@ TEST_F(ClipboardFaultTest, BlocksAroundTheWholeTextLimit)
     ExpectUserClipboardBack();
     // No space in a large block: the long-word text, which is no word here.
     EXPECT_EQ(Translate(Padded("apple", 64)), u8"Няма такава дума"_cp1251);
+    ExpectResponsive();
+}
+
+// A Unicode copy: its size counts in characters, as a CF_TEXT block's in
+// bytes; an odd byte over is no character.
+TEST_F(ClipboardFaultTest, UnicodeBlocksAroundTheWholeTextLimitAndOfOddSize)
+{
+    g_format = CF_UNICODETEXT;
+    EXPECT_EQ(Translate(WidePadded("table of", 63)), u8"Няма такава дума"_cp1251);
+    EXPECT_EQ(Translate(WidePadded("table of", 64)), u8"маса"_cp1251);
+    EXPECT_EQ(Translate(WidePadded("apple", 5) + 'x'), u8"ябълка"_cp1251);
+    ExpectUserClipboardBack();
     ExpectResponsive();
 }
 

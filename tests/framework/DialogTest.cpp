@@ -48,7 +48,7 @@ protected:
     }
 
 private:
-    int OnCreate(LPCREATESTRUCTA)
+    int OnCreate(LPCREATESTRUCTW)
     {
         ++m_nCreates;
         return (int)Default();

@@ -70,13 +70,4 @@ SeenBox ReadBox(HWND box)
 
 void AnswerOk(HWND box) { ::PostMessageA(box, WM_COMMAND, IDOK, (LPARAM)::GetDlgItem(box, IDOK)); }
 
-std::string TextOf(HWND hwnd)
-{
-    LRESULT length = ::SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
-    std::string text((size_t)(length > 0 ? length : 0) + 1, '\0');
-    LRESULT n = ::SendMessageA(hwnd, WM_GETTEXT, text.size(), (LPARAM)&text[0]);
-    text.resize(n > 0 ? (size_t)n : 0);
-    return text;
-}
-
 } // namespace support

@@ -1,6 +1,8 @@
 // Message boxes in the tests under Wine: each one of this thread is read and
 // answered, so code under test that shows one runs on.
 #pragma once
+#include "tests/support/WindowText.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -8,9 +10,6 @@
 #include <vector>
 
 namespace support {
-
-// The text of a window of any process (WM_GETTEXT, sent).
-std::string TextOf(HWND hwnd);
 
 // What a message box looked like when the watcher answered it.
 struct SeenBox {

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <string>
 #include <vector>
 
 using namespace typing;
@@ -105,6 +107,27 @@ TEST_F(AddNewWordTest, AbcAndXOnAnEmptyFileLeaveExactlyOneRecordFoundAtOnceAndAf
     OpenMainDialog();
     EXPECT_EQ(m_dlg->m_dictionary.m_nCount, count + 1);
     EXPECT_EQ(LookUp("abc"), "x");
+}
+
+// Whatever the system's code page (ctest runs this again under 1252, an
+// English Windows), a Bulgarian translation goes into the file as
+// Windows-1251 bytes and is found after a restart.
+TEST_F(AddNewWordTest, ABulgarianTranslationIsStoredAsWindows1251AndFoundAfterARestart)
+{
+    if (const char* acp = std::getenv("WORDLUMO_EXPECT_ACP")) {
+        ASSERT_EQ(std::to_string(::GetACP()), acp);
+    }
+    const std::string kite = u8"хвърчило"_cp1251;
+    OpenMainDialog();
+    DialogScript script;
+    AddWord("kite", kite, script);
+    RunCommand();
+    ASSERT_TRUE(script.Done());
+    EXPECT_EQ(Hex(NewData()), Hex(support::RecordBytes("kite", kite)));
+
+    CloseMainDialog();
+    OpenMainDialog();
+    EXPECT_EQ(LookUp("kite"), kite);
 }
 
 TEST_F(AddNewWordTest, AMissingFileIsCreatedWithTheOneRecord)

@@ -22,6 +22,10 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
     ASSERT_EQ(m_dlg->m_bRowHook, 1);
     const std::string row3 = m_dlg->m_dictionary.m_strNeighbours[3];
     ASSERT_EQ(row3, "Cat    ");
+    // Watching the rows changed their style only: they stay Unicode windows,
+    // as the dialog does, so Bulgarian shows under any code page.
+    EXPECT_TRUE(::IsWindowUnicode(m_dlg->m_rowTips[3].m_hWnd));
+    EXPECT_TRUE(::IsWindowUnicode(m_dlg->m_hWnd));
 
     // The middle of row 3's box (row 4 covers only its bottom).
     RECT box;

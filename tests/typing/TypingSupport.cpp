@@ -17,7 +17,7 @@ std::string Hex(const std::string& bytes)
     return text;
 }
 
-void SetText(HWND dlg, int id, const std::string& text) { ::SetDlgItemTextA(dlg, id, text.c_str()); }
+void SetText(HWND dlg, int id, const std::string& text) { support::SetTextOf(::GetDlgItem(dlg, id), text); }
 
 void PostClick(HWND dlg, int id)
 {

@@ -1,0 +1,24 @@
+// Texts where they meet Windows. The program keeps its texts as
+// Windows-1251 bytes; its windows are Unicode windows, so a text is
+// converted here, on its way in or out, and shows right whatever the
+// system's code page for non-Unicode programs.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// At most maxChars characters when maxChars is not negative.
+std::string WindowTextOf(HWND hwnd, int maxChars = -1);
+void SetWindowTextOf(HWND hwnd, const std::string& text);
+void SetItemText(HWND dialog, int id, const std::string& text);
+
+// A text in the system's code page for non-Unicode programs (another
+// program's CF_TEXT), in Windows-1251.
+std::string FromAnsiCodePage(const std::string& text);
+
+int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
+
+// A list box's items: the index of the added one, or LB_ERR; an item's text
+// ("" when there is no such item).
+LRESULT AddListItem(HWND list, const std::string& text);
+std::string ListItemText(HWND list, LRESULT index);
