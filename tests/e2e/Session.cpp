@@ -163,7 +163,7 @@ HWND Session::VisibleTip(const std::string& text) const
         auto* s = (Search*)lParam;
         char className[32] = "";
         ::GetClassNameA(hwnd, className, sizeof className);
-        if (lstrcmpiA(className, "Static") == 0 && ::IsWindowVisible(hwnd) && *s->text == support::TextOf(hwnd)) {
+        if (lstrcmpiA(className, "Static") == 0 && ::IsWindowVisible(hwnd) && *s->text == support::KeptTextOf(hwnd)) {
             s->found = hwnd;
             return FALSE;
         }

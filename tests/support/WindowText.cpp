@@ -15,6 +15,13 @@ std::string TextOf(HWND hwnd, UINT timeoutMs)
     return cp1251::FromUtf16(text);
 }
 
+std::string KeptTextOf(HWND hwnd)
+{
+    wchar_t text[512] = L"";
+    const int length = ::GetWindowTextW(hwnd, text, 512);
+    return cp1251::FromUtf16(std::wstring(text, length > 0 ? (size_t)length : 0));
+}
+
 void SetTextOf(HWND hwnd, const std::string& text, UINT timeoutMs)
 {
     DWORD_PTR result = 0;

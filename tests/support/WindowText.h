@@ -10,6 +10,9 @@ namespace support {
 // The text of a window of any process (WM_GETTEXT, sent, waiting at most
 // timeoutMs for a busy owner).
 std::string TextOf(HWND hwnd, UINT timeoutMs = 5000);
+// The text the system keeps for a window of another process (GetWindowText):
+// no message reaches the owner, so watching it often costs the owner nothing.
+std::string KeptTextOf(HWND hwnd);
 // WM_SETTEXT, sent likewise.
 void SetTextOf(HWND hwnd, const std::string& text, UINT timeoutMs = 5000);
 
