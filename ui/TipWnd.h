@@ -40,8 +40,6 @@ public:
     void Hide();
     // nPointSize in tenths of a point; Arial 9 pt when the font can't be made.
     void SetTipFont(int nPointSize, const char* lpszFaceName);
-    // The DPI the box is drawn at: that of the monitor it was last shown on.
-    UINT Dpi() const { return m_nDpi; }
     void SetTipColor(COLORREF color);
 
     unsigned int m_nTimerId = 0;
@@ -71,7 +69,7 @@ private:
 
     int m_nPointSize = DEFAULT_POINT_SIZE;
     std::string m_strFace = DEFAULT_FACE;
-    UINT m_nDpi = 0;
+    UINT m_nDpi = 0;   // drawn at: the DPI of the monitor it was last shown on
     void OnTimer(UINT_PTR nIDEvent);
     void OnClose();
 };
