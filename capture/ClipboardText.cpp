@@ -3,6 +3,7 @@
 #include "dictionary/Cp1251Literal.h"
 #include "dictionary/Cp1251Utf16.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -47,14 +48,22 @@ std::string TextOfUnicodeClipboardBlock(const void* block, std::size_t blockSize
     const std::size_t units = blockSize / 2;
     if (!block || units == 0)
         return std::string();
+    // A long block gives only its first word, so its reading stops after the
+    // first space, or where that word could no longer fit the buffer (a
+    // surrogate pair, two units, becomes one byte): a copied book costs no
+    // more than a word.
+    const bool whole = units < CLIPBOARD_WHOLE_BELOW;
+    const std::size_t read = whole ? units : std::min(units, 2 * CLIPBOARD_BUFFER_SIZE);
     // Byte by byte: a block's alignment is the owner's business.
     const unsigned char* bytes = static_cast<const unsigned char*>(block);
     std::wstring text;
-    for (std::size_t i = 0; i < units; ++i) {
+    for (std::size_t i = 0; i < read; ++i) {
         const wchar_t unit = static_cast<wchar_t>(bytes[2 * i] | (bytes[2 * i + 1] << 8));
         if (unit == 0)
             break;
         text += unit;
+        if (!whole && unit == L' ')
+            break;
     }
     const std::string converted = cp1251::FromUtf16(text);
     return ByBlockSize(converted.data(), converted.size(), units);

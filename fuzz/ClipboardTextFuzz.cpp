@@ -30,6 +30,9 @@ void CheckUnicodeBlock(const std::uint8_t* data, std::size_t size)
     }
     const std::string content = cp1251::FromUtf16(units);
     FUZZ_CHECK(content.size() <= units.size(), "one byte at most for each UTF-16 unit");
+    const std::string reference =
+        size / 2 < CLIPBOARD_WHOLE_BELOW ? content : FirstWordIn(content.data(), content.size());
+    FUZZ_CHECK(text == reference, "reading a long block only up to its first word changes nothing");
     if (size / 2 < CLIPBOARD_WHOLE_BELOW) {
         FUZZ_CHECK(text == content, "a short Unicode block gives its whole text");
     } else if (text != TEXT_WORD_TOO_LONG) {
