@@ -4,6 +4,7 @@
 // one scope and puts the previous one back.
 #pragma once
 #include "dictionary/Cp1251Utf16.h"
+#include "framework/Dpi.h"
 
 #include <windows.h>
 
@@ -72,12 +73,7 @@ public:
     bool CreatePointFont(int nPointSize, const char* faceName, UINT dpi = 0)
     {
         LOGFONTW lf{};
-        if (dpi == 0) {
-            HDC screen = ::GetDC(nullptr);
-            dpi = (UINT)::GetDeviceCaps(screen, LOGPIXELSY);
-            ::ReleaseDC(nullptr, screen);
-        }
-        lf.lfHeight = -::MulDiv(nPointSize, (int)dpi, 720);
+        lf.lfHeight = -::MulDiv(nPointSize, (int)(dpi ? dpi : SystemDpi()), 720);
         lf.lfCharSet = DEFAULT_CHARSET;
         lstrcpynW(lf.lfFaceName, cp1251::ToUtf16(faceName).c_str(), LF_FACESIZE);
         Reset(::CreateFontIndirectW(&lf));

@@ -294,7 +294,7 @@ LRESULT CMainDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
         return 0;   // not the system's notice
     Default();
     ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                       suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     PlaceRows(dpi, m_nRowX, m_rowY);
     return 0;
 }

@@ -1,7 +1,7 @@
 #include "ui/OptionsDlg.h"
 
-#include "framework/App.h"
 #include "dictionary/Cp1251Utf16.h"
+#include "framework/App.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 

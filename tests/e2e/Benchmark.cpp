@@ -63,20 +63,6 @@ private:
 };
 ReleaseClock* ReleaseClock::s_clock = nullptr;
 
-// Polled every millisecond: the tests' usual pump sleeps up to 20 ms between
-// looks, and that wait would be counted as Zeto's.
-bool WaitClosely(const std::function<bool()>& cond, DWORD timeoutMs)
-{
-    const DWORD start = ::GetTickCount();
-    while (!cond()) {
-        if (::GetTickCount() - start >= timeoutMs)
-            return false;
-        support::PumpPending();
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 1, QS_ALLINPUT);
-    }
-    return true;
-}
-
 struct Drag {
     POINT from, to;
     std::string expected;   // the translation the tooltip shows
@@ -100,7 +86,8 @@ std::vector<double> Time(Session& s, ReleaseClock& clock, int rounds, const std:
         xinput::Run({"mousemove", N(d.from.x), N(d.from.y), "mousedown", "1", "mousemove", N(d.to.x), N(d.to.y)});
         clock.Reset();
         xinput::Run({"mouseup", "1"});
-        if (!WaitClosely([&] { return shows(d.expected); }, 5000) || !clock.release()) {
+        // Looked at every millisecond: the usual 20 ms would count as Zeto's.
+        if (!support::PumpUntil([&] { return shows(d.expected); }, 5000, 1) || !clock.release()) {
             std::fprintf(stderr, "round %d: no translation within 5 s\n", i);
             return {};
         }

@@ -71,7 +71,7 @@ void ChooseNotepadWithMode(int radioId)
 // for (notepad_e2e.sh): the checks below read UTF-16 and hold under any.
 TEST(Locale, TheAnsiCodePageIsTheOneOfThisRun)
 {
-    const char* expected = std::getenv("WORDLUMO_E2E_ACP");
+    const char* expected = std::getenv("WORDLUMO_EXPECT_ACP");
     ASSERT_NE(expected, nullptr);
     EXPECT_EQ(std::to_string(::GetACP()), expected);
 }

@@ -3,7 +3,7 @@
 # run, driven by xdotool from e2e_driver.exe.
 #   notepad_e2e.sh BUILD_DIR [--bench] [gtest options]
 # Zeto and the driver run under WORDLUMO_E2E_LOCALE (default bg_BG.CP1251),
-# whose ANSI code page the driver checks: WORDLUMO_E2E_ACP (default 1251).
+# whose ANSI code page the driver checks: WORDLUMO_EXPECT_ACP (default 1251).
 set -u
 build=$1
 shift
@@ -32,7 +32,7 @@ npid=$!
 
 zeto=$(winepath -w "$build/ui/Zeto.exe" 2>/dev/null)
 out=$work/driver.log
-export WORDLUMO_E2E_ACP=${WORDLUMO_E2E_ACP:-1251}
+export WORDLUMO_EXPECT_ACP=${WORDLUMO_EXPECT_ACP:-1251}
 LC_ALL=${WORDLUMO_E2E_LOCALE:-bg_BG.CP1251} wine "$build/tests/e2e/e2e_driver.exe" "$zeto" "words.txt - Notepad" "$@" >"$out" 2>&1 </dev/null
 rc=$?
 cat "$out"

@@ -11,7 +11,7 @@ void PumpPending()
     }
 }
 
-bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs)
+bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs, DWORD pollMs)
 {
     DWORD start = ::GetTickCount();
     for (;;) {
@@ -22,7 +22,7 @@ bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs)
         if (elapsed >= timeoutMs)
             return cond();
         DWORD wait = timeoutMs - elapsed;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, wait < 20 ? wait : 20, QS_ALLINPUT);
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, wait < pollMs ? wait : pollMs, QS_ALLINPUT);
     }
 }
 

@@ -12,8 +12,8 @@ void PumpPending();
 
 // Dispatches this thread's messages until cond() holds or timeoutMs passed;
 // returns cond() at the end. Never sleeps blindly: it waits for messages,
-// checking at least every 20 ms for conditions that change in other
-// processes without a message to us.
-bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs = 10000);
+// checking at least every pollMs for conditions that change in other
+// processes without a message to us (a timing wants 1 ms, not 20).
+bool PumpUntil(const std::function<bool()>& cond, DWORD timeoutMs = 10000, DWORD pollMs = 20);
 
 } // namespace support
