@@ -157,14 +157,6 @@ TEST(ClipboardUnicodeText, BulgarianComesAsWindows1251AndWhatItLacksAsQuestionMa
     EXPECT_EQ("caf? ?", ReadWide(WideBlock(u"caf\u00E9 \U0001F600", 16)));
 }
 
-TEST(ClipboardUnicodeText, TheBlockSizeCountsCharacters)
-{
-    // 63 characters keep the whole text, 64 give its first word: as CF_TEXT.
-    EXPECT_EQ("short text", ReadWide(WideBlock(u"short text", 126)));
-    EXPECT_EQ("short", ReadWide(WideBlock(u"short text", 128)));
-    EXPECT_EQ(TEXT_WORD_TOO_LONG, ReadWide(WideBlock(std::u16string(300, u'w') + u" tail", 1000)));
-}
-
 TEST(ClipboardUnicodeText, HostileBlocksAreReadOnlyWithinThemselves)
 {
     EXPECT_EQ("", TextOfUnicodeClipboardBlock(nullptr, 100));
