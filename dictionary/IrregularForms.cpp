@@ -155,3 +155,19 @@ std::vector<std::string> CIrregularForms::BasesOf(const std::string& word) const
             bases.push_back(base);
     return bases;
 }
+
+std::vector<std::string> CIrregularForms::ReadingsOf(const std::string& word) const
+{
+    std::vector<std::string> readings;
+    const std::size_t at = Find(word);
+    if (at != std::string::npos) {
+        std::istringstream fields(m_text.substr(at, m_text.find('\n', at) - at));
+        std::string base;
+        fields >> base;   // the word itself
+        while (fields >> base)
+            readings.push_back(base);
+    }
+    if (std::find(readings.begin(), readings.end(), word) == readings.end())
+        readings.insert(readings.begin(), word);
+    return readings;
+}

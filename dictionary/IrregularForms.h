@@ -13,8 +13,10 @@
 // then one line per inflected form, sorted by its bytes:
 //     <inflected> <base> [<base>...]
 // A line whose only base is the word itself marks a word no rule may cut
-// (is, in the noun list). The hash lets Zeto tell a damaged file from a
-// good one; a damaged file is refused whole.
+// (is, in the noun list). The word itself among its bases says that those
+// before it are the more likely readings of a word that is also an entry of
+// its own (saw see saw: "I saw" far more often than the tool). The hash lets
+// Zeto tell a damaged file from a good one; a damaged file is refused whole.
 class CIrregularForms {
 public:
     // The file's name; it ships beside data.dat.
@@ -38,6 +40,10 @@ public:
     // True when the lists name the word at all: then its listed bases are
     // its only base forms and no suffix rule applies.
     bool Lists(const std::string& word) const;
+    // The readings of a lower-case word, most likely first: the word itself
+    // and its listed bases, the word first unless its line places it later.
+    // Just the word when the lists do not name it.
+    std::vector<std::string> ReadingsOf(const std::string& word) const;
 
     std::size_t Count() const { return m_lines.size(); }
     std::size_t MemoryBytes() const { return m_text.capacity() + m_lines.capacity() * sizeof(std::uint32_t); }

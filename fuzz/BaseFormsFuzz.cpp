@@ -1,8 +1,9 @@
 // Base forms of arbitrary words against arbitrary exception lists and
 // dictionaries. Checked: every candidate is shorter than the word or is a
 // base the exception lists give; a shown form is a word the dictionary
-// holds, shown as "form: translation"; a dictionary hit, or the lookup with
-// base forms switched off, is the dictionary's own answer. The whole input
+// holds, shown as "form: translation"; a dictionary hit is its own answer,
+// or, when the lists name it, its readings, each named, its own among them;
+// the lookup with base forms switched off is the dictionary's own answer. The whole input
 // is also offered to the forms-file reader, which must refuse or accept it
 // without harm.
 //
@@ -79,8 +80,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const char* plain = dict.Lookup(query.c_str());
         FUZZ_CHECK(lookup.Lookup(query.c_str(), false).text == plain, "switched off: the dictionary's answer");
         const CFormLookup::Answer answer = lookup.Lookup(query.c_str(), true);
-        if (plain != CDictionary::MSG_NOT_FOUND) {
-            FUZZ_CHECK(answer.text == plain && answer.form.empty(), "a hit is the dictionary's own answer");
+        if (plain != CDictionary::MSG_NOT_FOUND && answer.text != plain) {
+            const std::string text = answer.text;
+            const std::string own = Fold(word) + ": " + plain;
+            FUZZ_CHECK(lookup.Irregular().Lists(Fold(word)), "only a listed word has readings");
+            FUZZ_CHECK(text.find(CFormLookup::READING_SEPARATOR) != std::string::npos, "readings are several");
+            FUZZ_CHECK(text.rfind(own, 0) == 0 || text.find(CFormLookup::READING_SEPARATOR + own) != std::string::npos,
+                       "the word's own reading is among them, named");
+            FUZZ_CHECK(answer.form.empty() || (DictionaryHolds(dict, answer.form) && text.rfind(answer.form + ": ", 0) == 0),
+                       "a base form shown first is in the dictionary and named");
+        } else if (plain != CDictionary::MSG_NOT_FOUND) {
+            FUZZ_CHECK(answer.form.empty(), "a hit is the dictionary's own answer");
         } else if (!answer.form.empty()) {
             FUZZ_CHECK(DictionaryHolds(dict, answer.form), "a shown form is in the dictionary");
             FUZZ_CHECK(std::string(answer.text).rfind(answer.form + ": ", 0) == 0, "the text names the form");

@@ -107,6 +107,8 @@ TEST(IrregularFormsFile, SurvivesItsOwnFormatAndRefusesDamage)
     ASSERT_TRUE(forms.Load(file));
     EXPECT_EQ(forms.Count(), 4u);
     EXPECT_EQ(forms.BasesOf("feet"), (Forms{"foot"}));
+    EXPECT_EQ(forms.ReadingsOf("feet"), (Forms{"feet", "foot"}));
+    EXPECT_EQ(forms.ReadingsOf("foot"), (Forms{"foot"}));
     EXPECT_TRUE(forms.Lists("is"));
     EXPECT_FALSE(forms.Lists("foot"));
 
@@ -126,9 +128,10 @@ protected:
     void SetUp() override
     {
         Fill(dict, {{"better", u8"по-добър"_cp1251}, {"good", u8"добър"_cp1251},
-                    {"house", u8"къща"_cp1251}, {"run", u8"тичам"_cp1251}});
+                    {"house", u8"къща"_cp1251}, {"run", u8"тичам"_cp1251}, {"saw", u8"трион"_cp1251},
+                    {"see", u8"виждам"_cp1251}});
         Filler(dict, 12);
-        forms.Irregular().Load(CIrregularForms::Build({"ran run\nbetter good well\n"}));
+        forms.Irregular().Load(CIrregularForms::Build({"ran run\nbetter good well\nsaw see saw\n"}));
     }
     CDictionary dict;
     CFormLookup forms{dict};
@@ -145,7 +148,8 @@ TEST_F(FormLookupTest, AMissShowsTheFirstBaseFormTheDictionaryHolds)
 
 TEST_F(FormLookupTest, AHitAndTheSwitchedOffLookupAreTheDictionarysOwn)
 {
-    EXPECT_EQ(forms.Lookup("better", true).text, dict.Lookup("better"));
+    EXPECT_EQ(forms.Lookup("house", true).text, dict.Lookup("house"));
+    EXPECT_EQ(forms.Lookup("saw", false).text, dict.Lookup("saw"));
     EXPECT_EQ(forms.Lookup("houses", false).text, CDictionary::MSG_NOT_FOUND);
     EXPECT_EQ(forms.Lookup("mice", true).text, CDictionary::MSG_NOT_FOUND);
     EXPECT_EQ(forms.Lookup("", true).text, CDictionary::MSG_EMPTY_QUERY);
@@ -157,4 +161,18 @@ TEST_F(FormLookupTest, WordsTheUserAddedCount)
     dict.AddPair("mouse", mouse.c_str());
     forms.Irregular().Load(CIrregularForms::Build({"mice mouse\n"}));
     EXPECT_EQ(forms.Lookup("mice", true).text, u8"mouse: мишка"_cp1251);
+}
+
+TEST_F(FormLookupTest, AHitThatIsAlsoAFormShowsEveryReadingTheLikeliestFirst)
+{
+    // The file ranks see before the word itself; the neighbours are see's.
+    CFormLookup::Answer saw = forms.Lookup("Saw.", true);
+    EXPECT_EQ(saw.text, u8"see: виждам | saw: трион"_cp1251);
+    EXPECT_EQ(saw.form, "see");
+    EXPECT_EQ(dict.m_strNeighbours[0].substr(0, 3), "see");
+    // Unranked, the word's own reading leads; well is no entry and is left out.
+    CFormLookup::Answer better = forms.Lookup("better", true);
+    EXPECT_EQ(better.text, u8"better: по-добър | good: добър"_cp1251);
+    EXPECT_EQ(better.form, "");
+    EXPECT_EQ(dict.m_strNeighbours[0].substr(0, 6), "better");
 }

@@ -77,23 +77,52 @@ cp small.dict past.dict
 expect_status 1 "dictd entry past the end" -- "$Z" build --from dictd past.index -o past.dat
 expect_err "dictd entry past the end" "past.index line 1"
 
+# Ranked through a pivot language: German reaches дом, which goes first; the
+# explanation shows why, and the panel of the quality command judges it.
+e_en=$'house /h/\nHeim <neut> [Br.]\n'
+e_de=$'heim\nдом\n'
+printf '%s' "$e_en" >freedict-eng-deu.dict
+printf '%s' "$e_de" >freedict-deu-bul.dict
+printf 'house\tA\t%s\n' "$(b64 "$(printf '%s' "$e_en" | wc -c)")" >freedict-eng-deu.index
+printf 'heim\tA\t%s\n' "$(b64 "$(printf '%s' "$e_de" | wc -c)")" >freedict-deu-bul.index
+expect_status 0 "build ranked" -- "$Z" build --from dictd small.index --pivot freedict-eng-deu.index freedict-deu-bul.index -o ranked.dat
+[ "$("$Z" dump ranked.dat)" = "$(printf 'house\tдом, къща; подслонявам')" ] || fail "ranked: $("$Z" dump ranked.dat)"
+expect_status 0 "explain" -- "$Z" explain small.index --pivot freedict-eng-deu.index freedict-deu-bul.index house
+[ "$(cat out)" = "$(printf 'house\n  <n>\n    дом  1: deu\n    къща  0\n  <v>\n    подслонявам  0')" ] || fail "explain: $(cat out)"
+printf '# judged\nhouse\tкъща\n' >panel.tsv
+expect_status 0 "quality" -- "$Z" quality panel.tsv ranked.dat
+grep -qx 'first word right: 0 (0.0%)' out && grep -qx 'accepted within the first 80 characters: 1 (100.0%)' out \
+    || fail "quality: $(cat out)"
+printf 'house\n' >panel.tsv
+expect_status 1 "quality panel without accepted words" -- "$Z" quality panel.tsv ranked.dat
+expect_err "quality panel without accepted words" "panel.tsv line 1"
+printf 'house\tA\n' >freedict-deu-bul.index
+expect_status 1 "malformed pivot" -- "$Z" build --from dictd small.index --pivot freedict-eng-deu.index freedict-deu-bul.index -o x.dat
+expect_err "malformed pivot" "freedict-deu-bul.index line 1"
+
 # --- the shipped dictionary: one record per FreeDict headword, then ours ---
+# A supplement word FreeDict has goes in front of FreeDict's own record.
 headwords=$(cut -f1 "$INDEX" | grep -v '^00database' | sort -u | wc -l)
-supplement=$(wc -l <"$SRC/data/supplement.tsv")
+cut -f1 "$INDEX" | tr A-Z a-z | sort -u >freedict-words
+awk -F'\t' 'NR == FNR { have[$1]; next } !(tolower($1) in have)' freedict-words "$SRC/data/supplement.tsv" >added.tsv
+awk -F'\t' 'NR == FNR { have[$1]; next } tolower($1) in have' freedict-words "$SRC/data/supplement.tsv" >front.tsv
 records=$(wc -l <shipped.tsv)
 [ "$headwords" -gt 28000 ] || fail "only $headwords headwords in $INDEX"
-[ "$records" -eq $((headwords + supplement)) ] \
-    || fail "data.dat has $records records for $headwords headwords and $supplement supplement words"
-[ "$(tail -n "$supplement" shipped.tsv)" = "$(cat "$SRC/data/supplement.tsv")" ] \
-    || fail "the supplement does not follow FreeDict's records unchanged"
+[ "$records" -eq $((headwords + $(wc -l <added.tsv))) ] \
+    || fail "data.dat has $records records for $headwords headwords and $(wc -l <added.tsv) added words"
+[ "$(tail -n "$(wc -l <added.tsv)" shipped.tsv)" = "$(cat added.tsv)" ] \
+    || fail "the supplement's new words do not follow FreeDict's records unchanged"
+while IFS=$'\t' read -r word translation; do
+    grep -qF "$(printf '%s\t%s; ' "$word" "$translation")" shipped.tsv || fail "$word: the supplement is not in front"
+done <front.tsv
 printf 'house\nwater\nquickly\nHouse,\n' >q.txt
 expect_status 0 "lookup shipped" -- "$Z" lookup "$SHIPPED" <q.txt
 [ "$(wc -l <out)" -eq 4 ] || fail "4 queries gave $(wc -l <out) lines"
-grep -qF '{"query": "house", "result": "стопанство, къща, камара, династия, дом; помещавам, подслонявам се", ' out \
+grep -qF '{"query": "house", "result": "къща, дом, династия, камара, стопанство; помещавам, подслонявам се", ' out \
     || fail "house: $(sed -n 1p out)"
 sed -n 2p out | grep -q '"result": "вода[,;]' || fail "water: $(sed -n 2p out)"
 sed -n 3p out | grep -q '"result": "бързо' || fail "quickly: $(sed -n 3p out)"
-sed -n 4p out | grep -q '"result": "стопанство' || fail "House,: $(sed -n 4p out)"
+sed -n 4p out | grep -q '"result": "къща' || fail "House,: $(sed -n 4p out)"
 
 # --- lookup follows the lookup rules, neighbours included -----------------
 printf '%s\n' 'apple	ябълка' 'jam	конфитюр' 'kite	хвърчило' 'table	маса' 'abase	унижавам' \
@@ -194,9 +223,14 @@ printf '  1 licence text above the entries\nwoman n 2 1 @ 2 0 10787470\nhuman n 
 expect_status 0 "forms" -- "$Z" forms noun.exc --men-plurals index.noun -o forms.dat
 printf 'house\tкъща\nchild\tдете\nthe\tчлен\nwoman\tжена\n' >forms.tsv
 "$Z" build --from tsv forms.tsv -o fd.dat || fail "cannot build the base-form fixture"
-printf 'a\tчлен\nhouse\tкъща\n' >supplement.tsv
+printf 'a\tчлен\nHouse\tдом\n' >supplement.tsv
+expect_status 0 "supplement in front" -- "$Z" build --from tsv forms.tsv --supplement supplement.tsv -o s.dat
+"$Z" dump s.dat >out
+[ "$(sed -n '1p;$p' out)" = "$(printf 'house\tдом; къща\na\tчлен')" ] || fail "supplement in front: $(cat out)"
+printf 'a\tчлен\nA\tедин\n' >supplement.tsv
+rm s.dat
 expect_status 1 "supplement repeats a word" -- "$Z" build --from tsv forms.tsv --supplement supplement.tsv -o s.dat
-expect_err "supplement repeats a word" 'supplement.tsv line 2: the supplement'"'"'s word "house"'
+expect_err "supplement repeats a word" 'supplement.tsv line 2: the supplement holds the word "A" twice'
 [ ! -e s.dat ] || fail "a refused supplement still wrote s.dat"
 printf 'houses\nchildren\nthe\nmice\nwomen\n' >q.txt
 expect_status 0 "lookup --forms" -- "$Z" lookup --forms fd.dat <q.txt
@@ -211,6 +245,17 @@ expect_status 0 "coverage --forms" -- "$Z" coverage --forms fd.dat <text.txt
 grep -qx 'most frequent misses: mice 2' out || fail "coverage misses: $(cat out)"
 expect_status 0 "coverage plain" -- "$Z" coverage fd.dat <text.txt
 [ "$(sed -n 2p out)" = "answered: 2 (33.3%)" ] || fail "coverage plain: $(cat out)"
+# WordNet's sense counts rank the readings of a form that is a word of its own.
+printf 'saw see\nground grind\n' >verb.exc
+printf 'see%%2:39:00:: 1 90\nsaw%%1:06:00:: 1 2\nground%%1:17:00:: 1 40\ngrind%%2:35:00:: 1 9\n' >cntlist.rev
+expect_status 0 "forms ranked" -- "$Z" forms verb.exc --sense-counts cntlist.rev -o ranked-forms.dat
+grep -qx 'saw see saw' ranked-forms.dat && grep -qx 'ground grind' ranked-forms.dat || fail "ranked forms: $(cat ranked-forms.dat)"
+mkdir ranked && mv ranked-forms.dat ranked/forms.dat
+printf 'saw\tтрион\nsee\tвиждам\nground\tземя\ngrind\tмеля\n' >ranked.tsv
+"$Z" build --from tsv ranked.tsv -o ranked/r.dat
+printf 'saw\nground\n' | "$Z" lookup --forms ranked/r.dat >out
+grep -qF '"result": "see: виждам | saw: трион", "form": "see"' out \
+    && grep -qF '"result": "ground: земя | grind: меля", "form": null' out || fail "readings: $(cat out)"
 rm forms.dat
 expect_status 0 "lookup --forms without forms.dat" -- "$Z" lookup --forms fd.dat <q.txt
 expect_err "lookup --forms without forms.dat" "forms.dat is missing"

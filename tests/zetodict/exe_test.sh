@@ -33,9 +33,9 @@ printf 'house\r\n(kite)\n' >q.txt
 wine "$EXE" lookup "$SHIPPED" <q.txt >answers.json 2>err.txt || fail "lookup: $(cat err.txt)"
 [ "$(wc -l <answers.json)" -eq 2 ] || fail "two queries gave: $(cat answers.json)"
 grep -q $'\r' answers.json && fail "the answers have CR line ends"
-grep -qF '{"query": "house", "result": "стопанство, къща, камара, династия, дом; помещавам, подслонявам се", "neighbours": ["house ' \
+grep -qF '{"query": "house", "result": "къща, дом, династия, камара, стопанство; помещавам, подслонявам се", "neighbours": ["house ' \
     answers.json || fail "house: $(head -1 answers.json)"
-grep -qF '{"query": "(kite)", "result": "фалшив чек, каня, катерач, хвърчило; извисявам"' answers.json || fail "(kite): $(tail -1 answers.json)"
+grep -qF '{"query": "(kite)", "result": "хвърчило, каня, фалшив чек, катерач; извисявам"' answers.json || fail "(kite): $(tail -1 answers.json)"
 
 [ "$failures" -eq 0 ] || exit 1
 echo "zetodict.exe behaves under Wine"

@@ -1,8 +1,10 @@
 #include "tools/zetodict/Commands.h"
 
 #include "tools/zetodict/DatFile.h"
+#include "tools/zetodict/Pivots.h"
 #include "tools/zetodict/SourceRecord.h"
 
+#include <map>
 #include <set>
 
 namespace {
@@ -15,33 +17,42 @@ std::string Folded(std::string word)
     return word;
 }
 
-// A supplement only fills gaps: a word the main sources already have, or
-// one it holds twice, would be a second entry for the same word, and the
-// lookup would show only one of them. So either is refused, naming its line.
+// A supplement fills gaps: its words the main sources lack follow their
+// records. For a word they have, its translation goes in front of theirs, in
+// their one record (two records for one word would show only one of them,
+// which one depending on the search's direction): the common reading of a
+// word whose entry leads with a rare one. A word the supplement holds twice
+// is refused, naming its line.
 bool AddSupplement(const std::string& path, std::vector<SourceRecord>& records, SourceResult* result)
 {
-    std::set<std::string> known;
-    for (const SourceRecord& r : records)
-        known.insert(Folded(r.word));
+    std::map<std::string, std::size_t> known;
+    for (std::size_t i = 0; i < records.size(); ++i)
+        known.emplace(Folded(records[i].word), i);
     std::vector<SourceRecord> supplement;
     *result = ReadTsv(path, supplement);
     if (!result->ok)
         return false;
+    std::set<std::string> seen;
     for (SourceRecord& r : supplement) {
-        if (!known.insert(Folded(r.word)).second) {
+        if (!seen.insert(Folded(r.word)).second) {
             result->ok = false;
-            result->error = r.where + ": the supplement's word \"" + r.word
-                + "\" is already in the dictionary; a supplement adds only missing words";
+            result->error = r.where + ": the supplement holds the word \"" + r.word + "\" twice";
             return false;
         }
-        records.push_back(std::move(r));
+        const auto found = known.find(Folded(r.word));
+        if (found == known.end()) {
+            records.push_back(std::move(r));
+        } else {
+            std::string& theirs = records[found->second].translation;
+            theirs = theirs.empty() ? r.translation : r.translation + "; " + theirs;
+        }
     }
     return true;
 }
 
 } // namespace
 
-// zetodict build --from tsv|dictd INPUT… [--supplement FILE.tsv] -o FILE.dat
+// zetodict build --from tsv|dictd INPUT… [--pivot ENG-X X-BUL]… [--supplement FILE.tsv] -o FILE.dat
 // The supplement's records follow the inputs' ones.
 int RunBuild(const std::vector<std::string>& args, FILE* err)
 {
@@ -49,8 +60,16 @@ int RunBuild(const std::vector<std::string>& args, FILE* err)
     std::string output;
     std::string supplement;
     std::vector<std::string> inputs;
+    PivotSupport pivots;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if ((args[i] == "--from" || args[i] == "-o" || args[i] == "--supplement") && i + 1 < args.size()) {
+        if (args[i] == "--pivot" && i + 2 < args.size()) {
+            std::string error;
+            if (!pivots.AddLanguageFiles(args[i + 1], args[i + 2], &error)) {
+                std::fprintf(err, "zetodict build: %s\n", error.c_str());
+                return error.compare(0, 7, "cannot ") == 0 ? 2 : 1;
+            }
+            i += 2;
+        } else if ((args[i] == "--from" || args[i] == "-o" || args[i] == "--supplement") && i + 1 < args.size()) {
             (args[i] == "-o" ? output : args[i] == "--from" ? from : supplement) = args[i + 1];
             ++i;
         } else if (!args[i].empty() && args[i][0] == '-') {
@@ -61,14 +80,15 @@ int RunBuild(const std::vector<std::string>& args, FILE* err)
         }
     }
     if ((from != "tsv" && from != "dictd") || inputs.empty() || output.empty()) {
-        std::fprintf(err, "usage: zetodict build --from tsv|dictd INPUT... [--supplement FILE.tsv] -o FILE.dat\n");
+        std::fprintf(err, "usage: zetodict build --from tsv|dictd INPUT... [--pivot ENG-X.index X-BUL.index]... "
+                          "[--supplement FILE.tsv] -o FILE.dat\n");
         return 2;
     }
 
     std::vector<SourceRecord> records;
     std::size_t unmapped = 0;
     for (const std::string& input : inputs) {
-        SourceResult r = from == "tsv" ? ReadTsv(input, records) : ReadDictd(input, records);
+        SourceResult r = from == "tsv" ? ReadTsv(input, records) : ReadDictd(input, records, pivots.Empty() ? nullptr : &pivots);
         if (!r.ok) {
             std::fprintf(err, "zetodict build: %s\n", r.error.c_str());
             return r.error.compare(0, 7, "cannot ") == 0 ? 2 : 1;

@@ -12,3 +12,5 @@ int RunDump(const std::vector<std::string>& args, FILE* out, FILE* err);
 int RunLookup(const std::vector<std::string>& args, FILE* in, FILE* out, FILE* err);
 int RunForms(const std::vector<std::string>& args, FILE* err);
 int RunCoverage(const std::vector<std::string>& args, FILE* in, FILE* out, FILE* err);
+int RunExplain(const std::vector<std::string>& args, FILE* out, FILE* err);
+int RunQuality(const std::vector<std::string>& args, FILE* out, FILE* err);

@@ -1,149 +1,61 @@
 #include "tools/zetodict/SourceRecord.h"
 
+#include "tools/zetodict/DictdFile.h"
 #include "tools/zetodict/FreeDictEntry.h"
 #include "tools/zetodict/Headword.h"
+#include "tools/zetodict/Pivots.h"
 
-#include <zlib.h>
-
-#include <cerrno>
-#include <cstring>
+#include <bitset>
 #include <fstream>
 #include <unordered_map>
 
-namespace {
-
-bool EndsWith(const std::string& s, const std::string& tail)
+void RankByPivots(Headword& headword, const std::string& english, const PivotSupport& pivots)
 {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+    headword.Rank([&](const std::string& equivalent) {
+        return static_cast<int>(std::bitset<32>(pivots.Languages(english, equivalent)).count());
+    });
 }
 
-bool Exists(const std::string& path)
-{
-    std::ifstream f(path, std::ios::binary);
-    return static_cast<bool>(f);
-}
-
-// dictd writes offsets and lengths in base 64, most significant digit first.
-bool DecodeNumber(const std::string& digits, unsigned long long* value)
-{
-    static const char ALPHABET[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
-    if (digits.empty() || digits.size() > 10)
-        return false;
-    *value = 0;
-    for (char c : digits) {
-        const char* p = std::strchr(ALPHABET, c);
-        if (c == '\0' || !p)
-            return false;
-        *value = *value * 64 + static_cast<unsigned long long>(p - ALPHABET);
-    }
-    return true;
-}
-
-// The whole .dict text; zlib reads .dict.dz and passes a plain .dict through.
-bool ReadDictText(const std::string& path, std::string* text, std::string* error)
-{
-    gzFile file = gzopen(path.c_str(), "rb");
-    if (!file) {
-        *error = "cannot open " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    std::vector<char> chunk(1 << 20);
-    for (;;) {
-        const int got = gzread(file, chunk.data(), static_cast<unsigned>(chunk.size()));
-        if (got < 0) {
-            int code = 0;
-            *error = "cannot read " + path + ": " + gzerror(file, &code);
-            gzclose(file);
-            return false;
-        }
-        if (got == 0)
-            break;
-        text->append(chunk.data(), static_cast<std::size_t>(got));
-    }
-    gzclose(file);
-    return true;
-}
-
-bool IsDatabaseInfo(const std::string& word)
-{
-    return word.compare(0, 10, "00database") == 0 || word.compare(0, 11, "00-database") == 0;
-}
-
-} // namespace
-
-SourceResult ReadDictd(const std::string& input, std::vector<SourceRecord>& out)
+SourceResult ReadDictd(const std::string& input, std::vector<SourceRecord>& out, const PivotSupport* pivots)
 {
     SourceResult result;
-    std::string base = input;
-    for (const char* ext : {".index", ".dict.dz", ".dict"}) {
-        if (EndsWith(base, ext)) {
-            base.erase(base.size() - std::strlen(ext));
-            break;
-        }
-    }
-    const std::string indexPath = base + ".index";
-    const std::string dictPath = Exists(base + ".dict.dz") ? base + ".dict.dz" : base + ".dict";
-
-    std::ifstream index(indexPath, std::ios::binary);
-    if (!index) {
-        result.ok = false;
-        result.error = "cannot open " + indexPath + ": " + std::strerror(errno);
-        return result;
-    }
+    std::string indexPath;
     std::string text;
-    if (!ReadDictText(dictPath, &text, &result.error)) {
+    if (!ReadDictdFiles(input, &indexPath, &text, &result.error)) {
         result.ok = false;
         return result;
     }
-    return ParseDictd(index, indexPath, text, dictPath, out);
+    std::ifstream index(indexPath, std::ios::binary);
+    return ParseDictd(index, indexPath, text, input, out, pivots);
 }
 
 SourceResult ParseDictd(std::istream& index, const std::string& indexPath, const std::string& text,
-                        const std::string& dictPath, std::vector<SourceRecord>& out)
+                        const std::string& dictPath, std::vector<SourceRecord>& out, const PivotSupport* pivots)
 {
     SourceResult result;
+    std::vector<DictdIndexLine> lines;
+    if (!ParseDictdIndex(index, indexPath, text.size(), dictPath, lines, &result.error)) {
+        result.ok = false;
+        return result;
+    }
+    // One record per distinct index word, in the order of first appearance.
     std::vector<Headword> headwords;
-    std::vector<std::string> where;
+    std::vector<const DictdIndexLine*> first;
     std::unordered_map<std::string, std::size_t> byKey;
-    std::string line;
-    long lineNo = 0;
-    while (std::getline(index, line)) {
-        ++lineNo;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
-        const std::string here = indexPath + " line " + std::to_string(lineNo);
-        const std::size_t tab1 = line.find('\t');
-        const std::size_t tab2 = tab1 == std::string::npos ? tab1 : line.find('\t', tab1 + 1);
-        unsigned long long offset = 0;
-        unsigned long long length = 0;
-        if (tab2 == std::string::npos || line.find('\t', tab2 + 1) != std::string::npos
-            || !DecodeNumber(line.substr(tab1 + 1, tab2 - tab1 - 1), &offset)
-            || !DecodeNumber(line.substr(tab2 + 1), &length)) {
-            result.ok = false;
-            result.error = here + ": expected word<TAB>offset<TAB>length with base-64 numbers";
-            return result;
-        }
-        if (offset > text.size() || length > text.size() - offset) {
-            result.ok = false;
-            result.error = here + ": the entry lies beyond the end of " + dictPath;
-            return result;
-        }
-        const std::string key = line.substr(0, tab1);
-        if (IsDatabaseInfo(key))
-            continue;
-        auto found = byKey.find(key);
+    for (const DictdIndexLine& line : lines) {
+        auto found = byKey.find(line.word);
         if (found == byKey.end()) {
-            found = byKey.emplace(key, headwords.size()).first;
-            headwords.emplace_back(key);
-            where.push_back(here);
+            found = byKey.emplace(line.word, headwords.size()).first;
+            headwords.emplace_back(line.word);
+            first.push_back(&line);
         }
-        headwords[found->second].Add(FreeDictEntry::Parse(text.substr(offset, length)));
+        headwords[found->second].Add(FreeDictEntry::Parse(text.substr(line.offset, line.length)));
     }
 
     for (std::size_t i = 0; i < headwords.size(); ++i) {
-        out.push_back(SourceRecord{headwords[i].Word(), headwords[i].Translation(), where[i]});
+        if (pivots)
+            RankByPivots(headwords[i], first[i]->word, *pivots);
+        out.push_back(SourceRecord{headwords[i].Word(), headwords[i].Translation(), first[i]->where});
         result.unmapped += headwords[i].Unmapped();
     }
     return result;

@@ -2,9 +2,11 @@
 
 #include "dictionary/IrregularForms.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 namespace {
@@ -39,35 +41,114 @@ std::string MenPlurals(const std::string& index)
     return pairs;
 }
 
+// How often each lemma was met in WordNet's tagged texts (cntlist.rev:
+// "lemma%pos:… sense count" per line): in all, and as a noun or verb.
+struct SenseCounts {
+    std::map<std::string, long> total;
+    std::map<std::pair<std::string, char>, long> byPartOfSpeech;   // 'n' or 'v'
+
+    explicit SenseCounts(const std::string& cntlist)
+    {
+        std::istringstream lines(cntlist);
+        std::string key;
+        long sense = 0;
+        long count = 0;
+        while (lines >> key >> sense >> count) {
+            const std::size_t percent = key.find('%');
+            if (percent == std::string::npos || percent + 1 >= key.size())
+                continue;
+            const std::string lemma = key.substr(0, percent);
+            total[lemma] += count;
+            const char type = key[percent + 1];
+            if (type == '1' || type == '2')
+                byPartOfSpeech[{lemma, type == '1' ? 'n' : 'v'}] += count;
+        }
+    }
+
+    long Of(const std::string& lemma) const
+    {
+        const auto it = total.find(lemma);
+        return it == total.end() ? 0 : it->second;
+    }
+    long Of(const std::string& lemma, char partOfSpeech) const
+    {
+        const auto it = byPartOfSpeech.find({lemma, partOfSpeech});
+        return it == byPartOfSpeech.end() ? 0 : it->second;
+    }
+};
+
+// A noun or verb form that is also a word of its own (saw: the tool, and
+// the past of see) gets itself listed after the bases that were met more
+// often than it, so Zeto shows those readings first. A comparative keeps its
+// own reading first: an entry of its own translates that very form (best).
+std::string RankReadings(const std::string& exc, char partOfSpeech, const SenseCounts& counts)
+{
+    std::string ranked;
+    std::istringstream lines(exc);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string word;
+        std::string base;
+        long likeliestBase = 0;
+        fields >> word;
+        while (fields >> base)
+            likeliestBase = std::max(likeliestBase, counts.Of(base, partOfSpeech));
+        ranked += line;
+        if (likeliestBase > counts.Of(word))
+            ranked += " " + word;
+        ranked += '\n';
+    }
+    return ranked;
+}
+
+// 'n' for noun.exc, 'v' for verb.exc, else 0.
+char PartOfSpeechOf(const std::string& path)
+{
+    const std::string name = path.substr(path.find_last_of("/\\") + 1);
+    return name.compare(0, 5, "noun.") == 0 ? 'n' : name.compare(0, 5, "verb.") == 0 ? 'v' : 0;
+}
+
 } // namespace
 
-// zetodict forms EXC... [--men-plurals index.noun] -o forms.dat: the
-// exception lists of WordNet (noun.exc, verb.exc, adj.exc, adv.exc, in the
-// order their bases are to be tried) as the irregular-forms file Zeto reads
-// beside data.dat.
+// zetodict forms EXC... [--men-plurals index.noun] [--sense-counts cntlist.rev] -o forms.dat:
+// the exception lists of WordNet (noun.exc, verb.exc, adj.exc, adv.exc, in
+// the order their bases are to be tried) as the irregular-forms file Zeto
+// reads beside data.dat; with WordNet's sense counts, the readings of a form
+// that is also a word of its own are ranked.
 int RunForms(const std::vector<std::string>& args, FILE* err)
 {
     std::string output;
-    std::vector<std::string> texts;
+    std::string cntlist;
+    std::vector<std::pair<std::string, char>> texts;   // with the part of speech of a .exc
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "-o" && i + 1 < args.size()) {
             output = args[++i];
             continue;
         }
         const bool men = args[i] == "--men-plurals" && i + 1 < args.size();
-        const std::string& path = men ? args[++i] : args[i];
+        const bool counts = args[i] == "--sense-counts" && i + 1 < args.size();
+        const std::string& path = men || counts ? args[++i] : args[i];
         std::string text;
         if (!ReadWhole(path, text)) {
             std::fprintf(err, "zetodict forms: cannot read %s\n", path.c_str());
             return 2;
         }
-        texts.push_back(men ? MenPlurals(text) : text);
+        if (counts)
+            cntlist = text;
+        else
+            texts.emplace_back(men ? MenPlurals(text) : text, men ? 0 : PartOfSpeechOf(path));
     }
     if (texts.empty() || output.empty()) {
-        std::fprintf(err, "usage: zetodict forms noun.exc verb.exc adj.exc adv.exc [--men-plurals index.noun] -o forms.dat\n");
+        std::fprintf(err, "usage: zetodict forms noun.exc verb.exc adj.exc adv.exc [--men-plurals index.noun] "
+                          "[--sense-counts cntlist.rev] -o forms.dat\n");
         return 2;
     }
-    const std::string file = CIrregularForms::Build(texts);
+    const SenseCounts counts(cntlist);
+    std::vector<std::string> lists;
+    for (const auto& text : texts)
+        lists.push_back(text.second && !cntlist.empty() ? RankReadings(text.first, text.second, counts) : text.first);
+    const std::string file = CIrregularForms::Build(lists);
     CIrregularForms check;
     if (!check.Load(file) || check.Count() == 0) {
         std::fprintf(err, "zetodict forms: the exception lists hold no usable entry\n");

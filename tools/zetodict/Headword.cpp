@@ -41,6 +41,30 @@ void Headword::Add(const FreeDictEntry& entry)
     }
 }
 
+void Headword::Rank(const Support& support)
+{
+    std::vector<int> best;
+    for (Group& g : m_groups) {
+        std::vector<std::pair<int, std::string>> scored;
+        for (std::string& e : g.equivalents)
+            scored.emplace_back(-support(e), std::move(e));
+        std::stable_sort(scored.begin(), scored.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        g.equivalents.clear();
+        for (auto& s : scored)
+            g.equivalents.push_back(std::move(s.second));
+        best.push_back(scored.empty() ? 0 : -scored.front().first);
+    }
+    std::vector<std::size_t> order(m_groups.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return best[a] > best[b]; });
+    std::vector<Group> ranked;
+    for (std::size_t i : order)
+        ranked.push_back(std::move(m_groups[i]));
+    m_groups = std::move(ranked);
+}
+
 std::string Headword::Word() const
 {
     // The spelling that is the index word itself, else one equal to it but

@@ -3,6 +3,7 @@
 #include "tools/zetodict/FreeDictEntry.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 // or etymology) into a single dictionary record in Windows-1251:
 // the distinct equivalents in order, ", " within a part of speech and "; "
 // between parts of speech, stress marks removed, kept to one short line.
+// Ranked, the equivalents a reader most likely means come first.
 class Headword {
 public:
     // Longest translation, in bytes, before equivalents are left out; each
@@ -20,16 +22,24 @@ public:
 
     void Add(const FreeDictEntry& entry);
 
+    // Orders each part of speech's equivalents by their support, most first,
+    // and the parts of speech by their best-supported equivalent; ties keep
+    // the order of the entries. Nothing is dropped here: the tooltip limit
+    // cuts the least supported.
+    using Support = std::function<int(const std::string& equivalent)>;
+    void Rank(const Support& support);
+
+    struct Group {
+        std::string partOfSpeech;
+        std::vector<std::string> equivalents;   // Windows-1251, distinct
+    };
+    const std::vector<Group>& Groups() const { return m_groups; }
+
     std::string Word() const;          // Windows-1251
     std::string Translation() const;   // Windows-1251
     std::size_t Unmapped() const { return m_nUnmapped; }
 
 private:
-    struct Group {
-        std::string partOfSpeech;
-        std::vector<std::string> equivalents;   // Windows-1251, distinct
-    };
-
     struct Spelling {
         std::string utf8;
         std::string converted;   // Windows-1251

@@ -7,6 +7,9 @@
 
 // A word/translation pair on its way into a .dat file, already in
 // Windows-1251, with where it came from for messages.
+class Headword;
+class PivotSupport;
+
 struct SourceRecord {
     std::string word;
     std::string translation;
@@ -27,9 +30,15 @@ SourceResult ReadTsv(const std::string& path, std::vector<SourceRecord>& out);
 SourceResult ParseTsv(std::istream& in, const std::string& name, std::vector<SourceRecord>& out);
 
 // Reads a dictd dictionary: the .index (or its base name) and the .dict or
-// .dict.dz beside it, one record per distinct index word.
-SourceResult ReadDictd(const std::string& input, std::vector<SourceRecord>& out);
+// .dict.dz beside it, one record per distinct index word. With pivots, each
+// record's equivalents are ranked by how many pivot languages support them.
+SourceResult ReadDictd(const std::string& input, std::vector<SourceRecord>& out,
+                       const PivotSupport* pivots = nullptr);
 // The same from an open index and the whole (uncompressed) .dict text; the
 // names stand for the two files in messages.
 SourceResult ParseDictd(std::istream& index, const std::string& indexName, const std::string& text,
-                        const std::string& dictName, std::vector<SourceRecord>& out);
+                        const std::string& dictName, std::vector<SourceRecord>& out,
+                        const PivotSupport* pivots = nullptr);
+// Ranks one headword's equivalents by the number of pivot languages through
+// which its English index word reaches each.
+void RankByPivots(Headword& headword, const std::string& english, const PivotSupport& pivots);

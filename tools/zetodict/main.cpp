@@ -16,11 +16,14 @@ namespace {
 
 void Usage(FILE* to)
 {
-    std::fputs("usage: zetodict build --from tsv|dictd INPUT... [--supplement FILE.tsv] -o FILE.dat\n"
+    std::fputs("usage: zetodict build --from tsv|dictd INPUT... [--pivot ENG-X.index X-BUL.index]...\n"
+               "                      [--supplement FILE.tsv] -o FILE.dat\n"
+               "       zetodict explain ENG-BUL.index [--pivot ENG-X.index X-BUL.index]... WORD...\n"
                "       zetodict dump FILE.dat\n"
                "       zetodict lookup [--forms] FILE.dat [FILE.dat...] < queries\n"
                "       zetodict forms noun.exc verb.exc adj.exc adv.exc [--men-plurals index.noun] -o forms.dat\n"
                "       zetodict coverage [--forms] [--misses N] FILE.dat [FILE.dat...] < text\n"
+               "       zetodict quality [--forms] [--misses] PANEL.tsv FILE.dat [FILE.dat...]\n"
                "       zetodict --version\n", to);
 }
 
@@ -55,6 +58,10 @@ int main(int argc, char** argv)
         return RunLookup(args, stdin, stdout, stderr);
     if (command == "forms")
         return RunForms(args, stderr);
+    if (command == "explain")
+        return RunExplain(args, stdout, stderr);
+    if (command == "quality")
+        return RunQuality(args, stdout, stderr);
     if (command == "coverage")
         return RunCoverage(args, stdin, stdout, stderr);
     std::fprintf(stderr, "zetodict: unknown command %s\n", command.c_str());
