@@ -1,7 +1,7 @@
 #include "capture/ClipboardText.h"
 
-#include "dictionary/Cp1251Literal.h"
-#include "dictionary/Cp1251Utf16.h"
+#include "text/Cp1251Literal.h"
+#include "text/Cp1251Utf16.h"
 
 #include <algorithm>
 #include <cstring>

@@ -7,7 +7,7 @@
 
 #include "capture/ClipboardSnapshot.h"
 #include "capture/ConsoleWindows.h"
-#include "dictionary/Cp1251Literal.h"
+#include "text/Cp1251Literal.h"
 #include "framework/Text.h"
 #include "res/resource.h"
 

@@ -1,8 +1,8 @@
 #include "capture/WindowTitleDlg.h"
 
 #include "capture/TitleRules.h"
-#include "dictionary/Cp1251Literal.h"
-#include "dictionary/Cp1251Utf16.h"
+#include "text/Cp1251Literal.h"
+#include "text/Cp1251Utf16.h"
 #include "framework/DataExchange.h"
 #include "framework/Text.h"
 #include "res/resource.h"

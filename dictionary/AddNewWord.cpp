@@ -9,7 +9,7 @@
 // A file that already ends in a cut record (a crash, a copy broken off)
 // would swallow every record appended after it, so those bytes are first
 // moved to NewData.dat.damaged, where nothing is lost.
-#include "dictionary/Cp1251Literal.h"
+#include "text/Cp1251Literal.h"
 #include "dictionary/NewWordDlg.h"
 #include "framework/App.h"
 #include "ui/MainDlg.h"

@@ -1,6 +1,6 @@
 #include "dictionary/Dictionary.h"
 
-#include "dictionary/Cp1251Literal.h"
+#include "text/Cp1251Literal.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "framework/Text.h"
 
-#include "dictionary/Cp1251Utf16.h"
+#include "text/Cp1251Utf16.h"
 
 std::string WindowTextOf(HWND hwnd, int maxChars)
 {

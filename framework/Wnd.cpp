@@ -3,7 +3,7 @@
 #include "framework/App.h"
 #include "framework/Text.h"
 
-#include "dictionary/Cp1251Utf16.h"
+#include "text/Cp1251Utf16.h"
 
 namespace {
 CWnd* g_pBorn = nullptr;     // the object the next created window is bound to

@@ -3,7 +3,7 @@
 #include "dictionary/Dictionary.h"
 #include "fuzz/FuzzCheck.h"
 #include "fuzz/MemoryFile.h"
-#include "dictionary/Cp1251.h"
+#include "text/Cp1251.h"
 #include "tools/zetodict/DatFile.h"
 #include "tools/zetodict/Escape.h"
 

@@ -4,7 +4,7 @@
 // irregular forms.
 #include "ui/MainDlg.h"
 
-#include "dictionary/Cp1251Literal.h"
+#include "text/Cp1251Literal.h"
 #include "res/resource.h"
 
 namespace {

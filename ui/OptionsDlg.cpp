@@ -1,6 +1,6 @@
 #include "ui/OptionsDlg.h"
 
-#include "dictionary/Cp1251Utf16.h"
+#include "text/Cp1251Utf16.h"
 #include "framework/App.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"

@@ -10,7 +10,7 @@
 // one line in the translation box.
 #include "ui/MainDlg.h"
 
-#include "dictionary/Cp1251Literal.h"
+#include "text/Cp1251Literal.h"
 #include "framework/Text.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"

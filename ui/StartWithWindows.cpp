@@ -4,7 +4,7 @@
 // working directory Zeto runs in now, the one with its dictionary files.
 #include "ui/MainDlg.h"
 
-#include "dictionary/Cp1251Literal.h"
+#include "text/Cp1251Literal.h"
 #include "res/resource.h"
 #include "settings/StartupCommand.h"
 

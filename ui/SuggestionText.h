@@ -8,9 +8,5 @@
 // Space, tab, line feed, vertical tab, form feed, carriage return.
 bool IsBlank(char c);
 
-// Windows-1251 capitals to small letters: A-Z, А-Я and the Cyrillic capitals
-// that the code page scatters over 0x80-0xBF. Every other byte stays.
-unsigned char ToLower1251(unsigned char c);
-
 // word without its leading and trailing blanks, in small letters.
 std::string ListTextOf(const std::string& word);

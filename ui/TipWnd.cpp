@@ -1,6 +1,6 @@
 #include "ui/TipWnd.h"
 
-#include "dictionary/Cp1251Utf16.h"
+#include "text/Cp1251Utf16.h"
 #include "framework/Dpi.h"
 
 const MessageMap* CTipWnd::GetMessageMap() const

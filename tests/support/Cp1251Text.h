@@ -3,7 +3,7 @@
 // run time (production code uses cp1251::Literal); a character without a
 // Windows-1251 form is a mistake in the test and throws.
 #pragma once
-#include "dictionary/Cp1251.h"
+#include "text/Cp1251.h"
 
 #include <cstddef>
 #include <stdexcept>

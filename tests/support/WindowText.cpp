@@ -1,6 +1,6 @@
 #include "tests/support/WindowText.h"
 
-#include "dictionary/Cp1251Utf16.h"
+#include "text/Cp1251Utf16.h"
 
 namespace support {
 

@@ -19,18 +19,3 @@ TEST(SuggestionText, LatinAndCyrillicCapitalsBecomeSmallLetters)
     EXPECT_EQ(ListTextOf("\xC3\xD0\xCE\xC7\xC4\xC5"), "\xE3\xF0\xEE\xE7\xE4\xE5");
     EXPECT_EQ(ListTextOf("\xA8\xE6 \xAF\xE6\xE0\xEA "), "\xB8\xE6 \xBF\xE6\xE0\xEA");
 }
-
-TEST(SuggestionText, EveryByteBelowTheCapitalsOrAlreadySmallStaysAsItIs)
-{
-    for (int c = 0; c < 256; ++c) {
-        unsigned char lower = ToLower1251((unsigned char)c);
-        if (lower != c) {
-            EXPECT_EQ(ToLower1251(lower), lower) << "a small letter has no smaller form: " << c;
-        }
-    }
-    EXPECT_EQ(ToLower1251('a'), 'a');
-    EXPECT_EQ(ToLower1251('['), '[');
-    EXPECT_EQ(ToLower1251(0xFF), 0xFF);   // я
-    EXPECT_EQ(ToLower1251(0xDF), 0xFF);   // Я
-    EXPECT_EQ(ToLower1251(0x80), 0x90);   // Ђ
-}

@@ -1,6 +1,6 @@
 #include "tools/zetodict/Commands.h"
 
-#include "dictionary/Cp1251.h"
+#include "text/Cp1251.h"
 #include "tools/zetodict/DictdFile.h"
 #include "tools/zetodict/FreeDictEntry.h"
 #include "tools/zetodict/Headword.h"

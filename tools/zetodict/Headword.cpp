@@ -1,6 +1,6 @@
 #include "tools/zetodict/Headword.h"
 
-#include "dictionary/Cp1251.h"
+#include "text/Cp1251.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,7 +1,8 @@
 #include "tools/zetodict/Pivots.h"
 
-#include "dictionary/Cp1251.h"
-#include "dictionary/Utf8Sequence.h"
+#include "text/Cp1251.h"
+#include "text/Cp1251Case.h"
+#include "text/Utf8Sequence.h"
 #include "tools/zetodict/FreeDictEntry.h"
 
 #include <algorithm>
@@ -109,11 +110,6 @@ std::string LowerUtf8(const std::string& s)
     return out;
 }
 
-unsigned char Lower1251(unsigned char c)
-{
-    return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDF) ? c + 0x20 : c;
-}
-
 } // namespace
 
 bool PivotSupport::Dictionary::Parse(std::istream& index, const std::string& indexName, std::string dictText,
@@ -210,7 +206,7 @@ std::string PivotSupport::ComparisonKey(const std::string& cp1251Equivalent)
             if (!key.empty() && key.back() != ' ')
                 key += ' ';
         } else {
-            key += static_cast<char>(Lower1251(static_cast<unsigned char>(c)));
+            key += static_cast<char>(ToLower1251(static_cast<unsigned char>(c)));
         }
     }
     if (!key.empty() && key.back() == ' ')

@@ -1,6 +1,6 @@
-#include "dictionary/Cp1251Utf16.h"
+#include "text/Cp1251Utf16.h"
 
-#include "dictionary/Cp1251Table.h"
+#include "text/Cp1251Table.h"
 
 #include <cstdint>
 

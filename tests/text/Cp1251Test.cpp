@@ -1,5 +1,5 @@
-#include "dictionary/Cp1251.h"
-#include "dictionary/Cp1251Literal.h"
+#include "text/Cp1251.h"
+#include "text/Cp1251Literal.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Windows-1251 <-> UTF-16, the conversion at Zeto's windows.
-#include "dictionary/Cp1251Utf16.h"
+#include "text/Cp1251Utf16.h"
 
 #include <gtest/gtest.h>
 

@@ -10,8 +10,8 @@
 // character Windows-1251 lacks (or malformed UTF-8) then stops the build.
 #pragma once
 
-#include "dictionary/Cp1251Table.h"
-#include "dictionary/Utf8Sequence.h"
+#include "text/Cp1251Table.h"
+#include "text/Utf8Sequence.h"
 
 #include <cstddef>
 #include <stdexcept>

@@ -1,7 +1,7 @@
-#include "dictionary/Cp1251.h"
+#include "text/Cp1251.h"
 
-#include "dictionary/Cp1251Table.h"
-#include "dictionary/Utf8Sequence.h"
+#include "text/Cp1251Table.h"
+#include "text/Utf8Sequence.h"
 
 #include <cstdint>
 
