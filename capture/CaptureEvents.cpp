@@ -7,6 +7,7 @@
 
 #include "capture/ClipboardSnapshot.h"
 #include "capture/ClipboardText.h"
+#include "dictionary/LookupFolding.h"
 #include "text/Cp1251Literal.h"
 #include "framework/Text.h"
 #include "res/resource.h"
@@ -116,11 +117,14 @@ UINT OwnersTextFormat()
 }
 
 // ANSI text by the clipboard rules, then in Windows-1251; the rules' own
-// message is Windows-1251 already.
-std::string AnsiClipboardText(const void* block, SIZE_T size)
+// message is Windows-1251 already. Text in another code page goes through
+// UTF-16, converted as the lookup wants it.
+std::string AnsiClipboardText(const void* block, SIZE_T size, WideToLookup convert)
 {
     const std::string text = TextOfClipboardBlock(block, size);
-    return text == TEXT_WORD_TOO_LONG ? text : FromAnsiCodePage(text);
+    if (text == TEXT_WORD_TOO_LONG || ::GetACP() == 1251)
+        return text;
+    return convert(WideFromAnsiCodePage(text));
 }
 
 } // namespace
@@ -137,8 +141,11 @@ void CMainDlg::ReadClipboardText(char* buffer)
     if (HANDLE data = format ? ::GetClipboardData(format) : nullptr) {
         if (const void* block = ::GlobalLock(data)) {
             const SIZE_T size = ::GlobalSize(data);
-            const std::string text = format == CF_UNICODETEXT ? TextOfUnicodeClipboardBlock(block, size)
-                                                              : AnsiClipboardText(block, size);
+            // With Find Base Forms, letters Windows-1251 lacks are folded
+            // (café is looked up as cafe); without, they become '?'.
+            const WideToLookup convert = m_bFindBaseForms ? lookupfold::ForLookup : PlainCp1251;
+            const std::string text = format == CF_UNICODETEXT ? TextOfUnicodeClipboardBlock(block, size, convert)
+                                                              : AnsiClipboardText(block, size, convert);
             CopyToBuffer(text, buffer, CLIPBOARD_BUFFER_SIZE);
             ::GlobalUnlock(data);
         }

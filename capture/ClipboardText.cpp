@@ -43,7 +43,12 @@ std::string TextOfClipboardBlock(const void* block, std::size_t blockSize)
     return ByBlockSize(text, length, blockSize);
 }
 
-std::string TextOfUnicodeClipboardBlock(const void* block, std::size_t blockSize)
+std::string PlainCp1251(const std::wstring& text)
+{
+    return cp1251::FromUtf16(text);
+}
+
+std::string TextOfUnicodeClipboardBlock(const void* block, std::size_t blockSize, WideToLookup convert)
 {
     const std::size_t units = blockSize / 2;
     if (!block || units == 0)
@@ -65,7 +70,7 @@ std::string TextOfUnicodeClipboardBlock(const void* block, std::size_t blockSize
         if (!whole && unit == L' ')
             break;
     }
-    const std::string converted = cp1251::FromUtf16(text);
+    const std::string converted = convert(text);
     return ByBlockSize(converted.data(), converted.size(), units);
 }
 

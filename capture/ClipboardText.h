@@ -28,10 +28,15 @@ std::string TextOfClipboardBlock(const void* block, std::size_t blockSize);
 
 // The same for a CF_UNICODETEXT block of blockSize bytes (UTF-16, two bytes a
 // character, a trailing odd byte ignored): its text up to the first NUL
-// character, in Windows-1251 (a character it lacks becomes '?'), and the
+// character, in Windows-1251 (a character it lacks becomes '?', or as
+// convert makes it), and the
 // same rules with the block's size counted in characters, the size of the
 // CF_TEXT block of that text.
-std::string TextOfUnicodeClipboardBlock(const void* block, std::size_t blockSize);
+// How a UTF-16 text becomes the Windows-1251 text that is looked up: as it
+// is (PlainCp1251), or folded when Find Base Forms is on.
+using WideToLookup = std::string (*)(const std::wstring& text);
+std::string PlainCp1251(const std::wstring& text);
+std::string TextOfUnicodeClipboardBlock(const void* block, std::size_t blockSize, WideToLookup convert = PlainCp1251);
 
 // Copies text into a buffer of bufferSize bytes, cut to fit, NUL-terminated.
 void CopyToBuffer(const std::string& text, char* buffer, std::size_t bufferSize);

@@ -118,12 +118,18 @@ void AddSuffixRules(const std::string& word, Candidates& out)
     }
 }
 
-// The word's own exception-list bases, or else its suffix rules.
+// The word's own exception-list bases, or else its suffix rules. A
+// comparison the lists give only its adverb (deeper -> deeply) gets the
+// adjective the adverb is made from first (deep).
 void AddWordForms(const std::string& word, const CIrregularForms& irregular, Candidates& out)
 {
     if (irregular.Lists(word)) {
-        for (const std::string& base : irregular.BasesOf(word))
+        for (const std::string& base : irregular.BasesOf(word)) {
+            const std::string adjective = EndsWith(base, "ly") ? base.substr(0, base.size() - 2) : std::string();
+            if (!adjective.empty() && (word == adjective + "er" || word == adjective + "est"))
+                out.Add(adjective);
             out.Add(base);
+        }
         return;
     }
     if (std::all_of(word.begin(), word.end(), IsLower))

@@ -15,7 +15,8 @@
 //    base forms (does -> do). An apostrophe is ' or Windows-1251's 0x92.
 // 2. The exception lists (ran -> run, children -> child, was -> be). A word
 //    they name gets only their bases: no suffix rule cuts it (is -> be,
-//    never i).
+//    never i); a comparison they give only an adverb gets the adverb's
+//    adjective first (deeper -> deep, deeply).
 // 3. The suffix rules, for a word of letters only: -ies/-ied/-ier/-iest
 //    -> y; -s; -es after s, x, z, ch, sh and o; -ed, -ing, -er, -est, each
 //    with the bare stem, the stem + e, and the stem with a doubled final

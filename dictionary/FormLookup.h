@@ -5,20 +5,36 @@
 
 #include <string>
 #include <unordered_set>
+#include <vector>
 
-// What Zeto shows for a word: the dictionary's own answer, and when that is
-// "no such word", the first base form the dictionary holds, shown as
-// "house: <translation>". A word the dictionary has that is also an
-// irregular form of another of its words shows every reading, each named,
-// the most likely first: "see: <translation> | saw: <translation>". Each
-// form is looked up with the dictionary's normal Lookup, so the neighbours
-// are those of the form shown first, and the words the user added count
-// too. zetodict answers through the same class, so it shows what Zeto shows.
+// What Zeto shows for a selection with Find Base Forms on. A word the
+// dictionary has is its own answer, and when it is also an irregular form of
+// another of its words, every reading, each named, the most likely first
+// ("see: <translation> | saw: <translation>"). Otherwise the entry the
+// selection stands for, named ("house: <translation>"):
+// - the selection folded: letters with diacritics as their base letters,
+//   typographic apostrophes, quotes and dashes as the lookup reads them
+//   (can’t finds can't); a word with a letter Windows-1251 lacks is never
+//   looked up without it;
+// - one word: its other spellings (SpellingVariants.h), its base forms
+//   (BaseForms.h), their other spellings, then speech as written (comin');
+//   a capitalised proper name is never cut into
+//   a common word, but a plural one (Banks) also shows the common word's
+//   reading, first;
+// - several words: without a leading article or determiner first (the
+//   house); then the longest entry that begins the selection, its first word
+//   in any form and its particle after a short object (gave up, picked it
+//   up); then their other spellings (week end); then the first word that
+//   has an answer.
+// Each form is looked up with the dictionary's normal Lookup, so the
+// neighbours are those of the entry shown first and the words the user
+// added count too. Switched off, exactly the dictionary's Lookup. zetodict
+// answers through the same class, so it shows what Zeto shows.
 class CFormLookup {
 public:
     struct Answer {
         const char* text;   // never null; valid until this object is destroyed
-        std::string form;   // the base form shown first, or empty
+        std::string form;   // the entry named first, when it is not the selection itself; or empty
     };
 
     // Stands between the readings of a word.
@@ -28,20 +44,32 @@ public:
     CFormLookup(const CFormLookup&) = delete;
     CFormLookup& operator=(const CFormLookup&) = delete;
 
-    // Without findBaseForms, exactly the dictionary's Lookup.
     Answer Lookup(const char* query, bool findBaseForms);
 
     CIrregularForms& Irregular() { return m_irregular; }
 
 private:
+    // An entry and its translation; no translation when nothing was found.
+    struct Found {
+        std::string entry;
+        const char* translation = nullptr;
+        explicit operator bool() const { return translation != nullptr; }
+    };
+
+    Found Hit(const std::string& entry);
+    Found FindSelection(const std::string& selection);
+    Found FindPhrase(const std::vector<std::string>& words);
+    Found FindWord(const std::string& word);
+    Found FindName(const std::string& name);
+    Found SpokenForms(const std::string& word);
     // The readings of a word the dictionary has; own is its translation.
     Answer Readings(const std::string& word, const char* own);
     const char* Kept(const std::string& text);
 
     CDictionary& m_dictionary;
     CIrregularForms m_irregular;
-    // Every text of named forms given out. A text may travel in a posted
+    // Every text of named entries given out. A text may travel in a posted
     // message, like the dictionary's own answers, so none is freed before
-    // exit; one per distinct base form found, so the set stays small.
+    // exit; one per distinct entry shown, so the set stays small.
     std::unordered_set<std::string> m_shown;
 };

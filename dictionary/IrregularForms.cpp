@@ -171,3 +171,8 @@ std::vector<std::string> CIrregularForms::ReadingsOf(const std::string& word) co
         readings.insert(readings.begin(), word);
     return readings;
 }
+
+bool CIrregularForms::IsName(const std::string& word) const
+{
+    return !word.empty() && word[0] >= 'A' && word[0] <= 'Z' && BasesOf(word).empty() && Lists(word);
+}

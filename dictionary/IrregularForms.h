@@ -15,7 +15,9 @@
 // A line whose only base is the word itself marks a word no rule may cut
 // (is, in the noun list). The word itself among its bases says that those
 // before it are the more likely readings of a word that is also an entry of
-// its own (saw see saw: "I saw" far more often than the tool). The hash lets
+// its own (saw see saw: "I saw" far more often than the tool). A
+// capitalised line that names only itself is a proper name (Carter
+// Carter). The hash lets
 // Zeto tell a damaged file from a good one; a damaged file is refused whole.
 class CIrregularForms {
 public:
@@ -40,6 +42,9 @@ public:
     // True when the lists name the word at all: then its listed bases are
     // its only base forms and no suffix rule applies.
     bool Lists(const std::string& word) const;
+    // True for a capitalised word the file lists as a proper name (a line
+    // "Carter Carter"): the suffix rules never cut it into a common word.
+    bool IsName(const std::string& word) const;
     // The readings of a lower-case word, most likely first: the word itself
     // and its listed bases, the word first unless its line places it later.
     // Just the word when the lists do not name it.

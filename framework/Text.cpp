@@ -20,15 +20,20 @@ void SetItemText(HWND dialog, int id, const std::string& text)
     ::SetDlgItemTextW(dialog, id, cp1251::ToUtf16(text).c_str());
 }
 
+std::wstring WideFromAnsiCodePage(const std::string& text)
+{
+    int length = text.empty() ? 0 : ::MultiByteToWideChar(CP_ACP, 0, text.data(), (int)text.size(), nullptr, 0);
+    std::wstring wide(length > 0 ? length : 0, L'\0');
+    if (length > 0)
+        ::MultiByteToWideChar(CP_ACP, 0, text.data(), (int)text.size(), &wide[0], length);
+    return wide;
+}
+
 std::string FromAnsiCodePage(const std::string& text)
 {
     if (::GetACP() == 1251 || text.empty())
         return text;   // already Windows-1251, byte for byte
-    int length = ::MultiByteToWideChar(CP_ACP, 0, text.data(), (int)text.size(), nullptr, 0);
-    std::wstring wide(length > 0 ? length : 0, L'\0');
-    if (length > 0)
-        ::MultiByteToWideChar(CP_ACP, 0, text.data(), (int)text.size(), &wide[0], length);
-    return cp1251::FromUtf16(wide);
+    return cp1251::FromUtf16(WideFromAnsiCodePage(text));
 }
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type)

@@ -13,7 +13,8 @@ void SetWindowTextOf(HWND hwnd, const std::string& text);
 void SetItemText(HWND dialog, int id, const std::string& text);
 
 // A text in the system's code page for non-Unicode programs (another
-// program's CF_TEXT), in Windows-1251.
+// program's CF_TEXT), in UTF-16, and in Windows-1251.
+std::wstring WideFromAnsiCodePage(const std::string& text);
 std::string FromAnsiCodePage(const std::string& text);
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);

@@ -1,9 +1,12 @@
-// Base forms of arbitrary words against arbitrary exception lists and
-// dictionaries. Checked: every candidate is shorter than the word or is a
-// base the exception lists give; a shown form is a word the dictionary
-// holds, shown as "form: translation"; a dictionary hit is its own answer,
-// or, when the lists name it, its readings, each named, its own among them;
-// the lookup with base forms switched off is the dictionary's own answer. The whole input
+// Base forms, phrases, other spellings and folded letters of arbitrary
+// selections against arbitrary exception lists and dictionaries (entries
+// may hold spaces: phrases). Checked: every candidate is shorter than the
+// word or is a base the exception lists give; a shown entry is one the
+// dictionary holds, shown as "entry: translation"; an unnamed answer to a
+// miss is the folded selection's own; a word next to a letter Windows-1251
+// lacks is no word; a dictionary hit is its own answer or, when the lists
+// name it, its readings, each named, its own among them; the lookup with
+// base forms switched off is the dictionary's own answer. The whole input
 // is also offered to the forms-file reader, which must refuse or accept it
 // without harm.
 //
@@ -11,6 +14,7 @@
 // dictionary entry, any other line a query.
 #include "dictionary/BaseForms.h"
 #include "dictionary/FormLookup.h"
+#include "dictionary/LookupFolding.h"
 #include "fuzz/FuzzCheck.h"
 
 #include <cstdint>
@@ -80,7 +84,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const char* plain = dict.Lookup(query.c_str());
         FUZZ_CHECK(lookup.Lookup(query.c_str(), false).text == plain, "switched off: the dictionary's answer");
         const CFormLookup::Answer answer = lookup.Lookup(query.c_str(), true);
-        if (plain != CDictionary::MSG_NOT_FOUND && answer.text != plain) {
+        if (lookupfold::MissesALetter(lookupfold::Fold1251(query.c_str()))) {
+            FUZZ_CHECK(answer.text == CDictionary::MSG_NOT_FOUND, "a word missing a letter is never looked up");
+        } else if (plain != CDictionary::MSG_NOT_FOUND && answer.text != plain) {
             const std::string text = answer.text;
             const std::string own = Fold(word) + ": " + plain;
             FUZZ_CHECK(lookup.Irregular().Lists(Fold(word)), "only a listed word has readings");
@@ -94,8 +100,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         } else if (!answer.form.empty()) {
             FUZZ_CHECK(DictionaryHolds(dict, answer.form), "a shown form is in the dictionary");
             FUZZ_CHECK(std::string(answer.text).rfind(answer.form + ": ", 0) == 0, "the text names the form");
-        } else {
-            FUZZ_CHECK(answer.text == plain, "no form found: the dictionary's own answer");
+        } else if (answer.text != plain) {
+            // Nothing named: the folded selection is an entry as it is.
+            const std::string folded = lookupfold::Fold1251(query.c_str());
+            FUZZ_CHECK(folded != query, "only a folded selection answers unnamed");
+            const std::string text = answer.text;
+            FUZZ_CHECK(text == dict.Lookup(folded.c_str()) || text.find(CFormLookup::READING_SEPARATOR) != std::string::npos,
+                       "an unnamed answer is the folded selection's own");
         }
     }
     return 0;

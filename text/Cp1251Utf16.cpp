@@ -17,7 +17,7 @@ std::wstring ToUtf16(const std::string& bytes)
     return text;
 }
 
-std::string FromUtf16(const std::wstring& text)
+std::string FromUtf16(const std::wstring& text, char unmapped)
 {
     std::string bytes;
     bytes.reserve(text.size());
@@ -30,7 +30,7 @@ std::string FromUtf16(const std::wstring& text)
                 ++i;   // the pair is one character
         }
         const int byte = unit <= 0xFFFF ? ByteOf(unit) : -1;
-        bytes += static_cast<char>(byte < 0 ? '?' : byte);
+        bytes += byte < 0 ? unmapped : static_cast<char>(byte);
     }
     return bytes;
 }

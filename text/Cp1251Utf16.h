@@ -11,9 +11,10 @@ namespace cp1251 {
 // One UTF-16 unit per byte.
 std::wstring ToUtf16(const std::string& bytes);
 
-// One byte per character; a character Windows-1251 lacks becomes '?', a
-// surrogate pair one '?', so such a text can never match a wrong word.
-// Units above 0xFFFF (a 32-bit wchar_t) count as characters it lacks.
-std::string FromUtf16(const std::wstring& text);
+// One byte per character; a character Windows-1251 lacks becomes unmapped
+// ('?' unless told), a surrogate pair one such byte, so such a text can
+// never match a wrong word. Units above 0xFFFF (a 32-bit wchar_t) count as
+// characters it lacks.
+std::string FromUtf16(const std::wstring& text, char unmapped = '?');
 
 } // namespace cp1251

@@ -66,7 +66,8 @@ protected:
         ::RegisterClassA(&wc);
         target = ::CreateWindowExA(0, "WordlumoFaultTarget", "target", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
                                    wc.hInstance, nullptr);
-        support::WriteDictionary("data.dat", {{"apple", u8"ябълка"_cp1251}, {"table", u8"маса"_cp1251}});
+        support::WriteDictionary("data.dat", {{"apple", u8"ябълка"_cp1251}, {"caf", u8"кафенце"_cp1251},
+                                              {"cafe", u8"кафе"_cp1251}, {"table", u8"маса"_cp1251}});
         support::WriteDictionary("NewData.dat", {});
         StartDialog();
         ASSERT_EQ(m_dlg->m_bReady, 1);
@@ -171,9 +172,10 @@ TEST_F(ClipboardFaultTest, ZeroByteBlockIsAnEmptyWord)
 
 TEST_F(ClipboardFaultTest, BlocksAroundTheWholeTextLimit)
 {
-    // Under 64 bytes the whole text is looked up; from 64 on its first word.
+    // Under 64 bytes the whole text is looked up (several words: the first
+    // that answers, named); from 64 on its first word.
     EXPECT_EQ(Translate(Padded("apple", 63)), u8"ябълка"_cp1251);
-    EXPECT_EQ(Translate(Padded("table of", 63)), u8"Няма такава дума"_cp1251);
+    EXPECT_EQ(Translate(Padded("table of", 63)), u8"table: маса"_cp1251);
     EXPECT_EQ(Translate(Padded("table of", 64)), u8"маса"_cp1251);
     EXPECT_EQ(Translate(Padded("apple pie", 65)), u8"ябълка"_cp1251);
     ExpectUserClipboardBack();
@@ -187,11 +189,29 @@ TEST_F(ClipboardFaultTest, BlocksAroundTheWholeTextLimit)
 TEST_F(ClipboardFaultTest, UnicodeBlocksAroundTheWholeTextLimitAndOfOddSize)
 {
     g_format = CF_UNICODETEXT;
-    EXPECT_EQ(Translate(WidePadded("table of", 63)), u8"Няма такава дума"_cp1251);
+    EXPECT_EQ(Translate(WidePadded("table of", 63)), u8"table: маса"_cp1251);
     EXPECT_EQ(Translate(WidePadded("table of", 64)), u8"маса"_cp1251);
     EXPECT_EQ(Translate(WidePadded("apple", 5) + 'x'), u8"ябълка"_cp1251);
     ExpectUserClipboardBack();
     ExpectResponsive();
+}
+
+// A letter Windows-1251 lacks: with Find Base Forms its base letter is
+// looked up (café is cafe), never the word cut where it stood (caf); without,
+// the text is looked up as it always was, the letter a '?' that the lookup
+// trims.
+TEST_F(ClipboardFaultTest, UnicodeLettersWindows1251LacksAreFoldedWithFindBaseForms)
+{
+    g_format = CF_UNICODETEXT;
+    const std::string cafe("c\0a\0f\0\xE9\0", 8);
+    const std::string cafeDecomposed("c\0a\0f\0e\0\x01\x03", 10);   // e and a combining acute
+    const std::string cafChinese("c\0a\0f\0\xE5\x65", 8);              // caf and U+65E5
+    EXPECT_EQ(Translate(cafe), u8"кафе"_cp1251);
+    EXPECT_EQ(Translate(cafeDecomposed), u8"кафе"_cp1251);
+    EXPECT_EQ(Translate(cafChinese), u8"Няма такава дума"_cp1251);
+    m_dlg->m_bFindBaseForms = 0;
+    EXPECT_EQ(Translate(cafe), u8"кафенце"_cp1251);
+    ExpectUserClipboardBack();
 }
 
 TEST_F(ClipboardFaultTest, OneMegabyteBlock)

@@ -103,7 +103,7 @@ expect_err "malformed pivot" "freedict-deu-bul.index line 1"
 # --- the shipped dictionary: one record per FreeDict headword, then ours ---
 # A supplement word FreeDict has goes in front of FreeDict's own record.
 headwords=$(cut -f1 "$INDEX" | grep -v '^00database' | sort -u | wc -l)
-cut -f1 "$INDEX" | tr A-Z a-z | sort -u >freedict-words
+"$Z" build --from dictd "$INDEX" -o freedict.dat 2>/dev/null && "$Z" dump freedict.dat | cut -f1 | tr A-Z a-z | sort -u >freedict-words
 awk -F'\t' 'NR == FNR { have[$1]; next } !(tolower($1) in have)' freedict-words "$SRC/data/supplement.tsv" >added.tsv
 awk -F'\t' 'NR == FNR { have[$1]; next } tolower($1) in have' freedict-words "$SRC/data/supplement.tsv" >front.tsv
 records=$(wc -l <shipped.tsv)

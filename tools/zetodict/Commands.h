@@ -14,3 +14,4 @@ int RunForms(const std::vector<std::string>& args, FILE* err);
 int RunCoverage(const std::vector<std::string>& args, FILE* in, FILE* out, FILE* err);
 int RunExplain(const std::vector<std::string>& args, FILE* out, FILE* err);
 int RunQuality(const std::vector<std::string>& args, FILE* out, FILE* err);
+int RunSelections(const std::vector<std::string>& args, FILE* out, FILE* err);

@@ -3,7 +3,9 @@
 #include "dictionary/IrregularForms.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -102,6 +104,38 @@ std::string RankReadings(const std::string& exc, char partOfSpeech, const SenseC
     return ranked;
 }
 
+// The proper names among WordNet's nouns (data.noun writes them capitalised:
+// Carter, Gates, Browning) that end as the suffix rules cut, each as a line
+// naming only itself: Zeto never cuts them into a common word.
+std::string ProperNames(const std::string& dataNoun)
+{
+    static const char* const ENDINGS[] = {"s", "ed", "ing", "er", "est", "ly"};
+    std::string lines;
+    std::istringstream in(dataNoun);
+    std::string line;
+    while (std::getline(in, line)) {
+        std::istringstream fields(line);
+        std::string offset, file, type, count;
+        if (!(fields >> offset >> file >> type >> count) || offset.empty() || !std::isdigit(static_cast<unsigned char>(offset[0])))
+            continue;   // the licence above the synsets
+        const unsigned long words = std::strtoul(count.c_str(), nullptr, 16);
+        for (unsigned long i = 0; i < words; ++i) {
+            std::string word, lexId;
+            if (!(fields >> word >> lexId))
+                break;
+            const bool name = word.size() > 2 && word[0] >= 'A' && word[0] <= 'Z'
+                && word.find_first_not_of("abcdefghijklmnopqrstuvwxyz", 1) == std::string::npos;
+            const bool cut = std::any_of(std::begin(ENDINGS), std::end(ENDINGS), [&](const char* e) {
+                const std::size_t n = std::strlen(e);
+                return word.size() > n && word.compare(word.size() - n, n, e) == 0;
+            });
+            if (name && cut)
+                lines += word + " " + word + "\n";
+        }
+    }
+    return lines;
+}
+
 // 'n' for noun.exc, 'v' for verb.exc, else 0.
 char PartOfSpeechOf(const std::string& path)
 {
@@ -111,11 +145,12 @@ char PartOfSpeechOf(const std::string& path)
 
 } // namespace
 
-// zetodict forms EXC... [--men-plurals index.noun] [--sense-counts cntlist.rev] -o forms.dat:
+// zetodict forms EXC... [--men-plurals index.noun] [--sense-counts cntlist.rev] [--names data.noun] -o forms.dat:
 // the exception lists of WordNet (noun.exc, verb.exc, adj.exc, adv.exc, in
 // the order their bases are to be tried) as the irregular-forms file Zeto
 // reads beside data.dat; with WordNet's sense counts, the readings of a form
-// that is also a word of its own are ranked.
+// that is also a word of its own are ranked; with its nouns, the proper names
+// the suffix rules would cut are kept whole.
 int RunForms(const std::vector<std::string>& args, FILE* err)
 {
     std::string output;
@@ -128,7 +163,8 @@ int RunForms(const std::vector<std::string>& args, FILE* err)
         }
         const bool men = args[i] == "--men-plurals" && i + 1 < args.size();
         const bool counts = args[i] == "--sense-counts" && i + 1 < args.size();
-        const std::string& path = men || counts ? args[++i] : args[i];
+        const bool names = args[i] == "--names" && i + 1 < args.size();
+        const std::string& path = men || counts || names ? args[++i] : args[i];
         std::string text;
         if (!ReadWhole(path, text)) {
             std::fprintf(err, "zetodict forms: cannot read %s\n", path.c_str());
@@ -137,11 +173,12 @@ int RunForms(const std::vector<std::string>& args, FILE* err)
         if (counts)
             cntlist = text;
         else
-            texts.emplace_back(men ? MenPlurals(text) : text, men ? 0 : PartOfSpeechOf(path));
+            texts.emplace_back(men ? MenPlurals(text) : names ? ProperNames(text) : text,
+                               men || names ? 0 : PartOfSpeechOf(path));
     }
     if (texts.empty() || output.empty()) {
         std::fprintf(err, "usage: zetodict forms noun.exc verb.exc adj.exc adv.exc [--men-plurals index.noun] "
-                          "[--sense-counts cntlist.rev] -o forms.dat\n");
+                          "[--sense-counts cntlist.rev] [--names data.noun] -o forms.dat\n");
         return 2;
     }
     const SenseCounts counts(cntlist);

@@ -2,6 +2,7 @@
 
 #include "text/Cp1251.h"
 #include "dictionary/FormLookup.h"
+#include "dictionary/LookupFolding.h"
 #include "tools/zetodict/Escape.h"
 #include "tools/zetodict/Loading.h"
 
@@ -68,7 +69,11 @@ int RunLookup(const std::vector<std::string>& args, FILE* in, FILE* out, FILE* e
     long lineNo = 0;
     while (ReadLine(in, &line)) {
         ++lineNo;
-        const cp1251::Conversion query = cp1251::FromUtf8(line);
+        // With base forms a query is read as Zeto reads a Unicode selection,
+        // folded; without, it must be Windows-1251 as it is.
+        cp1251::Conversion query = cp1251::FromUtf8(line);
+        if (withForms && query.validUtf8)
+            query.text = lookupfold::ForLookupFromUtf8(line), query.unmapped = 0;
         if (!query.validUtf8 || query.unmapped > 0 || query.text.find('\0') != std::string::npos) {
             std::fprintf(err, "zetodict lookup: query line %ld %s\n", lineNo,
                          !query.validUtf8 ? "is not valid UTF-8"

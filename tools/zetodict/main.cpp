@@ -24,6 +24,7 @@ void Usage(FILE* to)
                "       zetodict forms noun.exc verb.exc adj.exc adv.exc [--men-plurals index.noun] -o forms.dat\n"
                "       zetodict coverage [--forms] [--misses N] FILE.dat [FILE.dat...] < text\n"
                "       zetodict quality [--forms] [--misses] PANEL.tsv FILE.dat [FILE.dat...]\n"
+               "       zetodict selections [--misses] SET.tsv FILE.dat [FILE.dat...]\n"
                "       zetodict --version\n", to);
 }
 
@@ -60,6 +61,8 @@ int main(int argc, char** argv)
         return RunForms(args, stderr);
     if (command == "explain")
         return RunExplain(args, stdout, stderr);
+    if (command == "selections")
+        return RunSelections(args, stdout, stderr);
     if (command == "quality")
         return RunQuality(args, stdout, stderr);
     if (command == "coverage")
