@@ -203,9 +203,11 @@ TEST_F(ClipboardFaultTest, UnicodeBlocksAroundTheWholeTextLimitAndOfOddSize)
 TEST_F(ClipboardFaultTest, UnicodeLettersWindows1251LacksAreFoldedWithFindBaseForms)
 {
     g_format = CF_UNICODETEXT;
-    const std::string cafe("c\0a\0f\0\xE9\0", 8);
-    const std::string cafeDecomposed("c\0a\0f\0e\0\x01\x03", 10);   // e and a combining acute
-    const std::string cafChinese("c\0a\0f\0\xE5\x65", 8);              // caf and U+65E5
+    // NUL-terminated, as applications write them: Wine makes the last
+    // character of an unterminated Unicode block a NUL.
+    const std::string cafe("c\0a\0f\0\xE9\0\0\0", 10);
+    const std::string cafeDecomposed("c\0a\0f\0e\0\x01\x03\0\0", 12);   // e and a combining acute
+    const std::string cafChinese("c\0a\0f\0\xE5\x65\0\0", 10);              // caf and U+65E5
     EXPECT_EQ(Translate(cafe), u8"кафе"_cp1251);
     EXPECT_EQ(Translate(cafeDecomposed), u8"кафе"_cp1251);
     EXPECT_EQ(Translate(cafChinese), u8"Няма такава дума"_cp1251);

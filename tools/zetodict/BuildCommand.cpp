@@ -1,6 +1,7 @@
 #include "tools/zetodict/Commands.h"
 
 #include "tools/zetodict/DatFile.h"
+#include "tools/zetodict/Loading.h"
 #include "tools/zetodict/Pivots.h"
 #include "tools/zetodict/SourceRecord.h"
 
@@ -62,13 +63,10 @@ int RunBuild(const std::vector<std::string>& args, FILE* err)
     std::vector<std::string> inputs;
     PivotSupport pivots;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--pivot" && i + 2 < args.size()) {
-            std::string error;
-            if (!pivots.AddLanguageFiles(args[i + 1], args[i + 2], &error)) {
-                std::fprintf(err, "zetodict build: %s\n", error.c_str());
-                return error.compare(0, 7, "cannot ") == 0 ? 2 : 1;
-            }
-            i += 2;
+        int status = 0;
+        if (TakePivotOption(args, i, pivots, "build", err, &status)) {
+            if (status)
+                return status;
         } else if ((args[i] == "--from" || args[i] == "-o" || args[i] == "--supplement") && i + 1 < args.size()) {
             (args[i] == "-o" ? output : args[i] == "--from" ? from : supplement) = args[i + 1];
             ++i;

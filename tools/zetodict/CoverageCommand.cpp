@@ -104,10 +104,8 @@ int RunCoverage(const std::vector<std::string>& args, FILE* in, FILE* out, FILE*
     }
     CDictionary dict;
     CFormLookup lookup(dict);
-    if (!LoadDictionaries(paths, dict, "coverage", err))
+    if (!LoadForLookup(paths, lookup, dict, withForms, "coverage", err))
         return 2;
-    if (withForms)
-        LoadIrregularForms(paths[0], lookup.Irregular(), "coverage", err);
 
     std::unordered_map<std::string, bool> answered;   // by the word as written
     std::map<std::string, long> misses;               // by the word in lower case

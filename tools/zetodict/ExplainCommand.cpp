@@ -4,6 +4,7 @@
 #include "tools/zetodict/DictdFile.h"
 #include "tools/zetodict/FreeDictEntry.h"
 #include "tools/zetodict/Headword.h"
+#include "tools/zetodict/Loading.h"
 #include "tools/zetodict/Pivots.h"
 #include "tools/zetodict/SourceRecord.h"
 
@@ -39,13 +40,10 @@ int RunExplain(const std::vector<std::string>& args, FILE* out, FILE* err)
     std::vector<std::string> words;
     PivotSupport pivots;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--pivot" && i + 2 < args.size()) {
-            std::string error;
-            if (!pivots.AddLanguageFiles(args[i + 1], args[i + 2], &error)) {
-                std::fprintf(err, "zetodict explain: %s\n", error.c_str());
-                return error.compare(0, 7, "cannot ") == 0 ? 2 : 1;
-            }
-            i += 2;
+        int status = 0;
+        if (TakePivotOption(args, i, pivots, "explain", err, &status)) {
+            if (status)
+                return status;
         } else if (!args[i].empty() && args[i][0] == '-') {
             std::fprintf(err, "zetodict explain: unknown or incomplete option %s\n", args[i].c_str());
             return 2;

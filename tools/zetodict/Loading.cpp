@@ -1,5 +1,7 @@
 #include "tools/zetodict/Loading.h"
 
+#include "tools/zetodict/Pivots.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -33,4 +35,29 @@ void LoadIrregularForms(const std::string& firstDictionary, CIrregularForms& for
     std::string problem;
     if (!forms.LoadFile((folder + CIrregularForms::FILE_NAME).c_str(), &problem))
         std::fprintf(err, "zetodict %s: warning: %s; irregular forms are not found\n", command, problem.c_str());
+}
+
+bool LoadForLookup(const std::vector<std::string>& paths, CFormLookup& lookup, CDictionary& dict, bool withForms,
+                   const char* command, FILE* err)
+{
+    if (!LoadDictionaries(paths, dict, command, err))
+        return false;
+    if (withForms)
+        LoadIrregularForms(paths[0], lookup.Irregular(), command, err);
+    return true;
+}
+
+bool TakePivotOption(const std::vector<std::string>& args, std::size_t& i, PivotSupport& pivots,
+                     const char* command, FILE* err, int* status)
+{
+    *status = 0;
+    if (args[i] != "--pivot" || i + 2 >= args.size())
+        return false;
+    std::string error;
+    if (!pivots.AddLanguageFiles(args[i + 1], args[i + 2], &error)) {
+        std::fprintf(err, "zetodict %s: %s\n", command, error.c_str());
+        *status = error.compare(0, 7, "cannot ") == 0 ? 2 : 1;
+    }
+    i += 2;
+    return true;
 }

@@ -60,10 +60,8 @@ int RunLookup(const std::vector<std::string>& args, FILE* in, FILE* out, FILE* e
     }
     CDictionary dict;
     CFormLookup lookup(dict);
-    if (!LoadDictionaries(paths, dict, "lookup", err))
+    if (!LoadForLookup(paths, lookup, dict, withForms, "lookup", err))
         return 2;
-    if (withForms)
-        LoadIrregularForms(paths[0], lookup.Irregular(), "lookup", err);
 
     std::string line;
     long lineNo = 0;

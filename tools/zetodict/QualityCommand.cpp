@@ -119,10 +119,8 @@ int RunQuality(const std::vector<std::string>& args, FILE* out, FILE* err)
     paths.erase(paths.begin());
     CDictionary dict;
     CFormLookup lookup(dict);
-    if (!LoadDictionaries(paths, dict, "quality", err))
+    if (!LoadForLookup(paths, lookup, dict, withForms, "quality", err))
         return 2;
-    if (withForms)
-        LoadIrregularForms(paths[0], lookup.Irregular(), "quality", err);
 
     long first = 0;
     long glance = 0;

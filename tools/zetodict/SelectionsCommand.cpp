@@ -60,8 +60,12 @@ int RunSelections(const std::vector<std::string>& args, FILE* out, FILE* err)
 {
     bool listMisses = false;
     std::vector<std::string> paths;
-    for (const std::string& a : args)
-        (a == "--misses" ? listMisses = true : (paths.push_back(a), false));
+    for (const std::string& a : args) {
+        if (a == "--misses")
+            listMisses = true;
+        else
+            paths.push_back(a);
+    }
     if (paths.size() < 2) {
         std::fprintf(err, "usage: zetodict selections [--misses] SET.tsv FILE.dat [FILE.dat...]\n");
         return 2;
@@ -75,9 +79,8 @@ int RunSelections(const std::vector<std::string>& args, FILE* out, FILE* err)
     paths.erase(paths.begin());
     CDictionary dict;
     CFormLookup lookup(dict);
-    if (!LoadDictionaries(paths, dict, "selections", err))
+    if (!LoadForLookup(paths, lookup, dict, true, "selections", err))
         return 2;
-    LoadIrregularForms(paths[0], lookup.Irregular(), "selections", err);
 
     std::map<std::string, std::pair<long, long>> byKind;   // right, all
     long right = 0;
