@@ -8,7 +8,6 @@
 #include "framework/Text.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
-#include "ui/TapwireMessages.h"
 
 #include <cstdio>
 
@@ -127,7 +126,8 @@ void CMainDlg::RemoveCaptureHooks()
     m_bWatchSelections = 0;
     m_mouseWatch.Stop();
     MSG msg;
-    while (::PeekMessageA(&msg, m_hWnd, g_nMsgMouseSelection, g_nMsgMouseSelection, PM_REMOVE | PM_QS_POSTMESSAGE)) {
+    const UINT selection = g_tapwireMessages.mouseSelection;
+    while (::PeekMessageA(&msg, m_hWnd, selection, selection, PM_REMOVE | PM_QS_POSTMESSAGE)) {
     }
 }
 

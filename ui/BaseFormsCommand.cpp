@@ -4,8 +4,8 @@
 // irregular forms.
 #include "ui/MainDlg.h"
 
-#include "text/Cp1251Literal.h"
 #include "res/resource.h"
+#include "text/Cp1251Literal.h"
 
 namespace {
 constexpr auto NOTE_NO_FORMS = cp1251::Literal(

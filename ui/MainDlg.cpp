@@ -9,7 +9,6 @@
 #include "ui/AboutDlg.h"
 #include "ui/Colors.h"
 #include "ui/EditKeys.h"
-#include "ui/TapwireMessages.h"
 
 #include <cstdio>
 
@@ -47,9 +46,9 @@ const MessageMap* CMainDlg::GetMessageMap() const
         OnCommand<&CMainDlg::OnStartWithWindows>(ID_START_WITH_WINDOWS),
         OnCommand<&CMainDlg::OnAbout>(ID_ABOUT),
         // Capture: Tapwire's reports and the clipboard.
-        OnRegistered<&CMainDlg::OnMouseSelection>(g_nMsgMouseSelection),
-        OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgKeyboardCtrlC),
-        OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgRButtonUpMouse),
+        OnRegistered<&CMainDlg::OnMouseSelection>(g_tapwireMessages.mouseSelection),
+        OnRegistered<&CMainDlg::OnCopyGesture>(g_tapwireMessages.ctrlC),
+        OnRegistered<&CMainDlg::OnCopyGesture>(g_tapwireMessages.rbuttonCopy),
         OnMessage<&CMainDlg::OnDrawClipboard>(WM_DRAWCLIPBOARD),
         OnMessage<&CMainDlg::OnChangeCbChain>(WM_CHANGECBCHAIN),
         // Showing translations.
@@ -58,7 +57,7 @@ const MessageMap* CMainDlg::GetMessageMap() const
         // Keyboard input and the suggestions.
         OnCommandCode<&CMainDlg::OnChangeInput>(EN_CHANGE, IDC_INPUT),
         OnCommandCode<&CMainDlg::OnSelChangeSuggestions>(LBN_SELCHANGE, IDC_SUGGESTIONS),
-        OnRegistered<&CMainDlg::OnRowClick>(g_nMsgLButtonUpRow),
+        OnRegistered<&CMainDlg::OnRowClick>(g_tapwireMessages.lbuttonPress),
     };
     static const MessageMap kMap = MakeMessageMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;

@@ -1,9 +1,9 @@
 #include "ui/OptionsDlg.h"
 
-#include "text/Cp1251Utf16.h"
 #include "framework/App.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
+#include "text/Cp1251Utf16.h"
 
 #include <commctrl.h>
 #include <commdlg.h>

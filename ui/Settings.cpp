@@ -10,11 +10,11 @@
 // one line in the translation box.
 #include "ui/MainDlg.h"
 
-#include "text/Cp1251Literal.h"
 #include "framework/Text.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsText.h"
+#include "text/Cp1251Literal.h"
 
 #include <string>
 #include <vector>

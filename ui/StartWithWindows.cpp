@@ -4,9 +4,9 @@
 // working directory Zeto runs in now, the one with its dictionary files.
 #include "ui/MainDlg.h"
 
-#include "text/Cp1251Literal.h"
 #include "res/resource.h"
 #include "settings/StartupCommand.h"
+#include "text/Cp1251Literal.h"
 
 namespace {
 

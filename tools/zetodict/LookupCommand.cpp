@@ -1,7 +1,7 @@
 #include "tools/zetodict/Commands.h"
 
-#include "text/Cp1251.h"
 #include "dictionary/FormLookup.h"
+#include "text/Cp1251.h"
 #include "tools/zetodict/Escape.h"
 #include "tools/zetodict/Loading.h"
 
