@@ -12,6 +12,10 @@
 // after it. A word needs this many entries after it to get neighbours.
 constexpr int NEIGHBOUR_COUNT = 10;
 
+// The longest word the user can type into the input box or add with Add New
+// Word, in characters.
+constexpr int WORD_MAX_CHARS = 255;
+
 // The dictionary files, in the working directory: the base dictionary and
 // the user's own pairs, loaded in that order.
 constexpr char DATA_FILE[] = "data.dat";

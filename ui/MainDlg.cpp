@@ -152,7 +152,7 @@ void CMainDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_TRANSLATION, m_strTranslation);
     DDX_Text(pDX, IDC_INPUT, m_strInput);
-    DDV_MaxChars(pDX, m_strInput, 255);
+    DDV_MaxChars(pDX, m_strInput, WORD_MAX_CHARS);
     DDX_Text(pDX, IDC_LIST_TRANSLATION, m_strListTranslation);
 }
 

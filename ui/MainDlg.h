@@ -73,7 +73,7 @@ public:
 
     // ---- members, in this order ----
     std::string m_strTranslation;       // edit 1001
-    std::string m_strInput;             // edit 1013, at most 255 characters
+    std::string m_strInput;             // edit 1013, at most WORD_MAX_CHARS characters
     std::string m_strListTranslation;   // edit 1040
     HICON m_hIcon;                      // icon 131
     std::string m_strTargetTitle;       // title of the window translations come from

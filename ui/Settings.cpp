@@ -15,6 +15,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsText.h"
 #include "text/Cp1251Literal.h"
+#include "ui/OptionsDlg.h"
 
 #include <string>
 #include <vector>
@@ -47,7 +48,6 @@ constexpr Switch kSwitches[] = {
 };
 
 constexpr const char* KEY_TIMEOUT = "TimeoutSec";
-constexpr int TIMEOUT_MIN_SEC = 1, TIMEOUT_MAX_SEC = 10;   // as Options allows
 constexpr const char* KEY_FONT_FACE = "FontFace";
 constexpr std::size_t FONT_FACE_MAX = LF_FACESIZE - 1;
 constexpr const char* KEY_FONT_SIZE = "FontSize";
@@ -119,7 +119,7 @@ void CMainDlg::LoadSettings()
             rejected += rejected.empty() ? key : std::string(", ") + key;
     };
     int seconds = 0;
-    const bool timeoutOk = ReadInt(text, KEY_TIMEOUT, TIMEOUT_MIN_SEC, TIMEOUT_MAX_SEC, seconds);
+    const bool timeoutOk = ReadInt(text, KEY_TIMEOUT, COptionsDlg::TIMEOUT_MIN_SEC, COptionsDlg::TIMEOUT_MAX_SEC, seconds);
     take(KEY_TIMEOUT, timeoutOk);
     if (timeoutOk)
         m_nTimeoutMs = seconds * 1000;
