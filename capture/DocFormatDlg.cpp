@@ -2,8 +2,8 @@
 
 #include "capture/AcrobatVersionDlg.h"
 #include "framework/DataExchange.h"
+#include "res/Colors.h"
 #include "res/resource.h"
-#include "ui/Colors.h"
 
 namespace {
 constexpr COLORREF COLOR_BACK = COLOR_DIALOG;

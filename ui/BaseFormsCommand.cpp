@@ -29,8 +29,5 @@ void CMainDlg::LoadIrregularForms()
 
 void CMainDlg::OnFindBaseForms()
 {
-    m_bFindBaseForms = !m_bFindBaseForms;
-    ::CheckMenuItem(::GetMenu(m_hWnd), ID_FIND_BASE_FORMS,
-                    MF_BYCOMMAND | (m_bFindBaseForms ? MF_CHECKED : MF_UNCHECKED));
-    SaveSettings();
+    ToggleSwitch(m_bFindBaseForms, ID_FIND_BASE_FORMS);
 }

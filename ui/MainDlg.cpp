@@ -5,9 +5,9 @@
 #include "framework/Menu.h"
 #include "framework/Text.h"
 #include "hooklib/Tapwire.h"
+#include "res/Colors.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
-#include "ui/Colors.h"
 #include "ui/EditKeys.h"
 
 #include <cstdio>

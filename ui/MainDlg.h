@@ -197,6 +197,8 @@ public:
     // ---- settings kept in Zeto.ini, Start with Windows, the tray icon's return ----
     void LoadSettings();
     void SaveSettings();
+    // A Tools menu switch chosen: flips it, its check mark follows, Zeto.ini keeps it.
+    void ToggleSwitch(int& bSwitch, UINT menuItem);
     void OnStartWithWindows();
     void CheckStartWithWindows(HMENU menu);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);

@@ -10,6 +10,7 @@
 // one line in the translation box.
 #include "ui/MainDlg.h"
 
+#include "framework/Menu.h"
 #include "framework/Text.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
@@ -143,7 +144,7 @@ void CMainDlg::LoadSettings()
         if (ok)
             this->*s.member = value;
         if (s.menuItem)
-            ::CheckMenuItem(::GetMenu(m_hWnd), s.menuItem, MF_BYCOMMAND | (this->*s.member ? MF_CHECKED : MF_UNCHECKED));
+            CheckMenuItemById(::GetMenu(m_hWnd), s.menuItem, this->*s.member != 0);
     }
     if (!m_bAlwaysOnTop)
         ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
@@ -169,6 +170,13 @@ void CMainDlg::LoadSettings()
         ShowNote(NOTE_REJECTED_BEFORE.c_str() + rejected + NOTE_REJECTED_AFTER.c_str());
     m_strSettingsSaved = CurrentSettings();
     m_bSettingsLoaded = true;
+}
+
+void CMainDlg::ToggleSwitch(int& bSwitch, UINT menuItem)
+{
+    bSwitch = !bSwitch;
+    CheckMenuItemById(::GetMenu(m_hWnd), menuItem, bSwitch != 0);
+    SaveSettings();
 }
 
 void CMainDlg::SaveSettings()
