@@ -3,6 +3,12 @@
 #pragma once
 #include "framework/Dialog.h"
 
+// Acrobat Reader copies on an item of its third menu; which item, the
+// version decides.
+constexpr int ACROBAT_COPY_MENU = 2;
+constexpr int ACROBAT_5_COPY_ITEM = 4;
+constexpr int ACROBAT_4_COPY_ITEM = 3;
+
 class CAcrobatVersionDlg : public CDialog {
 public:
     explicit CAcrobatVersionDlg(CWnd* pParent = nullptr);

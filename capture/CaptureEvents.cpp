@@ -8,10 +8,10 @@
 #include "capture/ClipboardSnapshot.h"
 #include "capture/ClipboardText.h"
 #include "dictionary/LookupFolding.h"
-#include "text/Cp1251Literal.h"
 #include "framework/Text.h"
+#include "hooklib/Tapwire.h"
 #include "res/resource.h"
-#include "ui/TapwireMessages.h"
+#include "text/Cp1251Literal.h"
 
 #include <cstring>
 
@@ -61,7 +61,7 @@ bool CMainDlg::TakeQueuedCopyGesture()
 {
     MSG msg;
     const UINT flags = PM_REMOVE | PM_QS_POSTMESSAGE;
-    for (UINT gesture : {g_nMsgKeyboardCtrlC, g_nMsgRButtonUpMouse})
+    for (UINT gesture : {g_tapwireMessages.ctrlC, g_tapwireMessages.rbuttonCopy})
         while (::PeekMessageA(&msg, m_hWnd, gesture, gesture, flags))
             if (!IsOwnCtrlCEcho(msg.time, reinterpret_cast<HWND>(msg.lParam)))
                 return true;

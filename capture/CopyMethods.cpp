@@ -1,6 +1,7 @@
 // Attaching to the target window and making it copy its selection.
 #include "ui/MainDlg.h"
 
+#include "capture/AcrobatVersionDlg.h"
 #include "capture/CopyRequest.h"
 #include "capture/TitleRules.h"
 #include "framework/Text.h"
@@ -39,7 +40,7 @@ void CMainDlg::DetectCopyMethod()
         m_nCopyMethod = COPY_HTML;
         return;
     case TitleKind::Acrobat:
-        m_nAcrobatItem = 4;
+        m_nAcrobatItem = ACROBAT_5_COPY_ITEM;   // a title names no version: taken for 5.0
         m_nCopyMethod = COPY_PDF;
         return;
     case TitleKind::Unknown:
@@ -107,7 +108,7 @@ void CMainDlg::CopyByAcrobatMenu()
 {
     HWND top = m_pTarget->m_hwndTop;
     HMENU menu = ::GetMenu(top);
-    WPARAM id = CommandOf(::GetMenuItemID(::GetSubMenu(menu, 2), m_nAcrobatItem));
+    WPARAM id = CommandOf(::GetMenuItemID(::GetSubMenu(menu, ACROBAT_COPY_MENU), m_nAcrobatItem));
     ::PostMessageA(top, WM_COMMAND, id, (LPARAM)menu);
     Repaint(top);
 }

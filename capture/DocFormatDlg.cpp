@@ -2,8 +2,8 @@
 
 #include "capture/AcrobatVersionDlg.h"
 #include "framework/DataExchange.h"
+#include "res/Colors.h"
 #include "res/resource.h"
-#include "ui/Colors.h"
 
 namespace {
 constexpr COLORREF COLOR_BACK = COLOR_DIALOG;
@@ -41,5 +41,5 @@ void CDocFormatDlg::OnPdf()
     CAcrobatVersionDlg version(this);
     version.m_nVersion = 0;
     version.DoModal();
-    m_nAcrobatItem = version.m_nVersion == 1 ? 3 : 4;
+    m_nAcrobatItem = version.m_nVersion == 1 ? ACROBAT_4_COPY_ITEM : ACROBAT_5_COPY_ITEM;
 }

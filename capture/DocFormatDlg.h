@@ -10,7 +10,7 @@ public:
     explicit CDocFormatDlg(CWnd* pParent = nullptr);
 
     int m_nFormat = -1;        // COPY_OTHER … COPY_PDF; the caller sets it to 0
-    int m_nAcrobatItem = -1;   // 4 (Reader 5.0) or 3 (4.0) once PDF was clicked
+    int m_nAcrobatItem = -1;   // ACROBAT_5_COPY_ITEM or ACROBAT_4_COPY_ITEM once PDF was clicked
     CBrush m_brBack;
 
 protected:

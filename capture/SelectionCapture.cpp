@@ -7,9 +7,9 @@
 
 #include "capture/ClipboardSnapshot.h"
 #include "capture/ConsoleWindows.h"
-#include "text/Cp1251Literal.h"
 #include "framework/Text.h"
 #include "res/resource.h"
+#include "text/Cp1251Literal.h"
 
 #include <algorithm>
 

@@ -8,7 +8,6 @@
 #include "framework/Text.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
-#include "ui/TapwireMessages.h"
 
 #include <cstdio>
 
@@ -26,8 +25,7 @@ void ShowErrorNumber(HWND dialog)
 void CMainDlg::OnToolTipOn()
 {
     HMENU menu = ::GetMenu(m_hWnd);
-    DWORD before = ::CheckMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_UNCHECKED);
-    if (before == MF_CHECKED) {
+    if (CheckMenuItemById(menu, ID_TOOLTIP_ON, false)) {
         RemoveCaptureHooks();
         ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
         GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
@@ -64,10 +62,9 @@ BOOL CMainDlg::OnSetWindowTitle()
 void CMainDlg::OnAutomaticAttach()
 {
     HMENU menu = ::GetMenu(m_hWnd);
-    DWORD before = ::CheckMenuItem(menu, ID_AUTOMATIC_ATTACH, MF_BYCOMMAND | MF_CHECKED);
-    if (before == MF_CHECKED) {
+    if (CheckMenuItemById(menu, ID_AUTOMATIC_ATTACH, true)) {
         RemoveCaptureHooks();
-        ::CheckMenuItem(menu, ID_AUTOMATIC_ATTACH, MF_BYCOMMAND | MF_UNCHECKED);
+        CheckMenuItemById(menu, ID_AUTOMATIC_ATTACH, false);
         EnableMenuItemById(menu, ID_TOOLTIP_ON);
         m_bAutoAttach = 0;
         SaveSettings();
@@ -127,7 +124,8 @@ void CMainDlg::RemoveCaptureHooks()
     m_bWatchSelections = 0;
     m_mouseWatch.Stop();
     MSG msg;
-    while (::PeekMessageA(&msg, m_hWnd, g_nMsgMouseSelection, g_nMsgMouseSelection, PM_REMOVE | PM_QS_POSTMESSAGE)) {
+    const UINT selection = g_tapwireMessages.mouseSelection;
+    while (::PeekMessageA(&msg, m_hWnd, selection, selection, PM_REMOVE | PM_QS_POSTMESSAGE)) {
     }
 }
 
@@ -136,7 +134,7 @@ void CMainDlg::RemoveCaptureHooks()
 // error number and the item stays checked.
 void CMainDlg::InstallHooks(HMENU menu)
 {
-    ::CheckMenuItem(menu, ID_TOOLTIP_ON, MF_BYCOMMAND | MF_CHECKED);
+    CheckMenuItemById(menu, ID_TOOLTIP_ON, true);
     if (::SetTapwire(m_hWnd, m_pTarget->m_dwThreadId, m_nCaptureMode)) {
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
         if (m_nCaptureMode == CAPTURE_SELECT || m_nCaptureMode == CAPTURE_ALL)
@@ -150,8 +148,5 @@ void CMainDlg::InstallHooks(HMENU menu)
 // copy request gets Ctrl+C (capture/SelectionCapture.cpp).
 void CMainDlg::OnCopyWithCtrlC()
 {
-    m_bCopyWithCtrlC = !m_bCopyWithCtrlC;
-    ::CheckMenuItem(::GetMenu(m_hWnd), ID_COPY_WITH_CTRL_C,
-                    MF_BYCOMMAND | (m_bCopyWithCtrlC ? MF_CHECKED : MF_UNCHECKED));
-    SaveSettings();
+    ToggleSwitch(m_bCopyWithCtrlC, ID_COPY_WITH_CTRL_C);
 }

@@ -1,11 +1,11 @@
 #include "capture/WindowTitleDlg.h"
 
 #include "capture/TitleRules.h"
-#include "text/Cp1251Literal.h"
-#include "text/Cp1251Utf16.h"
 #include "framework/DataExchange.h"
 #include "framework/Text.h"
 #include "res/resource.h"
+#include "text/Cp1251Literal.h"
+#include "text/Cp1251Utf16.h"
 
 #include <windowsx.h>
 

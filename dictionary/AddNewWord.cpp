@@ -9,9 +9,9 @@
 // A file that already ends in a cut record (a crash, a copy broken off)
 // would swallow every record appended after it, so those bytes are first
 // moved to NewData.dat.damaged, where nothing is lost.
-#include "text/Cp1251Literal.h"
 #include "dictionary/NewWordDlg.h"
 #include "framework/App.h"
+#include "text/Cp1251Literal.h"
 #include "ui/MainDlg.h"
 
 #include <cstdio>

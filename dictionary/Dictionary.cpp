@@ -271,28 +271,12 @@ bool CDictionary::SameWord(const char* a, const char* b)
     }
 }
 
-const char* CDictionary::FindForward(const char* word)
+const char* CDictionary::Find(const char* word, SearchFrom from)
 {
     const std::uint32_t key = KeyOf(word, std::strlen(word));
     const std::uint32_t* keys = m_keys.data();
-    for (int i = 0; i < m_nCount; ++i) {
-        if (keys[i] != key)
-            continue;
-        const Entry* entry = EntryAt(i);
-        if (SameWord(entry->pair.GetWord(), word)) {
-            if (i + NEIGHBOUR_COUNT < m_nCount)
-                BuildNeighbours(entry);
-            return entry->pair.GetTranslation();
-        }
-    }
-    return MSG_NOT_FOUND;
-}
-
-const char* CDictionary::FindBackward(const char* word)
-{
-    const std::uint32_t key = KeyOf(word, std::strlen(word));
-    const std::uint32_t* keys = m_keys.data();
-    for (int i = m_nCount - 1; i >= 0; --i) {
+    const int step = from == FROM_HEAD ? 1 : -1;
+    for (int i = from == FROM_HEAD ? 0 : m_nCount - 1; i >= 0 && i < m_nCount; i += step) {
         if (keys[i] != key)
             continue;
         const Entry* entry = EntryAt(i);

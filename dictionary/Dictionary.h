@@ -12,6 +12,10 @@
 // after it. A word needs this many entries after it to get neighbours.
 constexpr int NEIGHBOUR_COUNT = 10;
 
+// The longest word the user can type into the input box or add with Add New
+// Word, in characters.
+constexpr int WORD_MAX_CHARS = 255;
+
 // The dictionary files, in the working directory: the base dictionary and
 // the user's own pairs, loaded in that order.
 constexpr char DATA_FILE[] = "data.dat";
@@ -75,8 +79,9 @@ public:
     // The text without its leading and trailing runs of non-letters.
     static std::string TrimNonLetters(const char* text);
 
-    const char* FindForward(const char* word);
-    const char* FindBackward(const char* word);
+    // The first entry equal to word from the head, or from the tail.
+    const char* FindForward(const char* word) { return Find(word, FROM_HEAD); }
+    const char* FindBackward(const char* word) { return Find(word, FROM_TAIL); }
     // Neighbour 0 is the found word; 1-9 the words after it, one skip per
     // place for a word equal to an earlier neighbour; then padded.
     void BuildNeighbours(const Entry* found);
@@ -88,6 +93,10 @@ public:
 
 private:
     struct Block;   // storage for ten entries, allocated together
+
+    enum SearchFrom { FROM_HEAD, FROM_TAIL };
+    // Builds the neighbours when the entry found has enough followers.
+    const char* Find(const char* word, SearchFrom from);
 
     Entry* NewEntry(const char* word, std::size_t wordLen, const char* translation, std::size_t translationLen);
     void Append(Entry* entry);

@@ -1,5 +1,6 @@
 #include "dictionary/NewWordDlg.h"
 
+#include "dictionary/Dictionary.h"
 #include "framework/DataExchange.h"
 #include "res/resource.h"
 
@@ -17,7 +18,7 @@ const MessageMap* CNewWordDlg::GetMessageMap() const
 void CNewWordDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_NEW_WORD, m_strNewWord);
-    DDV_MaxChars(pDX, m_strNewWord, 255);
+    DDV_MaxChars(pDX, m_strNewWord, WORD_MAX_CHARS);
     DDX_Text(pDX, IDC_NEW_TRANSLATION, m_strNewTranslation);
 }
 

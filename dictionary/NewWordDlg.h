@@ -9,7 +9,7 @@ class CNewWordDlg : public CDialog {
 public:
     CNewWordDlg();
 
-    std::string m_strNewWord;          // 1008, at most 255 characters
+    std::string m_strNewWord;          // 1008, at most WORD_MAX_CHARS characters
     std::string m_strNewTranslation;   // 1009
 
 protected:

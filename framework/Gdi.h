@@ -3,8 +3,8 @@
 // the handle twice). ScopedSelect puts an object into a device context for
 // one scope and puts the previous one back.
 #pragma once
-#include "text/Cp1251Utf16.h"
 #include "framework/Dpi.h"
+#include "text/Cp1251Utf16.h"
 
 #include <windows.h>
 

@@ -4,8 +4,8 @@
 // rules for short blocks (the whole text) and long ones (the first word).
 // The same bytes are read as a CF_TEXT block and as a CF_UNICODETEXT one.
 #include "capture/ClipboardText.h"
-#include "text/Cp1251Utf16.h"
 #include "fuzz/FuzzCheck.h"
+#include "text/Cp1251Utf16.h"
 
 #include <cstdint>
 #include <cstring>

@@ -18,7 +18,7 @@ extern "C" BOOL WINAPI DllMain(HINSTANCE hinstDll, DWORD reason, LPVOID)
     case DLL_PROCESS_ATTACH:
         g_hInstance = hinstDll;
         g_bAllHooks = 0;
-        RegisterTapwireMessages();
+        g_tapwireMessages = RegisterTapwireMessages();
         // Nothing to do per thread; spare every hooked application the calls.
         DisableThreadLibraryCalls(hinstDll);
         break;

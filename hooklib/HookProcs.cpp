@@ -1,5 +1,6 @@
 #include "HookProcs.h"
 
+#include "Tapwire.h"
 #include "TapwireState.h"
 
 namespace {
@@ -26,7 +27,8 @@ LRESULT CALLBACK SelectionHookProc(int code, WPARAM wParam, LPARAM lParam)
         const MSG* msg = reinterpret_cast<const MSG*>(lParam);
         g_hwndLastMsg = HwndToShared(msg->hwnd);
         if (msg->message == WM_LBUTTONUP || msg->message == WM_LBUTTONDBLCLK)
-            PostToShared(g_hwndNotify, g_uMouseMoveMsg, reinterpret_cast<WPARAM>(msg->hwnd),
+            PostToShared(g_hwndNotify, g_tapwireMessages.mouseSelection,
+                         reinterpret_cast<WPARAM>(msg->hwnd),
                          reinterpret_cast<LPARAM>(GetForegroundWindow()));
     }
     return CallNextHookEx(g_hHooks[SLOT_MESSAGE], code, wParam, lParam);
@@ -37,7 +39,7 @@ LRESULT CALLBACK SelectionHookProc(int code, WPARAM wParam, LPARAM lParam)
 LRESULT CALLBACK CtrlCHookProc(int code, WPARAM wParam, LPARAM lParam)
 {
     if (code >= 0 && wParam == VK_LETTER_C && GetKeyState(VK_CONTROL) != 0)
-        PostToShared(g_hwndNotify, g_uKeyboardCtrlCMsg, 0,
+        PostToShared(g_hwndNotify, g_tapwireMessages.ctrlC, 0,
                      reinterpret_cast<LPARAM>(GetForegroundWindow()));
     return CallNextHookEx(g_hHooks[SLOT_KEYBOARD], code, wParam, lParam);
 }
@@ -52,7 +54,7 @@ LRESULT CALLBACK RButtonCopyHookProc(int code, WPARAM wParam, LPARAM lParam)
             g_bRButtonUp = 1;
         } else if (wParam == WM_LBUTTONUP && g_bRButtonUp == 1) {
             g_bRButtonUp = 0;
-            PostToShared(g_hwndNotify, g_uRButtonUpMouseMsg, 0,
+            PostToShared(g_hwndNotify, g_tapwireMessages.rbuttonCopy, 0,
                          reinterpret_cast<LPARAM>(GetForegroundWindow()));
         }
     }
@@ -65,7 +67,7 @@ LRESULT CALLBACK LButtonHookProc(int code, WPARAM wParam, LPARAM lParam)
     if (code >= 0) {
         const MSG* msg = reinterpret_cast<const MSG*>(lParam);
         if (msg->message == WM_LBUTTONDOWN)
-            PostToShared(g_hwndLButtonNotify, g_uKeypressLButtonUpMsg,
+            PostToShared(g_hwndLButtonNotify, g_tapwireMessages.lbuttonPress,
                          static_cast<WPARAM>(msg->pt.x), static_cast<LPARAM>(msg->pt.y));
     }
     return CallNextHookEx(g_hLButtonHook, code, wParam, lParam);

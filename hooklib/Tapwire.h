@@ -2,7 +2,7 @@
 // Zeto hands it a window to notify; the hook procedures, running inside
 // other applications' threads, post registered messages to that window.
 // Only integers and window handles cross over. Both sides register the
-// message names below and so obtain the same numbers.
+// messages with RegisterTapwireMessages below and so obtain the same numbers.
 #pragma once
 #include <windows.h>
 
@@ -15,15 +15,33 @@ constexpr int CAPTURE_CTRL_C = 1;    // the C key while Ctrl is down or toggled 
 constexpr int CAPTURE_RB_COPY = 2;   // a left release after a right release: context-menu Copy (mouse hook)
 constexpr int CAPTURE_ALL = 3;       // all three
 
-// The registered messages the hooks post, all with PostMessageA.
-// A selection: wParam the window that got the release, lParam the foreground window.
-constexpr char MSG_NAME_MOUSE_SELECTION[] = "UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04";
-// Ctrl+C: wParam 0, lParam the foreground window.
-constexpr char MSG_NAME_KEYBOARD_CTRLC[] = "UWM_KEYBOARD_CTRLC";
-// Right button + Copy: wParam 0, lParam the foreground window.
-constexpr char MSG_NAME_RBUTTON_COPY[] = "UWM_RBUTTONUPMOUSE_MSG";
-// A left-button press, from the left-button hook: wParam x, lParam y, screen.
-constexpr char MSG_NAME_LBUTTON_PRESS[] = "UWM_KEYPRESS_LBUTTONUP_MSG";
+// The registered messages the hooks post, all with PostMessageA: this
+// process's number for each. The names are registered here and nowhere else,
+// so every process that calls this gets the same numbers.
+struct TapwireMessages {
+    // A selection: wParam the window that got the release, lParam the foreground window.
+    UINT mouseSelection;
+    // Ctrl+C: wParam 0, lParam the foreground window.
+    UINT ctrlC;
+    // Right button + Copy: wParam 0, lParam the foreground window.
+    UINT rbuttonCopy;
+    // A left-button press, from the left-button hook: wParam x, lParam y, screen.
+    UINT lbuttonPress;
+};
+
+inline TapwireMessages RegisterTapwireMessages()
+{
+    return {
+        RegisterWindowMessageA("UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04"),
+        RegisterWindowMessageA("UWM_KEYBOARD_CTRLC"),
+        RegisterWindowMessageA("UWM_RBUTTONUPMOUSE_MSG"),
+        RegisterWindowMessageA("UWM_KEYPRESS_LBUTTONUP_MSG"),
+    };
+}
+
+// Each side keeps its numbers here, registered before any message can
+// arrive: Tapwire when a process maps it, Zeto during static initialisation.
+extern TapwireMessages g_tapwireMessages;
 
 extern "C" {
 // Installs the capture hooks of `mode` for `threadId` (0: every thread of

@@ -16,16 +16,8 @@ inline LONG HwndToShared(HWND hwnd) { return HandleToLong(hwnd); }
 enum HookSlot { SLOT_MESSAGE = 0, SLOT_KEYBOARD = 1, SLOT_MOUSE = 2, SLOT_COUNT = 3 };
 
 extern HINSTANCE g_hInstance;
-// The numbers of the four messages (names in Tapwire.h) in this process.
-extern UINT g_uMouseMoveMsg;          // MSG_NAME_MOUSE_SELECTION
-extern UINT g_uKeyboardCtrlCMsg;      // MSG_NAME_KEYBOARD_CTRLC
-extern UINT g_uRButtonUpMouseMsg;     // MSG_NAME_RBUTTON_COPY
-extern UINT g_uKeypressLButtonUpMsg;  // MSG_NAME_LBUTTON_PRESS
 extern HHOOK g_hHooks[SLOT_COUNT];
 extern HHOOK g_hLButtonHook;
 extern int g_bAllHooks;    // the last SetTapwire installed all three hooks
 extern int g_nHookIndex;   // slot of the one hook of the last single-hook SetTapwire
 extern int g_bRButtonUp;   // a right release here still waits for its left release
-
-// Registers the four message names, in the order Zeto expects.
-void RegisterTapwireMessages();

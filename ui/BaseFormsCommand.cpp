@@ -4,8 +4,8 @@
 // irregular forms.
 #include "ui/MainDlg.h"
 
-#include "text/Cp1251Literal.h"
 #include "res/resource.h"
+#include "text/Cp1251Literal.h"
 
 namespace {
 constexpr auto NOTE_NO_FORMS = cp1251::Literal(
@@ -29,8 +29,5 @@ void CMainDlg::LoadIrregularForms()
 
 void CMainDlg::OnFindBaseForms()
 {
-    m_bFindBaseForms = !m_bFindBaseForms;
-    ::CheckMenuItem(::GetMenu(m_hWnd), ID_FIND_BASE_FORMS,
-                    MF_BYCOMMAND | (m_bFindBaseForms ? MF_CHECKED : MF_UNCHECKED));
-    SaveSettings();
+    ToggleSwitch(m_bFindBaseForms, ID_FIND_BASE_FORMS);
 }

@@ -5,11 +5,10 @@
 #include "framework/Menu.h"
 #include "framework/Text.h"
 #include "hooklib/Tapwire.h"
+#include "res/Colors.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
-#include "ui/Colors.h"
 #include "ui/EditKeys.h"
-#include "ui/TapwireMessages.h"
 
 #include <cstdio>
 
@@ -47,9 +46,9 @@ const MessageMap* CMainDlg::GetMessageMap() const
         OnCommand<&CMainDlg::OnStartWithWindows>(ID_START_WITH_WINDOWS),
         OnCommand<&CMainDlg::OnAbout>(ID_ABOUT),
         // Capture: Tapwire's reports and the clipboard.
-        OnRegistered<&CMainDlg::OnMouseSelection>(g_nMsgMouseSelection),
-        OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgKeyboardCtrlC),
-        OnRegistered<&CMainDlg::OnCopyGesture>(g_nMsgRButtonUpMouse),
+        OnRegistered<&CMainDlg::OnMouseSelection>(g_tapwireMessages.mouseSelection),
+        OnRegistered<&CMainDlg::OnCopyGesture>(g_tapwireMessages.ctrlC),
+        OnRegistered<&CMainDlg::OnCopyGesture>(g_tapwireMessages.rbuttonCopy),
         OnMessage<&CMainDlg::OnDrawClipboard>(WM_DRAWCLIPBOARD),
         OnMessage<&CMainDlg::OnChangeCbChain>(WM_CHANGECBCHAIN),
         // Showing translations.
@@ -58,7 +57,7 @@ const MessageMap* CMainDlg::GetMessageMap() const
         // Keyboard input and the suggestions.
         OnCommandCode<&CMainDlg::OnChangeInput>(EN_CHANGE, IDC_INPUT),
         OnCommandCode<&CMainDlg::OnSelChangeSuggestions>(LBN_SELCHANGE, IDC_SUGGESTIONS),
-        OnRegistered<&CMainDlg::OnRowClick>(g_nMsgLButtonUpRow),
+        OnRegistered<&CMainDlg::OnRowClick>(g_tapwireMessages.lbuttonPress),
     };
     static const MessageMap kMap = MakeMessageMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
@@ -153,7 +152,7 @@ void CMainDlg::DoDataExchange(CDataExchange* pDX)
 {
     DDX_Text(pDX, IDC_TRANSLATION, m_strTranslation);
     DDX_Text(pDX, IDC_INPUT, m_strInput);
-    DDV_MaxChars(pDX, m_strInput, 255);
+    DDV_MaxChars(pDX, m_strInput, WORD_MAX_CHARS);
     DDX_Text(pDX, IDC_LIST_TRANSLATION, m_strListTranslation);
 }
 

@@ -73,7 +73,7 @@ public:
 
     // ---- members, in this order ----
     std::string m_strTranslation;       // edit 1001
-    std::string m_strInput;             // edit 1013, at most 255 characters
+    std::string m_strInput;             // edit 1013, at most WORD_MAX_CHARS characters
     std::string m_strListTranslation;   // edit 1040
     HICON m_hIcon;                      // icon 131
     std::string m_strTargetTitle;       // title of the window translations come from
@@ -197,6 +197,8 @@ public:
     // ---- settings kept in Zeto.ini, Start with Windows, the tray icon's return ----
     void LoadSettings();
     void SaveSettings();
+    // A Tools menu switch chosen: flips it, its check mark follows, Zeto.ini keeps it.
+    void ToggleSwitch(int& bSwitch, UINT menuItem);
     void OnStartWithWindows();
     void CheckStartWithWindows(HMENU menu);
     LRESULT OnTaskbarCreated(WPARAM wParam, LPARAM lParam);

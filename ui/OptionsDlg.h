@@ -4,6 +4,7 @@
 // of the target window is applied at once, whenever the track bar is let go.
 #pragma once
 #include "framework/Dialog.h"
+#include "ui/TipWnd.h"
 
 #include <windows.h>
 
@@ -16,20 +17,24 @@ extern SetLayeredWindowAttributesFn g_pfnSetLayeredWindowAttributes;
 
 class COptionsDlg : public CDialog {
 public:
+    // How long a translation tooltip may stay, in seconds.
+    static constexpr int TIMEOUT_MIN_SEC = 1;
+    static constexpr int TIMEOUT_MAX_SEC = 10;
+
     COptionsDlg();
     ~COptionsDlg() override;
 
     CWnd m_staticValue;     // 1034: the track bar's value
     CWnd m_sliderAlpha;     // 1033: alpha, 0 to 255
-    int m_nTimeoutSec = 0;  // 1007, 1 to 10
+    int m_nTimeoutSec = 0;  // 1007, TIMEOUT_MIN_SEC to TIMEOUT_MAX_SEC
     int m_nTarget = 0;      // 0 "This" (m_hwndThis), 1 "Other" (m_hwndOther)
     int m_bEdit = 0;
     int m_bMinimizeToTray = 0;
     int m_bAlwaysOnTop = 0;
     int m_bKeyboardInput = 0;
     int m_bFontChanged = 0;  // the font dialog was confirmed
-    std::string m_strFontFace = "Arial";
-    int m_nFontSize = 90;    // tenths of a point
+    std::string m_strFontFace = CTipWnd::DEFAULT_FACE;
+    int m_nFontSize = CTipWnd::DEFAULT_POINT_SIZE;   // tenths of a point
     HWND m_hwndThis = nullptr;
     HWND m_hwndOther = nullptr;
 

@@ -10,11 +10,13 @@
 // one line in the translation box.
 #include "ui/MainDlg.h"
 
-#include "text/Cp1251Literal.h"
+#include "framework/Menu.h"
 #include "framework/Text.h"
 #include "res/resource.h"
 #include "settings/SettingsFile.h"
 #include "settings/SettingsText.h"
+#include "text/Cp1251Literal.h"
+#include "ui/OptionsDlg.h"
 
 #include <string>
 #include <vector>
@@ -47,7 +49,6 @@ constexpr Switch kSwitches[] = {
 };
 
 constexpr const char* KEY_TIMEOUT = "TimeoutSec";
-constexpr int TIMEOUT_MIN_SEC = 1, TIMEOUT_MAX_SEC = 10;   // as Options allows
 constexpr const char* KEY_FONT_FACE = "FontFace";
 constexpr std::size_t FONT_FACE_MAX = LF_FACESIZE - 1;
 constexpr const char* KEY_FONT_SIZE = "FontSize";
@@ -119,7 +120,7 @@ void CMainDlg::LoadSettings()
             rejected += rejected.empty() ? key : std::string(", ") + key;
     };
     int seconds = 0;
-    const bool timeoutOk = ReadInt(text, KEY_TIMEOUT, TIMEOUT_MIN_SEC, TIMEOUT_MAX_SEC, seconds);
+    const bool timeoutOk = ReadInt(text, KEY_TIMEOUT, COptionsDlg::TIMEOUT_MIN_SEC, COptionsDlg::TIMEOUT_MAX_SEC, seconds);
     take(KEY_TIMEOUT, timeoutOk);
     if (timeoutOk)
         m_nTimeoutMs = seconds * 1000;
@@ -143,7 +144,7 @@ void CMainDlg::LoadSettings()
         if (ok)
             this->*s.member = value;
         if (s.menuItem)
-            ::CheckMenuItem(::GetMenu(m_hWnd), s.menuItem, MF_BYCOMMAND | (this->*s.member ? MF_CHECKED : MF_UNCHECKED));
+            CheckMenuItemById(::GetMenu(m_hWnd), s.menuItem, this->*s.member != 0);
     }
     if (!m_bAlwaysOnTop)
         ::SetWindowPos(m_hWnd, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
@@ -169,6 +170,13 @@ void CMainDlg::LoadSettings()
         ShowNote(NOTE_REJECTED_BEFORE.c_str() + rejected + NOTE_REJECTED_AFTER.c_str());
     m_strSettingsSaved = CurrentSettings();
     m_bSettingsLoaded = true;
+}
+
+void CMainDlg::ToggleSwitch(int& bSwitch, UINT menuItem)
+{
+    bSwitch = !bSwitch;
+    CheckMenuItemById(::GetMenu(m_hWnd), menuItem, bSwitch != 0);
+    SaveSettings();
 }
 
 void CMainDlg::SaveSettings()

@@ -4,9 +4,10 @@
 // working directory Zeto runs in now, the one with its dictionary files.
 #include "ui/MainDlg.h"
 
-#include "text/Cp1251Literal.h"
+#include "framework/Menu.h"
 #include "res/resource.h"
 #include "settings/StartupCommand.h"
+#include "text/Cp1251Literal.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ bool SetRunKey(bool on)
 
 void CMainDlg::CheckStartWithWindows(HMENU menu)
 {
-    ::CheckMenuItem(menu, ID_START_WITH_WINDOWS, MF_BYCOMMAND | (InRunKey() ? MF_CHECKED : MF_UNCHECKED));
+    CheckMenuItemById(menu, ID_START_WITH_WINDOWS, InRunKey());
 }
 
 void CMainDlg::OnStartWithWindows()

@@ -4,15 +4,14 @@
 #include "hooklib/Tapwire.h"
 
 namespace {
-constexpr int ROW_POINT_SIZE = 120;   // tenths of a point
-constexpr COLORREF ROW_COLOR = RGB(255, 255, 200);
+constexpr int ROW_POINT_SIZE = 120;   // tenths of a point: the tooltip's face, larger
 }
 
 void CreateRowTip(CTipWnd& row, CWnd* parent)
 {
     row.Create(parent, 0);   // no timer of its own: timer 1 of the dialog hides it
-    row.SetTipFont(ROW_POINT_SIZE, "Arial");
-    row.SetTipColor(ROW_COLOR);
+    row.SetTipFont(ROW_POINT_SIZE, CTipWnd::DEFAULT_FACE);
+    row.SetTipColor(CTipWnd::DEFAULT_COLOR);
     row.m_nStyle = CTipWnd::TIP_ABOVE | CTipWnd::TIP_ROUNDED;
 }
 

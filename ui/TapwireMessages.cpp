@@ -1,8 +1,5 @@
-#include "ui/TapwireMessages.h"
-
+// Zeto's numbers for Tapwire's messages, registered during static
+// initialisation, before the main dialog exists.
 #include "hooklib/Tapwire.h"
 
-const UINT g_nMsgMouseSelection = ::RegisterWindowMessageA(MSG_NAME_MOUSE_SELECTION);
-const UINT g_nMsgKeyboardCtrlC = ::RegisterWindowMessageA(MSG_NAME_KEYBOARD_CTRLC);
-const UINT g_nMsgRButtonUpMouse = ::RegisterWindowMessageA(MSG_NAME_RBUTTON_COPY);
-const UINT g_nMsgLButtonUpRow = ::RegisterWindowMessageA(MSG_NAME_LBUTTON_PRESS);
+TapwireMessages g_tapwireMessages = RegisterTapwireMessages();

@@ -1,7 +1,7 @@
 #include "ui/TipWnd.h"
 
-#include "text/Cp1251Utf16.h"
 #include "framework/Dpi.h"
+#include "text/Cp1251Utf16.h"
 
 const MessageMap* CTipWnd::GetMessageMap() const
 {

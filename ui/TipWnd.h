@@ -38,7 +38,7 @@ public:
     // screen) lies in pWnd's window rectangle, frame included.
     BOOL IsPointInWindow(CWnd* pWnd, POINT pt, BOOL bClientCoords);
     void Hide();
-    // nPointSize in tenths of a point; Arial 9 pt when the font can't be made.
+    // nPointSize in tenths of a point; the default font when that can't be made.
     void SetTipFont(int nPointSize, const char* lpszFaceName);
     void SetTipColor(COLORREF color);
 

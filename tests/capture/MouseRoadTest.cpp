@@ -3,9 +3,9 @@
 
 #include "capture/ClipboardText.h"
 #include "capture/CopyRequest.h"
+#include "hooklib/Tapwire.h"
 #include "tests/support/Cp1251Text.h"
 #include "ui/MainDlg.h"
-#include "ui/TapwireMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -142,7 +142,7 @@ TEST(CopyGesture, GestureStillQueuedWhenTheClipboardChangesCounts)
 {
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
-    ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, 0);
+    ::PostMessageA(dlg.m_hWnd, g_tapwireMessages.ctrlC, 0, 0);
     PutBlock(CF_TEXT, "house", 6);
     EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"къща"_cp1251; }));
     support::PumpPending();

@@ -4,9 +4,9 @@
 #include "CaptureWine.h"
 
 #include "capture/ClipboardFormats.h"
-#include "tests/support/Cp1251Text.h"
-#include "ui/TapwireMessages.h"
+#include "hooklib/Tapwire.h"
 #include "res/resource.h"
+#include "tests/support/Cp1251Text.h"
 #include "ui/MainDlg.h"
 
 #include <gtest/gtest.h>
@@ -160,10 +160,10 @@ TEST(CtrlCFallback, ApplicationIgnoringWmCopyGetsCtrlCAndTheClipboardComesBack)
     EXPECT_EQ("house", support::ClipboardText());
     // Tapwire reports Zeto's own Ctrl+C, with the reader in front: that is
     // no gesture of the user's. Another window's is.
-    ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, (LPARAM)target.top());
+    ::PostMessageA(dlg.m_hWnd, g_tapwireMessages.ctrlC, 0, (LPARAM)target.top());
     support::PumpPending();
     EXPECT_EQ(0, dlg.m_bCapturePending);
-    ::PostMessageA(dlg.m_hWnd, g_nMsgKeyboardCtrlC, 0, (LPARAM)dlg.m_hWnd);
+    ::PostMessageA(dlg.m_hWnd, g_tapwireMessages.ctrlC, 0, (LPARAM)dlg.m_hWnd);
     support::PumpPending();
     EXPECT_EQ(1, dlg.m_bCapturePending);
 }

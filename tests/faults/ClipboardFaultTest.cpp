@@ -3,6 +3,7 @@
 // copy (one that hangs is tested with the mouse road in tests/capture). The block is put on the clipboard by a target window of this
 // test when Zeto sends it WM_COPY, exactly as an application would; what the
 // user had copied before must be back on the clipboard afterwards.
+#include "hooklib/Tapwire.h"
 #include "tests/faults/FaultFixture.h"
 #include "tests/support/Cp1251Text.h"
 
@@ -159,7 +160,7 @@ protected:
         ::CloseHandle(ready);
     }
 
-    const UINT selection = ::RegisterWindowMessageA("UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04");
+    const UINT selection = g_tapwireMessages.mouseSelection;
     HWND target = nullptr;
 };
 

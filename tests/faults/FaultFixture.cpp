@@ -1,5 +1,6 @@
 #include "tests/faults/FaultFixture.h"
 
+#include "hooklib/Tapwire.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/Pump.h"
@@ -31,7 +32,7 @@ void FaultFixture::ExpectResponsive()
     const std::string word = "probe";
     const std::string translation = u8"проба"_cp1251;
     m_dlg->m_dictionary.AddPair(word.c_str(), translation.c_str());
-    ::PostMessageA(m_dlg->m_hWnd, ::RegisterWindowMessageA("UWM_KEYBOARD_CTRLC"), 0, 0);
+    ::PostMessageA(m_dlg->m_hWnd, g_tapwireMessages.ctrlC, 0, 0);
     ASSERT_TRUE(support::PumpUntil([&] { return m_dlg->m_bCapturePending == 1; }));
     ASSERT_TRUE(support::PutClipboardText(word));
     EXPECT_TRUE(support::PumpUntil([&] { return Shown() == translation; })) << "shown: " << Shown();

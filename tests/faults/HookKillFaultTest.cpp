@@ -1,6 +1,7 @@
 // The process that installed Tapwire's hooks is killed outright (no chance
 // to unhook or to unload the library): the hooked application must go on
 // working, and the dead installer's hooks must fire no more.
+#include "hooklib/Tapwire.h"
 #include "tests/faults/Intruder.h"
 #include "tests/ui/UiTestSupport.h"
 
@@ -33,8 +34,7 @@ public:
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     {
-        static const UINT selection =
-            ::RegisterWindowMessageA("UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04");
+        static const UINT selection = RegisterTapwireMessages().mouseSelection;
         if (msg == selection)
             ++selections;
         return ::DefWindowProcA(hwnd, msg, wParam, lParam);

@@ -18,6 +18,8 @@
 //                                   that puts the text of each WM_COPYDATA it is
 //                                   sent on the clipboard, as an application's
 //                                   copy does; signals EVENT-ready
+#include "hooklib/Tapwire.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -62,13 +64,14 @@ std::uint64_t Parameter(Random& random, HWND target)
 
 int Post(HWND target, unsigned seed, int count)
 {
+    const TapwireMessages tapwire = RegisterTapwireMessages();
     const UINT messages[] = {
         0x0500,   // WM_SHOWTRANSLATION
         0x0600,   // WM_TRAYNOTIFY
-        ::RegisterWindowMessageA("UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04"),
-        ::RegisterWindowMessageA("UWM_KEYBOARD_CTRLC"),
-        ::RegisterWindowMessageA("UWM_RBUTTONUPMOUSE_MSG"),
-        ::RegisterWindowMessageA("UWM_KEYPRESS_LBUTTONUP_MSG"),
+        tapwire.mouseSelection,
+        tapwire.ctrlC,
+        tapwire.rbuttonCopy,
+        tapwire.lbuttonPress,
     };
     Random random(seed);
     int posted = 0;

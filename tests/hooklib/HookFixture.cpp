@@ -5,12 +5,6 @@
 
 void HookTest::SetUp()
 {
-    // Written out here rather than taken from the library, so a misspelt
-    // name on either side shows as a missing message.
-    uMouseMove = RegisterWindowMessageA("UWM_MOUSEMOVE_MSG-44E531B1_14D3_11d5_A025_006067718D04");
-    uCtrlC = RegisterWindowMessageA("UWM_KEYBOARD_CTRLC");
-    uRButtonCopy = RegisterWindowMessageA("UWM_RBUTTONUPMOUSE_MSG");
-    uLButtonPress = RegisterWindowMessageA("UWM_KEYPRESS_LBUTTONUP_MSG");
     ASSERT_NE(recorder.hwnd(), nullptr);
     ASSERT_TRUE(xinput::Available()) << "xdotool cannot be reached from this process";
 }
@@ -60,9 +54,9 @@ Probed HookTest::ProbeAllGestures(TargetProcess& target)
         return probed;
 
     probed.trace = recorder.Trace(first);
-    probed.selections = CountFrom(first, uMouseMove);
-    probed.ctrlCs = CountFrom(first, uCtrlC);
-    probed.rbuttonCopies = CountFrom(first, uRButtonCopy);
+    probed.selections = CountFrom(first, messages.mouseSelection);
+    probed.ctrlCs = CountFrom(first, messages.ctrlC);
+    probed.rbuttonCopies = CountFrom(first, messages.rbuttonCopy);
     probed.complete = true;
     return probed;
 }

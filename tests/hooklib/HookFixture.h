@@ -1,5 +1,5 @@
 // Common ground of the hook tests: a recorder window in the test process,
-// the four message numbers registered under their names, and a clean slate
+// Tapwire's four message numbers from its own header, and a clean slate
 // of hooks after each test.
 #pragma once
 #include <gtest/gtest.h>
@@ -39,8 +39,5 @@ protected:
     Probed ProbeAllGestures(TargetProcess& target);
 
     PostRecorder recorder;
-    UINT uMouseMove = 0;
-    UINT uCtrlC = 0;
-    UINT uRButtonCopy = 0;
-    UINT uLButtonPress = 0;
+    const TapwireMessages messages = RegisterTapwireMessages();
 };

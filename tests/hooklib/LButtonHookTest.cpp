@@ -23,9 +23,9 @@ TEST_F(LButtonHookTest, PressPostsItsScreenPoint)
     xinput::Click(at.x, at.y);
     ASSERT_TRUE(target.WaitSaw(WM_LBUTTONDOWN, reinterpret_cast<LPARAM>(target.dblclks())));
 
-    EXPECT_EQ(recorder.Count(uLButtonPress), 1);
-    EXPECT_EQ(recorder.Count(uLButtonPress, static_cast<WPARAM>(at.x), at.y), 1);
-    EXPECT_EQ(recorder.Count(uMouseMove), 0) << "the left-button hook is not a capture hook";
+    EXPECT_EQ(recorder.Count(messages.lbuttonPress), 1);
+    EXPECT_EQ(recorder.Count(messages.lbuttonPress, static_cast<WPARAM>(at.x), at.y), 1);
+    EXPECT_EQ(recorder.Count(messages.mouseSelection), 0) << "the left-button hook is not a capture hook";
     EXPECT_NE(ClearLButtonHook(), 0);
 }
 

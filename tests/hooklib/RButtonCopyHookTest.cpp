@@ -29,12 +29,12 @@ TEST_F(RButtonCopyHookTest, RightThenLeftReleaseInOneProcessPostsOnce)
     ASSERT_EQ(SetTapwire(recorder.hwnd(), 0, CAPTURE_RB_COPY), 1);
 
     ClickIn(target, 3);
-    EXPECT_EQ(recorder.Count(uRButtonCopy), 0) << "a right release alone is no Copy yet";
+    EXPECT_EQ(recorder.Count(messages.rbuttonCopy), 0) << "a right release alone is no Copy yet";
     ClickIn(target, 1);
-    EXPECT_EQ(recorder.Count(uRButtonCopy), 1);
-    EXPECT_EQ(recorder.Count(uRButtonCopy, 0, reinterpret_cast<LPARAM>(target.top())), 1);
+    EXPECT_EQ(recorder.Count(messages.rbuttonCopy), 1);
+    EXPECT_EQ(recorder.Count(messages.rbuttonCopy, 0, reinterpret_cast<LPARAM>(target.top())), 1);
     ClickIn(target, 1);
-    EXPECT_EQ(recorder.Count(uRButtonCopy), 1) << "the pair was used up";
+    EXPECT_EQ(recorder.Count(messages.rbuttonCopy), 1) << "the pair was used up";
     EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
 }
 
@@ -49,10 +49,10 @@ TEST_F(RButtonCopyHookTest, RightReleaseInOneProcessDoesNotPairWithLeftReleaseIn
 
     ClickIn(first, 3);
     ClickIn(second, 1);
-    EXPECT_EQ(recorder.Count(uRButtonCopy), 0);
+    EXPECT_EQ(recorder.Count(messages.rbuttonCopy), 0);
     // The first process still holds its right release.
     ClickIn(first, 1);
-    EXPECT_EQ(recorder.Count(uRButtonCopy), 1);
+    EXPECT_EQ(recorder.Count(messages.rbuttonCopy), 1);
     EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
 }
 

@@ -10,7 +10,7 @@ namespace {
 class SelectionHookTest : public HookTest {
 protected:
     // Double-clicks the centre of `child` and waits until the target has
-    // handled the second release; returns the posts of uMouseMove until then.
+    // handled the second release; returns the posts of messages.mouseSelection until then.
     std::vector<Posted> DoubleClickIn(TargetProcess& target, HWND child)
     {
         const size_t first = recorder.posts().size();
@@ -21,7 +21,7 @@ protected:
         EXPECT_TRUE(target.WaitSaw(WM_LBUTTONUP, window, releases + 2)) << "the target never saw the double click";
         std::vector<Posted> selections;
         for (size_t i = first; i < recorder.posts().size(); ++i)
-            if (recorder.posts()[i].message == uMouseMove)
+            if (recorder.posts()[i].message == messages.mouseSelection)
                 selections.push_back(recorder.posts()[i]);
         return selections;
     }
@@ -75,13 +75,13 @@ TEST_F(SelectionHookTest, HooksForOneThreadWatchOnlyThatThread)
     POINT p = other.CentreOf(other.plain());
     xinput::Click(p.x, p.y);
     ASSERT_TRUE(other.WaitSaw(WM_LBUTTONUP, reinterpret_cast<LPARAM>(other.plain()), 2));
-    EXPECT_EQ(recorder.Count(uMouseMove), 0);
+    EXPECT_EQ(recorder.Count(messages.mouseSelection), 0);
 
     p = watched.CentreOf(watched.plain());
     xinput::Click(p.x, p.y);
     ASSERT_TRUE(watched.WaitSaw(WM_LBUTTONUP, reinterpret_cast<LPARAM>(watched.plain())));
-    EXPECT_EQ(recorder.Count(uMouseMove), 1);
-    EXPECT_EQ(recorder.Count(uMouseMove, reinterpret_cast<WPARAM>(watched.plain()),
+    EXPECT_EQ(recorder.Count(messages.mouseSelection), 1);
+    EXPECT_EQ(recorder.Count(messages.mouseSelection, reinterpret_cast<WPARAM>(watched.plain()),
                              reinterpret_cast<LPARAM>(watched.top())), 1);
     EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
 }

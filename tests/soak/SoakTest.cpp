@@ -4,6 +4,7 @@
 //
 // WORDLUMO_SOAK_COUNT sets how many of each (default 500; ./wordlumo soak
 // runs 2000).
+#include "hooklib/Tapwire.h"
 #include "tests/faults/Intruder.h"
 #include "tests/soak/GuiCounters.h"
 #include "tests/support/Cp1251Text.h"
@@ -130,7 +131,7 @@ protected:
     }
 
     const support::Pairs words = SoakWords();
-    const UINT ctrlC = ::RegisterWindowMessageA("UWM_KEYBOARD_CTRLC");
+    const UINT ctrlC = g_tapwireMessages.ctrlC;
     CopyingApplication application;
 };
 

@@ -1,9 +1,9 @@
 // Typing into the main dialog: the lookup in 1001, the ten suggestion rows
 // beside the dialog and their 7-second life, list mode, and presses on the
 // rows as the left-button hook reports them.
+#include "hooklib/Tapwire.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/typing/MainDialogFixture.h"
-#include "ui/TapwireMessages.h"
 
 #include <gtest/gtest.h>
 
@@ -209,7 +209,7 @@ TEST_F(KeyboardInputTest, APressOnARowsVisibleBoxPicksThatRow)
             RECT box;
             ::GetWindowRect(m_dlg->m_rowTips[i].m_hWnd, &box);
             POINT pt{right ? box.right - 1 : box.left, box.top};
-            ::SendMessageA(m_dlg->m_hWnd, g_nMsgLButtonUpRow, (WPARAM)pt.x, (LPARAM)pt.y);
+            ::SendMessageA(m_dlg->m_hWnd, g_tapwireMessages.lbuttonPress, (WPARAM)pt.x, (LPARAM)pt.y);
             EXPECT_EQ(ItemText(IDC_INPUT), rows[i]) << "with its padding, as the neighbours keep it";
             ExpectInputFullySelected();
             EXPECT_EQ(ItemText(IDC_TRANSLATION), m_dlg->m_dictionary.Lookup(rows[i].c_str()));
@@ -219,7 +219,7 @@ TEST_F(KeyboardInputTest, APressOnARowsVisibleBoxPicksThatRow)
     SetInput("apple");
     RECT last;
     ::GetWindowRect(m_dlg->m_rowTips[9].m_hWnd, &last);
-    ::SendMessageA(m_dlg->m_hWnd, g_nMsgLButtonUpRow, (WPARAM)last.left, (LPARAM)(last.bottom - 1));
+    ::SendMessageA(m_dlg->m_hWnd, g_tapwireMessages.lbuttonPress, (WPARAM)last.left, (LPARAM)(last.bottom - 1));
     EXPECT_EQ(ItemText(IDC_INPUT), rows[9]);
 }
 
@@ -233,7 +233,7 @@ TEST_F(KeyboardInputTest, APressBesideTheRowsChangesNothing)
     for (POINT pt : {POINT{first.left - 1, first.top}, POINT{first.left, first.top - 1},
                      POINT{last.right, last.bottom - 1}, POINT{last.left, last.bottom}, inside}) {
         SCOPED_TRACE(std::to_string(pt.x) + " " + std::to_string(pt.y));
-        ::SendMessageA(m_dlg->m_hWnd, g_nMsgLButtonUpRow, (WPARAM)pt.x, (LPARAM)pt.y);
+        ::SendMessageA(m_dlg->m_hWnd, g_tapwireMessages.lbuttonPress, (WPARAM)pt.x, (LPARAM)pt.y);
         EXPECT_EQ(ItemText(IDC_INPUT), "apple");
         EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"ябълка"_cp1251);
         EXPECT_EQ(m_dlg->m_bRowHook, 1) << "the rows are still shown, so still watched";

@@ -1,8 +1,8 @@
 #include "tools/zetodict/Commands.h"
 
-#include "text/Cp1251.h"
 #include "dictionary/FormLookup.h"
 #include "dictionary/LookupFolding.h"
+#include "text/Cp1251.h"
 #include "tools/zetodict/Escape.h"
 #include "tools/zetodict/Loading.h"
 
