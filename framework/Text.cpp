@@ -2,7 +2,7 @@
 
 #include "text/Cp1251Utf16.h"
 
-std::string WindowTextOf(HWND hwnd, int maxChars)
+std::wstring WideWindowTextOf(HWND hwnd, int maxChars)
 {
     int length = ::GetWindowTextLengthW(hwnd);
     if (maxChars >= 0 && length > maxChars)
@@ -10,7 +10,12 @@ std::string WindowTextOf(HWND hwnd, int maxChars)
     std::wstring text(length + 1, L'\0');
     length = ::GetWindowTextW(hwnd, &text[0], length + 1);
     text.resize(length > 0 ? length : 0);
-    return cp1251::FromUtf16(text);
+    return text;
+}
+
+std::string WindowTextOf(HWND hwnd, int maxChars)
+{
+    return cp1251::FromUtf16(WideWindowTextOf(hwnd, maxChars));
 }
 
 void SetWindowTextOf(HWND hwnd, const std::string& text) { ::SetWindowTextW(hwnd, cp1251::ToUtf16(text).c_str()); }

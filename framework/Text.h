@@ -9,6 +9,7 @@
 
 // At most maxChars characters when maxChars is not negative.
 std::string WindowTextOf(HWND hwnd, int maxChars = -1);
+std::wstring WideWindowTextOf(HWND hwnd, int maxChars = -1);
 void SetWindowTextOf(HWND hwnd, const std::string& text);
 void SetItemText(HWND dialog, int id, const std::string& text);
 

@@ -3,6 +3,7 @@
 // list box 1039 (option "Keyboard Input").
 #include "ui/MainDlg.h"
 
+#include "dictionary/LookupFolding.h"
 #include "framework/Text.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
@@ -19,6 +20,14 @@ void SetInputText(HWND input, const std::string& text)
     SetWindowTextOf(input, text);
     ::SendMessageW(input, EM_SETSEL, 0, -1);
     ::SendMessageW(input, EM_SCROLLCARET, 0, 0);
+}
+
+// The typed word as the lookup reads it: with Find Base Forms the box's own
+// Unicode text, folded as a selection is (a typed café is cafe); else the
+// box's Windows-1251 text, as it always was.
+std::string TypedWord(HWND input, const std::string& text, bool findBaseForms)
+{
+    return findBaseForms ? lookupfold::ForLookup(WideWindowTextOf(input, WORD_MAX_CHARS)) : text;
 }
 
 } // namespace
@@ -42,7 +51,7 @@ void CMainDlg::ShowSuggestionsInRows()
 {
     UpdateData(true);
     m_strTranslation.clear();
-    m_strTranslation = LookupForDisplay(m_strInput.c_str());
+    m_strTranslation = LookupForDisplay(TypedWord(GetDlgItem(IDC_INPUT), m_strInput, m_bFindBaseForms).c_str());
     UpdateData(false);
     ShowRows(m_rowTips, m_nRowX, m_rowY, m_dictionary.m_strNeighbours);
     ::SetTimer(m_hWnd, TIMER_HIDE_TIPS, ROWS_SHOWN_MS, nullptr);
@@ -73,7 +82,7 @@ void CMainDlg::ShowListTranslation()
 {
     UpdateData(true);
     m_strListTranslation.clear();
-    m_strListTranslation = LookupForDisplay(m_strInput.c_str());
+    m_strListTranslation = LookupForDisplay(TypedWord(GetDlgItem(IDC_INPUT), m_strInput, m_bFindBaseForms).c_str());
     m_strTranslation.clear();
     m_strTranslation = m_strListTranslation;
     UpdateData(false);

@@ -72,6 +72,17 @@ TEST_F(KeyboardInputTest, AWordTheDictionaryLacksShowsItsBaseFormWithItsRowsUnti
     EXPECT_EQ(RowTexts(), expected) << "a miss leaves the rows as they were";
 }
 
+// A letter Windows-1251 lacks, typed: with Find Base Forms its base letter
+// is looked up, as in a selection; without, the box's Windows-1251 text.
+TEST_F(KeyboardInputTest, ATypedLetterWindows1251LacksIsFoldedWithFindBaseForms)
+{
+    ::SetWindowTextW(Item(IDC_INPUT), L"apr\u00EDcot");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"кайсия"_cp1251);
+    ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, ID_FIND_BASE_FORMS, 0);
+    ::SetWindowTextW(Item(IDC_INPUT), L"apr\u00EDcots");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), NO_SUCH_WORD);
+}
+
 TEST_F(KeyboardInputTest, TypingInRowModeShowsTheLookupAndTenRowsAtTheirPoints)
 {
     Type("app");
