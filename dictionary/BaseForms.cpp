@@ -1,5 +1,7 @@
 #include "dictionary/BaseForms.h"
 
+#include "dictionary/Dictionary.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -17,15 +19,6 @@ bool EndsWith(const std::string& word, const char* suffix)
 {
     const std::size_t n = std::strlen(suffix);
     return word.size() >= n && word.compare(word.size() - n, n, suffix) == 0;
-}
-
-std::string Lower(const std::string& word)
-{
-    std::string out = word;
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
 }
 
 // Collects candidates in order, each once, never the word itself. A
@@ -178,7 +171,7 @@ bool AddApostropheForms(const std::string& word, const CIrregularForms& irregula
 
 std::vector<std::string> BaseFormCandidates(const std::string& word, const CIrregularForms& irregular)
 {
-    const std::string lower = Lower(word);
+    const std::string lower = CDictionary::FoldWord(word);
     Candidates out(lower);
     if (!AddApostropheForms(lower, irregular, out))
         AddWordForms(lower, irregular, out);

@@ -72,6 +72,13 @@ public:
 
     static bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
     static unsigned char FoldCase(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + ('a' - 'A') : c; }
+    // The text with every byte folded so, as the lookup compares words.
+    static std::string FoldWord(std::string text)
+    {
+        for (char& c : text)
+            c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
+        return text;
+    }
     // First and last byte both letters; the text must not be empty.
     static bool HasLetterEnds(const char* text);
     // True for 'A'-'J' and 'a'-'j': those words are searched from the head.

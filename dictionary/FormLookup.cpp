@@ -16,13 +16,6 @@ constexpr auto PROPER_NAME = cp1251::Literal(u8"собствено име");
 // A selection of many words is answered by one of its first few.
 constexpr std::size_t FIRST_WORDS_TRIED = 8;
 
-std::string Lower(std::string word)
-{
-    for (char& c : word)
-        c = static_cast<char>(CDictionary::FoldCase(static_cast<unsigned char>(c)));
-    return word;
-}
-
 bool IsCapitalised(const std::string& word)
 {
     return word.size() > 1 && word[0] >= 'A' && word[0] <= 'Z'
@@ -50,13 +43,13 @@ CFormLookup::Answer CFormLookup::Lookup(const char* query, bool findBaseForms)
     if (plain == CDictionary::MSG_EMPTY_QUERY)
         return {plain, std::string()};
     if (plain != CDictionary::MSG_NOT_FOUND)
-        return Readings(Lower(CDictionary::TrimNonLetters(query)), plain);
+        return Readings(CDictionary::FoldWord(CDictionary::TrimNonLetters(query)), plain);
     // The forms are made from the selection as the lookup searched it,
     // without surrounding punctuation.
     const std::string selection = CDictionary::TrimNonLetters(folded.c_str());
     if (selection != CDictionary::TrimNonLetters(query)) {
         if (const Found same = Hit(selection))
-            return Readings(Lower(selection), same.translation);
+            return Readings(CDictionary::FoldWord(selection), same.translation);
     }
     const Found found = FindSelection(selection);
     if (!found)
@@ -84,7 +77,7 @@ CFormLookup::Found CFormLookup::FindPhrase(const std::vector<std::string>& words
 {
     if (IsDeterminer(words[0])) {
         const std::string rest = Joined(words.begin() + 1, words.end());
-        if (Found f = Hit(Lower(rest)))
+        if (Found f = Hit(CDictionary::FoldWord(rest)))
             return f;
         if (Found f = FindSelection(rest))
             return f;
@@ -93,11 +86,11 @@ CFormLookup::Found CFormLookup::FindPhrase(const std::vector<std::string>& words
         for (const std::string& candidate : PhraseCandidates(words, n, m_irregular))
             if (Found f = Hit(candidate))
                 return f;
-    for (const std::string& variant : SpellingVariants(Lower(Joined(words.begin(), words.end()))))
+    for (const std::string& variant : SpellingVariants(CDictionary::FoldWord(Joined(words.begin(), words.end()))))
         if (Found f = Hit(variant))
             return f;
     for (std::size_t i = 0; i < words.size() && i < FIRST_WORDS_TRIED; ++i) {
-        if (Found f = Hit(Lower(words[i])))
+        if (Found f = Hit(CDictionary::FoldWord(words[i])))
             return f;
         if (Found f = FindWord(words[i]))
             return f;
@@ -112,7 +105,7 @@ CFormLookup::Found CFormLookup::FindWord(const std::string& word)
     // The same word in another spelling first (fiber is fibre, not fib),
     // then its base forms, then their other spellings (colours -> colour
     // -> color).
-    for (const std::string& variant : SpellingVariants(Lower(word)))
+    for (const std::string& variant : SpellingVariants(CDictionary::FoldWord(word)))
         if (Found f = Hit(variant))
             return f;
     const std::vector<std::string> bases = BaseFormCandidates(word, m_irregular);
@@ -123,14 +116,14 @@ CFormLookup::Found CFormLookup::FindWord(const std::string& word)
         for (const std::string& variant : SpellingVariants(base))
             if (Found f = Hit(variant))
                 return f;
-    return SpokenForms(Lower(word));
+    return SpokenForms(CDictionary::FoldWord(word));
 }
 
 // A name stays whole; one that is also a common word's plural (Banks,
 // Wells) shows that word's reading first, then says it is a name.
 CFormLookup::Found CFormLookup::FindName(const std::string& name)
 {
-    const std::string lower = Lower(name);
+    const std::string lower = CDictionary::FoldWord(name);
     for (const std::string& base : BaseFormCandidates(lower, m_irregular)) {
         if (lower != base + "s" && lower != base + "es")
             continue;   // only a plural, never -er or -ing (Heller is not hell)

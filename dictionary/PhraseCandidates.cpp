@@ -19,13 +19,6 @@ bool OneOf(const std::string& word, const char* const* list, std::size_t count)
     return std::any_of(list, list + count, [&](const char* w) { return word == w; });
 }
 
-std::string Lower(std::string word)
-{
-    for (char& c : word)
-        c = static_cast<char>(CDictionary::FoldCase(static_cast<unsigned char>(c)));
-    return word;
-}
-
 void Add(std::vector<std::string>& out, const std::string& candidate)
 {
     if (std::find(out.begin(), out.end(), candidate) == out.end())
@@ -52,7 +45,7 @@ std::vector<std::string> SelectionWords(const std::string& selection)
 
 bool IsDeterminer(const std::string& word)
 {
-    return OneOf(Lower(word), DETERMINERS, sizeof DETERMINERS / sizeof DETERMINERS[0]);
+    return OneOf(CDictionary::FoldWord(word), DETERMINERS, sizeof DETERMINERS / sizeof DETERMINERS[0]);
 }
 
 std::vector<std::string> PhraseCandidates(const std::vector<std::string>& words, std::size_t n,
@@ -61,17 +54,17 @@ std::vector<std::string> PhraseCandidates(const std::vector<std::string>& words,
     std::vector<std::string> out;
     if (n < 2 || n > words.size())
         return out;
-    const std::string first = Lower(words[0]);
+    const std::string first = CDictionary::FoldWord(words[0]);
     std::vector<std::string> firsts{first};
     for (const std::string& base : BaseFormCandidates(first, irregular))
         firsts.push_back(base);
     std::string rest;
     for (std::size_t i = 1; i < n; ++i)
-        rest += ' ' + Lower(words[i]);
+        rest += ' ' + CDictionary::FoldWord(words[i]);
     for (const std::string& f : firsts)
         Add(out, f + rest);
-    if (n == 3 && OneOf(Lower(words[1]), SHORT_OBJECTS, sizeof SHORT_OBJECTS / sizeof SHORT_OBJECTS[0]))
+    if (n == 3 && OneOf(CDictionary::FoldWord(words[1]), SHORT_OBJECTS, sizeof SHORT_OBJECTS / sizeof SHORT_OBJECTS[0]))
         for (const std::string& f : firsts)
-            Add(out, f + ' ' + Lower(words[2]));
+            Add(out, f + ' ' + CDictionary::FoldWord(words[2]));
     return out;
 }

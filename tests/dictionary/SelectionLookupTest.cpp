@@ -27,8 +27,9 @@ protected:
     std::string Shown(const char* selection)
     {
         const CFormLookup::Answer a = forms.Lookup(selection, true);
-        if (!a.form.empty())
+        if (!a.form.empty()) {
             EXPECT_EQ(std::string(a.text).rfind(a.form + ": ", 0), 0u) << selection << ": " << a.text;
+        }
         return a.form.empty() && a.text != CDictionary::MSG_NOT_FOUND ? "=" + std::string(a.text) : a.form;
     }
 

@@ -10,14 +10,6 @@
 
 namespace {
 
-std::string Folded(std::string word)
-{
-    for (char& c : word)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return word;
-}
-
 // A supplement fills gaps: its words the main sources lack follow their
 // records. For a word they have, its translation goes in front of theirs, in
 // their one record (two records for one word would show only one of them,
@@ -28,19 +20,19 @@ bool AddSupplement(const std::string& path, std::vector<SourceRecord>& records, 
 {
     std::map<std::string, std::size_t> known;
     for (std::size_t i = 0; i < records.size(); ++i)
-        known.emplace(Folded(records[i].word), i);
+        known.emplace(CDictionary::FoldWord(records[i].word), i);
     std::vector<SourceRecord> supplement;
     *result = ReadTsv(path, supplement);
     if (!result->ok)
         return false;
     std::set<std::string> seen;
     for (SourceRecord& r : supplement) {
-        if (!seen.insert(Folded(r.word)).second) {
+        if (!seen.insert(CDictionary::FoldWord(r.word)).second) {
             result->ok = false;
             result->error = r.where + ": the supplement holds the word \"" + r.word + "\" twice";
             return false;
         }
-        const auto found = known.find(Folded(r.word));
+        const auto found = known.find(CDictionary::FoldWord(r.word));
         if (found == known.end()) {
             records.push_back(std::move(r));
         } else {

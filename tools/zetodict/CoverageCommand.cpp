@@ -72,14 +72,6 @@ private:
     std::vector<int> m_pending;
 };
 
-std::string Folded(std::string word)
-{
-    for (char& c : word)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return word;
-}
-
 } // namespace
 
 // zetodict coverage [--forms] [--misses N] FILE.dat... < text: how many of
@@ -123,9 +115,9 @@ int RunCoverage(const std::vector<std::string>& args, FILE* in, FILE* out, FILE*
         if (known->second)
             ++hits;
         else {
-            ++misses[Folded(word)];
+            ++misses[CDictionary::FoldWord(word)];
             if (word[0] >= 'a' && word[0] <= 'z')
-                writtenLower.insert(Folded(word));
+                writtenLower.insert(CDictionary::FoldWord(word));
         }
     }
     // A miss the text never writes in lower case is most likely a name

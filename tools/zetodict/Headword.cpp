@@ -1,18 +1,12 @@
 #include "tools/zetodict/Headword.h"
 
+#include "dictionary/Dictionary.h"
 #include "text/Cp1251.h"
 
 #include <algorithm>
 #include <cctype>
 
 namespace {
-
-std::string AsciiLower(std::string s)
-{
-    for (char& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 } // namespace
 
@@ -75,7 +69,7 @@ std::string Headword::Word() const
             return s.converted;
     }
     for (const Spelling& s : m_spellings) {
-        if (AsciiLower(s.utf8) == AsciiLower(m_strKey))
+        if (CDictionary::FoldWord(s.utf8) == CDictionary::FoldWord(m_strKey))
             return s.converted;
     }
     if (!m_spellings.empty())

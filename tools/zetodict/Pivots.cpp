@@ -1,5 +1,6 @@
 #include "tools/zetodict/Pivots.h"
 
+#include "dictionary/Dictionary.h"
 #include "text/Cp1251.h"
 #include "text/Cp1251Case.h"
 #include "text/Utf8Sequence.h"
@@ -245,10 +246,7 @@ std::uint32_t PivotSupport::Languages(const std::string& english, const std::str
 {
     if (m_languages.empty())
         return 0;
-    std::string folded = english;
-    for (char& c : folded)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    const Reached& reached = ReachedFrom(folded);
+    const Reached& reached = ReachedFrom(CDictionary::FoldWord(english));
     const std::string key = ComparisonKey(bulgarian);
     std::uint32_t languages = 0;
     for (std::size_t l = 0; l < reached.size(); ++l)

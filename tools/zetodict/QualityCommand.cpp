@@ -2,11 +2,10 @@
 
 #include "text/Cp1251.h"
 #include "dictionary/FormLookup.h"
+#include "tools/zetodict/JudgedSet.h"
 #include "tools/zetodict/Loading.h"
 #include "tools/zetodict/Pivots.h"
 
-#include <cstring>
-#include <fstream>
 
 namespace {
 
@@ -15,27 +14,15 @@ struct PanelWord {
     std::vector<std::string> accepted;   // comparison keys
 };
 
-// word<TAB>accepted|accepted|... per line, UTF-8; # starts a comment.
+// word<TAB>accepted|accepted|... per line.
 bool ReadPanel(const std::string& path, std::vector<PanelWord>& panel, std::string* error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        *error = "cannot open " + path + ": " + std::strerror(errno);
+    std::vector<std::vector<std::string>> rows;
+    if (!ReadJudgedSet(path, 2, "word<TAB>accepted|accepted...", rows, error))
         return false;
-    }
-    std::string line;
-    long lineNo = 0;
-    while (std::getline(in, line)) {
-        ++lineNo;
-        if (line.empty() || line[0] == '#')
-            continue;
-        const std::size_t tab = line.find('\t');
-        if (tab == std::string::npos || tab == 0 || tab + 1 == line.size()) {
-            *error = path + " line " + std::to_string(lineNo) + ": expected word<TAB>accepted|accepted...";
-            return false;
-        }
-        PanelWord entry{line.substr(0, tab), {}};
-        std::string rest = line.substr(tab + 1) + "|";
+    for (const std::vector<std::string>& row : rows) {
+        PanelWord entry{row[0], {}};
+        const std::string rest = row[1] + "|";
         for (std::size_t start = 0, bar; (bar = rest.find('|', start)) != std::string::npos; start = bar + 1)
             if (bar > start)
                 entry.accepted.push_back(PivotSupport::ComparisonKey(cp1251::FromUtf8(rest.substr(start, bar - start)).text));

@@ -3,11 +3,9 @@
 #include "dictionary/FormLookup.h"
 #include "dictionary/LookupFolding.h"
 #include "text/Cp1251.h"
+#include "tools/zetodict/JudgedSet.h"
 #include "tools/zetodict/Loading.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <map>
 
 namespace {
@@ -20,34 +18,12 @@ struct Selection {
 
 bool ReadSet(const std::string& path, std::vector<Selection>& set, std::string* error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        *error = "cannot open " + path + ": " + std::strerror(errno);
+    std::vector<std::vector<std::string>> rows;
+    if (!ReadJudgedSet(path, 3, "selection<TAB>expected<TAB>kind", rows, error))
         return false;
-    }
-    std::string line;
-    long lineNo = 0;
-    while (std::getline(in, line)) {
-        ++lineNo;
-        if (line.empty() || line[0] == '#')
-            continue;
-        const std::size_t tab1 = line.find('\t');
-        const std::size_t tab2 = tab1 == std::string::npos ? tab1 : line.find('\t', tab1 + 1);
-        if (tab2 == std::string::npos || tab1 == 0 || tab2 == tab1 + 1 || tab2 + 1 == line.size()) {
-            *error = path + " line " + std::to_string(lineNo) + ": expected selection<TAB>expected<TAB>kind";
-            return false;
-        }
-        set.push_back(Selection{line.substr(0, tab1), cp1251::FromUtf8(line.substr(tab1 + 1, tab2 - tab1 - 1)).text,
-                                line.substr(tab2 + 1)});
-    }
+    for (const std::vector<std::string>& row : rows)
+        set.push_back(Selection{row[0], cp1251::FromUtf8(row[1]).text, row[2]});
     return true;
-}
-
-std::string Folded(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(CDictionary::FoldCase(static_cast<unsigned char>(c)));
-    return text;
 }
 
 } // namespace
@@ -92,8 +68,8 @@ int RunSelections(const std::vector<std::string>& args, FILE* out, FILE* err)
         const std::string itself = CDictionary::TrimNonLetters(key.c_str());
         // The entry shown first: the one named, else the selection itself.
         const std::string shown = !answer.form.empty() ? answer.form : hit ? itself : std::string();
-        const bool ok = s.expected == "-" ? shown.empty() || Folded(shown) == Folded(itself)
-                                          : Folded(shown) == Folded(s.expected);
+        const bool ok = s.expected == "-" ? shown.empty() || CDictionary::FoldWord(shown) == CDictionary::FoldWord(itself)
+                                          : CDictionary::FoldWord(shown) == CDictionary::FoldWord(s.expected);
         const bool wrongPhrase = !ok && shown.find(' ') != std::string::npos;
         right += ok;
         wrongPhrases += wrongPhrase;
