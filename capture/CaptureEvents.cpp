@@ -29,6 +29,10 @@ LRESULT CMainDlg::OnMouseSelection(WPARAM wParam, LPARAM lParam)
 {
     if (!m_pTarget || !m_bWatchSelections)
         return 0;   // not ours to take: see RemoveCaptureHooks
+    if (!m_gate.MayCapture(reinterpret_cast<HWND>(lParam))) {
+        m_mouseWatch.TakeSelection();   // this release is spent
+        return 0;
+    }
     if (m_bAutoAttach)
         AttachToWindow(reinterpret_cast<HWND>(lParam));
     // No copy method chosen yet, or a plain click, which selects nothing.
@@ -46,7 +50,8 @@ LRESULT CMainDlg::OnMouseSelection(WPARAM wParam, LPARAM lParam)
 // Zeto's own Ctrl+C, reported back by Tapwire, is no gesture of the user's.
 LRESULT CMainDlg::OnCopyGesture(WPARAM, LPARAM lParam)
 {
-    if (IsOwnCtrlCEcho(::GetMessageTime(), reinterpret_cast<HWND>(lParam)))
+    const HWND foreground = reinterpret_cast<HWND>(lParam);
+    if (IsOwnCtrlCEcho(::GetMessageTime(), foreground) || !m_gate.MayCapture(foreground))
         return 0;
     m_bCapturePending = 1;
     return 0;
@@ -63,20 +68,28 @@ bool CMainDlg::TakeQueuedCopyGesture()
     const UINT flags = PM_REMOVE | PM_QS_POSTMESSAGE;
     for (UINT gesture : {g_tapwireMessages.ctrlC, g_tapwireMessages.rbuttonCopy})
         while (::PeekMessageA(&msg, m_hWnd, gesture, gesture, flags))
-            if (!IsOwnCtrlCEcho(msg.time, reinterpret_cast<HWND>(msg.lParam)))
+            if (!IsOwnCtrlCEcho(msg.time, reinterpret_cast<HWND>(msg.lParam)) &&
+                m_gate.MayCapture(reinterpret_cast<HWND>(msg.lParam)))
                 return true;
     return false;
 }
 
 // The clipboard changed. The notice goes down the chain first, whatever we
 // do with it; a pending copy gesture takes this change as its copy, unless
-// Zeto made the change itself.
+// Zeto made the change itself or the copy is a secret (its gesture is spent
+// on it all the same).
 void CMainDlg::OnDrawClipboard()
 {
     if (g_hwndNextViewer)
         ::SendMessageA(g_hwndNextViewer, WM_DRAWCLIPBOARD, 0, 0);
     if (IsOwnClipboardChange())
         return;
+    if (ClipboardHoldsSecret()) {
+        m_bCapturePending = 0;
+        while (TakeQueuedCopyGesture()) {
+        }
+        return;
+    }
     if (m_bCapturePending || TakeQueuedCopyGesture()) {
         TranslateClipboard();
         m_bCapturePending = 0;
@@ -169,8 +182,11 @@ void CMainDlg::ShowWordTranslation(const char* text)
     PostTranslation(LookupForDisplay(word.c_str()));
 }
 
+// The copy the target made is not read when it is a secret.
 void CMainDlg::TranslateSelection()
 {
+    if (ClipboardHoldsSecret())
+        return;
     char buffer[CLIPBOARD_BUFFER_SIZE];
     ReadClipboardText(buffer);
     ShowWordTranslation(buffer);

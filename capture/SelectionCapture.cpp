@@ -6,7 +6,7 @@
 #include "ui/MainDlg.h"
 
 #include "capture/ClipboardSnapshot.h"
-#include "capture/ConsoleWindows.h"
+#include "capture/KeepOut.h"
 #include "framework/Text.h"
 #include "res/resource.h"
 #include "text/Cp1251Literal.h"
@@ -65,8 +65,12 @@ void PressCtrlC()
 }
 }  // namespace
 
+// A secret on the clipboard is neither read nor borrowed: the selection
+// goes untranslated.
 void CMainDlg::CaptureSelection(HWND hwndRelease)
 {
+    if (ClipboardHoldsSecret())
+        return;
     ClipboardSnapshot saved;
     switch (saved.Take(m_hWnd)) {
     case ClipboardSnapshot::Result::TooLarge:
@@ -133,7 +137,7 @@ bool CMainDlg::CopyWithCtrlC(HWND hwndRelease)
         return false;
     char className[64] = "";
     ::GetClassNameA(target, className, sizeof className);
-    if (IsConsoleWindowClass(className))
+    if (IsConsoleWindowClass(className) || IsTerminalProgram(ProgramOfWindow(target)))
         return false;
     DWORD timeout = std::min(CTRL_C_COPY_WAIT_MS, m_copyDeadline.RemainingMs());
     if (timeout == 0)

@@ -23,6 +23,8 @@
 #define IDC_INPUT               1013
 #define IDC_SUGGESTIONS         1039
 #define IDC_LIST_TRANSLATION    1040
+#define IDC_PAUSE_HOTKEY        1041
+#define IDC_IGNORED_PROGRAMS    1042
 
 // About box (130)
 #define IDC_ABOUT_OK            1000
@@ -78,6 +80,7 @@
 #define ID_FIND_BASE_FORMS      32779
 #define ID_COPY_WITH_CTRL_C     32780
 #define ID_START_WITH_WINDOWS   32781
+#define ID_PAUSE                32782
 
 #ifndef IDC_STATIC
 #define IDC_STATIC              (-1)

@@ -1,6 +1,7 @@
 // Zeto's entry point.
 #include "settings/StartupCommand.h"
 #include "ui/DictApp.h"
+#include "ui/OptionsDlg.h"
 
 #include <windows.h>
 #include <commctrl.h>
@@ -13,8 +14,8 @@ int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
     const std::string workDir = settings::WorkDirOf(::GetCommandLineA());
     if (!workDir.empty())
         ::SetCurrentDirectoryA(workDir.c_str());
-    // The Options dialog has a track bar, a common control.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    // The Options dialog holds common controls.
+    INITCOMMONCONTROLSEX controls{sizeof controls, OPTIONS_COMMON_CONTROLS};
     ::InitCommonControlsEx(&controls);
     return theApp.Run(hInstance);
 }

@@ -44,6 +44,8 @@ const MessageMap* CMainDlg::GetMessageMap() const
         OnCommand<&CMainDlg::OnFindBaseForms>(ID_FIND_BASE_FORMS),
         OnCommand<&CMainDlg::OnCopyWithCtrlC>(ID_COPY_WITH_CTRL_C),
         OnCommand<&CMainDlg::OnStartWithWindows>(ID_START_WITH_WINDOWS),
+        OnCommand<&CMainDlg::OnPause>(ID_PAUSE),
+        OnMessage<&CMainDlg::OnHotKey>(WM_HOTKEY),
         OnCommand<&CMainDlg::OnAbout>(ID_ABOUT),
         // Capture: Tapwire's reports and the clipboard.
         OnRegistered<&CMainDlg::OnMouseSelection>(g_tapwireMessages.mouseSelection),
@@ -215,8 +217,7 @@ void CMainDlg::OnSysCommand(UINT nID, LPARAM)
         m_nid.uID = IDI_WORDLUMO;
         m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         m_nid.uCallbackMessage = WM_TRAYNOTIFY;
-        m_nid.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_WORDLUMO));
-        lstrcpynA(m_nid.szTip, "Wordlumo", 64);
+        FillTrayIcon();
         m_bInTray = true;
         AddTrayIcon();
         ::ShowWindow(m_hWnd, SW_HIDE);
@@ -324,8 +325,12 @@ void CMainDlg::OnDestroy()
     m_pTarget.reset();
     ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);
     ::KillTimer(m_hWnd, TIMER_TRAY_RETRY);
+    ::UnregisterHotKey(m_hWnd, PAUSE_HOTKEY_ID);
     if (m_bTrayIconShown) {
         ::Shell_NotifyIconA(NIM_DELETE, &m_nid);
         m_bTrayIconShown = false;
     }
+    if (m_hPausedIcon)
+        ::DestroyIcon(m_hPausedIcon);
+    m_hPausedIcon = nullptr;
 }

@@ -7,6 +7,7 @@
 //   capture/TargetCommands.cpp  Set Window Title, Tool Tip On, Automatic Attach
 //   ui/KeyboardInput.cpp        typed words and the suggestion rows
 //   ui/Options.cpp              the Options command
+//   ui/Pause.cpp                Pause, its hotkey and its look in the tray
 //   dictionary/AddNewWord.cpp   the Add New Word command
 //   ui/BaseFormsCommand.cpp     Find Base Forms and the lookup every road shows
 //   ui/MainDlg.cpp, ui/TranslationDisplay.cpp  the rest
@@ -16,6 +17,7 @@
 // keeps the text it posts; OnShowTranslation shows only a text it finds
 // recorded that way and ignores any other message.
 #pragma once
+#include "capture/CaptureGate.h"
 #include "capture/CopyRequest.h"
 #include "capture/MouseWatch.h"
 #include "dictionary/Dictionary.h"
@@ -23,6 +25,7 @@
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "hooklib/Tapwire.h"
+#include "settings/HotkeyText.h"
 #include "ui/SuggestionRows.h"
 #include "ui/TipWnd.h"
 
@@ -46,6 +49,9 @@ constexpr UINT_PTR TIMER_TRAY_RETRY = 2;
 // usage hint and after the rows are shown, each start replacing the running
 // one; when it fires every tooltip of the dialog goes.
 constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
+
+// The main dialog's one hotkey, Pause.
+constexpr int PAUSE_HOTKEY_ID = 1;
 
 // How the selection is copied out of the target window; the positions of
 // the document-format radios.
@@ -107,6 +113,8 @@ public:
     int m_bCopyWithCtrlC = 1;           // press Ctrl+C in targets that ignore the copy request
     CMouseWatch m_mouseWatch;           // tells selections from plain clicks
     CopyDeadline m_copyDeadline;        // the current selection's time with its target
+    CaptureGate m_gate;                 // paused, ignored programs, secrets
+    settings::Hotkey m_pauseHotkey{settings::HOTKEY_CTRL | settings::HOTKEY_ALT, 'Z'};
 
     // Posts WM_SHOWTRANSLATION for text, a dictionary result that stays valid
     // until exit. The only way to have a translation shown.
@@ -190,6 +198,15 @@ public:
     void LoadIrregularForms();
     void OnFindBaseForms();
 
+    // ---- Pause ----
+    void OnPause();
+    LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
+    // Every capture off (or on again); the menu and the tray icon show it.
+    void SetPaused(bool paused);
+    // Holds m_pauseHotkey for the main window; says so when another program has it.
+    bool RegisterPauseHotkey();
+    bool m_bHotkeyHeld = false;
+
     // ---- Options, Add New Word ----
     void OnOptions();
     void OnAddNewWord();
@@ -220,6 +237,9 @@ private:
     // The window is hidden behind its tray icon (whether the shell has the icon or not).
     bool m_bInTray = false;
     void AddTrayIcon();
+    // The icon and tip the tray shows now: grey and "Wordlumo — paused" while paused.
+    void FillTrayIcon();
+    HICON m_hPausedIcon = nullptr;
     // Zeto.ini's text as last read or written; nothing is written before the
     // settings were read, nor when they are unchanged.
     bool m_bSettingsLoaded = false;

@@ -3,6 +3,7 @@
 // while it was open stays, whatever the dialog's result.
 #include "ui/MainDlg.h"
 
+#include "capture/KeepOut.h"
 #include "res/resource.h"
 #include "ui/OptionsDlg.h"
 
@@ -15,6 +16,9 @@ void CMainDlg::OnOptions()
     dlg.m_bMinimizeToTray = m_bMinimizeToTray;
     dlg.m_bAlwaysOnTop = m_bAlwaysOnTop;
     dlg.m_bKeyboardInput = m_bKeyboardInput;
+    dlg.m_pauseHotkey = m_pauseHotkey;
+    dlg.m_heldHotkey = m_bHotkeyHeld ? m_pauseHotkey : settings::Hotkey{};
+    dlg.m_strIgnoredPrograms = JoinProgramList(m_gate.ignoredPrograms, "\r\n");
     if (dlg.DoModal() != IDOK)
         return;
 
@@ -22,6 +26,11 @@ void CMainDlg::OnOptions()
     m_bAlwaysOnTop = dlg.m_bAlwaysOnTop;
     m_nTimeoutMs = dlg.m_nTimeoutSec * 1000;
     m_bKeyboardInput = dlg.m_bKeyboardInput;
+    m_gate.ignoredPrograms = ParseProgramList(dlg.m_strIgnoredPrograms);
+    if (dlg.m_pauseHotkey != m_pauseHotkey || !m_bHotkeyHeld) {
+        m_pauseHotkey = dlg.m_pauseHotkey;
+        RegisterPauseHotkey();
+    }
     // Turning list mode on shows nothing yet: the next typed change does.
     if (m_bKeyboardInput == 0) {
         ::ShowWindow(GetDlgItem(IDC_SUGGESTIONS), SW_HIDE);

@@ -2,6 +2,7 @@
 
 #include "framework/App.h"
 #include "framework/DataExchange.h"
+#include "capture/KeepOut.h"
 #include "res/resource.h"
 #include "text/Cp1251Utf16.h"
 
@@ -11,6 +12,55 @@
 #include <cstdio>
 
 SetLayeredWindowAttributesFn g_pfnSetLayeredWindowAttributes = nullptr;
+
+namespace {
+
+constexpr int PROBE_HOTKEY_ID = 0xBFFF;   // the last id an application may use
+
+// The hotkey control speaks HOTKEYF_ bits, RegisterHotKey and Zeto.ini MOD_ bits.
+struct FlagPair {
+    unsigned control, modifier;
+};
+constexpr FlagPair HOTKEY_FLAGS[] = {{HOTKEYF_ALT, settings::HOTKEY_ALT},
+                                     {HOTKEYF_CONTROL, settings::HOTKEY_CTRL},
+                                     {HOTKEYF_SHIFT, settings::HOTKEY_SHIFT}};
+
+void DDX_Hotkey(CDataExchange* pDX, int nIDC, settings::Hotkey& value)
+{
+    HWND control = pDX->PrepareCtrl(nIDC);
+    if (pDX->Failed() || !control)
+        return;
+    if (!pDX->SaveAndValidate()) {
+        // A key pressed alone gets Ctrl+Alt: typing must never pause.
+        ::SendMessageW(control, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
+        unsigned flags = 0;
+        for (const FlagPair& f : HOTKEY_FLAGS)
+            flags |= (value.modifiers & f.modifier) ? f.control : 0;
+        ::SendMessageW(control, HKM_SETHOTKEY, MAKEWORD(value.key, flags), 0);
+        return;
+    }
+    const WORD hotkey = LOWORD(::SendMessageW(control, HKM_GETHOTKEY, 0, 0));
+    settings::Hotkey read{0, LOBYTE(hotkey)};
+    for (const FlagPair& f : HOTKEY_FLAGS)
+        read.modifiers |= (HIBYTE(hotkey) & f.control) ? f.modifier : 0;
+    value = read.key ? read : settings::Hotkey{};
+}
+
+// A hotkey another program holds is refused while the dialog is open, so
+// that the user can choose another at once.
+void DDV_HotkeyFree(CDataExchange* pDX, settings::Hotkey value, settings::Hotkey held)
+{
+    if (!pDX->SaveAndValidate() || pDX->Failed() || value.key == 0 || value == held)
+        return;
+    HWND dialog = pDX->Dialog().m_hWnd;
+    if (::RegisterHotKey(dialog, PROBE_HOTKEY_ID, value.modifiers, value.key)) {
+        ::UnregisterHotKey(dialog, PROBE_HOTKEY_ID);
+        return;
+    }
+    pDX->Fail(settings::HotkeyText(value) + " is used by another program. Please choose another.");
+}
+
+} // namespace
 
 COptionsDlg::COptionsDlg() : CDialog(IDD_OPTIONS) {}
 
@@ -47,6 +97,10 @@ void COptionsDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_MINIMIZE_TO_TRAY, m_bMinimizeToTray);
     DDX_Check(pDX, IDC_ALWAYS_ON_TOP, m_bAlwaysOnTop);
     DDX_Check(pDX, IDC_KEYBOARD_INPUT, m_bKeyboardInput);
+    DDX_Hotkey(pDX, IDC_PAUSE_HOTKEY, m_pauseHotkey);
+    DDV_HotkeyFree(pDX, m_pauseHotkey, m_heldHotkey);
+    DDX_Text(pDX, IDC_IGNORED_PROGRAMS, m_strIgnoredPrograms);
+    DDV_MaxChars(pDX, m_strIgnoredPrograms, IGNORED_PROGRAMS_MAX_CHARS);
 }
 
 // The track bar starts at 127 at every opening; a window's present

@@ -4,9 +4,11 @@
 // of the target window is applied at once, whenever the track bar is let go.
 #pragma once
 #include "framework/Dialog.h"
+#include "settings/HotkeyText.h"
 #include "ui/TipWnd.h"
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -14,6 +16,9 @@
 // dialog; null where the system has none.
 using SetLayeredWindowAttributesFn = BOOL(WINAPI*)(HWND, COLORREF, BYTE, DWORD);
 extern SetLayeredWindowAttributesFn g_pfnSetLayeredWindowAttributes;
+
+// The common controls the dialog holds, registered before it opens.
+constexpr DWORD OPTIONS_COMMON_CONTROLS = ICC_BAR_CLASSES | ICC_HOTKEY_CLASS;
 
 class COptionsDlg : public CDialog {
 public:
@@ -37,6 +42,11 @@ public:
     int m_nFontSize = CTipWnd::DEFAULT_POINT_SIZE;   // tenths of a point
     HWND m_hwndThis = nullptr;
     HWND m_hwndOther = nullptr;
+    // Beside the original controls: the pause hotkey (refused when another
+    // program holds it) and the programs Zeto keeps out of, one per line.
+    settings::Hotkey m_pauseHotkey;
+    settings::Hotkey m_heldHotkey;   // the one Zeto holds now: never refused
+    std::string m_strIgnoredPrograms;
 
     // Toggles WS_EX_LAYERED on hwnd and gives it the track bar's alpha.
     // FALSE (and nothing changed) for a null window or without layering.

@@ -54,6 +54,9 @@ constexpr std::size_t FONT_FACE_MAX = LF_FACESIZE - 1;
 constexpr const char* KEY_FONT_SIZE = "FontSize";
 constexpr int FONT_SIZE_MIN = 10, FONT_SIZE_MAX = 1000;      // tenths of a point
 constexpr const char* KEY_AUTO_ATTACH = "AutomaticAttach";
+constexpr const char* KEY_PAUSED = "Paused";
+constexpr const char* KEY_PAUSE_HOTKEY = "PauseHotkey";
+constexpr const char* KEY_IGNORED_PROGRAMS = "IgnoredPrograms";   // ';' between names; may be empty
 constexpr const char* KEY_LEFT = "WindowLeft";
 constexpr const char* KEY_TOP = "WindowTop";
 constexpr int POSITION_LIMIT = 32000;
@@ -96,6 +99,9 @@ std::string CMainDlg::CurrentSettings() const
     for (const Switch& s : kSwitches)
         values.emplace_back(s.key, std::to_string(this->*s.member));
     values.emplace_back(KEY_AUTO_ATTACH, std::to_string(m_bAutoAttach));
+    values.emplace_back(KEY_PAUSED, std::to_string(m_gate.paused ? 1 : 0));
+    values.emplace_back(KEY_PAUSE_HOTKEY, HotkeyText(m_pauseHotkey));
+    values.emplace_back(KEY_IGNORED_PROGRAMS, JoinProgramList(m_gate.ignoredPrograms, ";"));
     const RECT rect = NormalRect(m_hWnd);
     values.emplace_back(KEY_LEFT, std::to_string(rect.left));
     values.emplace_back(KEY_TOP, std::to_string(rect.top));
@@ -159,6 +165,19 @@ void CMainDlg::LoadSettings()
         PlaceWindow(m_hWnd, left, top);
         m_bPlacedByInit = true;
     }
+
+    int paused = 0;
+    const bool pausedOk = ReadInt(text, KEY_PAUSED, 0, 1, paused);
+    take(KEY_PAUSED, pausedOk);
+    SetPaused(pausedOk && paused == 1);
+    std::string hotkey;
+    const bool hotkeyOk = ReadString(text, KEY_PAUSE_HOTKEY, settings::MAX_LINE_BYTES, hotkey) &&
+                          ParseHotkey(hotkey, m_pauseHotkey);
+    take(KEY_PAUSE_HOTKEY, hotkeyOk);
+    RegisterPauseHotkey();
+    const auto ignored = text.values.find(KEY_IGNORED_PROGRAMS);
+    if (ignored != text.values.end())
+        m_gate.ignoredPrograms = ParseProgramList(ignored->second);
 
     int attach = 0;
     const bool attachOk = ReadInt(text, KEY_AUTO_ATTACH, 0, 1, attach);

@@ -17,6 +17,9 @@
 //             Ctrl+C, and whose title gains " (key)" at any keystroke
 // count       a child that copies "apple" on WM_COPY; the top's title
 //             counts the requests ("copies: N")
+// secret      a password manager: its child copies "house" marked as a secret
+//             (ExcludeClipboardContentFromMonitorProcessing) on WM_COPY, on
+//             Ctrl+C and on a left release after a right one (its menu's Copy)
 // Whatever copies puts its text on the clipboard as CF_TEXT. A hung stand-in
 // waits until ReleaseHungCopyTargets.
 #include "CopyTargetWindows.h"
@@ -58,7 +61,7 @@ LRESULT CALLBACK TopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     if (g_kind == "console" && IsCtrlC(msg, wParam))
         Copy("apple");
-    if (msg == WM_SETFOCUS && g_kind == "keys") {
+    if (msg == WM_SETFOCUS && (g_kind == "keys" || g_kind == "secret")) {
         ::SetFocus(::GetWindow(hwnd, GW_CHILD));
         return 0;
     }
@@ -119,6 +122,20 @@ LRESULT CALLBACK CountProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+LRESULT CALLBACK SecretProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    static bool menuOpen = false;
+    if (msg == WM_RBUTTONUP)
+        menuOpen = true;
+    if (msg == WM_COPY || IsCtrlC(msg, wParam) || (msg == WM_LBUTTONUP && menuOpen)) {
+        menuOpen = false;
+        const UINT secret = ::RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
+        support::PutClipboardBlocks({{CF_TEXT, std::string("house", 6)}, {secret, std::string(4, '\0')}});
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
 void Register(const char* name, WNDPROC proc)
 {
     WNDCLASSA wc{};
@@ -164,6 +181,7 @@ int RunCopyTarget(const char* kind, const char* title)
     Register("CopyTargetHang", HangProc);
     Register("CopyTargetKeys", KeysProc);
     Register("CopyTargetCount", CountProc);
+    Register("CopyTargetSecret", SecretProc);
     Register("ConsoleWindowClass", TopProc);
 
     HMENU menu = nullptr;
@@ -195,6 +213,8 @@ int RunCopyTarget(const char* kind, const char* title)
         ::SetFocus(Child(top, "CopyTargetKeys"));
     } else if (g_kind == "count") {
         Child(top, "CopyTargetCount");
+    } else if (g_kind == "secret") {
+        ::SetFocus(Child(top, "CopyTargetSecret"));
     }
     ::SetWindowTextA(top, title);
     ::ShowWindow(top, SW_SHOWNOACTIVATE);

@@ -1,5 +1,5 @@
 #include "capture/ClipboardFormats.h"
-#include "capture/ConsoleWindows.h"
+#include "capture/KeepOut.h"
 #include "capture/SelectionGesture.h"
 
 #include <gtest/gtest.h>
@@ -73,10 +73,28 @@ TEST(ClipboardFormats, HandlesAreCopiedByKindAndTheRestAsBytes)
     EXPECT_FALSE(SnapshotFits(CLIPBOARD_SNAPSHOT_LIMIT + 1));
 }
 
-TEST(ConsoleWindows, ConsolesAndTerminalsOnly)
+TEST(KeepOut, ConsolesAndTerminalsOnly)
 {
     for (const char* console : {"ConsoleWindowClass", "CASCADIA_HOSTING_WINDOW_CLASS", "mintty", "PuTTY"})
         EXPECT_TRUE(IsConsoleWindowClass(console)) << console;
     EXPECT_FALSE(IsConsoleWindowClass("Edit"));
     EXPECT_FALSE(IsConsoleWindowClass("consolewindowclass"));
+    EXPECT_TRUE(IsTerminalProgram("windowsterminal.EXE"));
+    EXPECT_FALSE(IsTerminalProgram("notepad.exe"));
+}
+
+// The list as typed in Options: lines or ';', blanks, repeats in other
+// letter case; the names compare without case, Cyrillic too.
+TEST(KeepOut, TheIgnoredListReadsAsTheUserWroteIt)
+{
+    const auto names = ParseProgramList(" Code.exe \r\n\r\nKeePassXC.exe;code.EXE;\xc8\xe3\xf0\xe0.exe\n");
+    ASSERT_EQ(3u, names.size());
+    EXPECT_EQ("Code.exe;KeePassXC.exe;\xc8\xe3\xf0\xe0.exe", JoinProgramList(names, ";"));
+    EXPECT_TRUE(ListHoldsProgram(names, "keepassxc.exe"));
+    EXPECT_TRUE(ListHoldsProgram(names, "\xe8\xe3\xf0\xe0.EXE"));   // игра.exe
+    EXPECT_FALSE(ListHoldsProgram(names, "KeePassXC"));
+    EXPECT_EQ("notepad.exe", ProgramFileName("C:\\windows\\system32\\notepad.exe"));
+    EXPECT_EQ("a.exe", ProgramFileName("a.exe"));
+    EXPECT_TRUE(ParseProgramList(" ; \n").empty());
+    EXPECT_TRUE(ListHoldsProgram(DefaultIgnoredPrograms(), "keepass.exe"));
 }

@@ -35,6 +35,8 @@ public:
     HWND notepadEdit() const { return m_edit; }
     const std::string& notepadTitle() const { return m_notepadTitle; }
     HANDLE zetoProcess() const { return m_process.hProcess; }
+    // Zeto's working directory, where it keeps Zeto.ini.
+    const std::string& dir() const { return m_dir; }
 
     // Screen point in the middle of character col of line in Notepad's edit.
     POINT CharPoint(int line, int col) const;

@@ -1,6 +1,7 @@
 // Zeto.ini's reader and writer, the rectangle brought back onto a screen,
 // and the command Zeto is started with from the Run key.
 #include "settings/SettingsText.h"
+#include "settings/HotkeyText.h"
 #include "settings/StartupCommand.h"
 
 #include <gtest/gtest.h>
@@ -88,3 +89,25 @@ TEST(StartupCommand, NamesTheProgramAndItsWorkingDirectoryAndReadsBack)
 }
 
 } // namespace
+
+// Written and read back alike; a text Zeto never writes, or a hotkey that
+// typing would trigger, is refused and leaves the old one.
+TEST(HotkeyText, RoundTripsAndRefusesWhatItNeverWrites)
+{
+    using settings::Hotkey;
+    for (Hotkey key : {Hotkey{settings::HOTKEY_CTRL | settings::HOTKEY_ALT, 'Z'},
+                       Hotkey{settings::HOTKEY_SHIFT | settings::HOTKEY_WIN, 0x78}, Hotkey{settings::HOTKEY_CTRL, 0xBA},
+                       Hotkey{}}) {
+        Hotkey read{1, 1};
+        EXPECT_TRUE(settings::ParseHotkey(settings::HotkeyText(key), read)) << settings::HotkeyText(key);
+        EXPECT_EQ(key, read);
+    }
+    EXPECT_EQ("Ctrl+Alt+Z", settings::HotkeyText({settings::HOTKEY_CTRL | settings::HOTKEY_ALT, 'Z'}));
+    EXPECT_EQ("Shift+Win+F9", settings::HotkeyText({settings::HOTKEY_SHIFT | settings::HOTKEY_WIN, 0x78}));
+    const Hotkey old{settings::HOTKEY_ALT, 'Q'};
+    for (const char* bad : {"Z", "Shift+Z", "Ctrl+", "Ctrl+Ctrl+Z", "ctrl+alt+z", "Ctrl+Alt+Key0", "Ctrl+Alt+Key256", ""}) {
+        Hotkey read = old;
+        EXPECT_FALSE(settings::ParseHotkey(bad, read)) << bad;
+        EXPECT_EQ(old, read);
+    }
+}

@@ -3,6 +3,7 @@
 #include "dictionary/IrregularForms.h"
 #include "tests/support/MessageBoxes.h"
 #include "tests/support/Pump.h"
+#include "ui/OptionsDlg.h"
 
 #include <commctrl.h>
 
@@ -19,7 +20,7 @@ void WriteFormsFile() { WriteFileBytes(CIrregularForms::FILE_NAME, CIrregularFor
 
 MainDialog::MainDialog() : m_dir(std::make_unique<ScratchDir>()), m_dlg(std::make_unique<CMainDlg>())
 {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, OPTIONS_COMMON_CONTROLS};
     ::InitCommonControlsEx(&controls);
 }
 

@@ -3,12 +3,15 @@
 // cannot succeed; and the Run key entry that starts it with Windows.
 #include "res/resource.h"
 #include "tests/support/Cp1251Text.h"
+#include "tests/support/MessageBoxes.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 #include "tests/typing/TypingSupport.h"
 #include "tests/typing/ZetoBlackBox.h"
 
 #include <gtest/gtest.h>
+
+#include <commctrl.h>
 
 #include <memory>
 
@@ -86,6 +89,53 @@ TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
     EXPECT_TRUE(support::PumpUntil([&] { return Has(File("Zeto.ini"), "AutomaticAttach=0"); }, 15000)) << File("Zeto.ini");
     EXPECT_TRUE(again.Close());
     EXPECT_EQ(Hex(File("NewData.dat")), Hex(OLD_WORD));
+}
+
+// The test holds Ctrl+Alt+Q (and later Ctrl+Alt+P) as another program would.
+TEST_F(SettingsTest, PauseItsHotkeyAndTheIgnoredProgramsComeBackAndAHotkeyHeldElsewhereIsSaid)
+{
+    const HWND holder = ::CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(::RegisterHotKey(holder, 1, MOD_CONTROL | MOD_ALT, 'Q'));
+    {
+        Zeto zeto(m_dir->Path());
+        HWND main = zeto.WaitForMain();
+        ASSERT_TRUE(main);
+        HWND dlg = OpenOptions(zeto, main);
+        ASSERT_TRUE(dlg);
+        EXPECT_TRUE(Has(RemoteText(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS)), "KeePassXC.exe"));
+        HWND hotkey = ::GetDlgItem(dlg, IDC_PAUSE_HOTKEY);
+        EXPECT_EQ(::SendMessageA(hotkey, HKM_GETHOTKEY, 0, 0), MAKEWORD('Z', HOTKEYF_CONTROL | HOTKEYF_ALT));
+        ::SendMessageA(hotkey, HKM_SETHOTKEY, MAKEWORD('Q', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+        ::PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+        HWND box = nullptr;
+        ASSERT_TRUE(support::PumpUntil([&] { return (box = zeto.Dialog("Zeto")) != nullptr; }, 15000));
+        EXPECT_EQ(support::ReadBox(box).text, "Ctrl+Alt+Q is used by another program. Please choose another.");
+        support::AnswerOk(box);
+        ASSERT_TRUE(support::PumpUntil([&] { return !::IsWindow(box); }, 15000));
+        ASSERT_TRUE(::IsWindow(dlg)) << "the dialog stays open for another choice";
+        ::SendMessageA(hotkey, HKM_SETHOTKEY, MAKEWORD('P', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+        ::SendMessageA(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS), WM_SETTEXT, 0, (LPARAM) "Code.exe\r\n keepassxc.exe\r\n");
+        ASSERT_TRUE(EndDialog(dlg, IDOK));
+        ::PostMessageA(main, WM_COMMAND, ID_PAUSE, 0);
+        ASSERT_TRUE(support::PumpUntil([&] { return Has(File("Zeto.ini"), "Paused=1"); }, 15000)) << File("Zeto.ini");
+        EXPECT_TRUE(Has(File("Zeto.ini"), "PauseHotkey=Ctrl+Alt+P\r\nIgnoredPrograms=Code.exe;keepassxc.exe\r\n"))
+            << File("Zeto.ini");
+        ASSERT_TRUE(zeto.Close());
+    }
+    ASSERT_TRUE(::RegisterHotKey(holder, 2, MOD_CONTROL | MOD_ALT, 'P'));
+    Zeto again(m_dir->Path());
+    HWND main = again.WaitForMain();
+    ASSERT_TRUE(main);
+    EXPECT_TRUE(Has(Translation(main), "Ctrl+Alt+P")) << Translation(main);
+    HWND dlg = OpenOptions(again, main);
+    ASSERT_TRUE(dlg);
+    EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS)), "Code.exe\r\nkeepassxc.exe");
+    ASSERT_TRUE(EndDialog(dlg, IDCANCEL));
+    // Still paused after the restart: Pause now resumes.
+    ::PostMessageA(main, WM_COMMAND, ID_PAUSE, 0);
+    EXPECT_TRUE(support::PumpUntil([&] { return Has(File("Zeto.ini"), "Paused=0"); }, 15000)) << File("Zeto.ini");
+    EXPECT_TRUE(again.Close());
+    ::DestroyWindow(holder);
 }
 
 TEST_F(SettingsTest, APlaceOffEveryMonitorComesBackOntoTheNearestAndTheCornerIsKept)

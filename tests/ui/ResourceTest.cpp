@@ -222,7 +222,7 @@ TEST(ResourceTest, TargetDialogs132To139)
 TEST(ResourceTest, OptionsDialog134)
 {
     Template t = Load(IDD_OPTIONS);
-    ExpectFrame(IDD_OPTIONS, t, "Options...", 139, 172, 8);
+    ExpectFrame(IDD_OPTIONS, t, "Options...", 280, 172, 8);
     EXPECT_EQ(t.style, 0x80C800C0u);
     ExpectControls(IDD_OPTIONS, t, {
         {IDOK, "Button", 7, 151, 50, 14, C | V | T | BS_DEFPUSHBUTTON, 0, "OK"},
@@ -244,6 +244,10 @@ TEST(ResourceTest, OptionsDialog134)
         {1037, "Button", 15, 115, 100, 10, C | V | T | BS_AUTOCHECKBOX, 0, "Minimize in systray"},
         {1023, "Button", 15, 125, 100, 10, C | V | T | BS_AUTOCHECKBOX, 0, "Always on top"},
         {1035, "Button", 15, 135, 76, 10, C | V | T | BS_AUTOCHECKBOX, 0, "Keyboard Input"},
+        {-1, "Button", 140, 10, 130, 40, C | V | BS_GROUPBOX, 0, "Pause"},
+        {IDC_PAUSE_HOTKEY, "msctls_hotkey32", 145, 25, 120, 14, C | V | B | T, 0, ""},
+        {-1, "Button", 140, 55, 130, 92, C | V | BS_GROUPBOX, 0, "Never capture in these programs"},
+        {IDC_IGNORED_PROGRAMS, "Edit", 145, 67, 120, 75, C | V | B | T | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, 0, ""},
     });
 }
 
@@ -286,20 +290,21 @@ TEST(ResourceTest, Menu129)
     }
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 0)), 4);
     // After a separator, the switches of the Tools menu: Find Base Forms and
-    // Copy With Ctrl+C When Needed start checked, Start with Windows unchecked.
+    // Copy With Ctrl+C When Needed start checked, Start with Windows and Pause unchecked.
     HMENU tools = ::GetSubMenu(menu, 1);
     EXPECT_EQ(::GetMenuState(tools, 2, MF_BYPOSITION) & MF_SEPARATOR, (UINT)MF_SEPARATOR);
     const struct { UINT id; const char* text; UINT checked; } switches[] = {
         {ID_FIND_BASE_FORMS, "Find Base Forms", MF_CHECKED},
         {ID_COPY_WITH_CTRL_C, "Copy With Ctrl+C When Needed", MF_CHECKED},
         {ID_START_WITH_WINDOWS, "Start with Windows", 0},
+        {ID_PAUSE, "Pause\tCtrl+Alt+Z", 0},
     };
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(::GetMenuItemID(tools, 3 + i), switches[i].id);
         EXPECT_EQ(text(tools, 3 + i), switches[i].text);
         EXPECT_EQ(::GetMenuState(tools, 3 + i, MF_BYPOSITION) & MF_CHECKED, switches[i].checked);
     }
-    EXPECT_EQ(::GetMenuItemCount(tools), 6);
+    EXPECT_EQ(::GetMenuItemCount(tools), 7);
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 2)), 1);
     ::DestroyMenu(menu);
 }

@@ -4,6 +4,7 @@
 // with the screen rectangles to photograph (all, and the tooltip), then waits for showcase-done.txt.
 #include "tests/ui/UiTestSupport.h"
 #include "ui/MainDlg.h"
+#include "ui/OptionsDlg.h"
 
 #include <commctrl.h>
 
@@ -12,7 +13,7 @@
 int main(int argc, char** argv)
 {
     const char* word = argc > 1 ? argv[1] : "house";
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX controls{sizeof controls, OPTIONS_COMMON_CONTROLS};
     ::InitCommonControlsEx(&controls);
 
     // A desktop behind, so the tooltip's black frame shows in the picture.

@@ -1,0 +1,132 @@
+// Where Zeto keeps out, seen as a user sees it: paused, in a program on the
+// ignored list, and on a password manager's secret. Run by e2e_keep_out
+// with a Zeto of its own under Automatic Attach (every gesture, every
+// program), in this order.
+#include "E2E.h"
+#include "Session.h"
+#include "StandIn.h"
+
+#include "res/resource.h"
+#include "tests/support/Clipboard.h"
+#include "tests/support/Records.h"
+#include "tests/support/XInput.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+Session& S() { return *g_session; }
+
+// Notepad's lines: "apple", then "house".
+void DoubleClickWord(int line)
+{
+    POINT pt = S().CharPoint(line, 2);
+    xinput::DoubleClick(pt.x, pt.y);
+}
+
+// Zeto shows no translation bg for as long as one would take to show.
+bool ShowsNothing(const std::string& bg)
+{
+    return !WaitFor([&] { return S().ZetoText(IDC_TRANSLATION) == bg || S().VisibleTip(bg); }, 1500);
+}
+
+// As Zeto.ini keeps it, written at each change. (Wine does not let one
+// process read another's menu.)
+bool Paused() { return support::ReadFileBytes(S().dir() + "\\Zeto.ini").find("Paused=1") != std::string::npos; }
+
+bool SecretOnClipboard()
+{
+    return ::IsClipboardFormatAvailable(::RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing"));
+}
+
+// Ctrl+Alt+Z through Windows' own input.
+void PressPauseHotkey()
+{
+    const WORD keys[] = {VK_CONTROL, VK_MENU, 'Z'};
+    INPUT input[6]{};
+    for (int i = 0; i < 6; ++i) {
+        input[i].type = INPUT_KEYBOARD;
+        input[i].ki.wVk = keys[i < 3 ? i : 5 - i];
+        input[i].ki.dwFlags = i < 3 ? 0 : KEYEVENTF_KEYUP;
+    }
+    ::SendInput(6, input, sizeof(INPUT));
+}
+
+void SetIgnoredPrograms(const char* names)
+{
+    S().Command(ID_OPTIONS);
+    HWND options = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (options = S().Dialog("Options...")) != nullptr; }));
+    ::SendMessageA(::GetDlgItem(options, IDC_IGNORED_PROGRAMS), WM_SETTEXT, 0, (LPARAM)names);
+    ::PostMessageA(options, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitFor([&] { return !::IsWindow(options); }));
+    ASSERT_TRUE(S().Sync());
+}
+
+}  // namespace
+
+TEST(KeepOut, PauseStopsEveryCaptureUntilTheHotkeyEndsIt)
+{
+    S().Command(ID_AUTOMATIC_ATTACH);
+    S().Command(ID_PAUSE);
+    ASSERT_TRUE(WaitFor(Paused));
+    ASSERT_TRUE(support::PutClipboardText(Session::HOUSE));
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    S().SetZetoText(IDC_TRANSLATION, "");
+    DoubleClickWord(0);
+    EXPECT_TRUE(ShowsNothing(Session::APPLE_BG));
+    EXPECT_EQ(sequence, ::GetClipboardSequenceNumber()) << "the clipboard was borrowed while paused";
+    DoubleClickWord(0);
+    xinput::Key("ctrl+c");   // Notepad copies by itself; Zeto must not read it
+    ASSERT_TRUE(WaitFor([] { return support::ClipboardText() == Session::APPLE; })) << support::ClipboardText();
+    EXPECT_TRUE(ShowsNothing(Session::APPLE_BG));
+
+    PressPauseHotkey();
+    ASSERT_TRUE(WaitFor([] { return !Paused(); }));
+    DoubleClickWord(0);
+    EXPECT_TRUE(WaitFor([] { return S().ZetoText(IDC_TRANSLATION) == Session::APPLE_BG; }));
+}
+
+TEST(KeepOut, AProgramOnTheIgnoredListIsLeftAloneAndAnotherIsNot)
+{
+    SetIgnoredPrograms("NOTEPAD.EXE");
+    ASSERT_TRUE(support::PutClipboardText(Session::HOUSE));
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    DoubleClickWord(1);
+    EXPECT_TRUE(ShowsNothing(Session::HOUSE_BG));
+    EXPECT_EQ(sequence, ::GetClipboardSequenceNumber()) << "the clipboard was borrowed in an ignored program";
+
+    StandIn reader("keys", "Browser-like reader");
+    ASSERT_TRUE(reader.top());
+    POINT pt = reader.ChildCentre();
+    xinput::DoubleClick(pt.x, pt.y);
+    EXPECT_TRUE(WaitFor([] { return S().ZetoText(IDC_TRANSLATION) == Session::APPLE_BG; }))
+        << S().ZetoText(IDC_TRANSLATION) << "|" << support::ClipboardText();
+    SetIgnoredPrograms("");
+}
+
+// The stand-in copies "house", a word Zeto would show, marked as a secret.
+TEST(KeepOut, ASecretIsNeverReadNorIsTheClipboardBorrowedWhileItIsThere)
+{
+    StandIn safe("secret", "Password safe");
+    ASSERT_TRUE(safe.top());
+    const POINT pt = safe.ChildCentre();
+    xinput::Click(pt.x, pt.y);
+    DWORD sequence = ::GetClipboardSequenceNumber();
+    xinput::Key("ctrl+c");
+    ASSERT_TRUE(WaitFor([&] { return ::GetClipboardSequenceNumber() != sequence && SecretOnClipboard(); }));
+    EXPECT_TRUE(ShowsNothing(Session::HOUSE_BG)) << "Ctrl+C";
+
+    sequence = ::GetClipboardSequenceNumber();
+    xinput::RightClick(pt.x, pt.y);
+    xinput::Click(pt.x, pt.y);   // its menu's Copy
+    ASSERT_TRUE(WaitFor([&] { return ::GetClipboardSequenceNumber() != sequence; }));
+    EXPECT_TRUE(ShowsNothing(Session::HOUSE_BG)) << "right button + Copy";
+
+    sequence = ::GetClipboardSequenceNumber();
+    DoubleClickWord(1);
+    EXPECT_TRUE(ShowsNothing(Session::HOUSE_BG)) << "a selection in Notepad";
+    EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
+    EXPECT_TRUE(SecretOnClipboard());
+    EXPECT_EQ(Session::HOUSE, support::ClipboardText());
+}
