@@ -20,8 +20,8 @@
 
 namespace {
 
-// A long answer as the dictionary gives it for "right": 180 letters, over
-// 1,100 px on one line at 100% scaling.
+// A long answer of the kind the dictionary gives for "right": 180 letters,
+// over 1,000 px on one line at 100% scaling.
 const std::string kLongAnswer =
     u8"прав, правилен, верен, точен; десен; подходящ, уместен, истински; право, правота, справедливост; "
     u8"дясна страна, десница; надясно, вдясно; точно, направо, веднага; изправям, поправям"_cp1251;
@@ -71,6 +71,7 @@ protected:
         ::DeleteDC(dc);
         return size;
     }
+    int MaxWidth() const { return MaxTipWidth(TipRect{work.left, work.top, work.right, work.bottom}); }
     bool Inside(const RECT& box)
     {
         return box.left >= work.left && box.top >= work.top && box.right <= work.right && box.bottom <= work.bottom;
@@ -95,7 +96,7 @@ TEST_F(TipOnScreenTest, ALongAnswerWrapsInsideTheWorkAreaAtEveryEdge)
     const int line = Extent("x").cy;
     const int oneLine = Extent(kLongAnswer + "  ").cx;
     std::printf("%u DPI: the answer is %d px on one line, work area %s\n", dpi, oneLine, Str(work).c_str());
-    ASSERT_GT(oneLine, MaxTipWidth(TipRect{work.left, work.top, work.right, work.bottom}))
+    ASSERT_GT(oneLine, MaxWidth())
         << "the answer must be too long for one line";
     const LONG midX = (work.left + work.right) / 2, midY = (work.top + work.bottom) / 2;
     const struct {
@@ -114,7 +115,7 @@ TEST_F(TipOnScreenTest, ALongAnswerWrapsInsideTheWorkAreaAtEveryEdge)
                     box.bottom - box.top, box.left, box.top, (int)((box.bottom - box.top) / line));
         EXPECT_TRUE(Inside(box)) << p.edge << ": " << Str(box) << " in " << Str(work);
         EXPECT_FALSE(::PtInRect(&box, p.at)) << p.edge << ": the box covers the point";
-        EXPECT_LE(box.right - box.left, MaxTipWidth(TipRect{work.left, work.top, work.right, work.bottom}));
+        EXPECT_LE(box.right - box.left, MaxWidth());
         EXPECT_GE(box.bottom - box.top, 2 * line) << p.edge << ": wrapped onto lines";
         EXPECT_EQ(box.right - box.left, tip.m_size.cx);
         EXPECT_EQ(box.bottom - box.top, tip.m_size.cy);
