@@ -3,6 +3,8 @@
 #include "framework/Dpi.h"
 #include "hooklib/Tapwire.h"
 
+#include <algorithm>
+
 namespace {
 constexpr int ROW_POINT_SIZE = 120;   // tenths of a point: the tooltip's face, larger
 }
@@ -26,6 +28,16 @@ void ShowRows(RowTips& rows, int rowX, const int (&rowY)[ROW_COUNT], const std::
 {
     for (int i = 0; i < ROW_COUNT; ++i)
         rows[i].ShowAt(words[i], POINT{rowX, rowY[i]});
+    // A row that would pass the work area's edge has moved left by itself;
+    // the column follows the row that moved most, so it stays one column.
+    RECT box;
+    LONG left = LONG_MAX;
+    for (const CTipWnd& row : rows)
+        if (row.m_hWnd && ::GetWindowRect(row.m_hWnd, &box))
+            left = std::min(left, box.left);
+    for (const CTipWnd& row : rows)
+        if (row.m_hWnd && ::GetWindowRect(row.m_hWnd, &box) && box.left != left)
+            ::SetWindowPos(row.m_hWnd, nullptr, left, box.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int RowAt(const RowTips& rows, POINT screen)

@@ -32,7 +32,7 @@ void CreateRowTip(CTipWnd& row, CWnd* parent);
 
 // Shows words[i] on row i, anchored at (rowX, rowY[i]). Rows are shown in
 // order, each above the one before, so where boxes overlap the later row is
-// the one seen.
+// the one seen. Near an edge of the work area the column moves in as one.
 void ShowRows(RowTips& rows, int rowX, const int (&rowY)[ROW_COUNT], const std::string (&words)[ROW_COUNT]);
 
 // The visible row whose box holds the screen point, the one seen where two

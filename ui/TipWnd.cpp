@@ -2,6 +2,23 @@
 
 #include "framework/Dpi.h"
 #include "text/Cp1251Utf16.h"
+#include "ui/TipPlacement.h"
+
+namespace {
+
+// The work area (the screen less the taskbar) of the monitor that holds the
+// screen point, or is nearest to it.
+TipRect WorkAreaAt(POINT screen)
+{
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoW(::MonitorFromPoint(screen, MONITOR_DEFAULTTONEAREST), &monitor))
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    const RECT& r = monitor.rcWork;
+    return TipRect{(int)r.left, (int)r.top, (int)r.right, (int)r.bottom};
+}
+
+} // namespace
 
 const MessageMap* CTipWnd::GetMessageMap() const
 {
@@ -47,6 +64,16 @@ void CTipWnd::OnPaint()
         const std::wstring measured = shown + L"  ";
         SIZE extent{0, 0};
         ::GetTextExtentPoint32W(hdc, measured.c_str(), (int)measured.size(), &extent);
+        // Too wide for one line: wrapped at words into the widest box, with
+        // the same margin, and as high as its lines.
+        SIZE space{0, 0};
+        ::GetTextExtentPoint32W(hdc, L" ", 1, &space);
+        const bool wrapped = m_nMaxWidth > 0 && extent.cx > m_nMaxWidth;
+        if (wrapped) {
+            RECT lines{space.cx, 0, m_nMaxWidth - space.cx, 0};
+            ::DrawTextW(hdc, shown.c_str(), (int)shown.size(), &lines, DT_WORDBREAK | DT_CALCRECT);
+            extent = SIZE{lines.right + space.cx, lines.bottom};
+        }
         m_size = extent;
 
         RECT box{0, 0, m_size.cx, m_size.cy};
@@ -58,7 +85,12 @@ void CTipWnd::OnPaint()
 
         COLORREF oldColor = ::SetTextColor(hdc, RGB(0, 0, 0));
         int oldMode = ::SetBkMode(hdc, TRANSPARENT);
-        ::DrawTextW(hdc, shown.c_str(), (int)shown.size(), &box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        if (wrapped) {
+            RECT lines{space.cx, 0, m_size.cx - space.cx, m_size.cy};
+            ::DrawTextW(hdc, shown.c_str(), (int)shown.size(), &lines, DT_WORDBREAK);
+        } else {
+            ::DrawTextW(hdc, shown.c_str(), (int)shown.size(), &box, DT_SINGLELINE | DT_VCENTER | DT_CENTER);
+        }
         ::SetBkMode(hdc, oldMode);
         ::SetTextColor(hdc, oldColor);
     }   // font, brush and pen go back out of the DC before the pen is deleted
@@ -86,15 +118,18 @@ void CTipWnd::ShowAt(std::string text, POINT pt)
     }
     m_strText = std::move(text);
     ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, (LPARAM)cp1251::ToUtf16(m_strText).c_str());
+    const TipRect work = WorkAreaAt(pt);
+    m_nMaxWidth = MaxTipWidth(work);
 
     ::ShowWindow(m_hWnd, SW_SHOWNOACTIVATE);
     // Paints now, at the old size, and so measures the new text into m_size.
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
     ::UpdateWindow(m_hWnd);
 
-    int offset = (m_nStyle & TIP_ABOVE) ? -m_size.cy
-                                        : SystemMetricForDpi(SM_CYCURSOR, dpi) - ScaleForDpi(CURSOR_OVERLAP, dpi);
-    ::SetWindowPos(m_hWnd, HWND_TOP, pt.x, pt.y + offset, m_size.cx, m_size.cy, SWP_NOACTIVATE);
+    const bool above = (m_nStyle & TIP_ABOVE) != 0;
+    const int below = above ? 0 : SystemMetricForDpi(SM_CYCURSOR, dpi) - ScaleForDpi(CURSOR_OVERLAP, dpi);
+    const TipRect box = PlaceTip(pt.x, pt.y, m_size.cx, m_size.cy, above, below, work);
+    ::SetWindowPos(m_hWnd, HWND_TOP, box.left, box.top, box.Width(), box.Height(), SWP_NOACTIVATE);
 }
 
 BOOL CTipWnd::ShowAtCursor(std::string text, CWnd* pTestWnd)

@@ -1,6 +1,8 @@
 // CTipWnd: the tooltip. A borderless popup of the system class "STATIC" that
 // shows one line of text in an outlined, coloured box at a point or at the
 // mouse cursor, without ever taking activation from the user's window.
+// The box stays inside the work area of its monitor and off the point
+// (TipPlacement.h); a text too wide for one line there wraps at words.
 // With a timer id it hides itself about 2 s after the point stops changing;
 // without one its owner hides it.
 //
@@ -52,6 +54,7 @@ public:
     CFont m_font;
     CBrush m_brush;
     int m_nStyle = 0;    // TIP_ABOVE, TIP_ROUNDED; the owner writes it directly
+    int m_nMaxWidth = 0; // a box wider on one line wraps; set from the work area by ShowAt
 
     static constexpr int CURSOR_OVERLAP = 12;   // the box starts this far above the cursor's bottom
     static constexpr int CORNER = 6;            // the rounded corners' ellipse

@@ -7,10 +7,7 @@
 #   dpi_test.sh BUILD_DIR
 set -u
 build=$1
-src=$(cd "$(dirname "$0")/../.." && pwd)
-export WINEPREFIX_OVERRIDE=$build/wineprefix-dpi WINEPREFIX=$build/wineprefix-dpi
-export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-[ -n "${DISPLAY:-}" ] || { echo "dpi_test: no X display (run under xvfb-run)" >&2; exit 1; }
+. "$(dirname "$0")/wine-dpi.sh" "$build"
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
 probe=$build/tests/ui/ui_dpi_probe.exe
@@ -18,10 +15,7 @@ probe=$build/tests/ui/ui_dpi_probe.exe
 failed=0
 for locale in bg_BG.CP1251 en_US.UTF-8; do
     for dpi in 96 144 192; do
-        # LogPixels is read when the prefix's wineserver starts.
-        WINE_LC_ALL=$locale "$src/cmake/wine-run" reg add 'HKCU\Control Panel\Desktop' /v LogPixels \
-            /t REG_DWORD /d $dpi /f >/dev/null
-        wineserver -k 2>/dev/null; wineserver -w
+        start_at_dpi $locale $dpi
         out=$work/$locale-$dpi.txt
         (cd "$work" && WINE_LC_ALL=$locale "$src/cmake/wine-run" "$probe") | tr -d '\r' >"$out"
         if ! grep -q "^dpi $dpi$" "$out"; then
