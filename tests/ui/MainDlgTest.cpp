@@ -241,6 +241,25 @@ TEST_F(MainDlgFixture, MinimisingGoesToTheTrayAndALeftReleaseComesBack)
     EXPECT_FALSE(TrayIconExists(m_dlg->m_hWnd, IDI_WORDLUMO));
 }
 
+// Pause while in the tray: the icon turns grey and its tip says so; Pause
+// again brings both back.
+TEST_F(MainDlgFixture, PausedInTheTrayTheIconIsGreyAndItsTipSaysSo)
+{
+    WriteBothFiles();
+    ASSERT_TRUE(m_dlg->Create());
+    m_dlg->SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    const HICON coloured = m_dlg->m_nid.hIcon;
+    m_dlg->SendMessage(WM_COMMAND, ID_PAUSE, 0);
+    EXPECT_TRUE(m_dlg->m_gate.paused);
+    EXPECT_NE(m_dlg->m_nid.hIcon, coloured);
+    EXPECT_STREQ(m_dlg->m_nid.szTip, "Wordlumo \x97 paused");   // the dash, in Windows-1251 and 1252 alike
+    EXPECT_TRUE(TrayIconExists(m_dlg->m_hWnd, IDI_WORDLUMO));
+    m_dlg->SendMessage(WM_COMMAND, ID_PAUSE, 0);
+    EXPECT_FALSE(m_dlg->m_gate.paused);
+    EXPECT_EQ(m_dlg->m_nid.hIcon, coloured);
+    EXPECT_STREQ(m_dlg->m_nid.szTip, "Wordlumo");
+}
+
 // A restarted shell has lost every icon and says so with "TaskbarCreated".
 TEST_F(MainDlgFixture, ANewTaskbarGetsTheIconBackWhileTheWindowIsInTheTrayOnly)
 {
