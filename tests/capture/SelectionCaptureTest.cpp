@@ -139,6 +139,37 @@ TEST(SelectionGesture, PlainClickTouchesNothingDoubleClickCopiesOnce)
     dlg.m_mouseWatch.Stop();
 }
 
+// The selection watch can't be installed: the user is told once, and no
+// release is captured (a report alone can't tell a double click from a plain
+// click), in place of every release borrowing the clipboard.
+TEST(SelectionGesture, WithoutTheMouseWatchNoReleaseIsCapturedAndTheUserIsTold)
+{
+    CopyTarget target("count", "Counting editor");
+    HWND child = target.Find("CopyTargetCount");
+    CaptureDialog main;
+    CMainDlg& dlg = main.dlg();
+    dlg.m_mouseWatch.m_install = [](int, HOOKPROC, HINSTANCE, DWORD) -> HHOOK {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
+    };
+    dlg.OnAutomaticAttach();
+    EXPECT_FALSE(dlg.m_mouseWatch.Watching());
+    EXPECT_EQ(u8"Изборът с мишката не може да се следи; преводът при маркиране е изключен."_cp1251,
+              main.Translation());
+    ::SetDlgItemTextA(dlg.m_hWnd, IDC_TRANSLATION, "");
+    support::PutClipboardText("house");
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    Click(dlg, 300, 300);
+    Click(dlg, 300, 300);   // even a double click: the watch saw none of it
+    EXPECT_EQ(0, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
+    EXPECT_EQ(0, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
+    support::PumpPending();
+    EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
+    EXPECT_EQ("Counting editor", Title(target.top())) << "no copy request";
+    EXPECT_EQ("", main.Translation()) << "told once, not at each release";
+    dlg.OnAutomaticAttach();   // off again: the capture hooks go
+}
+
 TEST(CtrlCFallback, ApplicationIgnoringWmCopyGetsCtrlCAndTheClipboardComesBack)
 {
     CopyTarget target("keys", "Browser-like reader");
