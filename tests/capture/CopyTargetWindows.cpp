@@ -17,6 +17,9 @@
 //             Ctrl+C, and whose title gains " (key)" at any keystroke
 // count       a child that copies "apple" on WM_COPY; the top's title
 //             counts the requests ("copies: N")
+// owner       owns the clipboard: CF_TEXT "house", a zero-size block and a
+//             format offered for delayed rendering, which it never renders
+//             (see CopyTargetWindows.h)
 // Whatever copies puts its text on the clipboard as CF_TEXT. A hung stand-in
 // waits until ReleaseHungCopyTargets.
 #include "CopyTargetWindows.h"
@@ -25,6 +28,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -150,6 +154,22 @@ HMENU Menus(int count, int itemsInLast, UINT firstIdOfLast)
     return bar;
 }
 
+// Text, a zero-size block, and a format offered for delayed rendering that
+// top never renders (it answers WM_RENDERFORMAT as any window does, with nothing).
+void OwnClipboard(HWND top)
+{
+    if (!::OpenClipboard(top))
+        return;
+    ::EmptyClipboard();
+    HGLOBAL text = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 6);
+    std::memcpy(::GlobalLock(text), "house", 6);
+    ::GlobalUnlock(text);
+    ::SetClipboardData(CF_TEXT, text);
+    ::SetClipboardData(::RegisterClipboardFormatA(OWNER_EMPTY_FORMAT), ::GlobalAlloc(GMEM_FIXED, 0));
+    ::SetClipboardData(::RegisterClipboardFormatA(OWNER_UNRENDERED_FORMAT), nullptr);
+    ::CloseClipboard();
+}
+
 }  // namespace
 
 void ReleaseHungCopyTargets() { ::SetEvent(HangEnd()); }
@@ -195,6 +215,8 @@ int RunCopyTarget(const char* kind, const char* title)
         ::SetFocus(Child(top, "CopyTargetKeys"));
     } else if (g_kind == "count") {
         Child(top, "CopyTargetCount");
+    } else if (g_kind == "owner") {
+        OwnClipboard(top);
     }
     ::SetWindowTextA(top, title);
     ::ShowWindow(top, SW_SHOWNOACTIVATE);
