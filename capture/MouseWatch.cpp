@@ -19,7 +19,7 @@ bool CMouseWatch::Start()
     if (m_hook)
         return true;
     m_gesture = SelectionGesture(SystemMetrics());   // the user may have changed them
-    m_hook = ::SetWindowsHookExA(WH_MOUSE_LL, HookProc, ::GetModuleHandleA(nullptr), 0);
+    m_hook = m_install(WH_MOUSE_LL, HookProc, ::GetModuleHandleA(nullptr), 0);
     if (m_hook)
         s_active = this;
     return m_hook != nullptr;

@@ -8,10 +8,13 @@
 #include "framework/Text.h"
 #include "hooklib/Tapwire.h"
 #include "res/resource.h"
+#include "text/Cp1251Literal.h"
 
 #include <cstdio>
 
 namespace {
+constexpr auto TEXT_NO_MOUSE_WATCH =
+    cp1251::Literal(u8"Изборът с мишката не може да се следи; преводът при маркиране е изключен.");
 
 void ShowErrorNumber(HWND dialog)
 {
@@ -105,11 +108,14 @@ void CMainDlg::ChooseCaptureMode()
 }
 
 // Tapwire now reports mouse releases: they are taken, and the low-level
-// watch tells selections from clicks.
+// watch tells selections from clicks. Without the watch a report can't tell
+// a double click from a plain click, so none is taken (the mouse road is
+// off, the copy gestures still work), and the user is told once.
 void CMainDlg::WatchSelections()
 {
-    m_bWatchSelections = 1;
-    m_mouseWatch.Start();
+    m_bWatchSelections = m_mouseWatch.Start() ? 1 : 0;
+    if (!m_bWatchSelections)
+        SetItemText(m_hWnd, IDC_TRANSLATION, TEXT_NO_MOUSE_WATCH.c_str());
 }
 
 // A target reports a mouse release when it takes the message from its queue,

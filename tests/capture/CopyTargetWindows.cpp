@@ -20,6 +20,9 @@
 // secret      a password manager: its child copies "house" marked as a secret
 //             (ExcludeClipboardContentFromMonitorProcessing) on WM_COPY, on
 //             Ctrl+C and on a left release after a right one (its menu's Copy)
+// owner       owns the clipboard: CF_TEXT "house", a zero-size block and a
+//             format offered for delayed rendering, which it never renders
+//             (see CopyTargetWindows.h)
 // Whatever copies puts its text on the clipboard as CF_TEXT. A hung stand-in
 // waits until ReleaseHungCopyTargets.
 #include "CopyTargetWindows.h"
@@ -28,6 +31,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
@@ -167,6 +171,22 @@ HMENU Menus(int count, int itemsInLast, UINT firstIdOfLast)
     return bar;
 }
 
+// Text, a zero-size block, and a format offered for delayed rendering that
+// top never renders (it answers WM_RENDERFORMAT as any window does, with nothing).
+void OwnClipboard(HWND top)
+{
+    if (!::OpenClipboard(top))
+        return;
+    ::EmptyClipboard();
+    HGLOBAL text = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 6);
+    std::memcpy(::GlobalLock(text), "house", 6);
+    ::GlobalUnlock(text);
+    ::SetClipboardData(CF_TEXT, text);
+    ::SetClipboardData(::RegisterClipboardFormatA(OWNER_EMPTY_FORMAT), ::GlobalAlloc(GMEM_FIXED, 0));
+    ::SetClipboardData(::RegisterClipboardFormatA(OWNER_UNRENDERED_FORMAT), nullptr);
+    ::CloseClipboard();
+}
+
 }  // namespace
 
 void ReleaseHungCopyTargets() { ::SetEvent(HangEnd()); }
@@ -215,6 +235,8 @@ int RunCopyTarget(const char* kind, const char* title)
         Child(top, "CopyTargetCount");
     } else if (g_kind == "secret") {
         ::SetFocus(Child(top, "CopyTargetSecret"));
+    } else if (g_kind == "owner") {
+        OwnClipboard(top);
     }
     ::SetWindowTextA(top, title);
     ::ShowWindow(top, SW_SHOWNOACTIVATE);

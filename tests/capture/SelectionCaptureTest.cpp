@@ -2,6 +2,7 @@
 // selection gesture is captured; an application that ignores WM_COPY gets
 // Ctrl+C (never a console); a hung target never holds Zeto for long.
 #include "CaptureWine.h"
+#include "CopyTargetWindows.h"
 
 #include "capture/ClipboardFormats.h"
 #include "hooklib/Tapwire.h"
@@ -79,25 +80,19 @@ TEST(SelectionCapture, HostileFormatsLeaveTheRestIntact)
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
     dlg.m_bWatchSelections = 1;
-    UINT empty = ::RegisterClipboardFormatA("Wordlumo test empty");
-    UINT unrendered = ::RegisterClipboardFormatA("Wordlumo test unrendered");
     // Text, a zero-size block, and a format offered for delayed rendering by
-    // a window that never renders it.
-    HWND owner = ::CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-    ASSERT_TRUE(::OpenClipboard(owner));
-    ::EmptyClipboard();
-    HGLOBAL text = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 6);
-    std::memcpy(::GlobalLock(text), "house", 6);
-    ::GlobalUnlock(text);
-    EXPECT_TRUE(::SetClipboardData(CF_TEXT, text));
-    EXPECT_TRUE(::SetClipboardData(empty, ::GlobalAlloc(GMEM_FIXED, 0)));
-    ::SetClipboardData(unrendered, nullptr);
-    ::CloseClipboard();
-    dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetCount"), (LPARAM)target.top());
+    // another program that never renders it: reading it waits on that
+    // process's answer.
+    CopyTarget owner("owner", "Clipboard owner");
+    ASSERT_TRUE(owner.top());
+    ASSERT_EQ(owner.top(), ::GetClipboardOwner());
+    const UINT empty = ::RegisterClipboardFormatA(OWNER_EMPTY_FORMAT);
+    ASSERT_TRUE(::IsClipboardFormatAvailable(::RegisterClipboardFormatA(OWNER_UNRENDERED_FORMAT)));
+    EXPECT_EQ(1, dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetCount"), (LPARAM)target.top()));
     EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"ябълка"_cp1251; }));
+    EXPECT_EQ("copies: 1", Title(target.top()));
     EXPECT_EQ(std::string("house", 6), ClipboardBlock(CF_TEXT).substr(0, 6));
     EXPECT_TRUE(::IsClipboardFormatAvailable(empty));
-    ::DestroyWindow(owner);
 }
 
 TEST(SelectionCapture, ClipboardAboveTheLimitIsLeftAloneAndSaysWhy)
@@ -137,6 +132,37 @@ TEST(SelectionGesture, PlainClickTouchesNothingDoubleClickCopiesOnce)
     EXPECT_EQ("copies: 1", Title(target.top()));
     EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"ябълка"_cp1251; }));
     dlg.m_mouseWatch.Stop();
+}
+
+// The selection watch can't be installed: the user is told once, and no
+// release is captured (a report alone can't tell a double click from a plain
+// click), in place of every release borrowing the clipboard.
+TEST(SelectionGesture, WithoutTheMouseWatchNoReleaseIsCapturedAndTheUserIsTold)
+{
+    CopyTarget target("count", "Counting editor");
+    HWND child = target.Find("CopyTargetCount");
+    CaptureDialog main;
+    CMainDlg& dlg = main.dlg();
+    dlg.m_mouseWatch.m_install = [](int, HOOKPROC, HINSTANCE, DWORD) -> HHOOK {
+        ::SetLastError(ERROR_ACCESS_DENIED);
+        return nullptr;
+    };
+    dlg.OnAutomaticAttach();
+    EXPECT_FALSE(dlg.m_mouseWatch.Watching());
+    EXPECT_EQ(u8"Изборът с мишката не може да се следи; преводът при маркиране е изключен."_cp1251,
+              main.Translation());
+    ::SetDlgItemTextA(dlg.m_hWnd, IDC_TRANSLATION, "");
+    support::PutClipboardText("house");
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    Click(dlg, 300, 300);
+    Click(dlg, 300, 300);   // even a double click: the watch saw none of it
+    EXPECT_EQ(0, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
+    EXPECT_EQ(0, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
+    support::PumpPending();
+    EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
+    EXPECT_EQ("Counting editor", Title(target.top())) << "no copy request";
+    EXPECT_EQ("", main.Translation()) << "told once, not at each release";
+    dlg.OnAutomaticAttach();   // off again: the capture hooks go
 }
 
 TEST(CtrlCFallback, ApplicationIgnoringWmCopyGetsCtrlCAndTheClipboardComesBack)

@@ -20,3 +20,9 @@ private:
 // A named manual-reset event shared with the intruder.
 HANDLE NamedEvent(const std::string& name);
 
+
+// clipboard-source: a WM_COPYDATA whose dwData is this copies as a user's
+// program might: the text, a picture (CF_BITMAP) and INTRUDER_PRIVATE_FORMAT
+// (the text's bytes again).
+constexpr ULONG_PTR INTRUDER_COPY_RICH = 1;
+constexpr char INTRUDER_PRIVATE_FORMAT[] = "Wordlumo intruder private";

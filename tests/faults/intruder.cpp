@@ -17,8 +17,11 @@
 //   intruder clipboard-source EVENT a window (title "Wordlumo clipboard source")
 //                                   that puts the text of each WM_COPYDATA it is
 //                                   sent on the clipboard, as an application's
-//                                   copy does; signals EVENT-ready
+//                                   copy does (with a picture and a format of
+//                                   its own when asked: Intruder.h); signals
+//                                   EVENT-ready
 #include "hooklib/Tapwire.h"
+#include "tests/faults/Intruder.h"
 
 #include <windows.h>
 
@@ -161,7 +164,15 @@ LRESULT CALLBACK SourceProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     std::memcpy(p, data->lpData, data->cbData);
     p[data->cbData] = '\0';
     ::GlobalUnlock(block);
-    const bool put = ::SetClipboardData(CF_TEXT, block) != nullptr;
+    bool put = ::SetClipboardData(CF_TEXT, block) != nullptr;
+    if (data->dwData == INTRUDER_COPY_RICH) {
+        const BYTE bits[] = {0xf0, 0x0f, 0, 0, 0xaa, 0x55, 0, 0};
+        put = put && ::SetClipboardData(CF_BITMAP, ::CreateBitmap(8, 4, 1, 1, bits));
+        HGLOBAL own = ::GlobalAlloc(GMEM_MOVEABLE, data->cbData);
+        std::memcpy(::GlobalLock(own), data->lpData, data->cbData);
+        ::GlobalUnlock(own);
+        put = put && ::SetClipboardData(::RegisterClipboardFormatA(INTRUDER_PRIVATE_FORMAT), own);
+    }
     ::CloseClipboard();
     return put ? 1 : 0;
 }
