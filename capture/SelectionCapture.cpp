@@ -71,8 +71,10 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
 {
     if (ClipboardHoldsSecret())
         return;
-    ClipboardSnapshot saved;
-    switch (saved.Take(m_hWnd)) {
+    // What Zeto put back last time is still there, untouched: its copies
+    // serve again.
+    const bool unchanged = m_userClipboard.Kept() && ::GetClipboardSequenceNumber() == m_nOwnClipboardSequence;
+    switch (unchanged ? ClipboardSnapshot::Result::Saved : m_userClipboard.Take(m_hWnd)) {
     case ClipboardSnapshot::Result::TooLarge:
         SetItemText(m_hWnd, IDC_TRANSLATION, TEXT_CLIPBOARD_TOO_LARGE.c_str());
         return;
@@ -91,7 +93,7 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
         CopyWithCtrlC(hwndRelease);
     TranslateSelection();
     ShowTranslationNow();
-    saved.Restore(m_hWnd);
+    m_userClipboard.Restore(m_hWnd);
     m_nOwnClipboardSequence = ::GetClipboardSequenceNumber();
     m_bBorrowingClipboard = false;
 }
