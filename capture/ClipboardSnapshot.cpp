@@ -36,7 +36,6 @@ ClipboardSnapshot::~ClipboardSnapshot() { FreeAll(); }
 ClipboardSnapshot::Result ClipboardSnapshot::Take(HWND owner)
 {
     FreeAll();
-    m_kept = false;
     HWND holder = ::GetClipboardOwner();
     if (holder && ::IsHungAppWindow(holder))
         return Result::Busy;   // reading a delayed format would wait for it
@@ -67,37 +66,24 @@ ClipboardSnapshot::Result ClipboardSnapshot::Take(HWND owner)
     }
     for (const Source& s : sources)
         if (HANDLE copy = Duplicate(s.how, s.data, s.size))
-            m_items.push_back({s.format, s.how, copy, s.size});
+            m_items.push_back({s.format, s.how, copy});
     ::CloseClipboard();
     return Result::Saved;
 }
 
-// Kept, each format goes back as a copy of the copy. (Reading the formats
-// back from the clipboard instead would also cost, under Wine, a kilobyte
-// for each read of a format this process put there, never given back.)
 bool ClipboardSnapshot::Restore(HWND owner)
 {
-    std::size_t total = 0;
-    for (const Item& item : m_items)
-        total += item.size;
-    m_kept = total <= KEEP_LIMIT;
-    if (!OpenClipboardBriefly(owner)) {
-        if (!m_kept)
-            FreeAll();
+    if (!OpenClipboardBriefly(owner))
         return false;
-    }
     ::EmptyClipboard();
     bool all = true;
     for (const Item& item : m_items) {
-        HANDLE data = m_kept ? Duplicate(item.how, item.data, item.size) : item.data;
-        if (!data || !::SetClipboardData(item.format, data)) {
-            if (data)
-                Free({item.format, item.how, data, item.size});
+        if (!::SetClipboardData(item.format, item.data)) {
+            Free(item);
             all = false;
         }
     }
-    if (!m_kept)
-        m_items.clear();   // the clipboard owns what it took
+    m_items.clear();   // the clipboard owns what it took
     ::CloseClipboard();
     return all;
 }

@@ -27,29 +27,21 @@ public:
     // owner: the window that opens the clipboard.
     Result Take(HWND owner);
     // Empties the clipboard and puts back what Take held; true when every
-    // held format went back. A snapshot of at most KEEP_LIMIT bytes keeps
-    // its copies (Kept()): while nobody changes the clipboard after this,
-    // they are what it holds, and the next borrow need not read it again.
-    // A larger one holds nothing afterwards.
+    // held format went back. Afterwards the snapshot holds nothing.
     bool Restore(HWND owner);
-    bool Kept() const { return m_kept; }
     std::size_t FormatCount() const { return m_items.size(); }
-
-    static constexpr std::size_t KEEP_LIMIT = 1024 * 1024;
 
 private:
     struct Item {
         UINT format;
         KeepAs how;
         HANDLE data;
-        std::size_t size;
     };
     static HANDLE Duplicate(KeepAs how, HANDLE source, std::size_t size);
     static void Free(const Item& item);
     void FreeAll();
 
     std::vector<Item> m_items;
-    bool m_kept = false;
 };
 
 // OpenClipboard, retried for a short bounded time while another program

@@ -71,10 +71,8 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
 {
     if (ClipboardHoldsSecret())
         return;
-    // What Zeto put back last time is still there, untouched: its copies
-    // serve again.
-    const bool unchanged = m_userClipboard.Kept() && ::GetClipboardSequenceNumber() == m_nOwnClipboardSequence;
-    switch (unchanged ? ClipboardSnapshot::Result::Saved : m_userClipboard.Take(m_hWnd)) {
+    ClipboardSnapshot saved;
+    switch (saved.Take(m_hWnd)) {
     case ClipboardSnapshot::Result::TooLarge:
         SetItemText(m_hWnd, IDC_TRANSLATION, TEXT_CLIPBOARD_TOO_LARGE.c_str());
         return;
@@ -93,7 +91,7 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
         CopyWithCtrlC(hwndRelease);
     TranslateSelection();
     ShowTranslationNow();
-    m_userClipboard.Restore(m_hWnd);
+    saved.Restore(m_hWnd);
     m_nOwnClipboardSequence = ::GetClipboardSequenceNumber();
     m_bBorrowingClipboard = false;
 }

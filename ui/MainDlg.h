@@ -18,7 +18,6 @@
 // recorded that way and ignores any other message.
 #pragma once
 #include "capture/CaptureGate.h"
-#include "capture/ClipboardSnapshot.h"
 #include "capture/CopyRequest.h"
 #include "capture/MouseWatch.h"
 #include "dictionary/Dictionary.h"
@@ -251,7 +250,6 @@ private:
     // The clipboard while a selection borrows it (capture/SelectionCapture.cpp).
     bool m_bBorrowingClipboard = false;
     long long m_nOwnClipboardSequence = -1;   // its change number after Zeto's restore
-    ClipboardSnapshot m_userClipboard;        // what the restore put back, when small
     DWORD m_dwOwnCtrlCTick = 0;               // when Zeto last pressed Ctrl+C,
     HWND m_hwndOwnCtrlC = nullptr;            // and in which window
 };
