@@ -20,8 +20,11 @@ public:
     bool Start();
     void Stop();
     bool Watching() const { return m_hook != nullptr; }
-    // True once for each release that ended a selection. While not watching
-    // every release counts, as Zeto cannot tell (the dialog then takes none).
+    // True once for each release that ended a selection: a double click, or
+    // a drag that began over a window's content. A drag begun on a scrollbar,
+    // a border, a caption or a splitter moves or sizes something and selects
+    // nothing. While not watching every release counts, as Zeto cannot tell
+    // (the dialog then takes none).
     bool TakeSelection();
 
     // What the hook procedure does; public for the tests, which feed it.

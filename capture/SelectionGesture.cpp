@@ -28,9 +28,9 @@ void SelectionGesture::Release(int x, int y)
     if (!m_pressed)
         return;
     m_pressed = false;
-    bool dragged = !Within(x - m_pressX, y - m_pressY, m_metrics.dragWidth, m_metrics.dragHeight);
-    m_selection = m_doublePress || dragged;
-    if (dragged)
+    m_dragged = !m_doublePress && !Within(x - m_pressX, y - m_pressY, m_metrics.dragWidth, m_metrics.dragHeight);
+    m_selection = m_doublePress || m_dragged;
+    if (m_dragged)
         m_canDouble = false;
 }
 

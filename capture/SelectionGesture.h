@@ -22,6 +22,12 @@ public:
     void Release(int x, int y);
     // True once for each release that ended a selection.
     bool TakeSelection();
+    // Whether the last selection was a drag (not a double click), and where
+    // its button went down: a drag may have begun on a scrollbar rather than
+    // over text, which only the window there can tell.
+    bool LastWasDrag() const { return m_dragged; }
+    int PressX() const { return m_pressX; }
+    int PressY() const { return m_pressY; }
 
 private:
     GestureMetrics m_metrics;
@@ -31,4 +37,5 @@ private:
     bool m_canDouble = false;     // the last press may begin a double click
     bool m_doublePress = false;   // the current press completed one
     bool m_selection = false;
+    bool m_dragged = false;
 };

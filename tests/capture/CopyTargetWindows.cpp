@@ -15,8 +15,8 @@
 //             "house", in turn
 // console     a top window of the console's class that copies "apple" on
 //             Ctrl+C, and whose title gains " (key)" at any keystroke
-// count       a child that copies "apple" on WM_COPY; the top's title
-//             counts the requests ("copies: N")
+// count       a child with a vertical scrollbar that copies "apple" on
+//             WM_COPY; the top's title counts the requests ("copies: N")
 // secret      a password manager: its child copies "house" marked as a secret
 //             (ExcludeClipboardContentFromMonitorProcessing) on WM_COPY, on
 //             Ctrl+C and on a left release after a right one (its menu's Copy)
@@ -150,9 +150,9 @@ void Register(const char* name, WNDPROC proc)
     ::RegisterClassA(&wc);
 }
 
-HWND Child(HWND parent, const char* className)
+HWND Child(HWND parent, const char* className, DWORD style = 0)
 {
-    return ::CreateWindowA(className, "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, parent, nullptr,
+    return ::CreateWindowA(className, "", WS_CHILD | WS_VISIBLE | style, 0, 0, 100, 60, parent, nullptr,
                            ::GetModuleHandleA(nullptr), nullptr);
 }
 
@@ -232,7 +232,7 @@ int RunCopyTarget(const char* kind, const char* title)
     } else if (g_kind == "keys") {
         ::SetFocus(Child(top, "CopyTargetKeys"));
     } else if (g_kind == "count") {
-        Child(top, "CopyTargetCount");
+        Child(top, "CopyTargetCount", WS_VSCROLL);
     } else if (g_kind == "secret") {
         ::SetFocus(Child(top, "CopyTargetSecret"));
     } else if (g_kind == "owner") {

@@ -42,6 +42,12 @@ void Click(CMainDlg& dlg, int x, int y)
     dlg.m_mouseWatch.OnButton(WM_LBUTTONUP, {x, y}, ::GetTickCount());
 }
 
+void Drag(CMainDlg& dlg, POINT from, POINT to)
+{
+    dlg.m_mouseWatch.OnButton(WM_LBUTTONDOWN, from, ::GetTickCount());
+    dlg.m_mouseWatch.OnButton(WM_LBUTTONUP, to, ::GetTickCount());
+}
+
 bool Responsive(CaptureDialog& main, DWORD start)
 {
     ::SetDlgItemTextA(main.dlg().m_hWnd, IDC_INPUT, "house");
@@ -131,6 +137,30 @@ TEST(SelectionGesture, PlainClickTouchesNothingDoubleClickCopiesOnce)
     EXPECT_EQ(0, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
     EXPECT_EQ("copies: 1", Title(target.top()));
     EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"ябълка"_cp1251; }));
+    dlg.m_mouseWatch.Stop();
+}
+
+// A drag begun on a scrollbar moves the view and selects nothing: no copy
+// request, no Ctrl+C. One begun over the content is a selection.
+TEST(SelectionGesture, DragBegunOnAScrollbarIsNoSelection)
+{
+    CopyTarget target("count", "Counting editor");
+    HWND child = target.Find("CopyTargetCount");
+    CaptureDialog main;
+    CMainDlg& dlg = main.dlg();
+    dlg.m_nCopyMethod = COPY_OTHER;
+    dlg.m_bWatchSelections = 1;
+    ASSERT_TRUE(dlg.m_mouseWatch.Start());
+    RECT r;
+    ASSERT_TRUE(::GetWindowRect(child, &r));
+    const POINT bar{r.right - 3, r.top + 20}, content{r.left + 10, r.top + 20};
+    ASSERT_EQ(child, ::WindowFromPoint(bar));
+    Drag(dlg, bar, {bar.x, bar.y + 30});
+    EXPECT_EQ(0, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
+    EXPECT_EQ("Counting editor", Title(target.top())) << "no copy request";
+    Drag(dlg, content, {content.x + 40, content.y});
+    EXPECT_EQ(1, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
+    EXPECT_EQ("copies: 1", Title(target.top()));
     dlg.m_mouseWatch.Stop();
 }
 

@@ -30,6 +30,8 @@ TEST(SelectionGesture, DragBeyondTheDragRectangleIsOneSelection)
     g.Press(100, 100, 5000);
     g.Release(103, 100);
     EXPECT_TRUE(g.TakeSelection());
+    EXPECT_TRUE(g.LastWasDrag());
+    EXPECT_EQ(100, g.PressX());
     EXPECT_FALSE(g.TakeSelection()) << "taken once";
 }
 
@@ -40,6 +42,7 @@ TEST(SelectionGesture, DoubleClickEndsOnItsSecondRelease)
     EXPECT_FALSE(g.TakeSelection());
     Click(g, 101, 101, 1400);
     EXPECT_TRUE(g.TakeSelection());
+    EXPECT_FALSE(g.LastWasDrag());
     Click(g, 101, 101, 1600);   // a third click begins afresh
     EXPECT_FALSE(g.TakeSelection());
 }
