@@ -43,3 +43,10 @@ function(wordlumo_window_test name)
     wordlumo_test(${name} ${ARGN} SERIAL)
     wordlumo_tapwire_beside(${name})
 endfunction()
+
+# A shipped binary whose sections sit on page boundaries in the file, without
+# debug information: the loader (Wine's too) then maps its pages from the file,
+# shared and clean, instead of reading the image into private memory.
+function(wordlumo_mappable_image target)
+    target_link_options(${target} PRIVATE -Wl,--file-alignment,4096 $<$<NOT:$<CONFIG:Debug>>:-Wl,--strip-debug>)
+endfunction()
