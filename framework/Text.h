@@ -2,6 +2,12 @@
 // Windows-1251 bytes; its windows are Unicode windows, so a text is
 // converted here, on its way in or out, and shows right whatever the
 // system's code page for non-Unicode programs.
+//
+// The A/W rule: paths (the program's, the working directory, the command
+// line, every file opened by a name that is not plain ASCII), the registry
+// and any text that may hold letters outside the code page go through the
+// W calls as UTF-16. An A call converts through the code page, and on an
+// English Windows a Cyrillic folder name becomes "?".
 #pragma once
 #include <windows.h>
 

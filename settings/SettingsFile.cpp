@@ -6,40 +6,51 @@
 
 namespace settings {
 
-bool ReadSettingsFile(const char* path, std::string& bytes)
+ReadResult ReadSettingsFile(const wchar_t* path, std::string& bytes)
 {
-    HANDLE file = ::CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
+    bytes.clear();
+    HANDLE file = ::CreateFileW(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ReadResult::NotFound
+                                                                               : ReadResult::Unreadable;
+    }
     bytes.assign(MAX_FILE_BYTES + 1, '\0');
     DWORD total = 0, got = 0;
-    while (total < bytes.size()
-           && ::ReadFile(file, &bytes[total], (DWORD)(bytes.size() - total), &got, nullptr) && got > 0)
+    bool failed = false;
+    while (total < bytes.size()) {
+        if (!::ReadFile(file, &bytes[total], (DWORD)(bytes.size() - total), &got, nullptr)) {
+            failed = true;
+            break;
+        }
+        if (got == 0)
+            break;
         total += got;
+    }
     ::CloseHandle(file);
-    bytes.resize(total);
-    return true;
+    bytes.resize(failed ? 0 : total);
+    return failed ? ReadResult::Unreadable : ReadResult::Read;
 }
 
-bool WriteSettingsFile(const char* path, const std::string& bytes)
+bool WriteSettingsFile(const wchar_t* path, const std::string& bytes)
 {
-    const std::string temp = std::string(path) + ".new";
-    HANDLE file = ::CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::wstring temp = std::wstring(path) + L".new";
+    HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     DWORD written = 0;
     bool whole = ::WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, nullptr) && written == bytes.size();
     whole = ::FlushFileBuffers(file) && whole;
     whole = ::CloseHandle(file) && whole;
-    if (whole && ::MoveFileExA(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    if (whole && ::MoveFileExW(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
-    ::DeleteFileA(temp.c_str());
+    ::DeleteFileW(temp.c_str());
     return false;
 }
 
-bool KeepDamagedFile(const char* path, const char* damagedPath)
+bool KeepDamagedCopy(const wchar_t* path, const wchar_t* damagedPath)
 {
-    return ::MoveFileExA(path, damagedPath, MOVEFILE_REPLACE_EXISTING) != FALSE;
+    return ::CopyFileW(path, damagedPath, FALSE) != FALSE;
 }
 
 } // namespace settings

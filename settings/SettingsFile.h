@@ -1,22 +1,29 @@
 // Zeto.ini on disk. Written so that a crash or a full disk never leaves a
 // half file: the new text goes to a temporary file in the same folder, is
-// flushed, and only then replaces the old file in one rename.
+// flushed, and only then replaces the old file in one rename. Paths are
+// UTF-16: the folder may be named in letters outside the code page.
 #pragma once
 #include <string>
 
 namespace settings {
 
-constexpr const char* FILE_NAME = "Zeto.ini";
-constexpr const char* DAMAGED_NAME = "Zeto.ini.damaged";
+constexpr const wchar_t* FILE_NAME = L"Zeto.ini";
+constexpr const wchar_t* DAMAGED_NAME = L"Zeto.ini.damaged";
 
-// False when there is no file to read. At most MAX_FILE_BYTES + 1 bytes are
-// read: enough to tell that a file is too big.
-bool ReadSettingsFile(const char* path, std::string& bytes);
+enum class ReadResult {
+    Read,
+    NotFound,     // a first run: defaults, saved when they change
+    Unreadable,   // there, but locked, a folder, denied or failing: never overwritten
+};
+
+// At most MAX_FILE_BYTES + 1 bytes are read: enough to tell that a file is
+// too big.
+ReadResult ReadSettingsFile(const wchar_t* path, std::string& bytes);
 // False when the text could not be written whole; the old file is then
 // untouched and no temporary file is left.
-bool WriteSettingsFile(const char* path, const std::string& bytes);
-// Moves a damaged file aside (over an older damaged one) so that it is
-// neither read again nor lost.
-bool KeepDamagedFile(const char* path, const char* damagedPath);
+bool WriteSettingsFile(const wchar_t* path, const std::string& bytes);
+// A copy of a damaged file (over an older damaged one), so that what the
+// reader threw away is not lost.
+bool KeepDamagedCopy(const wchar_t* path, const wchar_t* damagedPath);
 
 } // namespace settings

@@ -1,5 +1,7 @@
 #include "settings/SettingsText.h"
 
+#include "text/Cp1251.h"
+
 #include <cstdlib>
 
 namespace settings {
@@ -57,20 +59,27 @@ bool ParseLine(const std::string& raw, SettingsText& text)
 SettingsText ParseSettings(const std::string& bytes)
 {
     SettingsText text;
-    text.damaged = bytes.size() > MAX_FILE_BYTES;
-    std::size_t start = 0;
-    while (!text.damaged && start < bytes.size()) {
+    if (bytes.size() > MAX_FILE_BYTES) {
+        text.damaged = true;
+        return text;
+    }
+    // Decided line by line, so that one line added by an editor in another
+    // encoding costs nothing else.
+    std::size_t start = bytes.compare(0, UTF8_BOM.size(), UTF8_BOM) == 0 ? UTF8_BOM.size() : 0;
+    while (start < bytes.size()) {
         std::size_t end = bytes.find('\n', start);
         if (end == std::string::npos)
             end = bytes.size();
         std::string line = bytes.substr(start, end - start);
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
-        text.damaged = line.size() > MAX_LINE_BYTES || !ParseLine(line, text);
+        const cp1251::Conversion utf8 = cp1251::FromUtf8(line);
+        if (utf8.validUtf8)
+            line = utf8.text;
+        if (line.size() > MAX_LINE_BYTES || !ParseLine(line, text))
+            text.damaged = true;
         start = end + 1;
     }
-    if (text.damaged)
-        text.values.clear();
     return text;
 }
 
@@ -78,7 +87,7 @@ std::string FormatSettings(const std::vector<std::pair<std::string, std::string>
 {
     std::string bytes = std::string("[") + SECTION + "]\r\n";
     for (const auto& [key, value] : values)
-        bytes += key + "=" + value + "\r\n";
+        bytes += key + "=" + cp1251::ToUtf8(value) + "\r\n";
     return bytes;
 }
 

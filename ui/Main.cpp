@@ -11,9 +11,9 @@ CDictApp theApp;
 int WINAPI WinMain(HINSTANCE hInstance, HINSTANCE, LPSTR, int)
 {
     // Started from the Run key, Zeto is told where its files are.
-    const std::string workDir = settings::WorkDirOf(::GetCommandLineA());
+    const std::wstring workDir = settings::WorkDirOf(::GetCommandLineW());
     if (!workDir.empty())
-        ::SetCurrentDirectoryA(workDir.c_str());
+        ::SetCurrentDirectoryW(workDir.c_str());
     // The Options dialog holds common controls.
     INITCOMMONCONTROLSEX controls{sizeof controls, OPTIONS_COMMON_CONTROLS};
     ::InitCommonControlsEx(&controls);

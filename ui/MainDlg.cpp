@@ -24,6 +24,7 @@ const MessageMap* CMainDlg::GetMessageMap() const
         // The window's life, its look and the tray.
         OnMessage<&CMainDlg::OnCreate>(WM_CREATE),
         OnMessage<&CMainDlg::OnDestroy>(WM_DESTROY),
+        OnMessage<&CMainDlg::OnEndSession>(WM_ENDSESSION),
         OnMessage<&CMainDlg::OnClose>(WM_CLOSE),
         OnCommand<&CMainDlg::OnClose>(ID_EXIT),
         OnMessage<&CMainDlg::OnSysCommand>(WM_SYSCOMMAND),
@@ -311,6 +312,13 @@ void CMainDlg::OnClose()
 {
     CDialog::OnOK();
     Default();
+}
+
+// Windows may end the process after this without destroying the window.
+void CMainDlg::OnEndSession(UINT_PTR ending)
+{
+    if (ending)
+        SaveSettings();
 }
 
 void CMainDlg::OnDestroy()

@@ -135,6 +135,7 @@ public:
     LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     void OnClose();   // also Exit
     void OnDestroy();
+    void OnEndSession(UINT_PTR ending);
     bool LoadDictionaryFiles();
     void CreateRowTips();
     void HideRowTips();
@@ -241,7 +242,8 @@ private:
     void FillTrayIcon();
     HICON m_hPausedIcon = nullptr;
     // Zeto.ini's text as last read or written; nothing is written before the
-    // settings were read, nor when they are unchanged.
+    // settings were read (in a run where Zeto.ini could not be read, never),
+    // nor when they are unchanged.
     bool m_bSettingsLoaded = false;
     std::string m_strSettingsSaved;
     std::string CurrentSettings() const;   // the text Zeto.ini should hold now

@@ -4,10 +4,14 @@
 // dictionary and before the window shows; written whenever they change.
 //
 // Failure policy: nothing about Zeto.ini stops Zeto or touches the
-// dictionary files. A damaged file is moved aside as Zeto.ini.damaged and
-// every setting keeps its default; a value that makes no sense keeps its own
-// default; a write that fails leaves the old file whole. Each says so in
-// one line in the translation box.
+// dictionary files. A file that is there but cannot be read (locked, a
+// folder, denied) leaves every setting at its default and is never written
+// in that run, so the user's settings are not lost to a passing lock. A
+// damaged line costs that line: the file as it was is copied to
+// Zeto.ini.damaged and the next save writes it clean, so the copy is made
+// once. A value that makes no sense keeps its own default; a write that
+// fails leaves the old file whole. Each says so in one line in the
+// translation box.
 #include "ui/MainDlg.h"
 
 #include "framework/Menu.h"
@@ -26,7 +30,9 @@ using namespace settings;
 namespace {
 
 constexpr auto NOTE_DAMAGED = cp1251::Literal(
-    u8"Zeto.ini е повреден и е запазен като Zeto.ini.damaged; настройките са подразбиращите се.");
+    u8"Zeto.ini има повредени редове, които са пропуснати; файлът е запазен като Zeto.ini.damaged.");
+constexpr auto NOTE_UNREADABLE = cp1251::Literal(
+    u8"Zeto.ini не може да се прочете; настройките са подразбиращите се и няма да се запишат.");
 // Around the keys of the rejected values.
 constexpr auto NOTE_REJECTED_BEFORE = cp1251::Literal(u8"Zeto.ini: невярна стойност на ");
 constexpr auto NOTE_REJECTED_AFTER = cp1251::Literal(u8"; взета е подразбиращата се.");
@@ -73,19 +79,24 @@ RECT NormalRect(HWND hwnd)
     return rect;
 }
 
-// The window at left, top, brought onto the nearest monitor when that
-// spot is off every one (a monitor unplugged, a smaller screen).
-void PlaceWindow(HWND hwnd, int left, int top)
+// The window at left, top, whole on the monitor it stands on. False, and
+// not moved, when that spot is on no monitor (one unplugged, a smaller
+// screen): the dialog is then centred as on a first run.
+bool PlaceWindow(HWND hwnd, int left, int top)
 {
     RECT now;
     ::GetWindowRect(hwnd, &now);
     RECT wanted{left, top, left + now.right - now.left, top + now.bottom - now.top};
+    const HMONITOR monitor = ::MonitorFromRect(&wanted, MONITOR_DEFAULTTONULL);
+    if (!monitor)
+        return false;
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    ::GetMonitorInfoA(::MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &info);
+    ::GetMonitorInfoW(monitor, &info);
     const Rect work{info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
     const Rect placed = BringInside({wanted.left, wanted.top, wanted.right, wanted.bottom}, work);
     ::SetWindowPos(hwnd, nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
 }
 
 } // namespace
@@ -111,10 +122,12 @@ std::string CMainDlg::CurrentSettings() const
 void CMainDlg::LoadSettings()
 {
     std::string bytes;
-    const bool found = ReadSettingsFile(FILE_NAME, bytes);
+    const ReadResult read = ReadSettingsFile(FILE_NAME, bytes);
     const settings::SettingsText text = ParseSettings(bytes);
-    if (found && text.damaged) {
-        KeepDamagedFile(FILE_NAME, DAMAGED_NAME);
+    if (read == ReadResult::Unreadable)
+        ShowNote(NOTE_UNREADABLE.c_str());
+    if (read == ReadResult::Read && text.damaged) {
+        KeepDamagedCopy(FILE_NAME, DAMAGED_NAME);
         ShowNote(NOTE_DAMAGED.c_str());
     }
 
@@ -161,10 +174,8 @@ void CMainDlg::LoadSettings()
     const bool topOk = ReadInt(text, KEY_TOP, -POSITION_LIMIT, POSITION_LIMIT, top);
     take(KEY_LEFT, leftOk);
     take(KEY_TOP, topOk);
-    if (leftOk && topOk) {
-        PlaceWindow(m_hWnd, left, top);
+    if (leftOk && topOk && PlaceWindow(m_hWnd, left, top))
         m_bPlacedByInit = true;
-    }
 
     int paused = 0;
     const bool pausedOk = ReadInt(text, KEY_PAUSED, 0, 1, paused);
@@ -187,8 +198,10 @@ void CMainDlg::LoadSettings()
 
     if (!rejected.empty())
         ShowNote(NOTE_REJECTED_BEFORE.c_str() + rejected + NOTE_REJECTED_AFTER.c_str());
-    m_strSettingsSaved = CurrentSettings();
-    m_bSettingsLoaded = true;
+    // Saved at the next change or at the latest on the way out: a damaged
+    // file is then written clean.
+    m_strSettingsSaved = text.damaged ? std::string() : CurrentSettings();
+    m_bSettingsLoaded = read != ReadResult::Unreadable;
 }
 
 void CMainDlg::ToggleSwitch(int& bSwitch, UINT menuItem)

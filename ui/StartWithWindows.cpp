@@ -1,7 +1,11 @@
 // "Start with Windows": Zeto under the current user's Run key, which needs
 // no administrator rights. The menu item shows the key itself, so it also
-// tells the truth after a change made elsewhere. The command names the
-// working directory Zeto runs in now, the one with its dictionary files.
+// tells the truth after a change made elsewhere: it is ticked only when the
+// value starts this copy, and choosing it while the value starts another
+// copy (an older install, a moved folder) makes it start this one. The
+// command names the working directory Zeto runs in now, the one with its
+// dictionary files. All through the W calls: the paths may hold letters
+// outside the code page.
 #include "ui/MainDlg.h"
 
 #include "framework/Menu.h"
@@ -9,38 +13,63 @@
 #include "settings/StartupCommand.h"
 #include "text/Cp1251Literal.h"
 
+#include <vector>
+
 namespace {
 
 constexpr auto NOTE_NOT_CHANGED = cp1251::Literal(u8"Не можах да променя стартирането с Windows.");
 
-constexpr const char* RUN_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-constexpr const char* RUN_VALUE = "Wordlumo";
+constexpr const wchar_t* RUN_KEY = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr const wchar_t* RUN_VALUE = L"Wordlumo";
+constexpr DWORD LONG_PATH_CHARS = 32768;   // the longest path Windows takes
 
-bool InRunKey()
+std::wstring ThisProgram()
 {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, RUN_KEY, 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
-        return false;
-    const bool found = ::RegQueryValueExA(key, RUN_VALUE, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    ::RegCloseKey(key);
-    return found;
+    std::vector<wchar_t> path(LONG_PATH_CHARS);
+    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), (DWORD)path.size());
+    return std::wstring(path.data(), length < path.size() ? length : 0);
+}
+
+std::wstring CurrentFolder()
+{
+    std::vector<wchar_t> path(LONG_PATH_CHARS);
+    const DWORD length = ::GetCurrentDirectoryW((DWORD)path.size(), path.data());
+    return std::wstring(path.data(), length < path.size() ? length : 0);
+}
+
+// The Run value's command; empty when there is none.
+std::wstring RunCommand()
+{
+    std::vector<wchar_t> value(LONG_PATH_CHARS * 2);
+    DWORD bytes = (DWORD)(value.size() * sizeof(wchar_t));
+    if (::RegGetValueW(HKEY_CURRENT_USER, RUN_KEY, RUN_VALUE, RRF_RT_REG_SZ, nullptr, value.data(), &bytes)
+        != ERROR_SUCCESS)
+        return std::wstring();
+    return value.data();
+}
+
+// Paths are compared as Windows compares file names: without regard to case.
+bool StartsThisCopy()
+{
+    const std::wstring program = settings::ProgramOf(RunCommand()), self = ThisProgram();
+    return !program.empty() &&
+           ::CompareStringOrdinal(program.c_str(), (int)program.size(), self.c_str(), (int)self.size(), TRUE)
+               == CSTR_EQUAL;
 }
 
 bool SetRunKey(bool on)
 {
     HKEY key = nullptr;
-    if (::RegCreateKeyExA(HKEY_CURRENT_USER, RUN_KEY, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr)
+    if (::RegCreateKeyExW(HKEY_CURRENT_USER, RUN_KEY, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr)
         != ERROR_SUCCESS)
         return false;
     LONG result;
     if (on) {
-        char exe[MAX_PATH] = "", dir[MAX_PATH] = "";
-        ::GetModuleFileNameA(nullptr, exe, MAX_PATH);
-        ::GetCurrentDirectoryA(MAX_PATH, dir);
-        const std::string command = settings::StartupCommand(exe, dir);
-        result = ::RegSetValueExA(key, RUN_VALUE, 0, REG_SZ, (const BYTE*)command.c_str(), (DWORD)command.size() + 1);
+        const std::wstring command = settings::StartupCommand(ThisProgram(), CurrentFolder());
+        result = ::RegSetValueExW(key, RUN_VALUE, 0, REG_SZ, (const BYTE*)command.c_str(),
+                                  (DWORD)((command.size() + 1) * sizeof(wchar_t)));
     } else {
-        result = ::RegDeleteValueA(key, RUN_VALUE);
+        result = ::RegDeleteValueW(key, RUN_VALUE);
     }
     ::RegCloseKey(key);
     return result == ERROR_SUCCESS;
@@ -50,12 +79,12 @@ bool SetRunKey(bool on)
 
 void CMainDlg::CheckStartWithWindows(HMENU menu)
 {
-    CheckMenuItemById(menu, ID_START_WITH_WINDOWS, InRunKey());
+    CheckMenuItemById(menu, ID_START_WITH_WINDOWS, StartsThisCopy());
 }
 
 void CMainDlg::OnStartWithWindows()
 {
-    if (!SetRunKey(!InRunKey()))
+    if (!SetRunKey(!StartsThisCopy()))
         ShowNote(NOTE_NOT_CHANGED.c_str());
     CheckStartWithWindows(::GetMenu(m_hWnd));
 }

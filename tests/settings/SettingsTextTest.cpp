@@ -36,20 +36,42 @@ TEST(SettingsText, CommentsBlankLinesSectionsAndUnknownKeysAreNoDamage)
     EXPECT_EQ(n, 4);
 }
 
-TEST(SettingsText, BinaryBytesNulsLongLinesAndHugeFilesAreDamage)
+// Each bad line is damage that costs that line alone; the lines around it
+// keep their values.
+TEST(SettingsText, ABadLineCostsOnlyItselfAndAHugeFileIsDamagedWhole)
 {
-    EXPECT_TRUE(ParseSettings(std::string("TimeoutSec=4\0\n", 14)).damaged);
-    EXPECT_TRUE(ParseSettings("TimeoutSec=4\x01\n").damaged);
-    EXPECT_TRUE(ParseSettings("just words\n").damaged);
-    EXPECT_TRUE(ParseSettings("=4\n").damaged);
-    EXPECT_TRUE(ParseSettings("Time out=4\n").damaged);
-    EXPECT_TRUE(ParseSettings("A=" + std::string(MAX_LINE_BYTES, 'x')).damaged);
+    const std::string good = "TimeoutSec=4\r\n", after = "\r\nFontSize=90\r\n";
+    for (const std::string& bad : {std::string("TimeoutSec=5\0", 13), std::string("TimeoutSec=5\x01"),
+                                   std::string("just words"), std::string("=4"), std::string("Time out=4"),
+                                   "A=" + std::string(MAX_LINE_BYTES, 'x')}) {
+        const SettingsText text = ParseSettings(good + bad + after);
+        EXPECT_TRUE(text.damaged) << bad;
+        EXPECT_EQ(text.values.size(), 2u) << bad;
+        EXPECT_EQ(text.values.count("TimeoutSec") ? text.values.at("TimeoutSec") : "", "4") << bad;
+        EXPECT_EQ(text.values.count("FontSize") ? text.values.at("FontSize") : "", "90") << bad;
+    }
     EXPECT_FALSE(ParseSettings("A=" + std::string(MAX_LINE_BYTES - 2, 'x')).damaged);
-    std::string many;
+    std::string many = "TimeoutSec=4\n";
     while (many.size() <= MAX_FILE_BYTES)
         many += "; a comment line\n";
     EXPECT_TRUE(ParseSettings(many).damaged);
-    EXPECT_TRUE(ParseSettings("A=1\n\xff\xfe\x00").values.empty()) << "a damaged file gives no values";
+    EXPECT_TRUE(ParseSettings(many).values.empty()) << "a file too big to be ours gives no values";
+}
+
+// Values are kept as Windows-1251 bytes; the file is UTF-8, with or without
+// Notepad's byte order mark, or Windows-1251 as older files were.
+TEST(SettingsText, UTF8WithOrWithoutAByteOrderMarkAndOlderWindows1251AreRead)
+{
+    const std::string utf8 = u8"[Zeto]\r\nIgnoredPrograms=Речник.exe;Ёлка.exe\r\nTimeoutSec=4\r\n";
+    const std::string cp1251 = "IgnoredPrograms=\xD0\xE5\xF7\xED\xE8\xEA.exe;\xA8\xEB\xEA\xE0.exe\r\nTimeoutSec=4";
+    for (const std::string& bytes : {utf8, std::string(UTF8_BOM) + utf8, cp1251}) {
+        const SettingsText text = ParseSettings(bytes);
+        EXPECT_FALSE(text.damaged) << bytes;
+        EXPECT_EQ(text.values.at("IgnoredPrograms"), "\xD0\xE5\xF7\xED\xE8\xEA.exe;\xA8\xEB\xEA\xE0.exe");
+        EXPECT_EQ(text.values.at("TimeoutSec"), "4");
+    }
+    EXPECT_EQ(FormatSettings({{"IgnoredPrograms", "\xD0\xE5\xF7\xED\xE8\xEA.exe"}}),
+              u8"[Zeto]\r\nIgnoredPrograms=Речник.exe\r\n") << "written as UTF-8, without a mark";
 }
 
 TEST(SettingsText, AValueOutOfRangeOrNotANumberIsNotTaken)
@@ -79,13 +101,23 @@ TEST(BringInside, AWindowOffTheScreenComesBackWholeAndOneOnItStays)
 
 TEST(StartupCommand, NamesTheProgramAndItsWorkingDirectoryAndReadsBack)
 {
-    const std::string command = StartupCommand("C:\\Program Files\\W\\Zeto.exe", "C:\\Users\\me\\My Words");
-    EXPECT_EQ(command, "\"C:\\Program Files\\W\\Zeto.exe\" /workdir \"C:\\Users\\me\\My Words\"");
-    EXPECT_EQ(WorkDirOf(command), "C:\\Users\\me\\My Words");
-    EXPECT_EQ(WorkDirOf("/workdir D:\\w"), "D:\\w");
-    EXPECT_EQ(WorkDirOf("\"C:\\a /workdir b\\Zeto.exe\""), "") << "a switch inside the program's name is none";
-    EXPECT_EQ(WorkDirOf("Zeto.exe"), "");
-    EXPECT_EQ(WorkDirOf("Zeto.exe /workdir"), "");
+    const std::wstring command = StartupCommand(L"C:\\Program Files\\W\\Zeto.exe", L"C:\\Users\\\u0418\u0432\u0430\u043d\\My Words");
+    EXPECT_EQ(command, L"\"C:\\Program Files\\W\\Zeto.exe\" /workdir \"C:\\Users\\\u0418\u0432\u0430\u043d\\My Words\"");
+    EXPECT_EQ(WorkDirOf(command), L"C:\\Users\\\u0418\u0432\u0430\u043d\\My Words");
+    EXPECT_EQ(WorkDirOf(L"/workdir D:\\w"), L"D:\\w");
+    EXPECT_EQ(WorkDirOf(L"\"C:\\a /workdir b\\Zeto.exe\""), L"") << "a switch inside the program's name is none";
+    EXPECT_EQ(WorkDirOf(L"Zeto.exe"), L"");
+    EXPECT_EQ(WorkDirOf(L"Zeto.exe /workdir"), L"");
+}
+
+// The program a Run value starts, compared with this copy's path.
+TEST(StartupCommand, ProgramOfTakesThePathWithOrWithoutQuotes)
+{
+    EXPECT_EQ(ProgramOf(StartupCommand(L"C:\\Program Files\\W\\Zeto.exe", L"C:\\W")), L"C:\\Program Files\\W\\Zeto.exe");
+    EXPECT_EQ(ProgramOf(L"C:\\W\\Zeto.exe /workdir C:\\W"), L"C:\\W\\Zeto.exe");
+    EXPECT_EQ(ProgramOf(L"  \"C:\\W\\Zeto.exe\""), L"C:\\W\\Zeto.exe");
+    EXPECT_EQ(ProgramOf(L"\"C:\\W\\Zeto.exe"), L"C:\\W\\Zeto.exe") << "an unclosed quote ends with the text";
+    EXPECT_EQ(ProgramOf(L""), L"");
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cctype>
 #include <memory>
 
 using namespace typing;
@@ -46,6 +48,15 @@ protected:
     }
     std::string File(const char* name) const { return support::ReadFileBytes(m_dir->File(name)); }
     std::string Translation(HWND main) const { return RemoteText(::GetDlgItem(main, IDC_TRANSLATION)); }
+    static constexpr const char* RUN_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+    static std::string RunValue()
+    {
+        char value[1024] = "";
+        DWORD size = sizeof value;
+        if (::RegGetValueA(HKEY_CURRENT_USER, RUN_KEY, "Wordlumo", RRF_RT_REG_SZ, nullptr, value, &size))
+            return std::string("<none>");
+        return std::string(value);
+    }
 
     std::unique_ptr<support::ScratchDir> m_dir;
 };
@@ -138,14 +149,17 @@ TEST_F(SettingsTest, PauseItsHotkeyAndTheIgnoredProgramsComeBackAndAHotkeyHeldEl
     ::DestroyWindow(holder);
 }
 
-TEST_F(SettingsTest, APlaceOffEveryMonitorComesBackOntoTheNearestAndTheCornerIsKept)
+// A place partly on the monitor comes back whole onto it; one on no monitor
+// at all is forgotten and the window centred, as on a first run.
+TEST_F(SettingsTest, APlaceOnAMonitorComesBackWholeAndOneOffEveryMonitorIsCentred)
 {
     RECT work;
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
     const struct {
         int left, top;
-        LONG wantRight, wantTop;   // wantRight 0: the left edge stays at left
-    } places[] = {{(int)work.left, (int)work.top, 0, work.top}, {5000, -3000, work.right, work.top}};
+        bool centred;
+    } places[] = {{(int)work.left, (int)work.top, false}, {(int)work.right - 50, (int)work.top + 10, false},
+                  {5000, -3000, true}};
     for (const auto& p : places) {
         SCOPED_TRACE(p.left);
         support::WriteFileBytes(m_dir->File("Zeto.ini"), "[Zeto]\r\nWindowLeft=" + std::to_string(p.left) +
@@ -155,13 +169,97 @@ TEST_F(SettingsTest, APlaceOffEveryMonitorComesBackOntoTheNearestAndTheCornerIsK
         ASSERT_TRUE(main);
         RECT rect;
         ::GetWindowRect(main, &rect);
-        if (p.wantRight)
-            EXPECT_EQ(rect.right, p.wantRight);
-        else
-            EXPECT_EQ(rect.left, p.left);
-        EXPECT_EQ(rect.top, p.wantTop);
+        const LONG width = rect.right - rect.left, height = rect.bottom - rect.top;
+        if (p.centred) {
+            EXPECT_EQ(rect.left, work.left + (work.right - work.left - width) / 2);
+            EXPECT_EQ(rect.top, work.top + (work.bottom - work.top - height) / 2);
+        } else {
+            EXPECT_EQ(rect.left, std::min<LONG>(p.left, work.right - width));
+            EXPECT_EQ(rect.top, p.top);
+        }
         EXPECT_TRUE(zeto.Close());
     }
+}
+
+// Another program holds Zeto.ini open with no sharing, or a folder has its
+// name: Zeto runs on its defaults, says so, and leaves it alone even after a
+// change and at exit.
+TEST_F(SettingsTest, AFileThatCannotBeReadIsNeverOverwritten)
+{
+    const std::string mine = "[Zeto]\r\nTimeoutSec=7\r\n";
+    support::WriteFileBytes(m_dir->File("Zeto.ini"), mine);
+    {
+        HANDLE lock = ::CreateFileA(m_dir->File("Zeto.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+        Zeto zeto(m_dir->Path());
+        HWND main = zeto.WaitForMain();
+        ::CloseHandle(lock);
+        ASSERT_TRUE(main);
+        EXPECT_TRUE(Has(Translation(main), "Zeto.ini")) << Translation(main);
+        HWND dlg = OpenOptions(zeto, main);
+        ASSERT_TRUE(dlg);
+        EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
+        ::SendMessageA(::GetDlgItem(dlg, IDC_TIMEOUT), WM_SETTEXT, 0, (LPARAM) "5");
+        ASSERT_TRUE(EndDialog(dlg, IDOK));
+        ::SetWindowPos(main, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ASSERT_TRUE(zeto.Close());
+    }
+    EXPECT_EQ(File("Zeto.ini"), mine);
+
+    ASSERT_TRUE(::DeleteFileA(m_dir->File("Zeto.ini").c_str()));
+    ASSERT_TRUE(::CreateDirectoryA(m_dir->File("Zeto.ini").c_str(), nullptr));
+    {
+        Zeto zeto(m_dir->Path());
+        HWND main = zeto.WaitForMain();
+        ASSERT_TRUE(main);
+        EXPECT_TRUE(Has(Translation(main), "Zeto.ini")) << Translation(main);
+        ::SetWindowPos(main, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        EXPECT_TRUE(zeto.Close());
+    }
+    EXPECT_EQ(File("Zeto.ini.new"), "<missing>");
+    EXPECT_TRUE(::RemoveDirectoryA(m_dir->File("Zeto.ini").c_str())) << "still the folder, and empty";
+}
+
+// Notepad's byte order mark and a line Zeto cannot read cost nothing else;
+// the file as it was is kept aside, and written again it is UTF-8.
+TEST_F(SettingsTest, AByteOrderMarkAndOneBadLineKeepTheOtherSettings)
+{
+    const std::string damaged = "\xEF\xBB\xBF[Zeto]\r\nTimeoutSec=7\r\nthis is no setting\r\n" +
+                                std::string(u8"IgnoredPrograms=Речник.exe\r\nKeyboardInput=1\r\n");
+    support::WriteFileBytes(m_dir->File("Zeto.ini"), damaged);
+    {
+        Zeto zeto(m_dir->Path());
+        HWND main = zeto.WaitForMain();
+        ASSERT_TRUE(main);
+        EXPECT_TRUE(Has(Translation(main), "Zeto.ini.damaged")) << Translation(main);
+        EXPECT_TRUE(File("Zeto.ini.damaged") == damaged);
+        HWND dlg = OpenOptions(zeto, main);
+        ASSERT_TRUE(dlg);
+        EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "7");
+        EXPECT_TRUE(Checked(dlg, IDC_KEYBOARD_INPUT));
+        EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS)), u8"Речник.exe"_cp1251);
+        ASSERT_TRUE(EndDialog(dlg, IDCANCEL));
+        EXPECT_TRUE(zeto.Close());
+    }
+    const std::string clean = File("Zeto.ini");
+    EXPECT_FALSE(Has(clean, "no setting")) << clean;
+    EXPECT_TRUE(Has(clean, "TimeoutSec=7\r\n")) << clean;
+    EXPECT_TRUE(Has(clean, u8"IgnoredPrograms=Речник.exe\r\n")) << clean;
+    EXPECT_TRUE(File("Zeto.ini.damaged") == damaged);
+}
+
+// Windows ending the session may end Zeto without destroying its window.
+TEST_F(SettingsTest, TheEndOfTheSessionSavesTheSettings)
+{
+    Zeto zeto(m_dir->Path());
+    HWND main = zeto.WaitForMain();
+    ASSERT_TRUE(main);
+    ::SetWindowPos(main, nullptr, 210, 160, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SendMessageA(main, WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ(File("Zeto.ini"), "<missing>") << "a session that goes on saves nothing";
+    ::SendMessageA(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(Has(File("Zeto.ini"), "WindowLeft=210\r\nWindowTop=160\r\n")) << File("Zeto.ini");
+    EXPECT_TRUE(zeto.Close());
 }
 
 TEST_F(SettingsTest, AHostileFileGivesDefaultsOneLineAndLeavesTheWordsAlone)
@@ -248,23 +346,15 @@ TEST_F(SettingsTest, AWriteOnAFullDiskOrAReadOnlyFolderKeepsTheOldFileAndEveryWo
 
 TEST_F(SettingsTest, StartWithWindowsPutsACommandInTheRunKeyThatFindsTheDictionary)
 {
-    const char* runKey = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-    auto runValue = [&] {
-        char value[1024] = "";
-        DWORD size = sizeof value;
-        if (::RegGetValueA(HKEY_CURRENT_USER, runKey, "Wordlumo", RRF_RT_REG_SZ, nullptr, value, &size))
-            return std::string("<none>");
-        return std::string(value);
-    };
-    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, runKey, "Wordlumo");
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, RUN_KEY, "Wordlumo");
     std::string command;
     {
         Zeto zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
-        ASSERT_TRUE(support::PumpUntil([&] { return runValue() != "<none>"; }, 15000));
-        command = runValue();
+        ASSERT_TRUE(support::PumpUntil([&] { return RunValue() != "<none>"; }, 15000));
+        command = RunValue();
         EXPECT_EQ(command, "\"" + ZetoPath() + "\" /workdir \"" + m_dir->Path() + "\"");
         EXPECT_TRUE(zeto.Close());
     }
@@ -275,9 +365,39 @@ TEST_F(SettingsTest, StartWithWindowsPutsACommandInTheRunKeyThatFindsTheDictiona
     EXPECT_FALSE(started.Dialog("Error"));
     ASSERT_TRUE(main = started.WaitForMain());
     ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
-    EXPECT_TRUE(support::PumpUntil([&] { return runValue() == "<none>"; }, 15000));
+    EXPECT_TRUE(support::PumpUntil([&] { return RunValue() == "<none>"; }, 15000));
     EXPECT_TRUE(started.Close());
-    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, runKey, "Wordlumo");
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, RUN_KEY, "Wordlumo");
+}
+
+// The Run value of another copy (an older install, a moved folder) is not
+// this one's: choosing the item makes it start this copy. This copy's path
+// in other letter case and without the switch is still this copy: choosing
+// the item then takes it away.
+TEST_F(SettingsTest, StartWithWindowsOfAnotherCopyIsMadeThisCopysAndThisCopyIsKnownInAnyCase)
+{
+    const std::string other = "\"C:\\Old\\Zeto.exe\" /workdir \"C:\\Old\"";
+    std::string upper = ZetoPath();
+    for (char& c : upper)
+        c = (char)std::toupper((unsigned char)c);
+    ASSERT_NE(upper, ZetoPath());
+    auto setRunValue = [](const std::string& command) {
+        ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, RUN_KEY, "Wordlumo", REG_SZ, command.c_str(),
+                                    (DWORD)command.size() + 1), ERROR_SUCCESS);
+    };
+    setRunValue(other);
+    Zeto zeto(m_dir->Path());
+    HWND main = zeto.WaitForMain();
+    ASSERT_TRUE(main);
+    const std::string mine = "\"" + ZetoPath() + "\" /workdir \"" + m_dir->Path() + "\"";
+    ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
+    EXPECT_TRUE(support::PumpUntil([&] { return RunValue() == mine; }, 15000)) << RunValue();
+
+    setRunValue("\"" + upper + "\"");
+    ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
+    EXPECT_TRUE(support::PumpUntil([&] { return RunValue() == "<none>"; }, 15000)) << RunValue();
+    EXPECT_TRUE(zeto.Close());
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, RUN_KEY, "Wordlumo");
 }
 
 } // namespace
