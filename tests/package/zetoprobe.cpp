@@ -3,26 +3,121 @@
 // it is translated from the shipped dictionary: a plain word, a word found
 // by its base form (forms.dat), a small word of the supplement. Then closes Zeto
 // through "E&xit" and waits for its window to go. Exit status 0 when all held.
+//   zetoprobe                  the checks above
+//   zetoprobe --use EXE        also adds a word, switches Automatic Attach on
+//                              and Start with Windows on, and checks that the
+//                              Run value starts EXE (a Windows path)
+//   zetoprobe --added          also checks that the word added before is there
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/Pump.h"
+#include "text/Cp1251Utf16.h"
 
 #include <windows.h>
 
 #include <cstdio>
-#include <cstring>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 namespace {
 
+const UINT ID_ADD_NEW_WORD = 32776;
+const UINT ID_AUTOMATIC_ATTACH = 32777;
 const UINT ID_EXIT = 32778;
+const UINT ID_START_WITH_WINDOWS = 32781;
+const int IDC_NEW_WORD = 1008, IDC_NEW_TRANSLATION = 1009, IDC_NEW_WORD_OK = 1012;
+const char* const ADDED_WORD = "zetoprobe";
+const std::string ADDED_TRANSLATION = u8"проба"_cp1251;
 
 HWND FindDialog(const char* title) { return ::FindWindowA("#32770", title); }
+
+// Texts go to Zeto's windows as UTF-16, whatever this Windows' code page.
+void SetText(HWND hwnd, const std::string& text)
+{
+    const std::wstring wide = cp1251::ToUtf16(text);
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(hwnd, WM_SETTEXT, 0, (LPARAM)wide.c_str(), SMTO_NORMAL, 10000, &ignored);
+}
+
+std::string Text(HWND hwnd)
+{
+    wchar_t text[512] = L"";
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, (LPARAM)text, SMTO_NORMAL, 10000, &ignored);
+    return cp1251::FromUtf16(text);
+}
+
+// Types word into the input box (1013) and waits for a translation holding shown in 1001.
+bool Translates(HWND main, const char* word, const std::string& shown)
+{
+    SetText(::GetDlgItem(main, 1013), word);
+    std::string text;
+    const bool translated = support::PumpUntil([&] {
+        text = Text(::GetDlgItem(main, 1001));
+        return text.find(shown) != std::string::npos;
+    }, 10000);
+    if (translated)
+        std::printf("ready: \"%s\" translates to \"%s\"\n", word, text.c_str());
+    else
+        std::printf("FAIL: \"%s\" typed into Zeto shows \"%s\", not \"...%s...\"\n", word, text.c_str(),
+                    shown.c_str());
+    return translated;
+}
+
+bool AddWord(HWND main)
+{
+    ::PostMessageA(main, WM_COMMAND, ID_ADD_NEW_WORD, 0);
+    HWND dlg = nullptr;
+    if (!support::PumpUntil([&] { return (dlg = FindDialog("New word")) != nullptr; }, 15000)) {
+        std::printf("FAIL: no \"New word\" dialog\n");
+        return false;
+    }
+    SetText(::GetDlgItem(dlg, IDC_NEW_WORD), ADDED_WORD);
+    SetText(::GetDlgItem(dlg, IDC_NEW_TRANSLATION), ADDED_TRANSLATION);
+    ::PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_NEW_WORD_OK, BN_CLICKED), (LPARAM)::GetDlgItem(dlg, IDC_NEW_WORD_OK));
+    return support::PumpUntil([&] { return !::IsWindow(dlg); }, 15000) && Translates(main, ADDED_WORD, ADDED_TRANSLATION);
+}
+
+// The program the Run value starts, without quotes; empty when there is none.
+std::wstring RunProgram()
+{
+    wchar_t value[2048] = L"";
+    DWORD size = sizeof value;
+    if (::RegGetValueW(HKEY_CURRENT_USER, L"Software\\Microsoft\\Windows\\CurrentVersion\\Run", L"Wordlumo",
+                       RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+        return std::wstring();
+    std::wstring command(value);
+    if (command.empty() || command[0] != L'"')
+        return command.substr(0, command.find(L' '));
+    return command.substr(1, command.find(L'"', 1) - 1);
+}
+
+std::string Utf8(const std::wstring& text)
+{
+    char bytes[4096] = "";
+    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, bytes, sizeof bytes, nullptr, nullptr);
+    return bytes;
+}
+
+bool StartsWithWindows(HWND main, const std::wstring& exe)
+{
+    ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
+    const bool same = support::PumpUntil([&] {
+        const std::wstring program = RunProgram();
+        return ::CompareStringOrdinal(program.c_str(), -1, exe.c_str(), -1, TRUE) == CSTR_EQUAL;
+    }, 15000);
+    std::printf("%s: the Run value starts \"%s\"\n", same ? "ok" : "FAIL", Utf8(RunProgram()).c_str());
+    return same;
+}
 
 } // namespace
 
 int main()
 {
+    int argc = 0;
+    wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
+    const std::wstring mode = argc > 1 ? argv[1] : L"";
+    const std::wstring exe = argc > 2 ? argv[2] : L"";
     // The window exists before its initialisation ends; it is shown after.
     HWND main = nullptr;
     auto shown = [&] {
@@ -40,28 +135,17 @@ int main()
     // Ready means the dictionary is loaded: a word typed into the input box
     // (1013) shows its translation in 1001. (Menus belong to their process
     // under Wine, so the menu state cannot be read from here.)
-    HWND input = ::GetDlgItem(main, 1013);
-    HWND translation = ::GetDlgItem(main, 1001);
-    struct Case {
-        const char* typed;
-        std::string shown;   // a part of the translation
-    };
-    for (const Case& c :
-         {Case{"house", u8"къща"_cp1251}, Case{"children", "child: "}, Case{"the", u8"къщата"_cp1251}}) {
-        DWORD_PTR ignored = 0;
-        ::SendMessageTimeoutA(input, WM_SETTEXT, 0, (LPARAM)c.typed, SMTO_NORMAL, 10000, &ignored);
-        char text[512] = "";
-        const bool translated = support::PumpUntil([&] {
-            ::SendMessageTimeoutA(translation, WM_GETTEXT, sizeof text, (LPARAM)text, SMTO_NORMAL, 10000, &ignored);
-            return std::strstr(text, c.shown.c_str()) != nullptr;
-        }, 10000);
-        if (!translated) {
-            std::printf("FAIL: \"%s\" typed into Zeto shows \"%s\", not \"...%s...\"\n", c.typed, text,
-                        c.shown.c_str());
+    for (const auto& [typed, shown] : {std::pair<const char*, std::string>{"house", u8"къща"_cp1251},
+                                        {"children", "child: "}, {"the", u8"къщата"_cp1251}})
+        if (!Translates(main, typed, shown))
             return 1;
-        }
-        std::printf("ready: \"%s\" translates to \"%s\"\n", c.typed, text);
+    if (mode == L"--use") {
+        if (!AddWord(main) || !StartsWithWindows(main, exe))
+            return 1;
+        ::PostMessageA(main, WM_COMMAND, ID_AUTOMATIC_ATTACH, 0);
     }
+    if (mode == L"--added" && !Translates(main, ADDED_WORD, ADDED_TRANSLATION))
+        return 1;
     ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
     if (!support::PumpUntil([&] { return !::IsWindow(main); }, 30000)) {
         std::printf("FAIL: Zeto did not close on \"E&xit\"\n");
