@@ -219,34 +219,19 @@ void CMainDlg::OnSysCommand(UINT nID, LPARAM)
         m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         m_nid.uCallbackMessage = WM_TRAYNOTIFY;
         FillTrayIcon();
-        m_bInTray = true;
-        AddTrayIcon();
+        m_tray.Enter();
         ::ShowWindow(m_hWnd, SW_HIDE);
         return;
     }
     Default();
 }
 
-// The shell may refuse the icon (not up yet, or busy restarting): then it
-// is offered again every second while the window stays in the tray.
-void CMainDlg::AddTrayIcon()
-{
-    if (::Shell_NotifyIconA(NIM_ADD, &m_nid) || ::Shell_NotifyIconA(NIM_MODIFY, &m_nid)) {
-        m_bTrayIconShown = true;
-        ::KillTimer(m_hWnd, TIMER_TRAY_RETRY);
-    } else {
-        ::SetTimer(m_hWnd, TIMER_TRAY_RETRY, 1000, nullptr);
-    }
-}
-
 // A new taskbar (Explorer restarted) knows no icon of ours: a window hidden
-// in the tray would be lost without it.
+// in the tray would be lost without it. The shell broadcasts the news to
+// top-level windows only, so it comes here for the icon.
 LRESULT CMainDlg::OnTaskbarCreated(WPARAM, LPARAM)
 {
-    if (m_bInTray) {
-        m_bTrayIconShown = false;
-        AddTrayIcon();
-    }
+    m_tray.OnTaskbarCreated();
     return 0;
 }
 
@@ -254,10 +239,7 @@ LRESULT CMainDlg::OnTrayNotify(WPARAM, LPARAM lParam)
 {
     if (lParam == WM_LBUTTONUP) {
         ::ShowWindow(m_hWnd, SW_RESTORE);
-        ::Shell_NotifyIconA(NIM_DELETE, &m_nid);
-        m_bTrayIconShown = false;
-        m_bInTray = false;
-        ::KillTimer(m_hWnd, TIMER_TRAY_RETRY);
+        m_tray.Leave();   // NIM_DELETE
     }
     return 0;
 }
@@ -332,12 +314,8 @@ void CMainDlg::OnDestroy()
     m_mouseWatch.Stop();
     m_pTarget.reset();
     ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);
-    ::KillTimer(m_hWnd, TIMER_TRAY_RETRY);
     ::UnregisterHotKey(m_hWnd, PAUSE_HOTKEY_ID);
-    if (m_bTrayIconShown) {
-        ::Shell_NotifyIconA(NIM_DELETE, &m_nid);
-        m_bTrayIconShown = false;
-    }
+    m_tray.Leave();   // a window closed while in the tray takes its icon with it
     if (m_hPausedIcon)
         ::DestroyIcon(m_hPausedIcon);
     m_hPausedIcon = nullptr;

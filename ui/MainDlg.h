@@ -28,6 +28,7 @@
 #include "settings/HotkeyText.h"
 #include "ui/SuggestionRows.h"
 #include "ui/TipWnd.h"
+#include "ui/TrayIcon.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -42,12 +43,11 @@ constexpr UINT WM_TRAYNOTIFY = 0x0600;        // the tray icon's callback; lPara
 // Broadcast by the shell when the taskbar is (re)created: every tray icon is gone.
 extern const UINT g_nMsgTaskbarCreated;       // "TaskbarCreated"
 
-// Timers of the main dialog: 1 hides the tooltips; 2 retries a tray icon the shell refused.
-constexpr UINT_PTR TIMER_TRAY_RETRY = 2;
-
 // Timer 1 of the main dialog, shared: started after a translation, after the
 // usage hint and after the rows are shown, each start replacing the running
-// one; when it fires every tooltip of the dialog goes.
+// one; when it fires every tooltip of the dialog goes. It is the dialog's
+// only timer: any other would hide the tooltips too, so a feature that needs
+// one keeps it on a window of its own (CTimerWindow).
 constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
 
 // The main dialog's one hotkey, Pause.
@@ -232,12 +232,7 @@ private:
         std::string text;
     };
     std::vector<PendingTranslation> m_pending;
-    // The tray icon is up: a window destroyed while in the tray (closed from
-    // outside, or by the session's end) takes its icon with it.
-    bool m_bTrayIconShown = false;
-    // The window is hidden behind its tray icon (whether the shell has the icon or not).
-    bool m_bInTray = false;
-    void AddTrayIcon();
+    CTrayIcon m_tray{m_nid};   // offers m_nid to the shell while the window is in the tray
     // The icon and tip the tray shows now: grey and "Wordlumo — paused" while paused.
     void FillTrayIcon();
     HICON m_hPausedIcon = nullptr;

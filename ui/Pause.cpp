@@ -87,10 +87,9 @@ void CMainDlg::SetPaused(bool paused)
         m_bCapturePending = 0;
         m_tip.Hide();
     }
-    if (m_bInTray) {
+    if (m_tray.InTray()) {
         FillTrayIcon();
-        if (m_bTrayIconShown)
-            ::Shell_NotifyIconA(NIM_MODIFY, &m_nid);
+        m_tray.Refresh();
     }
 }
 

@@ -38,15 +38,8 @@ LRESULT CMainDlg::OnShowTranslation(WPARAM wParam, LPARAM)
 }
 
 // Timer 1, whoever started it: every tooltip of the main dialog goes.
-void CMainDlg::OnTimer(UINT_PTR nIDEvent)
+void CMainDlg::OnTimer(UINT_PTR)
 {
-    if (nIDEvent == TIMER_TRAY_RETRY) {
-        if (m_bInTray)
-            AddTrayIcon();
-        else
-            ::KillTimer(m_hWnd, TIMER_TRAY_RETRY);
-        return;
-    }
     m_tip.Hide();
     HideRowTips();
     ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);

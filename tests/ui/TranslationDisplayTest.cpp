@@ -90,15 +90,17 @@ TEST_F(TranslationDisplayTest, ASecondTranslationRestartsTheFullTimeout)
 
 TEST_F(TranslationDisplayTest, TimerOneWhateverItsIdHidesEveryTooltip)
 {
-    m_dlg->m_tip.ShowAt("main", POINT{0, 0});
-    for (int i = 0; i < 10; ++i)
-        m_dlg->m_rowTips[i].ShowAt("row", POINT{275, m_dlg->m_rowY[i]});
-    ::SetTimer(m_dlg->m_hWnd, 1, 60000, nullptr);
-    m_dlg->SendMessage(WM_TIMER, 42, 0);
-    EXPECT_FALSE(TipVisible());
-    for (const CTipWnd& row : m_dlg->m_rowTips)
-        EXPECT_FALSE(::IsWindowVisible(row.m_hWnd));
-    EXPECT_FALSE(::KillTimer(m_dlg->m_hWnd, 1)) << "timer 1 was killed";
+    for (UINT_PTR id : {42, 2}) {
+        m_dlg->m_tip.ShowAt("main", POINT{0, 0});
+        for (int i = 0; i < 10; ++i)
+            m_dlg->m_rowTips[i].ShowAt("row", POINT{275, m_dlg->m_rowY[i]});
+        ::SetTimer(m_dlg->m_hWnd, 1, 60000, nullptr);
+        m_dlg->SendMessage(WM_TIMER, id, 0);
+        EXPECT_FALSE(TipVisible()) << id;
+        for (const CTipWnd& row : m_dlg->m_rowTips)
+            EXPECT_FALSE(::IsWindowVisible(row.m_hWnd)) << id;
+        EXPECT_FALSE(::KillTimer(m_dlg->m_hWnd, 1)) << "timer 1 was killed";
+    }
 }
 
 TEST_F(TranslationDisplayTest, ATranslationLongerThan255BytesIsShownWhole)

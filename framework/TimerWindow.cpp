@@ -1,0 +1,51 @@
+#include "framework/TimerWindow.h"
+
+#include <utility>
+
+namespace {
+constexpr wchar_t CLASS_NAME[] = L"WordlumoTimerWindow";
+constexpr UINT_PTR TIMER_ID = 1;
+}  // namespace
+
+CTimerWindow::CTimerWindow(std::function<void()> onTick) : m_onTick(std::move(onTick)) {}
+
+CTimerWindow::~CTimerWindow()
+{
+    if (m_hwnd)
+        ::DestroyWindow(m_hwnd);   // its timer goes with it
+}
+
+bool CTimerWindow::Start(UINT intervalMs)
+{
+    if (!m_hwnd) {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = WndProc;
+        wc.hInstance = ::GetModuleHandleW(nullptr);
+        wc.lpszClassName = CLASS_NAME;
+        ::RegisterClassW(&wc);   // fails harmlessly once registered
+        m_hwnd = ::CreateWindowExW(0, CLASS_NAME, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+        if (!m_hwnd)
+            return false;
+        ::SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    }
+    m_running = ::SetTimer(m_hwnd, TIMER_ID, intervalMs, nullptr) != 0;
+    return m_running;
+}
+
+void CTimerWindow::Stop()
+{
+    if (m_hwnd)
+        ::KillTimer(m_hwnd, TIMER_ID);
+    m_running = false;
+}
+
+LRESULT CALLBACK CTimerWindow::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_TIMER && wParam == TIMER_ID) {
+        if (auto* self = reinterpret_cast<CTimerWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA)))
+            if (self->m_running)
+                self->m_onTick();
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+}

@@ -1,0 +1,29 @@
+// A timer of an object's own, on a message-only window. A feature that needs
+// a timer keeps it here, never on the main dialog: every timer of the main
+// dialog hides its tooltips when it fires.
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+class CTimerWindow {
+public:
+    // onTick runs on the thread that started the timer, in its message loop.
+    explicit CTimerWindow(std::function<void()> onTick);
+    ~CTimerWindow();
+    CTimerWindow(const CTimerWindow&) = delete;
+    CTimerWindow& operator=(const CTimerWindow&) = delete;
+
+    // Starts (or restarts) ticking every intervalMs; false when the window
+    // or the timer could not be made.
+    bool Start(UINT intervalMs);
+    void Stop();
+    bool Running() const { return m_running; }
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    std::function<void()> m_onTick;
+    HWND m_hwnd = nullptr;
+    bool m_running = false;
+};

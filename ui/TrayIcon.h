@@ -1,0 +1,36 @@
+// The main window's icon in the tray while the window hides behind it. The
+// shell may refuse the icon (not up yet, or busy restarting) or lose it (a
+// new taskbar, "TaskbarCreated"): while the window stays in the tray the
+// icon is offered again, every second, on a timer of its own.
+#pragma once
+#include "framework/TimerWindow.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+class CTrayIcon {
+public:
+    // nid: the icon's data, owned by the window and filled by it; read at
+    // every offer to the shell.
+    explicit CTrayIcon(NOTIFYICONDATAA& nid);
+    ~CTrayIcon();   // a window destroyed while in the tray takes its icon with it
+    CTrayIcon(const CTrayIcon&) = delete;
+    CTrayIcon& operator=(const CTrayIcon&) = delete;
+
+    // The window goes into the tray, or comes back out of it.
+    void Enter();
+    void Leave();
+    bool InTray() const { return m_inTray; }
+    // The icon or tip in nid changed.
+    void Refresh();
+    // A new taskbar knows no icon of ours.
+    void OnTaskbarCreated();
+
+private:
+    void Offer();
+
+    NOTIFYICONDATAA& m_nid;
+    bool m_inTray = false;   // the window is hidden behind its icon, whether the shell has it or not
+    bool m_shown = false;    // the shell has the icon
+    CTimerWindow m_retry{[this] { Offer(); }};
+};
