@@ -54,7 +54,7 @@ CFormLookup::Answer CFormLookup::Lookup(const char* query, bool findBaseForms)
     const Found found = FindSelection(selection);
     if (!found)
         return {plain, std::string()};
-    return {Kept(found.entry + ": " + found.translation), found.entry};
+    return {found.entry + ": " + found.translation + found.after, found.entry};
 }
 
 CFormLookup::Found CFormLookup::Hit(const std::string& entry)
@@ -128,7 +128,7 @@ CFormLookup::Found CFormLookup::FindName(const std::string& name)
         if (lower != base + "s" && lower != base + "es")
             continue;   // only a plural, never -er or -ing (Heller is not hell)
         if (Found f = Hit(base)) {
-            f.translation = Kept(f.translation + std::string(READING_SEPARATOR) + name + ": " + PROPER_NAME.c_str());
+            f.after = std::string(READING_SEPARATOR) + name + ": " + PROPER_NAME.c_str();
             return f;
         }
     }
@@ -166,10 +166,5 @@ CFormLookup::Answer CFormLookup::Readings(const std::string& word, const char* o
     const std::string& first = found.front().first;
     if (found.back().first != first)
         m_dictionary.Lookup(first.c_str());
-    return {Kept(text), first == word ? std::string() : first};
-}
-
-const char* CFormLookup::Kept(const std::string& text)
-{
-    return m_shown.insert(text).first->c_str();
+    return {text, first == word ? std::string() : first};
 }

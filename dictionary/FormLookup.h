@@ -4,7 +4,6 @@
 #include "dictionary/IrregularForms.h"
 
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 // What Zeto shows for a selection with Find Base Forms on. A word the
@@ -33,7 +32,7 @@
 class CFormLookup {
 public:
     struct Answer {
-        const char* text;   // never null; valid until this object is destroyed
+        std::string text;   // what is shown
         std::string form;   // the entry named first, when it is not the selection itself; or empty
     };
 
@@ -49,10 +48,12 @@ public:
     CIrregularForms& Irregular() { return m_irregular; }
 
 private:
-    // An entry and its translation; no translation when nothing was found.
+    // An entry and its translation (the dictionary's own text); no
+    // translation when nothing was found. after: what follows it when shown.
     struct Found {
         std::string entry;
         const char* translation = nullptr;
+        std::string after;
         explicit operator bool() const { return translation != nullptr; }
     };
 
@@ -64,12 +65,7 @@ private:
     Found SpokenForms(const std::string& word);
     // The readings of a word the dictionary has; own is its translation.
     Answer Readings(const std::string& word, const char* own);
-    const char* Kept(const std::string& text);
 
     CDictionary& m_dictionary;
     CIrregularForms m_irregular;
-    // Every text of named entries given out. A text may travel in a posted
-    // message, like the dictionary's own answers, so none is freed before
-    // exit; one per distinct entry shown, so the set stays small.
-    std::unordered_set<std::string> m_shown;
 };

@@ -12,7 +12,7 @@ constexpr auto NOTE_NO_FORMS = cp1251::Literal(
     u8"Файлът forms.dat липсва или е повреден: неправилните форми (ran, children) няма да се откриват.");
 }
 
-const char* CMainDlg::LookupForDisplay(const char* word)
+std::string CMainDlg::LookupForDisplay(const char* word)
 {
     return m_formLookup.Lookup(word, m_bFindBaseForms != 0).text;
 }

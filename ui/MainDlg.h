@@ -12,10 +12,14 @@
 //   ui/BaseFormsCommand.cpp     Find Base Forms and the lookup every road shows
 //   ui/MainDlg.cpp, ui/TranslationDisplay.cpp  the rest
 //
-// WM_SHOWTRANSLATION carries a pointer, and any process on the desktop can
-// post 0x0500 to this window. So every poster uses PostTranslation, which
-// keeps the text it posts; OnShowTranslation shows only a text it finds
-// recorded that way and ignores any other message.
+// The text being shown has one owner: the queue of posted translations
+// (m_pending). A lookup's answer is a value; PostTranslation moves it into
+// the queue and posts WM_SHOWTRANSLATION with the address of the queued
+// text, and OnShowTranslation takes that text out of the queue and shows it.
+// Any process on the desktop can post 0x0500 to this window: a message whose
+// address is not in the queue carries no text of ours and is ignored. The
+// mouse road handles its own post at once (ShowTranslationNow), so the
+// tooltip is up before the user's clipboard goes back.
 #pragma once
 #include "capture/CaptureGate.h"
 #include "capture/CopyRequest.h"
@@ -33,6 +37,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -116,9 +121,8 @@ public:
     CaptureGate m_gate;                 // paused, ignored programs, secrets
     settings::Hotkey m_pauseHotkey{settings::HOTKEY_CTRL | settings::HOTKEY_ALT, 'Z'};
 
-    // Posts WM_SHOWTRANSLATION for text, a dictionary result that stays valid
-    // until exit. The only way to have a translation shown.
-    void PostTranslation(const char* text);
+    // Posts WM_SHOWTRANSLATION for text. The only way to have a translation shown.
+    void PostTranslation(std::string text);
 
     // ---- application shell ----
     int OnCreate(LPCREATESTRUCTW lpCreateStruct);
@@ -194,8 +198,8 @@ public:
 
     // ---- base forms ----
     // What every road shows for a word: the dictionary's answer, or after a
-    // miss, with "Find Base Forms" on, "house: <translation>". Valid until exit.
-    const char* LookupForDisplay(const char* word);
+    // miss, with "Find Base Forms" on, "house: <translation>".
+    std::string LookupForDisplay(const char* word);
     void LoadIrregularForms();
     void OnFindBaseForms();
 
@@ -225,13 +229,9 @@ protected:
     const MessageMap* GetMessageMap() const override;
 
 private:
-    // Texts posted by PostTranslation and not yet shown, each under the
-    // address that travels as wParam.
-    struct PendingTranslation {
-        const char* key;
-        std::string text;
-    };
-    std::vector<PendingTranslation> m_pending;
+    // Texts posted by PostTranslation and not yet shown, in posting order; a
+    // list, so a queued text never moves while its address travels.
+    std::list<std::string> m_pending;
     CTrayIcon m_tray{m_nid};   // offers m_nid to the shell while the window is in the tray
     // The icon and tip the tray shows now: grey and "Wordlumo — paused" while paused.
     void FillTrayIcon();

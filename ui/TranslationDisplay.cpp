@@ -2,18 +2,18 @@
 // in the dialog, until timer 1 hides every tooltip of the main dialog.
 #include "ui/MainDlg.h"
 
-void CMainDlg::PostTranslation(const char* text)
+void CMainDlg::PostTranslation(std::string text)
 {
-    m_pending.push_back({text, text ? text : ""});
-    if (!::PostMessageA(m_hWnd, WM_SHOWTRANSLATION, (WPARAM)text, 0))
+    m_pending.push_back(std::move(text));
+    if (!::PostMessageA(m_hWnd, WM_SHOWTRANSLATION, (WPARAM)m_pending.back().c_str(), 0))
         m_pending.pop_back();
 }
 
 bool CMainDlg::TakePendingTranslation(WPARAM key, std::string& text)
 {
     for (auto it = m_pending.begin(); it != m_pending.end(); ++it) {
-        if ((WPARAM)it->key == key) {
-            text = std::move(it->text);
+        if ((WPARAM)it->c_str() == key) {
+            text = std::move(*it);
             m_pending.erase(it);
             return true;
         }
@@ -21,8 +21,7 @@ bool CMainDlg::TakePendingTranslation(WPARAM key, std::string& text)
     return false;
 }
 
-// Posted by PostTranslation. Anything else posted as 0x0500 (from another
-// process, say) carries no text of ours and is ignored. The text is shown
+// Posted by PostTranslation (see the top of MainDlg.h). The text is shown
 // whole, however long.
 LRESULT CMainDlg::OnShowTranslation(WPARAM wParam, LPARAM)
 {

@@ -26,7 +26,7 @@ bool ReadLine(FILE* in, std::string* line)
 }
 
 // form: the base form shown, "" for none; null: the plain lookup, no field.
-std::string JsonLine(const std::string& query, const char* result, const std::string* form, const CDictionary& dict)
+std::string JsonLine(const std::string& query, const std::string& result, const std::string* form, const CDictionary& dict)
 {
     std::string json = "{\"query\": " + escape::JsonString(cp1251::ToUtf8(query))
         + ", \"result\": " + escape::JsonString(cp1251::ToUtf8(result));
