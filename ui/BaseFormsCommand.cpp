@@ -17,10 +17,15 @@ std::string CMainDlg::LookupForDisplay(const char* word)
     return m_formLookup.Lookup(word, m_bFindBaseForms != 0).text;
 }
 
-// forms.dat beside data.dat. Without it the suffix rules still work; the
-// user is told once, in the translation box, and nothing stops.
+// forms.dat beside data.dat, read once, and only when Find Base Forms is on
+// (at start-up, or when the switch goes on): only that lookup uses it.
+// Without it the suffix rules still work; the user is told once, in the
+// translation box, and nothing stops.
 void CMainDlg::LoadIrregularForms()
 {
+    if (m_bFormsRead)
+        return;
+    m_bFormsRead = true;
     std::string problem;
     if (m_formLookup.Irregular().LoadFile(CIrregularForms::FILE_NAME, &problem))
         return;
@@ -30,4 +35,6 @@ void CMainDlg::LoadIrregularForms()
 void CMainDlg::OnFindBaseForms()
 {
     ToggleSwitch(m_bFindBaseForms, ID_FIND_BASE_FORMS);
+    if (m_bFindBaseForms)
+        LoadIrregularForms();
 }

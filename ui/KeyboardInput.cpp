@@ -60,7 +60,10 @@ void CMainDlg::ShowSuggestionsInRows()
 }
 
 // The translation in 1040 (and 1001, hidden), the suggestions in the list,
-// which shows them tidied; the dictionary's own strings stay as they are.
+// which shows them tidied (trimmed, in small letters). Copies are tidied, not
+// the dictionary's own neighbour strings: those are shared with the rows,
+// which show the words as the dictionary has them (London, not london) when
+// the user switches mode without a new lookup.
 void CMainDlg::ShowSuggestionsInList()
 {
     HWND list = GetDlgItem(IDC_SUGGESTIONS);

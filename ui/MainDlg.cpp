@@ -119,7 +119,6 @@ BOOL CMainDlg::OnInitDialog()
         return FALSE;
     }
     m_bReady = 1;
-    LoadIrregularForms();
 
     HMENU menu = ::GetMenu(m_hWnd);
     GrayMenuItem(menu, ID_SET_WINDOW_TITLE);
@@ -128,6 +127,8 @@ BOOL CMainDlg::OnInitDialog()
     CreateRowTips();
     PlaceRows(DpiOfWindow(m_hWnd), m_nRowX, m_rowY);
     LoadSettings();
+    if (m_bFindBaseForms)
+        LoadIrregularForms();
     return TRUE;
 }
 

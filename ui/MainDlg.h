@@ -201,6 +201,7 @@ public:
     // miss, with "Find Base Forms" on, "house: <translation>".
     std::string LookupForDisplay(const char* word);
     void LoadIrregularForms();
+    bool m_bFormsRead = false;   // forms.dat was read, or found missing or damaged
     void OnFindBaseForms();
 
     // ---- Pause ----

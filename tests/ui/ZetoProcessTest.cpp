@@ -129,18 +129,32 @@ TEST_F(ZetoProcessTest, ExitEndsTheProcessAfterLeavingTheClipboardChain)
     ExpectClosingLeavesTheChain(dir, WM_COMMAND, ID_EXIT);
 }
 
+// With Find Base Forms off, forms.dat is not read at all: the damage is
+// found, and said, when the switch goes on.
 TEST_F(ZetoProcessTest, ADamagedFormsFileIsReportedOnceInTheTranslationBoxAndNothingStops)
 {
     WriteBothFiles();
     std::string damaged = CIrregularForms::Build({"children child\n"});
     damaged.back() = 'x';
     WriteForms(damaged);
+    const std::string NOTE = u8"Файлът forms.dat липсва или е повреден"_cp1251;
+    auto note = [](HWND main) { return support::TextOf(::GetDlgItem(main, IDC_TRANSLATION)); };
+    {
+        ZetoProcess zeto(dir.Path());
+        HWND main = zeto.WaitForMain();
+        ASSERT_NE(main, nullptr) << zeto.State();
+        EXPECT_EQ(note(main).rfind(NOTE, 0), 0u) << note(main);
+        EXPECT_EQ(zeto.WaitForWindow("#32770", "Error", 0), nullptr) << "no box";
+        ::PostMessageA(main, WM_COMMAND, ID_FIND_BASE_FORMS, 0);   // off, for the next start
+        ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
+        EXPECT_EQ(zeto.WaitForExit(), 0);
+    }
     ZetoProcess zeto(dir.Path());
     HWND main = zeto.WaitForMain();
     ASSERT_NE(main, nullptr) << zeto.State();
-    const std::string note = support::TextOf(::GetDlgItem(main, IDC_TRANSLATION));
-    EXPECT_EQ(note.rfind(u8"Файлът forms.dat липсва или е повреден"_cp1251, 0), 0u) << note;
-    EXPECT_EQ(zeto.WaitForWindow("#32770", "Error", 0), nullptr) << "no box";
+    EXPECT_EQ(note(main), "") << "forms.dat read with Find Base Forms off";
+    ::PostMessageA(main, WM_COMMAND, ID_FIND_BASE_FORMS, 0);
+    EXPECT_TRUE(support::PumpUntil([&] { return note(main).rfind(NOTE, 0) == 0; })) << note(main);
     ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
     EXPECT_EQ(zeto.WaitForExit(), 0);
 }
