@@ -54,6 +54,8 @@ void CMainDlg::DetectCopyMethod()
 // of first children downwards and tests each window on it; the direct
 // children themselves are not tested. Without a browser child, a title that
 // names a help viewer still counts as found (with no child to send to).
+// Without a target window nothing is walked: FindWindowEx with no parent
+// would walk every window of the desktop.
 BOOL CMainDlg::FindBrowserChild()
 {
     HWND top = m_pTarget->m_hwndTop;

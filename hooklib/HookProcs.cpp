@@ -19,6 +19,9 @@ const WPARAM VK_LETTER_C = 0x43;
 
 }  // namespace
 
+// In every procedure below a negative code is the system's: the message is
+// only passed on, never looked at.
+//
 // Every retrieved message, removed or only peeked at, counts; a double click
 // thus yields release, double click, release.
 LRESULT CALLBACK SelectionHookProc(int code, WPARAM wParam, LPARAM lParam)
