@@ -25,7 +25,9 @@ bool IsEdit(HWND control)
     wchar_t name[64] = L"";
     if (::GetClassNameW(control, name, 64) && IsEditClass(name))
         return true;
-    // A superclassed edit (a framework's memo, say) names its base class here.
+    // A superclassed edit (a framework's memo, say) names its base class here
+    // on Windows; Wine 8 gives the superclass's own name, so there such an
+    // edit is copied from as before.
     return ::RealGetWindowClassW(control, name, 64) && IsEditClass(name);
 }
 

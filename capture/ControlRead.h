@@ -1,7 +1,8 @@
 // Asking an edit or rich-edit control of another application for its
 // selection (see ControlSelection.h): the user's clipboard is not touched,
 // and a password field is never read. Only the line(s) where the selection
-// starts are asked for, never the whole document.
+// starts are asked for, never the whole document. Seen to work across
+// processes under Wine 8 with Notepad's "Edit" and WordPad's "RichEdit20W".
 #pragma once
 #include "capture/CopyRequest.h"
 
