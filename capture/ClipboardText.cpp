@@ -70,8 +70,13 @@ std::string TextOfUnicodeClipboardBlock(const void* block, std::size_t blockSize
         if (!whole && unit == L' ')
             break;
     }
-    const std::string converted = convert(text);
-    return ByBlockSize(converted.data(), converted.size(), units);
+    return TextOfUnicodeText(text, units, convert);
+}
+
+std::string TextOfUnicodeText(const std::wstring& read, std::size_t blockSize, WideToLookup convert)
+{
+    const std::string converted = convert(read.substr(0, read.find(L'\0')));
+    return ByBlockSize(converted.data(), converted.size(), blockSize);
 }
 
 void CopyToBuffer(const std::string& text, char* buffer, std::size_t bufferSize)

@@ -37,6 +37,10 @@ std::string TextOfClipboardBlock(const void* block, std::size_t blockSize);
 using WideToLookup = std::string (*)(const std::wstring& text);
 std::string PlainCp1251(const std::wstring& text);
 std::string TextOfUnicodeClipboardBlock(const void* block, std::size_t blockSize, WideToLookup convert = PlainCp1251);
+// The same rules for a UTF-16 text whose CF_TEXT block would be blockSize
+// bytes, of which `read` holds the start (up to a NUL): all of a text under
+// 64 bytes, at least its first word of a longer one.
+std::string TextOfUnicodeText(const std::wstring& read, std::size_t blockSize, WideToLookup convert = PlainCp1251);
 
 // Copies text into a buffer of bufferSize bytes, cut to fit, NUL-terminated.
 void CopyToBuffer(const std::string& text, char* buffer, std::size_t bufferSize);

@@ -1,4 +1,5 @@
-// The mouse road borrows the user's clipboard: what is on it is saved, the
+// The mouse road asks an edit control for its selection (ControlRead) and
+// otherwise borrows the user's clipboard: what is on it is saved, the
 // target is made to copy, Zeto reads the copy, and the saved content goes
 // back. Only a selection gesture gets this far (CMouseWatch); a target that
 // hangs costs at most one CopyDeadline; and an application that ignores the
@@ -6,7 +7,10 @@
 #include "ui/MainDlg.h"
 
 #include "capture/ClipboardSnapshot.h"
+#include "capture/ControlRead.h"
+#include "capture/ControlSelection.h"
 #include "capture/KeepOut.h"
+#include "dictionary/LookupFolding.h"
 #include "framework/Text.h"
 #include "res/resource.h"
 #include "text/Cp1251Literal.h"
@@ -65,10 +69,14 @@ void PressCtrlC()
 }
 }  // namespace
 
+// An edit control is asked for its selection instead (ReadSelectionDirectly).
 // A secret on the clipboard is neither read nor borrowed: the selection
 // goes untranslated.
 void CMainDlg::CaptureSelection(HWND hwndRelease)
 {
+    m_copyDeadline.Start();
+    if (ReadSelectionDirectly(hwndRelease))
+        return;
     if (ClipboardHoldsSecret())
         return;
     ClipboardSnapshot saved;
@@ -82,7 +90,6 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
         break;
     }
     m_bBorrowingClipboard = true;
-    m_copyDeadline.Start();
     ClearClipboard();
     RequestCopy(hwndRelease);
     if (::CountClipboardFormats() == 0 && m_nCopyMethod == COPY_PDF)
@@ -94,6 +101,24 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
     saved.Restore(m_hWnd);
     m_nOwnClipboardSequence = ::GetClipboardSequenceNumber();
     m_bBorrowingClipboard = false;
+}
+
+// The control the copy would be asked of, when it is an edit, gives its
+// selection itself; false when Zeto must borrow the clipboard after all.
+bool CMainDlg::ReadSelectionDirectly(HWND hwndRelease)
+{
+    if (m_nCopyMethod != COPY_OTHER && m_nCopyMethod != COPY_DOC)
+        return false;
+    const ControlReading reading = ReadControlSelection(hwndRelease, m_copyDeadline);
+    if (reading.outcome == ControlReading::Outcome::NotAnEdit)
+        return false;
+    m_pTarget->m_hwndChild = hwndRelease;
+    if (reading.outcome == ControlReading::Outcome::Read) {
+        const WideToLookup convert = m_bFindBaseForms ? lookupfold::ForLookup : PlainCp1251;
+        ShowWordTranslation(LookupTextOfSelection(reading.text, reading.selected, convert).c_str());
+        ShowTranslationNow();
+    }
+    return true;
 }
 
 // The translation is shown before the user's content goes back: the restore

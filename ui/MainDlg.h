@@ -161,6 +161,7 @@ public:
     void TranslateClipboard();
     void ShowTargetTitle();
     void CaptureSelection(HWND hwndRelease);
+    bool ReadSelectionDirectly(HWND hwndRelease);
     void ShowTranslationNow();
     void RequestCopy(HWND hwndRelease);
     bool CopyWithCtrlC(HWND hwndRelease);

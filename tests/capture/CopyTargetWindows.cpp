@@ -17,6 +17,9 @@
 //             Ctrl+C, and whose title gains " (key)" at any keystroke
 // count       a child with a vertical scrollbar that copies "apple" on
 //             WM_COPY; the top's title counts the requests ("copies: N")
+// password    a password field: an edit with ES_PASSWORD holding "house", all
+//             selected, with the focus; the top's title counts the requests to
+//             copy it (WM_COPY, Ctrl+C: "copies: N")
 // secret      a password manager: its child copies "house" marked as a secret
 //             (ExcludeClipboardContentFromMonitorProcessing) on WM_COPY, on
 //             Ctrl+C and on a left release after a right one (its menu's Copy)
@@ -65,7 +68,7 @@ LRESULT CALLBACK TopProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
     if (g_kind == "console" && IsCtrlC(msg, wParam))
         Copy("apple");
-    if (msg == WM_SETFOCUS && (g_kind == "keys" || g_kind == "secret")) {
+    if (msg == WM_SETFOCUS && (g_kind == "keys" || g_kind == "secret" || g_kind == "password")) {
         ::SetFocus(::GetWindow(hwnd, GW_CHILD));
         return 0;
     }
@@ -115,15 +118,29 @@ LRESULT CALLBACK KeysProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+void CountCopyRequest(HWND child)
+{
+    static int copies = 0;
+    ::SetWindowTextA(::GetParent(child), ("copies: " + std::to_string(++copies)).c_str());
+}
+
 LRESULT CALLBACK CountProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_COPY) {
-        static int copies = 0;
         Copy("apple");
-        ::SetWindowTextA(::GetParent(hwnd), ("copies: " + std::to_string(++copies)).c_str());
+        CountCopyRequest(hwnd);
         return 0;
     }
     return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
+WNDPROC g_editProc = nullptr;
+
+LRESULT CALLBACK PasswordProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COPY || IsCtrlC(msg, wParam))
+        CountCopyRequest(hwnd);
+    return ::CallWindowProcA(g_editProc, hwnd, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK SecretProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -233,6 +250,12 @@ int RunCopyTarget(const char* kind, const char* title)
         ::SetFocus(Child(top, "CopyTargetKeys"));
     } else if (g_kind == "count") {
         Child(top, "CopyTargetCount", WS_VSCROLL);
+    } else if (g_kind == "password") {
+        HWND edit = ::CreateWindowA("EDIT", "house", WS_CHILD | WS_VISIBLE | ES_PASSWORD, 0, 0, 150, 25, top, nullptr,
+                                    ::GetModuleHandleA(nullptr), nullptr);
+        g_editProc = (WNDPROC)::SetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)PasswordProc);
+        ::SendMessageA(edit, EM_SETSEL, 0, -1);
+        ::SetFocus(edit);
     } else if (g_kind == "secret") {
         ::SetFocus(Child(top, "CopyTargetSecret"));
     } else if (g_kind == "owner") {

@@ -1,7 +1,8 @@
 // The whole road under Wine, timed from the button's release as the X server
 // stamped it to Zeto's tooltip showing the translation. Two roads: Wine
-// Notepad answers WM_COPY; the stand-in reader ignores it, as browsers do,
-// and Zeto presses Ctrl+C. Each round drags over a word; the words alternate
+// Notepad's edit is asked for its selection (the clipboard is not touched);
+// the stand-in reader ignores WM_COPY, as browsers do, and Zeto borrows the
+// clipboard and presses Ctrl+C. Each round drags over a word; the words alternate
 // so that each round's tooltip text differs from the last.
 #include "E2E.h"
 #include "StandIn.h"
@@ -109,13 +110,13 @@ int RunBenchmark(Session& s, int rounds)
     s.Command(ID_AUTOMATIC_ATTACH);
     s.Sync();
     ReleaseClock clock;
-    std::vector<double> wmCopy = Time(s, clock, rounds, [&](int i) {
+    std::vector<double> direct = Time(s, clock, rounds, [&](int i) {
         int line = i % 2;
         POINT from = s.CharPoint(line, 0), to = s.CharPoint(line, 4);
         return Drag{{from.x - 2, from.y}, {to.x + 3, to.y}, line == 0 ? Session::APPLE_BG : Session::HOUSE_BG};
     });
     StandIn reader("keys", "Browser-like reader");
-    if (wmCopy.empty() || !reader.top())
+    if (direct.empty() || !reader.top())
         return 1;
     POINT centre = reader.ChildCentre();
     std::vector<double> ctrlC = Time(s, clock, rounds, [&](int i) {
@@ -125,7 +126,7 @@ int RunBenchmark(Session& s, int rounds)
     if (ctrlC.empty())
         return 1;
     std::printf("From the button's release (X server time) to the tooltip shown:\n");
-    Report("WM_COPY road (Wine Notepad)", wmCopy);
+    Report("Edit road (Wine Notepad, read without the clipboard)", direct);
     Report("Ctrl+C road (a reader that ignores WM_COPY)", ctrlC);
     return 0;
 }

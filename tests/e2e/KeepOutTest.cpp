@@ -1,5 +1,5 @@
 // Where Zeto keeps out, seen as a user sees it: paused, in a program on the
-// ignored list, and on a password manager's secret. Run by e2e_keep_out
+// ignored list, on a password manager's secret and in a password field. Run by e2e_keep_out
 // with a Zeto of its own under Automatic Attach (every gesture, every
 // program), in this order.
 #include "E2E.h"
@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/Records.h"
+#include "tests/support/WindowText.h"
 #include "tests/support/XInput.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,14 @@ void DoubleClickWord(int line)
 bool ShowsNothing(const std::string& bg)
 {
     return !WaitFor([&] { return S().ZetoText(IDC_TRANSLATION) == bg || S().VisibleTip(bg); }, 1500);
+}
+
+// A stand-in that counts copy requests in its title ("copies: N") gets one
+// within as long as a translation would take.
+bool AskedToCopy(const StandIn& standIn)
+{
+    const std::string title = support::TextOf(standIn.top());
+    return WaitFor([&] { return support::TextOf(standIn.top()) != title; }, 1500);
 }
 
 // As Zeto.ini keeps it, written at each change. (Wine does not let one
@@ -129,10 +138,31 @@ TEST(KeepOut, ASecretIsNeverReadNorIsTheClipboardBorrowedWhileItIsThere)
     ASSERT_TRUE(WaitFor([&] { return ::GetClipboardSequenceNumber() != sequence; }));
     EXPECT_TRUE(ShowsNothing(Session::HOUSE_BG)) << "right button + Copy";
 
+    // The stand-in copies "apple" on WM_COPY, and is no edit that Zeto could
+    // read without the clipboard.
+    StandIn editor("count", "Counting editor");
+    ASSERT_TRUE(editor.top());
     sequence = ::GetClipboardSequenceNumber();
-    DoubleClickWord(1);
-    EXPECT_TRUE(ShowsNothing(Session::HOUSE_BG)) << "a selection in Notepad";
+    const POINT editorPt = editor.ChildCentre();
+    xinput::DoubleClick(editorPt.x, editorPt.y);
+    EXPECT_FALSE(AskedToCopy(editor)) << "a selection that would borrow the clipboard";
     EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
     EXPECT_TRUE(SecretOnClipboard());
     EXPECT_EQ(Session::HOUSE, support::ClipboardText());
+}
+
+// A password field is neither read nor asked to copy, though its word stands
+// selected: nothing of it is shown, and the clipboard stays as it was.
+TEST(KeepOut, APasswordFieldIsNeverReadNorCopied)
+{
+    StandIn login("password", "Login");
+    ASSERT_TRUE(login.top());
+    ASSERT_TRUE(support::PutClipboardText(Session::APPLE));
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    const POINT pt = login.ChildCentre();
+    xinput::DoubleClick(pt.x, pt.y);
+    EXPECT_TRUE(ShowsNothing(Session::HOUSE_BG));
+    EXPECT_FALSE(AskedToCopy(login));
+    EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
+    EXPECT_EQ(Session::APPLE, support::ClipboardText());
 }

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
@@ -90,6 +91,22 @@ void ChooseNotepadWithMode(int radioId)
     ASSERT_TRUE(S().Sync());
 }
 
+// The first window of that class (any case) below top.
+HWND DescendantOfClass(HWND top, const char* className)
+{
+    std::pair<const char*, HWND> search{className, nullptr};
+    ::EnumChildWindows(top, [](HWND hwnd, LPARAM lParam) -> BOOL {
+        auto* s = (std::pair<const char*, HWND>*)lParam;
+        char name[64] = "";
+        ::GetClassNameA(hwnd, name, sizeof name);
+        if (lstrcmpiA(name, s->first) != 0)
+            return TRUE;
+        s->second = hwnd;
+        return FALSE;
+    }, (LPARAM)&search);
+    return search.second;
+}
+
 }  // namespace
 
 // The system's code page for non-Unicode programs is the one this run is
@@ -158,17 +175,59 @@ TEST(AutomaticAttach, AWordTheDictionaryLacksShowsItsBaseFormUntilSwitchedOff)
     ASSERT_TRUE(S().Sync());
 }
 
+// Notepad's edit is asked for its selection: the user's clipboard is never
+// opened, so its sequence number stays.
+TEST(AutomaticAttach, NotepadIsReadWithoutTheClipboard)
+{
+    ASSERT_TRUE(support::PutClipboardText(Session::HOUSE));
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    S().SetZetoText(IDC_TRANSLATION, "");
+    DoubleClickWord(LINE_APPLE);
+    ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
+    EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
+    EXPECT_EQ(Session::HOUSE, support::ClipboardText());
+}
+
+// Wine's WordPad, a rich-edit control, is read the same way.
+TEST(AutomaticAttach, WordPadIsReadWithoutTheClipboard)
+{
+    char exe[MAX_PATH];
+    ::ExpandEnvironmentStringsA("\"%ProgramFiles%\\Windows NT\\Accessories\\wordpad.exe\"", exe, MAX_PATH);
+    StandIn wordpad(exe);
+    ASSERT_TRUE(wordpad.top());
+    HWND rich = nullptr;
+    ASSERT_TRUE(WaitFor([&] { return (rich = DescendantOfClass(wordpad.top(), "RichEdit20W")) != nullptr; }));
+    ::SetWindowPos(wordpad.top(), nullptr, 0, 420, 600, 300, SWP_NOZORDER);   // off Notepad
+    ::SendMessageW(rich, WM_SETTEXT, 0, (LPARAM)L"house apple");
+    ASSERT_TRUE(support::PutClipboardText(Session::APPLE));
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    S().SetZetoText(IDC_TRANSLATION, "");
+    // The middle of "house", its third character.
+    const LRESULT here = ::SendMessageW(rich, EM_POSFROMCHAR, 2, 0);
+    POINT pt{(short)LOWORD(here) + 3, (short)HIWORD(here) + 6};
+    ::ClientToScreen(rich, &pt);
+    xinput::DoubleClick(pt.x, pt.y);
+    ASSERT_TRUE(TranslationIs(Session::HOUSE_BG)) << S().ZetoText(IDC_TRANSLATION);
+    EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
+    EXPECT_EQ(Session::APPLE, support::ClipboardText());
+}
+
 // Another program's text, bitmap and private format are back, byte for
-// byte, after a translation; the text put back ("house") is not looked up.
+// byte, after a translation borrowed the clipboard (the stand-in copies
+// "apple" on WM_COPY and is no edit); the text put back ("house") is not
+// looked up.
 TEST(AutomaticAttach, UserClipboardIsBackAfterTheTranslation)
 {
+    StandIn editor("count", "Counting editor");
+    ASSERT_TRUE(editor.top());
     const UINT privateFormat = ::RegisterClipboardFormatA("Wordlumo e2e private");
     const std::string privateBytes("\x00\x01\xfe private", 11);
     ASSERT_TRUE(support::PutClipboardBlocks({{CF_TEXT, std::string("house", 6)}, {privateFormat, privateBytes}}));
     ASSERT_TRUE(support::AddClipboardBitmap({0x81, 0x42, 0x24, 0x18}));
     const std::string bits = support::ClipboardBitmapBits();
     S().SetZetoText(IDC_TRANSLATION, "");
-    DoubleClickWord(LINE_APPLE);
+    const POINT pt = editor.ChildCentre();
+    xinput::DoubleClick(pt.x, pt.y);
     ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
     // The translation is shown while Zeto still puts the clipboard back.
     EXPECT_TRUE(WaitFor([] { return support::ClipboardBlock(CF_TEXT) == std::string("house", 6); }));

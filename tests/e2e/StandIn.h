@@ -1,5 +1,6 @@
 // A stand-in application of the capture tests (tests/capture's copy_target),
-// started as a process of its own beside the end-to-end driver.
+// or a program of Wine's own, started as a process of its own beside the
+// end-to-end driver.
 #pragma once
 #include <windows.h>
 
@@ -9,6 +10,9 @@ class StandIn {
 public:
     // Waits for its window titled `title`; top() stays null if it never came.
     StandIn(const std::string& kind, const std::string& title);
+    // Any program by its command line; top() is its first visible top-level
+    // window.
+    explicit StandIn(const std::string& commandLine);
     ~StandIn();   // ends it
     StandIn(const StandIn&) = delete;
     StandIn& operator=(const StandIn&) = delete;
@@ -18,6 +22,8 @@ public:
     POINT ChildCentre() const;
 
 private:
+    bool Start(const char* exe, std::string command);
+
     PROCESS_INFORMATION m_process{};
     HWND m_top = nullptr;
 };

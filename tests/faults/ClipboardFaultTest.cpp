@@ -141,7 +141,7 @@ protected:
         ASSERT_EQ(::WaitForSingleObject(ready, 30000), WAIT_OBJECT_0);
         HWND top = ::FindWindowA(nullptr, "Wordlumo intruder target");
         ASSERT_NE(top, nullptr);
-        HWND edit = ::FindWindowExA(top, nullptr, "EDIT", nullptr);
+        HWND edit = ::FindWindowExA(top, nullptr, INTRUDER_TARGET_PANE, nullptr);
         ASSERT_NE(edit, nullptr);
 
         g_block = Padded("apple", 10);   // on the clipboard beforehand: must not be read as the copy

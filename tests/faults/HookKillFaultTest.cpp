@@ -52,7 +52,7 @@ TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
     ASSERT_EQ(::WaitForSingleObject(targetReady, 30000), WAIT_OBJECT_0);
     HWND top = ::FindWindowA(nullptr, "Wordlumo intruder target");
     ASSERT_NE(top, nullptr);
-    HWND edit = ::FindWindowExA(top, nullptr, "EDIT", nullptr);
+    HWND edit = ::FindWindowExA(top, nullptr, INTRUDER_TARGET_PANE, nullptr);
     ASSERT_NE(edit, nullptr);
 
     NotifyWindow notify;

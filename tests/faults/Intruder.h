@@ -26,3 +26,6 @@ HANDLE NamedEvent(const std::string& name);
 // (the text's bytes again).
 constexpr ULONG_PTR INTRUDER_COPY_RICH = 1;
 constexpr char INTRUDER_PRIVATE_FORMAT[] = "Wordlumo intruder private";
+
+// target: the class of the target's pane, the window a selection is made in.
+constexpr char INTRUDER_TARGET_PANE[] = "WordlumoIntruderPane";

@@ -6,9 +6,9 @@
 //   intruder hold-clipboard EVENT   opens the clipboard, signals EVENT-held,
 //                                   keeps it open until EVENT-release is set
 //   intruder target MODE EVENT      a target window (title "Wordlumo intruder
-//                                   target") whose edit answers WM_COPY by
+//                                   target") whose pane answers WM_COPY by
 //                                   hanging (MODE hang), by exiting (MODE die)
-//                                   or as any edit does (MODE calm);
+//                                   or by copying its text (MODE calm);
 //                                   signals EVENT-ready when it is up
 //   intruder install-hooks HWND EVENT
 //                                   installs Tapwire's capture hooks for every
@@ -110,26 +110,51 @@ int HoldClipboard(const std::string& name)
 }
 
 const char* g_mode = "";
-WNDPROC g_editProc = nullptr;
 
-LRESULT CALLBACK EditProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+// The pane holds text and takes typed characters like an edit, but is none:
+// Zeto would ask an edit for its selection instead of having it copied. It
+// copies all its text, as an edit with everything selected does.
+LRESULT CALLBACK PaneProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_COPY && std::string(g_mode) != "calm") {
-        if (std::string(g_mode) == "die")
-            ::ExitProcess(3);
-        ::Sleep(INFINITE);   // hang: never answers
+    if (msg == WM_CHAR) {
+        wchar_t text[256] = L"";
+        ::GetWindowTextW(hwnd, text, 255);
+        const std::wstring typed = std::wstring(text) + static_cast<wchar_t>(wParam);
+        ::SetWindowTextW(hwnd, typed.c_str());
+        return 0;
     }
-    return ::CallWindowProcA(g_editProc, hwnd, msg, wParam, lParam);
+    if (msg != WM_COPY)
+        return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+    if (std::string(g_mode) == "die")
+        ::ExitProcess(3);
+    if (std::string(g_mode) == "hang")
+        ::Sleep(INFINITE);   // never answers
+    const int length = ::GetWindowTextLengthW(hwnd);
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(wchar_t));
+    ::GetWindowTextW(hwnd, static_cast<wchar_t*>(::GlobalLock(block)), length + 1);
+    ::GlobalUnlock(block);
+    if (::OpenClipboard(hwnd)) {
+        ::EmptyClipboard();
+        ::SetClipboardData(CF_UNICODETEXT, block);
+        ::CloseClipboard();
+    }
+    return 0;
 }
 
 int Target(const char* mode, const std::string& name)
 {
     g_mode = mode;
+    // A Unicode window, whatever code page its callers use.
+    const std::wstring className(INTRUDER_TARGET_PANE, INTRUDER_TARGET_PANE + std::strlen(INTRUDER_TARGET_PANE));
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = PaneProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = className.c_str();
+    ::RegisterClassW(&wc);
     HWND top = ::CreateWindowExA(0, "STATIC", "Wordlumo intruder target", WS_POPUP | WS_VISIBLE, 10, 10, 200, 60,
                                  nullptr, nullptr, nullptr, nullptr);
-    HWND edit = ::CreateWindowExA(0, "EDIT", "apple", WS_CHILD | WS_VISIBLE, 0, 0, 200, 30, top, nullptr, nullptr,
-                                  nullptr);
-    g_editProc = reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)EditProc));
+    ::CreateWindowExW(0, wc.lpszClassName, L"apple", WS_CHILD | WS_VISIBLE, 0, 0, 200, 30, top, nullptr,
+                      wc.hInstance, nullptr);
     ::SetEvent(Event(name + "-ready"));
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {

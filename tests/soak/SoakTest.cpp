@@ -86,8 +86,9 @@ private:
     HWND m_window = nullptr;
 };
 
-// The application a mouse selection is made in: an edit in another process
-// that answers WM_COPY as any edit does.
+// The application a mouse selection is made in: a pane in another process
+// that answers WM_COPY with its text. It is no edit, which Zeto would read
+// without the clipboard: this soaks the borrow.
 class SelectionTarget {
 public:
     SelectionTarget()
@@ -97,26 +98,22 @@ public:
     {
         if (m_process.Started() && ::WaitForSingleObject(m_ready, 30000) == WAIT_OBJECT_0)
             m_top = ::FindWindowA(nullptr, "Wordlumo intruder target");
-        m_edit = m_top ? ::GetWindow(m_top, GW_CHILD) : nullptr;
+        m_pane = m_top ? ::GetWindow(m_top, GW_CHILD) : nullptr;
     }
     ~SelectionTarget() { ::CloseHandle(m_ready); }
 
     HWND top() const { return m_top; }
-    HWND edit() const { return m_edit; }
+    HWND pane() const { return m_pane; }
 
-    // The word stands selected in the edit, as a double click leaves it.
-    void Select(const std::string& word) const
-    {
-        ::SetWindowTextA(m_edit, word.c_str());
-        ::SendMessageA(m_edit, EM_SETSEL, 0, -1);
-    }
+    // The word is all the pane holds, and all it copies.
+    void Select(const std::string& word) const { ::SetWindowTextA(m_pane, word.c_str()); }
 
 private:
     std::string m_name;
     HANDLE m_ready;
     Intruder m_process;
     HWND m_top = nullptr;
-    HWND m_edit = nullptr;
+    HWND m_pane = nullptr;
 };
 
 class SoakTest : public support::MainDialogTest {
@@ -148,7 +145,7 @@ protected:
     {
         const auto& pair = words[i % words.size()];
         target.Select(pair.first);
-        ASSERT_EQ(1, m_dlg->OnMouseSelection((WPARAM)target.edit(), (LPARAM)target.top())) << "selection " << i;
+        ASSERT_EQ(1, m_dlg->OnMouseSelection((WPARAM)target.pane(), (LPARAM)target.top())) << "selection " << i;
         HWND shown = m_dlg->GetDlgItem(IDC_TRANSLATION);
         ASSERT_TRUE(support::PumpUntil([&] { return support::TextOf(shown) == pair.second; }))
             << "translation " << i << " of " << pair.first;
@@ -204,7 +201,7 @@ TEST_F(SoakTest, TranslationsThroughTheCaptureRoadLeaveNoObjectsBehind)
 TEST_F(SoakTest, SelectionsThroughTheMouseRoadLeaveNoObjectsBehindAndTheClipboardComesBack)
 {
     SelectionTarget target;
-    ASSERT_TRUE(target.edit());
+    ASSERT_TRUE(target.pane());
     // The user's clipboard: text, a picture and a format of another program.
     ASSERT_TRUE(application.Copy("user's own words", true));
     const UINT privateFormat = ::RegisterClipboardFormatA(INTRUDER_PRIVATE_FORMAT);
