@@ -8,6 +8,7 @@ const MessageMap* CDialog::GetMessageMap() const
 {
     static constexpr MessageEntry kEntries[] = {
         OnMessage<&CDialog::HandleInitDialog>(WM_INITDIALOG),
+        OnMessage<&CDialog::HandleDpiChanged>(WM_DPICHANGED),
         OnCommand<&CDialog::OnOK>(IDOK),
         OnCommand<&CDialog::OnCancel>(IDCANCEL),
     };
@@ -87,7 +88,8 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
     // Windows makes a DS_SYSMODAL dialog top-most; Wine does not.
     if (style & DS_SYSMODAL)
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    FitDialogToDpi(m_hWnd);
+    m_layout96 = LayoutAt96(m_hWnd);
+    FitDialogToDpi(m_hWnd, m_layout96, DpiOfWindow(m_hWnd));
     RECT before;
     ::GetWindowRect(m_hWnd, &before);
     BOOL result = OnInitDialog();
@@ -101,6 +103,25 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
     if (!placed && !m_bPlacedByInit && !::IsWindowVisible(m_hWnd) && ::EqualRect(&before, &after))
         CenterWindow();
     return result;
+}
+
+// Moved to a monitor of another DPI. Windows has scaled the frame (and, for
+// a per-monitor-v2 dialog, the fonts) and suggests a rectangle: the dialog
+// stands where it says, at the size of its 96-DPI layout at the new DPI;
+// the suggestion's own size scales the whole old window, frame included,
+// and would carry on any rounding of the fit before.
+LRESULT CDialog::HandleDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    const UINT dpi = HIWORD(wParam);
+    const RECT* suggested = SuggestedRect(lParam);
+    if (dpi == 0 || !suggested)
+        return 0;   // not the system's notice
+    const POINT at{suggested->left, suggested->top};
+    Default();
+    FitDialogToDpi(m_hWnd, m_layout96, dpi);
+    ::SetWindowPos(m_hWnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    OnDpiChanged(dpi);
+    return 0;
 }
 
 void CDialog::CenterWindow()

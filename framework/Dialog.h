@@ -3,6 +3,7 @@
 // tests can drive a dialog through messages without a loop of their own.
 // Its messages travel as every window's do (framework/Wnd.h).
 #pragma once
+#include "framework/Dpi.h"
 #include "framework/Wnd.h"
 
 class CDataExchange;
@@ -43,6 +44,9 @@ protected:
     // with IDOK. Escape, the close box and IDCANCEL: it ends with IDCANCEL.
     virtual void OnOK();
     virtual void OnCancel();
+    // After the dialog moved to a monitor of another DPI and was fitted to
+    // it: what else the dialog scales follows.
+    virtual void OnDpiChanged(UINT /*dpi*/) {}
     // Set by an initialisation that placed the window itself, even where it
     // already stood: then it is not centred afterwards.
     bool m_bPlacedByInit = false;
@@ -51,10 +55,12 @@ protected:
 
 private:
     LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
+    LRESULT HandleDpiChanged(WPARAM wParam, LPARAM lParam);
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void CenterWindow();
 
     CWnd* m_pParent;
     int m_nResult = 0;
     bool m_bEnded = false;
+    DialogLayout m_layout96;   // every fit to a DPI starts from it
 };

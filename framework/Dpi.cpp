@@ -1,5 +1,7 @@
 #include "framework/Dpi.h"
 
+#include <cmath>
+
 namespace {
 
 template <typename Fn>
@@ -74,17 +76,13 @@ SIZE BaseUnitsOf(const LOGFONTW& font)
     return SIZE{(extent.cx / 26 + 1) / 2, metrics.tmHeight};
 }
 
-RECT Scaled(const RECT& r, double fx, double fy)
-{
-    auto at = [](LONG v, double f) { return (LONG)(v * f + 0.5); };
-    return RECT{at(r.left, fx), at(r.top, fy), at(r.right, fx), at(r.bottom, fy)};
-}
-
-} // namespace
-
-void FitDialogToDpi(HWND dialog)
+// Pixels at 96 DPI per pixel of the dialog as its template made it: the
+// ratio of the font's base units at 96 DPI to those it was laid out with.
+// Without a font of its own (the system font) the DPI ratio stands.
+void FactorsTo96(HWND dialog, double& fx, double& fy)
 {
     const UINT dpi = DpiOfWindow(dialog);
+    fx = fy = (double)BASE_DPI / dpi;
     HFONT font = (HFONT)::SendMessageW(dialog, WM_GETFONT, 0, 0);
     LOGFONTW at96{};
     if (dpi == BASE_DPI || !font || !::GetObjectW(font, sizeof at96, &at96))
@@ -97,23 +95,46 @@ void FitDialogToDpi(HWND dialog)
     ::MapDialogRect(dialog, &now);
     if (base96.cx <= 0 || base96.cy <= 0 || now.right <= 0 || now.bottom <= 0)
         return;
-    const double fx = base96.cx * (double)dpi / BASE_DPI / now.right;
-    const double fy = base96.cy * (double)dpi / BASE_DPI / now.bottom;
+    fx = (double)base96.cx / now.right;
+    fy = (double)base96.cy / now.bottom;
+}
 
+LONG Scaled(double v, UINT dpi) { return (LONG)std::lround(v * dpi / BASE_DPI); }
+
+} // namespace
+
+DialogLayout LayoutAt96(HWND dialog)
+{
+    double fx, fy;
+    FactorsTo96(dialog, fx, fy);
+    DialogLayout layout;
     for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         RECT box;
         ::GetWindowRect(child, &box);
         ::MapWindowPoints(nullptr, dialog, (POINT*)&box, 2);
-        box = Scaled(box, fx, fy);
-        ::SetWindowPos(child, nullptr, box.left, box.top, box.right - box.left, box.bottom - box.top,
+        layout.controls.push_back({child, box.left * fx, box.top * fy, box.right * fx, box.bottom * fy});
+    }
+    RECT client;
+    ::GetClientRect(dialog, &client);
+    layout.width = client.right * fx;
+    layout.height = client.bottom * fy;
+    return layout;
+}
+
+void FitDialogToDpi(HWND dialog, const DialogLayout& at96, UINT dpi)
+{
+    for (const DialogLayout::Box& box : at96.controls) {
+        if (!::IsChild(dialog, box.control))
+            continue;   // destroyed since
+        const LONG left = Scaled(box.left, dpi), top = Scaled(box.top, dpi);
+        ::SetWindowPos(box.control, nullptr, left, top, Scaled(box.right, dpi) - left, Scaled(box.bottom, dpi) - top,
                        SWP_NOZORDER | SWP_NOACTIVATE);
     }
     RECT client, window;
     ::GetClientRect(dialog, &client);
     ::GetWindowRect(dialog, &window);
-    const RECT fitted = Scaled(client, fx, fy);
-    ::SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left + fitted.right - client.right,
-                   window.bottom - window.top + fitted.bottom - client.bottom,
+    ::SetWindowPos(dialog, nullptr, 0, 0, window.right - window.left + Scaled(at96.width, dpi) - client.right,
+                   window.bottom - window.top + Scaled(at96.height, dpi) - client.bottom,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

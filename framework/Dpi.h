@@ -9,6 +9,8 @@
 #pragma once
 #include <windows.h>
 
+#include <vector>
+
 constexpr UINT BASE_DPI = 96;
 
 // px, a figure for 96 DPI, at dpi.
@@ -23,12 +25,30 @@ UINT DpiAtPoint(POINT screen);
 // A system metric (SM_CYCURSOR, SM_CXICON, ...) as it is at dpi.
 int SystemMetricForDpi(int index, UINT dpi);
 
+// A dialog's layout at 96 DPI: its client size and where each of its controls
+// stands, in pixels, unrounded. Taken once, when the template has just made
+// the dialog at the DPI of its monitor; every fit starts from it, so fits
+// never pile up their rounding.
+struct DialogLayout {
+    struct Box {
+        HWND control;
+        double left, top, right, bottom;
+    };
+    std::vector<Box> controls;
+    double width = 0, height = 0;
+};
+
 // Windows sizes a dialog by the measures of its font at the DPI, and those
 // round: Arial 10 pt is 15 px high at 96 DPI but 22, not 22.5, at 144, so
-// the dialog comes out 2% shorter than 1.5 times its 96-DPI size. This
-// stretches the dialog and its controls by what the rounding took, making
-// them dpi/96 times their size at 96 DPI. At 96 DPI nothing moves.
-void FitDialogToDpi(HWND dialog);
+// the dialog comes out 2% shorter than 1.5 times its 96-DPI size. This reads
+// the 96-DPI layout back from what the template made, undoing the rounding
+// of the font's measures at the dialog's DPI.
+DialogLayout LayoutAt96(HWND dialog);
+
+// Sizes the dialog's client area and places its controls at dpi/96 times
+// the 96-DPI layout; the window's frame stays what the system made it. A
+// dialog made at 96 DPI and fitted to 96 does not move.
+void FitDialogToDpi(HWND dialog, const DialogLayout& at96, UINT dpi);
 
 // The window rectangle a WM_DPICHANGED suggests, or null when its lParam is
 // no such thing: any program can send the message with a bogus pointer, so

@@ -32,7 +32,6 @@ const MessageMap* CMainDlg::GetMessageMap() const
         OnRegistered<&CMainDlg::OnTaskbarCreated>(g_nMsgTaskbarCreated),
         OnMessage<&CMainDlg::OnPaint>(WM_PAINT),
         OnMessage<&CMainDlg::OnQueryDragIcon>(WM_QUERYDRAGICON),
-        OnMessage<&CMainDlg::OnDpiChanged>(WM_DPICHANGED),
         OnMessageRange<&CMainDlg::OnCtlColor>(WM_CTLCOLORMSGBOX, WM_CTLCOLORSTATIC),
         DefaultFor(WM_LBUTTONDOWN),
         DefaultFor(WM_LBUTTONUP),
@@ -267,21 +266,9 @@ void CMainDlg::OnPaint()
 
 HCURSOR CMainDlg::OnQueryDragIcon() { return (HCURSOR)m_hIcon; }
 
-// Moved to a monitor of another DPI: Windows scales the dialog itself (and
-// suggests where it should stand); the rows' anchors follow. The tooltips
-// take the DPI of wherever they are shown next.
-LRESULT CMainDlg::OnDpiChanged(WPARAM wParam, LPARAM lParam)
-{
-    const UINT dpi = HIWORD(wParam);
-    const RECT* suggested = SuggestedRect(lParam);
-    if (dpi == 0 || !suggested)
-        return 0;   // not the system's notice
-    Default();
-    ::SetWindowPos(m_hWnd, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                   suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    PlaceRows(dpi, m_nRowX, m_rowY);
-    return 0;
-}
+// Moved to a monitor of another DPI and fitted to it: the rows' anchors
+// follow. The tooltips take the DPI of wherever they are shown next.
+void CMainDlg::OnDpiChanged(UINT dpi) { PlaceRows(dpi, m_nRowX, m_rowY); }
 
 void CMainDlg::OnAbout()
 {

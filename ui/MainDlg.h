@@ -136,7 +136,7 @@ public:
     HBRUSH OnCtlColor(HDC hdc, HWND hwndCtl, UINT nCtlColor);
     LRESULT OnTrayNotify(WPARAM wParam, LPARAM lParam);
     void OnAbout();
-    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
+    void OnDpiChanged(UINT dpi) override;
     void OnClose();   // also Exit
     void OnDestroy();
     void OnEndSession(UINT_PTR ending);

@@ -1,16 +1,27 @@
 // Measures, at the DPI Wine was started with, Zeto's pixel figures that
 // scale: the main dialog's client size and its translation box, where each
 // suggestion row stands and the band of the screen that answers a press on
-// it, and the translation tooltip's offset below the cursor and its height.
-// Prints "name value" lines; dpi_test.sh compares those at 144 and 192 DPI
-// with those at 96.
+// it, the translation tooltip's offset below the cursor and its height, and
+// the client size of every other dialog. Prints "name value" lines;
+// dpi_test.sh compares those at 144 and 192 DPI with those at 96. What needs
+// no 96-DPI figure it checks itself, failing with a non-zero exit: every
+// control inside its dialog, and a dialog refitted to another DPI by a
+// WM_DPICHANGED (Wine sends none) taking the size of its own layout there.
+#include "capture/AcrobatVersionDlg.h"
+#include "capture/CaptureModeDlg.h"
+#include "capture/DocFormatDlg.h"
+#include "capture/WindowTitleDlg.h"
+#include "dictionary/NewWordDlg.h"
 #include "framework/Dpi.h"
 #include "res/resource.h"
+#include "ui/AboutDlg.h"
+#include "ui/OptionsDlg.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/MainDialog.h"
 #include "tests/support/Pump.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -28,6 +39,74 @@ RECT InClient(HWND dialog, HWND window)
     ::GetWindowRect(window, &r);
     ::MapWindowPoints(nullptr, dialog, (POINT*)&r, 2);
     return r;
+}
+
+bool Fails(const char* what, const char* dialog)
+{
+    std::fprintf(stderr, "probe: %s: %s\n", dialog, what);
+    return false;
+}
+
+RECT ClientOf(HWND dialog)
+{
+    RECT r;
+    ::GetClientRect(dialog, &r);
+    return r;
+}
+
+// The dialog's client size at dpi after a notice that it moved there, and
+// the window standing where the notice suggested.
+RECT RefitTo(HWND dialog, UINT dpi)
+{
+    RECT window;
+    ::GetWindowRect(dialog, &window);
+    RECT suggested{window.left + 1, window.top + 1, window.right + 1, window.bottom + 1};
+    ::SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested);
+    ::GetWindowRect(dialog, &window);
+    return window.left == suggested.left && window.top == suggested.top ? ClientOf(dialog) : RECT{};
+}
+
+// Every control inside the dialog; then fitted to 144 DPI twice (the same
+// size as once, 1.5 times its 96-DPI layout) and back (its size again).
+bool ChecksFit(const char* name, HWND dialog)
+{
+    const RECT client = ClientOf(dialog);
+    bool ok = true;
+    char what[64];
+    for (HWND child = ::GetWindow(dialog, GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        const RECT box = InClient(dialog, child);
+        if (box.left < 0 || box.top < 0 || box.right > client.right || box.bottom > client.bottom) {
+            std::snprintf(what, sizeof what, "control %d stands outside", ::GetDlgCtrlID(child));
+            ok = Fails(what, name);
+        }
+    }
+    const UINT dpi = DpiOfWindow(dialog);
+    const RECT once = RefitTo(dialog, 144), twice = RefitTo(dialog, 144);
+    const auto within2 = [](LONG got, double want) { return got >= want - 2 && got <= want + 2; };
+    if (!within2(once.right, client.right * 144.0 / dpi) || !within2(once.bottom, client.bottom * 144.0 / dpi))
+        ok = Fails("fitted to 144 DPI, not 144/96 times its layout", name);
+    if (!::EqualRect(&once, &twice))
+        ok = Fails("fitted to 144 DPI twice, another size than once", name);
+    const RECT back = RefitTo(dialog, dpi);
+    if (!::EqualRect(&back, &client))
+        ok = Fails("fitted back to its DPI, another size than before", name);
+    return ok;
+}
+
+// A dialog made modeless at Wine's DPI: its client size, and its fit.
+bool Measure(const char* name, CDialog& dlg, HWND owner)
+{
+    if (!dlg.Create(owner))
+        return Fails("not made", name);
+    const RECT client = ClientOf(dlg.m_hWnd);
+    char figure[64];
+    std::snprintf(figure, sizeof figure, "%s.width", name);
+    Print(figure, client.right);
+    std::snprintf(figure, sizeof figure, "%s.height", name);
+    Print(figure, client.bottom);
+    const bool ok = ChecksFit(name, dlg.m_hWnd);
+    dlg.DestroyWindow();
+    return ok;
 }
 
 } // namespace
@@ -85,6 +164,23 @@ int main()
     ::GetWindowRect(dlg.m_tip.m_hWnd, &tip);
     Print("tip.offset", tip.top - at.y);
     Print("tip.height", tip.bottom - tip.top);
+    dlg.m_tip.Hide();
+
+    CAboutDlg about;
+    COptionsDlg options;
+    CNewWordDlg newWord;
+    CCaptureModeDlg captureMode;
+    CDocFormatDlg docFormat;
+    CAcrobatVersionDlg acrobatVersion;
+    CWindowTitleDlg windowTitle;
+    const std::pair<const char*, CDialog*> dialogs[] = {
+        {"about", &about},           {"options", &options},       {"newword", &newWord},
+        {"capturemode", &captureMode}, {"docformat", &docFormat}, {"acrobatversion", &acrobatVersion},
+        {"windowtitle", &windowTitle},
+    };
+    bool ok = ChecksFit("main", dialog);
+    for (const auto& [name, other] : dialogs)
+        ok = Measure(name, *other, dialog) && ok;
     std::fflush(stdout);
-    return 0;
+    return ok ? 0 : 1;
 }

@@ -367,28 +367,59 @@ TEST_F(MainDlgFixture, TheDialogIsPaintedInItsColours)
     EXPECT_EQ(pixelIn(m_dlg->GetDlgItem(IDC_INPUT), 100, 5), RGB(255, 255, 255));
 }
 
-// Moved to a monitor of 144 DPI: the window takes the rectangle Windows
-// suggests and the rows' anchors scale. A message carrying no readable
+// Moved to a monitor of 144 DPI: the window stands where Windows suggests,
+// its client area is 1.5 times its 96-DPI size, fitted from the 96-DPI
+// layout (a second notice changes nothing, a move back gives the 96-DPI size
+// back) and the rows' anchors scale. A message carrying no readable
 // rectangle (any program can send one) changes nothing.
-TEST_F(MainDlgFixture, AMoveToAMonitorOfAnotherDpiMovesTheRowsAndABogusOneNothing)
+TEST_F(MainDlgFixture, AMoveToAMonitorOfAnotherDpiRefitsTheDialogAndTheRowsAndABogusOneNothing)
 {
     WriteBothFiles();
     ASSERT_TRUE(m_dlg->Create());
-    RECT before;
+    const auto translationBox = [&] {
+        RECT box;
+        ::GetWindowRect(m_dlg->GetDlgItem(IDC_TRANSLATION), &box);
+        ::MapWindowPoints(nullptr, m_dlg->m_hWnd, (POINT*)&box, 2);
+        return box;
+    };
+    RECT before, client96;
     ::GetWindowRect(m_dlg->m_hWnd, &before);
+    ::GetClientRect(m_dlg->m_hWnd, &client96);
+    const RECT box96 = translationBox();
     m_dlg->SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), (LPARAM)0x10);
     RECT nowhere{-100000, -100000, -99000, -99000};
     m_dlg->SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), (LPARAM)&nowhere);
+    RECT unmoved;
+    ::GetWindowRect(m_dlg->m_hWnd, &unmoved);
+    EXPECT_TRUE(::EqualRect(&unmoved, &before));
     EXPECT_EQ(m_dlg->m_rowY[9], 214);
 
-    RECT suggested{before.left + 5, before.top + 5, before.left + 5 + 400, before.top + 5 + 300};
-    m_dlg->SendMessage(WM_DPICHANGED, MAKEWPARAM(144, 144), (LPARAM)&suggested);
-    RECT after;
-    ::GetWindowRect(m_dlg->m_hWnd, &after);
-    EXPECT_TRUE(::EqualRect(&after, &suggested));
+    const auto moveTo = [&](UINT dpi, LONG x, LONG y) {
+        RECT suggested{x, y, x + 400, y + 300};
+        m_dlg->SendMessage(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), (LPARAM)&suggested);
+        RECT window, client;
+        ::GetWindowRect(m_dlg->m_hWnd, &window);
+        ::GetClientRect(m_dlg->m_hWnd, &client);
+        EXPECT_EQ(window.left, x);
+        EXPECT_EQ(window.top, y);
+        return client;
+    };
+    const RECT at144 = moveTo(144, before.left + 5, before.top + 5);
+    EXPECT_NEAR(at144.right, client96.right * 1.5, 2);
+    EXPECT_NEAR(at144.bottom, client96.bottom * 1.5, 2);
     EXPECT_EQ(m_dlg->m_nRowX, 413);
     EXPECT_EQ(m_dlg->m_rowY[0], 105);
     EXPECT_EQ(m_dlg->m_rowY[9], 321);
+    const RECT again = moveTo(144, before.left + 6, before.top + 6);
+    EXPECT_TRUE(::EqualRect(&again, &at144));
+    const RECT box144 = translationBox();
+    EXPECT_NEAR(box144.right, box96.right * 1.5, 2);
+    EXPECT_NEAR(box144.bottom, box96.bottom * 1.5, 2);
+    const RECT back = moveTo(96, before.left, before.top);
+    EXPECT_TRUE(::EqualRect(&back, &client96));
+    const RECT boxBack = translationBox();
+    EXPECT_TRUE(::EqualRect(&boxBack, &box96));
+    EXPECT_EQ(m_dlg->m_rowY[9], 214);
 }
 
 TEST_F(MainDlgFixture, AboutOpensOverTheDisabledMainDialogAndOkCloses)

@@ -347,8 +347,9 @@ TEST(ResourceTest, ZetoExeAsksForVisualStylesAndPerMonitorDpi)
     EXPECT_NE(manifest.find(R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"), std::string::npos);
     EXPECT_NE(manifest.find("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"), std::string::npos) << "Windows 10 and 11";
     EXPECT_NE(manifest.find("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"), std::string::npos) << "Windows 7";
-    EXPECT_NE(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>"), std::string::npos);
-    EXPECT_NE(manifest.find(">true/pm</dpiAware>"), std::string::npos) << "the fallback before Windows 10";
+    EXPECT_NE(manifest.find(">PerMonitorV2, System</dpiAwareness>"), std::string::npos)
+        << "system-aware where per-monitor v2 is not known";
+    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos) << "system-aware before Windows 10 1607";
 }
 
 } // namespace
