@@ -5,7 +5,7 @@
 // copy request gets Ctrl+C, the way the user would copy.
 #include "ui/MainDlg.h"
 
-#include "capture/ClipboardSnapshot.h"
+#include "capture/ClipboardBorrow.h"
 #include "capture/KeepOut.h"
 #include "framework/Text.h"
 #include "res/resource.h"
@@ -21,9 +21,6 @@ constexpr DWORD CTRL_C_COPY_WAIT_MS = 500;
 // Zeto pressed it in, posted this long after, are taken for its echo (the
 // key's release may be handled well after the copy).
 constexpr DWORD OWN_CTRL_C_ECHO_MS = 1000;
-
-constexpr auto TEXT_CLIPBOARD_TOO_LARGE =
-    cp1251::Literal(u8"Клипбордът е по-голям от 64 MB: думата не е преведена, за да не се загуби съдържанието му");
 
 bool AnyKeyOrButtonDown()
 {
@@ -71,29 +68,18 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
 {
     if (ClipboardHoldsSecret())
         return;
-    ClipboardSnapshot saved;
-    switch (saved.Take(m_hWnd)) {
-    case ClipboardSnapshot::Result::TooLarge:
-        SetItemText(m_hWnd, IDC_TRANSLATION, TEXT_CLIPBOARD_TOO_LARGE.c_str());
+    if (!m_borrow.Begin(m_hWnd, hwndRelease ? hwndRelease : m_pTarget->m_hwndTop))
         return;
-    case ClipboardSnapshot::Result::Busy:
-        return;   // nor could Zeto empty it, nor the target copy onto it
-    case ClipboardSnapshot::Result::Saved:
-        break;
-    }
-    m_bBorrowingClipboard = true;
     m_copyDeadline.Start();
-    ClearClipboard();
     RequestCopy(hwndRelease);
     if (::CountClipboardFormats() == 0 && m_nCopyMethod == COPY_PDF)
         WaitForCopy(std::min(CTRL_C_COPY_WAIT_MS, m_copyDeadline.RemainingMs()));
     if (::CountClipboardFormats() == 0 && m_bCopyWithCtrlC)
         CopyWithCtrlC(hwndRelease);
     TranslateSelection();
+    m_borrow.CopyRead();
     ShowTranslationNow();
-    saved.Restore(m_hWnd);
-    m_nOwnClipboardSequence = ::GetClipboardSequenceNumber();
-    m_bBorrowingClipboard = false;
+    m_borrow.End();
 }
 
 // The translation is shown before the user's content goes back: the restore
@@ -146,14 +132,6 @@ bool CMainDlg::CopyWithCtrlC(HWND hwndRelease)
     m_hwndOwnCtrlC = target;
     PressCtrlC();
     return WaitForCopy(timeout);
-}
-
-// Zeto's own changes: emptying, the target's copy and the restore while a
-// selection borrows the clipboard, and the restore's notice arriving later
-// through another viewer.
-bool CMainDlg::IsOwnClipboardChange() const
-{
-    return m_bBorrowingClipboard || (long long)::GetClipboardSequenceNumber() == m_nOwnClipboardSequence;
 }
 
 // foreground: the window the report names as the foreground one.

@@ -18,6 +18,7 @@
 // recorded that way and ignores any other message.
 #pragma once
 #include "capture/CaptureGate.h"
+#include "capture/ClipboardBorrow.h"
 #include "capture/CopyRequest.h"
 #include "capture/MouseWatch.h"
 #include "dictionary/Dictionary.h"
@@ -114,6 +115,7 @@ public:
     CMouseWatch m_mouseWatch;           // tells selections from plain clicks
     CopyDeadline m_copyDeadline;        // the current selection's time with its target
     CaptureGate m_gate;                 // paused, ignored programs, secrets
+    ClipboardBorrow m_borrow;           // the user's clipboard while a selection borrows it
     settings::Hotkey m_pauseHotkey{settings::HOTKEY_CTRL | settings::HOTKEY_ALT, 'Z'};
 
     // Posts WM_SHOWTRANSLATION for text, a dictionary result that stays valid
@@ -159,7 +161,6 @@ public:
     void ShowTranslationNow();
     void RequestCopy(HWND hwndRelease);
     bool CopyWithCtrlC(HWND hwndRelease);
-    bool IsOwnClipboardChange() const;
     bool IsOwnCtrlCEcho(DWORD postTime, HWND foreground) const;
     void OnCopyWithCtrlC();
 
@@ -247,9 +248,6 @@ private:
     std::string CurrentSettings() const;   // the text Zeto.ini should hold now
     void ShowNote(const std::string& text);   // Windows-1251
     bool TakePendingTranslation(WPARAM key, std::string& text);
-    // The clipboard while a selection borrows it (capture/SelectionCapture.cpp).
-    bool m_bBorrowingClipboard = false;
-    long long m_nOwnClipboardSequence = -1;   // its change number after Zeto's restore
     DWORD m_dwOwnCtrlCTick = 0;               // when Zeto last pressed Ctrl+C,
     HWND m_hwndOwnCtrlC = nullptr;            // and in which window
 };
