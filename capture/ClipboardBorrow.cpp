@@ -140,10 +140,12 @@ bool ClipboardBorrow::Begin(HWND dialog, HWND target)
     return true;
 }
 
+// Just read, so the clipboard is rarely held; when it is, Zeto does not wait:
+// the restore finds the copy changed and looks whose it is.
 void ClipboardBorrow::CopyRead()
 {
-    if (!OpenClipboardBriefly(m_hwnd))
-        return;   // the restore then finds the copy changed, and looks whose it is
+    if (!::OpenClipboard(m_hwnd))
+        return;
     m_sequenceRead = ::GetClipboardSequenceNumber();
     m_formatRead = OwnersTextFormat();
     m_textRead = TextBlock(m_formatRead);

@@ -69,6 +69,9 @@ TEST(SelectionCapture, UserClipboardComesBackByteForByteAndIsNotLookedUp)
     EXPECT_EQ(std::string("house", 6), ClipboardBlock(CF_TEXT).substr(0, 6));
     EXPECT_EQ(HTML_BYTES, ClipboardBlock(HTML_FORMAT));
     EXPECT_EQ(bits, ClipboardBitmapBits());
+    // Marked so that Windows' clipboard history does not take it again.
+    for (const char* optOut : CLIPBOARD_HISTORY_OPT_OUTS)
+        EXPECT_EQ(std::string(4, '\0'), ClipboardBlock(::RegisterClipboardFormatA(optOut))) << optOut;
     EXPECT_FALSE(support::PumpUntil([&] { return main.Translation() == u8"къща"_cp1251; }, 700))
         << "the restore was looked up";
     EXPECT_EQ(1, dlg.m_bCapturePending);
