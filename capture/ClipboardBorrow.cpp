@@ -175,7 +175,8 @@ void ClipboardBorrow::End()
 
 bool ClipboardBorrow::IsOwnChange() const
 {
-    return m_state == State::Borrowing || (long long)::GetClipboardSequenceNumber() == m_ownSequence;
+    return m_state == State::Borrowing || m_restoring ||
+           (long long)::GetClipboardSequenceNumber() == m_ownSequence;
 }
 
 // A copy on the clipboard is the target's when its owner belongs to the
@@ -201,8 +202,11 @@ ClipboardBorrow::Restore ClipboardBorrow::TryRestore(bool briefly)
         Finish();
         return Restore::Superseded;
     }
+    // The viewers' notice of this change may come before CloseClipboard returns.
+    m_restoring = true;
     m_saved.PutBack();
     ::CloseClipboard();
+    m_restoring = false;
     m_ownSequence = ::GetClipboardSequenceNumber();
     m_sequenceRead = (DWORD)m_ownSequence;   // from now on, a change is judged against the restore
     return Restore::Done;

@@ -65,5 +65,6 @@ private:
     std::string m_textRead;      // and its block
     long long m_ownSequence = -1;   // the change number of Zeto's last restore
     DWORD m_since = 0;           // when the retries or the watch began
+    bool m_restoring = false;    // inside a restore
     bool m_refusalSaid = false;
 };

@@ -7,9 +7,6 @@
 
 #include "capture/ClipboardBorrow.h"
 #include "capture/KeepOut.h"
-#include "framework/Text.h"
-#include "res/resource.h"
-#include "text/Cp1251Literal.h"
 
 #include <algorithm>
 
