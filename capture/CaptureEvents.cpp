@@ -117,10 +117,6 @@ void CMainDlg::ClearClipboard()
 
 namespace {
 
-// Only the owner's text format is read (OwnersTextFormat): the reader makes
-// the other one, and under Wine making it costs the reader a kilobyte each
-// time, never given back.
-
 // ANSI text by the clipboard rules, then in Windows-1251; the rules' own
 // message is Windows-1251 already. Text in another code page goes through
 // UTF-16, converted as the lookup wants it.
@@ -135,7 +131,9 @@ std::string AnsiClipboardText(const void* block, SIZE_T size, WideToLookup conve
 } // namespace
 
 // Whatever another program left on the clipboard, only the block it
-// allocated is read (see TextOfClipboardBlock). Unicode text is converted to
+// allocated is read (see TextOfClipboardBlock), and only of the owner's text
+// format (OwnersTextFormat): the reader makes the other one, and under Wine
+// making it costs the reader a kilobyte each time, never given back. Unicode text is converted to
 // Windows-1251, ANSI text from the system's code page to Windows-1251.
 void CMainDlg::ReadClipboardText(char* buffer)
 {

@@ -27,11 +27,10 @@ constexpr unsigned FMT_REGISTERED_FIRST = 0xC000;
 // only the first one listed (the owner's) is copied, the system makes the
 // others again after the restore. A palette is made from a DIB; a
 // metafile-pict from an enhanced metafile and back.
-constexpr unsigned FAMILIES[][4] = {
-    {FMT_TEXT, FMT_OEMTEXT, FMT_UNICODETEXT, FMT_TEXT},
-    {FMT_BITMAP, FMT_DIB, FMT_DIBV5, FMT_PALETTE},
-    {FMT_ENHMETAFILE, FMT_METAFILEPICT, FMT_ENHMETAFILE, FMT_ENHMETAFILE},
-};
+constexpr unsigned TEXT_FAMILY[] = {FMT_TEXT, FMT_OEMTEXT, FMT_UNICODETEXT};
+constexpr unsigned PICTURE_FAMILY[] = {FMT_BITMAP, FMT_DIB, FMT_DIBV5, FMT_PALETTE};
+constexpr unsigned METAFILE_FAMILY[] = {FMT_ENHMETAFILE, FMT_METAFILEPICT};
+constexpr int FAMILY_COUNT = 3;
 
 // Standard formats that hold plain data (global memory, a bitmap, an
 // enhanced metafile): copied faithfully.
@@ -61,12 +60,15 @@ bool Contains(const List& list, const T& value)
     return std::find(std::begin(list), std::end(list), value) != std::end(list);
 }
 
-// The family a standard format belongs to, or -1.
+// The family a standard format belongs to (0 to FAMILY_COUNT - 1), or -1.
 int FamilyOf(unsigned format)
 {
-    for (int f = 0; f < (int)std::size(FAMILIES); ++f)
-        if (Contains(FAMILIES[f], format))
-            return f;
+    if (Contains(TEXT_FAMILY, format))
+        return 0;
+    if (Contains(PICTURE_FAMILY, format))
+        return 1;
+    if (Contains(METAFILE_FAMILY, format))
+        return 2;
     return -1;
 }
 
@@ -109,7 +111,7 @@ BorrowPlan PlanBorrow(const std::vector<ListedFormat>& listed, unsigned long dro
         plan.refusal = Refusal::Cut;
         return plan;
     }
-    bool familyCopied[std::size(FAMILIES)] = {};
+    bool familyCopied[FAMILY_COUNT] = {};
     for (const ListedFormat& format : listed) {
         const int family = format.number < FMT_REGISTERED_FIRST ? FamilyOf(format.number) : -1;
         if (family >= 0 && familyCopied[family])
