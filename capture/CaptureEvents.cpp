@@ -82,7 +82,7 @@ void CMainDlg::OnDrawClipboard()
 {
     if (g_hwndNextViewer)
         ::SendMessageA(g_hwndNextViewer, WM_DRAWCLIPBOARD, 0, 0);
-    if (IsOwnClipboardChange())
+    if (m_borrow.IsOwnChange())
         return;
     if (ClipboardHoldsSecret()) {
         m_bCapturePending = 0;
@@ -117,18 +117,6 @@ void CMainDlg::ClearClipboard()
 
 namespace {
 
-// The text format the owner put there first: the system lists the formats it
-// makes from others (CF_UNICODETEXT from CF_TEXT and back) after the owner's
-// own. Only the owner's is read: the reader makes the other one, and under
-// Wine making it costs the reader a kilobyte each time, never given back.
-UINT OwnersTextFormat()
-{
-    for (UINT format = ::EnumClipboardFormats(0); format != 0; format = ::EnumClipboardFormats(format))
-        if (format == CF_UNICODETEXT || format == CF_TEXT)
-            return format;
-    return 0;
-}
-
 // ANSI text by the clipboard rules, then in Windows-1251; the rules' own
 // message is Windows-1251 already. Text in another code page goes through
 // UTF-16, converted as the lookup wants it.
@@ -143,7 +131,9 @@ std::string AnsiClipboardText(const void* block, SIZE_T size, WideToLookup conve
 } // namespace
 
 // Whatever another program left on the clipboard, only the block it
-// allocated is read (see TextOfClipboardBlock). Unicode text is converted to
+// allocated is read (see TextOfClipboardBlock), and only of the owner's text
+// format (OwnersTextFormat): the reader makes the other one, and under Wine
+// making it costs the reader a kilobyte each time, never given back. Unicode text is converted to
 // Windows-1251, ANSI text from the system's code page to Windows-1251.
 void CMainDlg::ReadClipboardText(char* buffer)
 {

@@ -17,6 +17,45 @@ std::size_t SizeOf(KeepAs how, HANDLE data)
         return (std::size_t)bm.bmWidthBytes * (std::size_t)bm.bmHeight;
     return 0;
 }
+
+// The clipboard's formats in its own order, with their names; the
+// clipboard is open.
+std::vector<ListedFormat> ListFormats()
+{
+    std::vector<ListedFormat> listed;
+    for (UINT format = ::EnumClipboardFormats(0); format; format = ::EnumClipboardFormats(format)) {
+        char name[256] = "";
+        if (format >= 0xC000)
+            ::GetClipboardFormatNameA(format, name, sizeof name);
+        listed.push_back({format, name});
+    }
+    return listed;
+}
+
+// The drop effect Explorer marks files with; 0 when there is none.
+unsigned long DropEffect()
+{
+    const UINT format = ::RegisterClipboardFormatA(DROP_EFFECT_FORMAT);
+    HANDLE data = ::IsClipboardFormatAvailable(format) ? ::GetClipboardData(format) : nullptr;
+    DWORD effect = 0;
+    if (data && ::GlobalSize(data) >= sizeof effect) {
+        if (const void* p = ::GlobalLock(data)) {
+            std::memcpy(&effect, p, sizeof effect);
+            ::GlobalUnlock(data);
+        }
+    }
+    return effect;
+}
+
+HANDLE DwordBlock(DWORD value)
+{
+    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, sizeof value);
+    if (void* p = block ? ::GlobalLock(block) : nullptr) {
+        std::memcpy(p, &value, sizeof value);
+        ::GlobalUnlock(block);
+    }
+    return block;
+}
 }  // namespace
 
 bool OpenClipboardBriefly(HWND owner)
@@ -30,17 +69,28 @@ bool OpenClipboardBriefly(HWND owner)
     return true;
 }
 
-ClipboardSnapshot::~ClipboardSnapshot() { FreeAll(); }
+UINT OwnersTextFormat()
+{
+    for (UINT format = ::EnumClipboardFormats(0); format != 0; format = ::EnumClipboardFormats(format))
+        if (format == CF_UNICODETEXT || format == CF_TEXT)
+            return format;
+    return 0;
+}
 
-// Sizes first, copies after: a clipboard over the limit costs no copy.
+ClipboardSnapshot::~ClipboardSnapshot() { Clear(); }
+
+// The plan first, then sizes, then copies: a clipboard that may not be
+// borrowed or is over the limit costs no copy.
 ClipboardSnapshot::Result ClipboardSnapshot::Take(HWND owner)
 {
-    FreeAll();
+    Clear();
     HWND holder = ::GetClipboardOwner();
     if (holder && ::IsHungAppWindow(holder))
         return Result::Busy;   // reading a delayed format would wait for it
     if (!OpenClipboardBriefly(owner))
         return Result::Busy;
+    const BorrowPlan plan = PlanBorrow(ListFormats(), DropEffect());
+    m_refusal = plan.refusal;
     struct Source {
         UINT format;
         KeepAs how;
@@ -49,42 +99,47 @@ ClipboardSnapshot::Result ClipboardSnapshot::Take(HWND owner)
     };
     std::vector<Source> sources;
     std::size_t total = 0;
-    for (UINT format = ::EnumClipboardFormats(0); format; format = ::EnumClipboardFormats(format)) {
-        FormatRule rule = RuleForFormat(format);
-        if (rule.how == KeepAs::Never)
-            continue;
+    Result result = plan.refusal == Refusal::None ? Result::Saved : Result::Refused;
+    for (UINT format : plan.copied) {
+        const KeepAs how = KeepFormatAs(format);
         HANDLE data = ::GetClipboardData(format);
-        if (!data)
-            continue;   // a delayed format its owner did not render
-        std::size_t size = SizeOf(rule.how, data);
+        if (!data) {
+            result = Result::NotRendered;   // a delayed format its owner did not render
+            break;
+        }
+        const std::size_t size = SizeOf(how, data);
         total += size;
-        sources.push_back({format, rule.how, data, size});
+        sources.push_back({format, how, data, size});
     }
-    if (!SnapshotFits(total)) {
-        ::CloseClipboard();
-        return Result::TooLarge;
+    if (result == Result::Saved && !SnapshotFits(total))
+        result = Result::TooLarge;
+    if (result == Result::Saved) {
+        for (const Source& s : sources)
+            if (HANDLE copy = Duplicate(s.how, s.data, s.size))
+                m_items.push_back({s.format, s.how, copy});
+        m_held = true;
     }
-    for (const Source& s : sources)
-        if (HANDLE copy = Duplicate(s.how, s.data, s.size))
-            m_items.push_back({s.format, s.how, copy});
     ::CloseClipboard();
-    return Result::Saved;
+    return result;
 }
 
-bool ClipboardSnapshot::Restore(HWND owner)
+bool ClipboardSnapshot::PutBack() const
 {
-    if (!OpenClipboardBriefly(owner))
-        return false;
     ::EmptyClipboard();
     bool all = true;
     for (const Item& item : m_items) {
-        if (!::SetClipboardData(item.format, item.data)) {
-            Free(item);
+        HANDLE copy = Duplicate(item.how, item.data, item.how == KeepAs::Bytes ? ::GlobalSize(item.data) : 0);
+        if (!copy || !::SetClipboardData(item.format, copy)) {
+            if (copy)
+                Free({item.format, item.how, copy});
             all = false;
         }
     }
-    m_items.clear();   // the clipboard owns what it took
-    ::CloseClipboard();
+    for (const char* optOut : CLIPBOARD_HISTORY_OPT_OUTS) {
+        HANDLE zero = DwordBlock(0);
+        if (zero && !::SetClipboardData(::RegisterClipboardFormatA(optOut), zero))
+            ::GlobalFree(zero);
+    }
     return all;
 }
 
@@ -114,8 +169,6 @@ HANDLE ClipboardSnapshot::Duplicate(KeepAs how, HANDLE source, std::size_t size)
         }
         return copy;
     }
-    case KeepAs::Never:
-        break;
     }
     return nullptr;
 }
@@ -132,14 +185,13 @@ void ClipboardSnapshot::Free(const Item& item)
     case KeepAs::EnhMetafile:
         ::DeleteEnhMetaFile((HENHMETAFILE)item.data);
         break;
-    case KeepAs::Never:
-        break;
     }
 }
 
-void ClipboardSnapshot::FreeAll()
+void ClipboardSnapshot::Clear()
 {
     for (const Item& item : m_items)
         Free(item);
     m_items.clear();
+    m_held = false;
 }

@@ -1,19 +1,16 @@
 // The mouse road asks an edit control for its selection (ControlRead) and
-// otherwise borrows the user's clipboard: what is on it is saved, the
+// otherwise borrows the user's clipboard (ClipboardBorrow): what is on it is saved, the
 // target is made to copy, Zeto reads the copy, and the saved content goes
 // back. Only a selection gesture gets this far (CMouseWatch); a target that
 // hangs costs at most one CopyDeadline; and an application that ignores the
 // copy request gets Ctrl+C, the way the user would copy.
 #include "ui/MainDlg.h"
 
-#include "capture/ClipboardSnapshot.h"
+#include "capture/ClipboardBorrow.h"
 #include "capture/ControlRead.h"
 #include "capture/ControlSelection.h"
 #include "capture/KeepOut.h"
 #include "dictionary/LookupFolding.h"
-#include "framework/Text.h"
-#include "res/resource.h"
-#include "text/Cp1251Literal.h"
 
 #include <algorithm>
 
@@ -25,9 +22,6 @@ constexpr DWORD CTRL_C_COPY_WAIT_MS = 500;
 // Zeto pressed it in, posted this long after, are taken for its echo (the
 // key's release may be handled well after the copy).
 constexpr DWORD OWN_CTRL_C_ECHO_MS = 1000;
-
-constexpr auto TEXT_CLIPBOARD_TOO_LARGE =
-    cp1251::Literal(u8"Клипбордът е по-голям от 64 MB: думата не е преведена, за да не се загуби съдържанието му");
 
 bool AnyKeyOrButtonDown()
 {
@@ -79,28 +73,17 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
         return;
     if (ClipboardHoldsSecret())
         return;
-    ClipboardSnapshot saved;
-    switch (saved.Take(m_hWnd)) {
-    case ClipboardSnapshot::Result::TooLarge:
-        SetItemText(m_hWnd, IDC_TRANSLATION, TEXT_CLIPBOARD_TOO_LARGE.c_str());
+    if (!m_borrow.Begin(m_hWnd, hwndRelease ? hwndRelease : m_pTarget->m_hwndTop))
         return;
-    case ClipboardSnapshot::Result::Busy:
-        return;   // nor could Zeto empty it, nor the target copy onto it
-    case ClipboardSnapshot::Result::Saved:
-        break;
-    }
-    m_bBorrowingClipboard = true;
-    ClearClipboard();
     RequestCopy(hwndRelease);
     if (::CountClipboardFormats() == 0 && m_nCopyMethod == COPY_PDF)
         WaitForCopy(std::min(CTRL_C_COPY_WAIT_MS, m_copyDeadline.RemainingMs()));
     if (::CountClipboardFormats() == 0 && m_bCopyWithCtrlC)
         CopyWithCtrlC(hwndRelease);
     TranslateSelection();
+    m_borrow.CopyRead();
     ShowTranslationNow();
-    saved.Restore(m_hWnd);
-    m_nOwnClipboardSequence = ::GetClipboardSequenceNumber();
-    m_bBorrowingClipboard = false;
+    m_borrow.End();
 }
 
 // The control the copy would be asked of, when it is an edit, gives its
@@ -171,14 +154,6 @@ bool CMainDlg::CopyWithCtrlC(HWND hwndRelease)
     m_hwndOwnCtrlC = target;
     PressCtrlC();
     return WaitForCopy(timeout);
-}
-
-// Zeto's own changes: emptying, the target's copy and the restore while a
-// selection borrows the clipboard, and the restore's notice arriving later
-// through another viewer.
-bool CMainDlg::IsOwnClipboardChange() const
-{
-    return m_bBorrowingClipboard || (long long)::GetClipboardSequenceNumber() == m_nOwnClipboardSequence;
 }
 
 // foreground: the window the report names as the foreground one.

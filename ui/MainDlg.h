@@ -22,6 +22,7 @@
 // tooltip is up before the user's clipboard goes back.
 #pragma once
 #include "capture/CaptureGate.h"
+#include "capture/ClipboardBorrow.h"
 #include "capture/CopyRequest.h"
 #include "capture/MouseWatch.h"
 #include "dictionary/Dictionary.h"
@@ -119,6 +120,7 @@ public:
     CMouseWatch m_mouseWatch;           // tells selections from plain clicks
     CopyDeadline m_copyDeadline;        // the current selection's time with its target
     CaptureGate m_gate;                 // paused, ignored programs, secrets
+    ClipboardBorrow m_borrow;           // the user's clipboard while a selection borrows it
     settings::Hotkey m_pauseHotkey{settings::HOTKEY_CTRL | settings::HOTKEY_ALT, 'Z'};
 
     // Posts WM_SHOWTRANSLATION for text. The only way to have a translation shown.
@@ -165,7 +167,6 @@ public:
     void ShowTranslationNow();
     void RequestCopy(HWND hwndRelease);
     bool CopyWithCtrlC(HWND hwndRelease);
-    bool IsOwnClipboardChange() const;
     bool IsOwnCtrlCEcho(DWORD postTime, HWND foreground) const;
     void OnCopyWithCtrlC();
 
@@ -246,9 +247,6 @@ private:
     std::string CurrentSettings() const;   // the text Zeto.ini should hold now
     void ShowNote(const std::string& text);   // Windows-1251
     bool TakePendingTranslation(WPARAM key, std::string& text);
-    // The clipboard while a selection borrows it (capture/SelectionCapture.cpp).
-    bool m_bBorrowingClipboard = false;
-    long long m_nOwnClipboardSequence = -1;   // its change number after Zeto's restore
     DWORD m_dwOwnCtrlCTick = 0;               // when Zeto last pressed Ctrl+C,
     HWND m_hwndOwnCtrlC = nullptr;            // and in which window
 };

@@ -23,6 +23,9 @@
 // secret      a password manager: its child copies "house" marked as a secret
 //             (ExcludeClipboardContentFromMonitorProcessing) on WM_COPY, on
 //             Ctrl+C and on a left release after a right one (its menu's Copy)
+// late        a child that answers WM_COPY at once but copies "apple"
+//             LATE_COPY_DELAY_MS later; the top's title then counts the late
+//             copies ("late copies: N")
 // owner       owns the clipboard: CF_TEXT "house", a zero-size block and a
 //             format offered for delayed rendering, which it never renders
 //             (see CopyTargetWindows.h)
@@ -143,6 +146,22 @@ LRESULT CALLBACK PasswordProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return ::CallWindowProcA(g_editProc, hwnd, msg, wParam, lParam);
 }
 
+LRESULT CALLBACK LateProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COPY) {
+        ::SetTimer(hwnd, 1, LATE_COPY_DELAY_MS, nullptr);
+        return 0;
+    }
+    if (msg == WM_TIMER) {
+        static int copies = 0;
+        ::KillTimer(hwnd, 1);
+        Copy("apple");
+        ::SetWindowTextA(::GetParent(hwnd), ("late copies: " + std::to_string(++copies)).c_str());
+        return 0;
+    }
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
 LRESULT CALLBACK SecretProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     static bool menuOpen = false;
@@ -219,6 +238,7 @@ int RunCopyTarget(const char* kind, const char* title)
     Register("CopyTargetKeys", KeysProc);
     Register("CopyTargetCount", CountProc);
     Register("CopyTargetSecret", SecretProc);
+    Register("CopyTargetLate", LateProc);
     Register("ConsoleWindowClass", TopProc);
 
     HMENU menu = nullptr;
@@ -256,6 +276,8 @@ int RunCopyTarget(const char* kind, const char* title)
         g_editProc = (WNDPROC)::SetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)PasswordProc);
         ::SendMessageA(edit, EM_SETSEL, 0, -1);
         ::SetFocus(edit);
+    } else if (g_kind == "late") {
+        Child(top, "CopyTargetLate");
     } else if (g_kind == "secret") {
         ::SetFocus(Child(top, "CopyTargetSecret"));
     } else if (g_kind == "owner") {

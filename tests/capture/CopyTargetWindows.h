@@ -9,6 +9,10 @@ int RunCopyTarget(const char* kind, const char* title);
 void ReleaseHungCopyTargets();
 
 // The formats the "owner" stand-in puts on the clipboard beside its text: a
-// zero-size block, and one offered for delayed rendering that it never renders.
-constexpr char OWNER_EMPTY_FORMAT[] = "Wordlumo test empty";
-constexpr char OWNER_UNRENDERED_FORMAT[] = "Wordlumo test unrendered";
+// zero-size block, and one offered for delayed rendering that it never renders
+// (formats Zeto would borrow were they rendered).
+constexpr char OWNER_EMPTY_FORMAT[] = "Rich Text Format";
+constexpr char OWNER_UNRENDERED_FORMAT[] = "HTML Format";
+
+// How late the "late" stand-in copies after the copy request.
+constexpr unsigned LATE_COPY_DELAY_MS = 700;

@@ -1,4 +1,3 @@
-#include "capture/ClipboardFormats.h"
 #include "capture/KeepOut.h"
 #include "capture/SelectionGesture.h"
 
@@ -59,21 +58,6 @@ TEST(SelectionGesture, SlowOrDistantSecondClickIsNoDoubleClickButOneAcrossTheClo
     Click(g, 0, 0, 0xFFFFFF00u);
     Click(g, 0, 0, 0x00000010u);
     EXPECT_TRUE(g.TakeSelection());
-}
-
-TEST(ClipboardFormats, HandlesAreCopiedByKindAndTheRestAsBytes)
-{
-    EXPECT_EQ(KeepAs::Bytes, RuleForFormat(1).how);        // text
-    EXPECT_EQ(KeepAs::Bytes, RuleForFormat(8).how);        // DIB
-    EXPECT_EQ(KeepAs::Bytes, RuleForFormat(0xC123).how);   // registered
-    EXPECT_EQ(KeepAs::Bitmap, RuleForFormat(2).how);
-    EXPECT_EQ(KeepAs::EnhMetafile, RuleForFormat(14).how);
-    for (unsigned never : {3u, 9u, 0x80u, 0x200u, 0x2FFu, 0x300u, 0x3FFu}) {
-        EXPECT_EQ(KeepAs::Never, RuleForFormat(never).how) << never;
-        EXPECT_NE(nullptr, RuleForFormat(never).why) << never;
-    }
-    EXPECT_TRUE(SnapshotFits(CLIPBOARD_SNAPSHOT_LIMIT));
-    EXPECT_FALSE(SnapshotFits(CLIPBOARD_SNAPSHOT_LIMIT + 1));
 }
 
 TEST(KeepOut, ConsolesAndTerminalsOnly)

@@ -212,17 +212,16 @@ TEST(AutomaticAttach, WordPadIsReadWithoutTheClipboard)
     EXPECT_EQ(Session::APPLE, support::ClipboardText());
 }
 
-// Another program's text, bitmap and private format are back, byte for
-// byte, after a translation borrowed the clipboard (the stand-in copies
-// "apple" on WM_COPY and is no edit); the text put back ("house") is not
-// looked up.
+// Another program's text, bitmap and HTML are back, byte for byte, after a
+// translation borrowed the clipboard (the stand-in copies "apple" on WM_COPY
+// and is no edit); the text put back ("house") is not looked up.
 TEST(AutomaticAttach, UserClipboardIsBackAfterTheTranslation)
 {
     StandIn editor("count", "Counting editor");
     ASSERT_TRUE(editor.top());
-    const UINT privateFormat = ::RegisterClipboardFormatA("Wordlumo e2e private");
-    const std::string privateBytes("\x00\x01\xfe private", 11);
-    ASSERT_TRUE(support::PutClipboardBlocks({{CF_TEXT, std::string("house", 6)}, {privateFormat, privateBytes}}));
+    const UINT htmlFormat = ::RegisterClipboardFormatA("HTML Format");
+    const std::string htmlBytes("\x00\x01\xfe <p>html</p>", 14);
+    ASSERT_TRUE(support::PutClipboardBlocks({{CF_TEXT, std::string("house", 6)}, {htmlFormat, htmlBytes}}));
     ASSERT_TRUE(support::AddClipboardBitmap({0x81, 0x42, 0x24, 0x18}));
     const std::string bits = support::ClipboardBitmapBits();
     S().SetZetoText(IDC_TRANSLATION, "");
@@ -231,7 +230,7 @@ TEST(AutomaticAttach, UserClipboardIsBackAfterTheTranslation)
     ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
     // The translation is shown while Zeto still puts the clipboard back.
     EXPECT_TRUE(WaitFor([] { return support::ClipboardBlock(CF_TEXT) == std::string("house", 6); }));
-    EXPECT_EQ(privateBytes, support::ClipboardBlock(privateFormat));
+    EXPECT_EQ(htmlBytes, support::ClipboardBlock(htmlFormat));
     EXPECT_EQ(bits, support::ClipboardBitmapBits());
     EXPECT_FALSE(WaitFor([] { return S().ZetoText(IDC_TRANSLATION) == Session::HOUSE_BG; }, 700));
 }

@@ -1,14 +1,19 @@
 // The mouse road against clipboard blocks of every awkward size, a clipboard
-// that another process holds open, and a target that dies when asked to
+// that another process holds open (before the borrow, or after each change as
+// a clipboard history does), and a target that dies when asked to
 // copy (one that hangs is tested with the mouse road in tests/capture). The block is put on the clipboard by a target window of this
 // test when Zeto sends it WM_COPY, exactly as an application would; what the
 // user had copied before must be back on the clipboard afterwards.
 #include "hooklib/Tapwire.h"
 #include "tests/faults/FaultFixture.h"
+#include "tests/support/Clipboard.h"
 #include "tests/support/Cp1251Text.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -17,12 +22,44 @@ namespace {
 std::string g_block;
 UINT g_format = CF_TEXT;
 bool g_putBlock = false;
+// When set, the target copies only once this is signalled, and waits up to
+// COPY_WAIT_MS for the event and then for the clipboard, as a patient
+// application would.
+HANDLE g_copyAfter = nullptr;
+constexpr DWORD COPY_WAIT_MS = 1500;
+
+// Waits until done() or timeoutMs, answering the messages other threads
+// send meanwhile (Wine's clipboard manager sends to the clipboard's owner:
+// Zeto's thread, this one).
+template <typename Done>
+bool WaitAnsweringSentMessages(HANDLE event, DWORD timeoutMs, Done done)
+{
+    const DWORD start = ::GetTickCount();
+    for (DWORD spent = 0; !done(); spent = ::GetTickCount() - start) {
+        if (spent >= timeoutMs)
+            return false;
+        ::MsgWaitForMultipleObjects(event ? 1 : 0, &event, FALSE, std::min<DWORD>(5, timeoutMs - spent),
+                                    QS_SENDMESSAGE);
+        MSG msg;
+        ::PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+    return true;
+}
+
+bool OpenForCopy(HWND hwnd)
+{
+    if (!g_copyAfter)
+        return ::OpenClipboard(hwnd);
+    HANDLE after = std::exchange(g_copyAfter, nullptr);
+    WaitAnsweringSentMessages(after, COPY_WAIT_MS, [&] { return ::WaitForSingleObject(after, 0) == WAIT_OBJECT_0; });
+    return WaitAnsweringSentMessages(nullptr, COPY_WAIT_MS, [&] { return ::OpenClipboard(hwnd) != FALSE; });
+}
 
 LRESULT CALLBACK TargetProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg == WM_COPY) {
         g_putBlock = false;
-        if (::OpenClipboard(hwnd)) {
+        if (OpenForCopy(hwnd)) {
             ::EmptyClipboard();
             HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, g_block.size());
             if (block && !g_block.empty()) {
@@ -78,6 +115,7 @@ protected:
     }
     void TearDown() override
     {
+        m_history.reset();
         FaultFixture::TearDown();
         ::DestroyWindow(target);
     }
@@ -111,6 +149,34 @@ protected:
         ::SetClipboardData(CF_TEXT, block);
         ::CloseClipboard();
     }
+
+    // The user's copy is on the clipboard, whole (waiting while another holds it).
+    static bool UserCopyHeld()
+    {
+        const std::string held = support::ClipboardBlock(CF_TEXT);
+        return held.compare(0, sizeof USER_COPY, std::string(USER_COPY, sizeof USER_COPY)) == 0;
+    }
+
+    // A clipboard history in another process that holds the clipboard open
+    // holdMs after each of the next count changes. The target copies only
+    // once it holds it, as soon as it lets go: Zeto's read and restore meet
+    // the hold that follows the copy.
+    void SelectWithHistory(DWORD holdMs, int count)
+    {
+        const std::string name = "wordlumo-fault-history-" + std::to_string(::GetCurrentProcessId());
+        HANDLE ready = NamedEvent(name + "-ready");
+        HANDLE held = NamedEvent(name + "-held");
+        m_history = std::make_unique<Intruder>("clipboard-history " + name + " " + std::to_string(holdMs) + " " +
+                                               std::to_string(count));
+        ASSERT_TRUE(m_history->Started());
+        ASSERT_EQ(::WaitForSingleObject(ready, 30000), WAIT_OBJECT_0);
+        g_copyAfter = held;
+        g_block = Padded("apple", 10);
+        Select(target);
+        ::CloseHandle(ready);
+        ::CloseHandle(held);
+    }
+    std::unique_ptr<Intruder> m_history;
 
     // The user's copy is back on the clipboard, whole, whatever the target copied.
     void ExpectUserClipboardBack()
@@ -263,6 +329,34 @@ TEST_F(ClipboardFaultTest, ClipboardHeldOpenByAnotherProcess)
     ExpectResponsive();
     ::CloseHandle(held);
     ::CloseHandle(release);
+}
+
+const std::string TEXT_RESTORE_FAILED =
+    u8"Клипбордът не можа да бъде върнат: съдържанието му е запазено и ще бъде върнато при първа възможност"_cp1251;
+
+// The history holds the clipboard 300 ms after every change, Zeto's restore
+// included: the restore is tried again until it goes through.
+TEST_F(ClipboardFaultTest, HistoryHoldingTheClipboardAfterEachChangeDelaysTheRestoreOnly)
+{
+    ASSERT_NO_FATAL_FAILURE(SelectWithHistory(300, 1000));
+    EXPECT_TRUE(support::PumpUntil([] { return UserCopyHeld(); }, 6000));
+    EXPECT_TRUE(support::PumpUntil([&] { return !m_dlg->m_borrow.RestorePending(); }, 6000));
+    EXPECT_NE(TEXT_RESTORE_FAILED, Shown());
+    m_history.reset();
+    ExpectResponsive();
+}
+
+// Held past every retry: the user is told, the copy is kept, and it goes
+// back once the clipboard is free.
+TEST_F(ClipboardFaultTest, RestoreRefusedForLongIsSaidAndTheCopyGoesBackLater)
+{
+    ASSERT_NO_FATAL_FAILURE(SelectWithHistory(8000, 1));
+    EXPECT_TRUE(support::PumpUntil([&] { return Shown() == TEXT_RESTORE_FAILED; }, 8000)) << Shown();
+    EXPECT_TRUE(m_dlg->m_borrow.RestorePending());
+    EXPECT_TRUE(support::PumpUntil([] { return UserCopyHeld(); }, 8000));
+    EXPECT_TRUE(support::PumpUntil([&] { return !m_dlg->m_borrow.RestorePending(); }, 3000));
+    m_history.reset();
+    ExpectResponsive();
 }
 
 TEST_F(ClipboardFaultTest, TargetThatDiesWhenAskedToCopy)

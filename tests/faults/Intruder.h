@@ -22,10 +22,10 @@ HANDLE NamedEvent(const std::string& name);
 
 
 // clipboard-source: a WM_COPYDATA whose dwData is this copies as a user's
-// program might: the text, a picture (CF_BITMAP) and INTRUDER_PRIVATE_FORMAT
-// (the text's bytes again).
+// program might: the text, a picture (CF_BITMAP) and INTRUDER_RICH_FORMAT, a
+// registered format of the program's (the text's bytes again) that Zeto
+// knows how to keep.
 constexpr ULONG_PTR INTRUDER_COPY_RICH = 1;
-constexpr char INTRUDER_PRIVATE_FORMAT[] = "Wordlumo intruder private";
-
+constexpr char INTRUDER_RICH_FORMAT[] = "HTML Format";
 // target: the class of the target's pane, the window a selection is made in.
 constexpr char INTRUDER_TARGET_PANE[] = "WordlumoIntruderPane";

@@ -20,6 +20,11 @@
 //                                   copy does (with a picture and a format of
 //                                   its own when asked: Intruder.h); signals
 //                                   EVENT-ready
+//   intruder clipboard-history EVENT HOLD_MS COUNT
+//                                   a clipboard history: at each of the next
+//                                   COUNT clipboard changes it opens the
+//                                   clipboard, sets EVENT-held and keeps it
+//                                   open HOLD_MS; signals EVENT-ready
 #include "hooklib/Tapwire.h"
 #include "tests/faults/Intruder.h"
 
@@ -196,7 +201,7 @@ LRESULT CALLBACK SourceProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         HGLOBAL own = ::GlobalAlloc(GMEM_MOVEABLE, data->cbData);
         std::memcpy(::GlobalLock(own), data->lpData, data->cbData);
         ::GlobalUnlock(own);
-        put = put && ::SetClipboardData(::RegisterClipboardFormatA(INTRUDER_PRIVATE_FORMAT), own);
+        put = put && ::SetClipboardData(::RegisterClipboardFormatA(INTRUDER_RICH_FORMAT), own);
     }
     ::CloseClipboard();
     return put ? 1 : 0;
@@ -218,6 +223,45 @@ int ClipboardSource(const std::string& name)
     return 0;
 }
 
+struct History {
+    HANDLE held;
+    DWORD holdMs;
+    int count;
+};
+History g_history{};
+
+LRESULT CALLBACK HistoryProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg != WM_CLIPBOARDUPDATE || g_history.count <= 0)
+        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    for (int tries = 0; tries < 1000 && !::OpenClipboard(hwnd); ++tries)
+        ::Sleep(1);
+    --g_history.count;
+    ::SetEvent(g_history.held);
+    ::Sleep(g_history.holdMs);   // what a slow history does while it copies
+    ::CloseClipboard();
+    return 0;
+}
+
+int ClipboardHistory(const std::string& name, DWORD holdMs, int count)
+{
+    g_history = {Event(name + "-held"), holdMs, count};
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = HistoryProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "WordlumoClipboardHistory";
+    ::RegisterClassA(&wc);
+    HWND window = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance,
+                                    nullptr);
+    if (!window || !::AddClipboardFormatListener(window))
+        return 5;
+    ::SetEvent(Event(name + "-ready"));
+    MSG msg;
+    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
+        ::DispatchMessageA(&msg);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -232,9 +276,12 @@ int main(int argc, char** argv)
         return InstallHooks(reinterpret_cast<HWND>(std::strtoull(argv[2], nullptr, 0)), argv[3]);
     if (mode == "clipboard-source" && argc == 3)
         return ClipboardSource(argv[2]);
+    if (mode == "clipboard-history" && argc == 5)
+        return ClipboardHistory(argv[2], std::strtoul(argv[3], nullptr, 0), std::atoi(argv[4]));
     if (mode == "target" && argc == 4)
         return Target(argv[2], argv[3]);
     std::fprintf(stderr, "usage: intruder post HWND SEED COUNT | hold-clipboard EVENT | target hang|die|calm EVENT"
-                         " | install-hooks HWND EVENT | clipboard-source EVENT\n");
+                         " | install-hooks HWND EVENT | clipboard-source EVENT"
+                         " | clipboard-history EVENT HOLD_MS COUNT\n");
     return 2;
 }

@@ -202,9 +202,9 @@ TEST_F(SoakTest, SelectionsThroughTheMouseRoadLeaveNoObjectsBehindAndTheClipboar
 {
     SelectionTarget target;
     ASSERT_TRUE(target.pane());
-    // The user's clipboard: text, a picture and a format of another program.
+    // The user's clipboard: text, a picture and a registered format of another program.
     ASSERT_TRUE(application.Copy("user's own words", true));
-    const UINT privateFormat = ::RegisterClipboardFormatA(INTRUDER_PRIVATE_FORMAT);
+    const UINT richFormat = ::RegisterClipboardFormatA(INTRUDER_RICH_FORMAT);
     m_dlg->m_nCopyMethod = COPY_OTHER;   // WM_COPY, and nothing else
     m_dlg->m_bCopyWithCtrlC = 0;
     m_dlg->m_bWatchSelections = 1;
@@ -223,7 +223,7 @@ TEST_F(SoakTest, SelectionsThroughTheMouseRoadLeaveNoObjectsBehindAndTheClipboar
     // the copies of the picture are GDI objects and counted.
     ExpectFlat((std::to_string(n) + " mouse selections").c_str(), before, after, Heap::OnlyShown);
     EXPECT_TRUE(::IsClipboardFormatAvailable(CF_BITMAP));
-    EXPECT_TRUE(::IsClipboardFormatAvailable(privateFormat));
+    EXPECT_TRUE(::IsClipboardFormatAvailable(richFormat));
     EXPECT_EQ("user's own words", support::ClipboardText());
 }
 

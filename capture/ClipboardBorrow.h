@@ -1,0 +1,70 @@
+// The user's clipboard while Zeto borrows it for a mouse selection: saving
+// it, giving it back, and telling Zeto's own clipboard changes from others.
+//
+// What the user copied is never lost to a borrow:
+// - a clipboard is borrowed only when all of it can be put back faithfully
+//   (ClipboardFormats.h); otherwise the selection goes untranslated and the
+//   user is told why, once per run;
+// - a restore that cannot open the clipboard is retried in the background
+//   (a timer on a message-only window of the borrow's own, never one of the
+//   dialog's: every timer of the dialog hides its tooltips); when it keeps
+//   failing the user is told, the copy is kept and goes back at the next
+//   chance, and meanwhile nothing is borrowed;
+// - a newer copy (the user's, during the borrow) is left on the clipboard;
+// - a late copy of the target's, landing after the restore, is undone.
+#pragma once
+#include "capture/ClipboardSnapshot.h"
+
+#include <windows.h>
+
+#include <string>
+
+class ClipboardBorrow {
+public:
+    ClipboardBorrow() = default;
+    ~ClipboardBorrow();
+    ClipboardBorrow(const ClipboardBorrow&) = delete;
+    ClipboardBorrow& operator=(const ClipboardBorrow&) = delete;
+
+    // Saves the user's clipboard and empties it for the copy of target's
+    // process; false when it is not borrowed (what the user should know is
+    // said in the dialog's translation box).
+    bool Begin(HWND dialog, HWND target);
+    // Zeto has read the target's copy (or found none).
+    void CopyRead();
+    // Gives the user's content back, unless someone else's newer content is
+    // on the clipboard; retries in the background when the clipboard is held.
+    void End();
+    // The change now on the clipboard is Zeto's own: the emptying, the
+    // target's copy or a restore.
+    bool IsOwnChange() const;
+    // The user's content is still to go back.
+    bool RestorePending() const { return m_state == State::Retrying || m_state == State::Kept; }
+    // Watching for a late copy after a restore.
+    bool Watching() const { return m_state == State::Watching; }
+
+private:
+    enum class State { Idle, Borrowing, Retrying, Kept, Watching };
+    enum class Restore { Done, Busy, Superseded };
+
+    bool CreateWindowOnce();
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnTimer();
+    Restore TryRestore(bool briefly);
+    bool IsTargetsCopy() const;   // the clipboard is open
+    void Say(const char* text) const;
+    void Finish();
+
+    HWND m_hwnd = nullptr;       // message-only: owns the clipboard and the timer
+    HWND m_dialog = nullptr;     // its translation box says what the user must know
+    ClipboardSnapshot m_saved;
+    State m_state = State::Idle;
+    DWORD m_targetProcess = 0;
+    DWORD m_sequenceRead = 0;    // the clipboard's change number when the target's copy was read
+    UINT m_formatRead = 0;       // the text format read then (0: no text),
+    std::string m_textRead;      // and its block
+    long long m_ownSequence = -1;   // the change number of Zeto's last restore
+    DWORD m_since = 0;           // when the retries or the watch began
+    bool m_restoring = false;    // inside a restore
+    bool m_refusalSaid = false;
+};
