@@ -15,7 +15,6 @@ constexpr UINT KEPT_RETRY_MS = 500;
 // for this long, this often.
 constexpr DWORD LATE_COPY_WATCH_MS = 1000;
 constexpr UINT LATE_COPY_POLL_MS = 50;
-constexpr UINT_PTR TIMER_BORROW = 1;
 
 constexpr auto TEXT_CLIPBOARD_TOO_LARGE =
     cp1251::Literal(u8"Клипбордът е по-голям от 64 MB: думата не е преведена, за да не се загуби съдържанието му");
@@ -70,40 +69,13 @@ ClipboardBorrow::~ClipboardBorrow()
 {
     if (RestorePending())
         TryRestore(true);
-    if (m_hwnd)
-        ::DestroyWindow(m_hwnd);
-}
-
-bool ClipboardBorrow::CreateWindowOnce()
-{
-    if (m_hwnd)
-        return true;
-    static const char* const CLASS_NAME = "WordlumoClipboardBorrow";
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = CLASS_NAME;
-    ::RegisterClassA(&wc);   // fails harmlessly when registered already
-    m_hwnd = ::CreateWindowExA(0, CLASS_NAME, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    if (m_hwnd)
-        ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    return m_hwnd != nullptr;
-}
-
-LRESULT CALLBACK ClipboardBorrow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_TIMER && wParam == TIMER_BORROW)
-        if (auto* self = reinterpret_cast<ClipboardBorrow*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA))) {
-            self->OnTimer();
-            return 0;
-        }
-    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
 bool ClipboardBorrow::Begin(HWND dialog, HWND target)
 {
     m_dialog = dialog;
-    if (!CreateWindowOnce())
+    m_hwnd = m_timer.Window();
+    if (!m_hwnd)
         return false;
     // The user's content waiting to go back would be saved as the user's
     // next time: it goes back first, or nothing is borrowed.
@@ -160,12 +132,12 @@ void ClipboardBorrow::End()
     case Restore::Done:
         m_state = State::Watching;
         m_since = ::GetTickCount();
-        ::SetTimer(m_hwnd, TIMER_BORROW, LATE_COPY_POLL_MS, nullptr);
+        m_timer.Start(LATE_COPY_POLL_MS);
         break;
     case Restore::Busy:
         m_state = State::Retrying;
         m_since = ::GetTickCount();
-        ::SetTimer(m_hwnd, TIMER_BORROW, RESTORE_RETRY_MS, nullptr);
+        m_timer.Start(RESTORE_RETRY_MS);
         break;
     case Restore::Superseded:
         Finish();
@@ -221,10 +193,10 @@ void ClipboardBorrow::OnTimer()
         if (TryRestore(false) == Restore::Done) {
             m_state = State::Watching;
             m_since = ::GetTickCount();
-            ::SetTimer(m_hwnd, TIMER_BORROW, LATE_COPY_POLL_MS, nullptr);
+            m_timer.Start(LATE_COPY_POLL_MS);
         } else if (m_state == State::Retrying && spent >= RESTORE_RETRY_FOR_MS) {
             m_state = State::Kept;
-            ::SetTimer(m_hwnd, TIMER_BORROW, KEPT_RETRY_MS, nullptr);
+            m_timer.Start(KEPT_RETRY_MS);
             Say(TEXT_RESTORE_FAILED.c_str());
         }
         break;
@@ -236,7 +208,7 @@ void ClipboardBorrow::OnTimer()
         break;
     case State::Idle:
     case State::Borrowing:
-        ::KillTimer(m_hwnd, TIMER_BORROW);
+        m_timer.Stop();
         break;
     }
 }
@@ -250,8 +222,7 @@ void ClipboardBorrow::Say(const char* text) const
 // Nothing more to give back: the saved copy goes.
 void ClipboardBorrow::Finish()
 {
-    if (m_hwnd)
-        ::KillTimer(m_hwnd, TIMER_BORROW);
+    m_timer.Stop();
     m_saved.Clear();
     m_state = State::Idle;
 }

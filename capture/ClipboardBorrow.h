@@ -6,14 +6,14 @@
 //   (ClipboardFormats.h); otherwise the selection goes untranslated and the
 //   user is told why, once per run;
 // - a restore that cannot open the clipboard is retried in the background
-//   (a timer on a message-only window of the borrow's own, never one of the
-//   dialog's: every timer of the dialog hides its tooltips); when it keeps
+//   (on a timer of the borrow's own, CTimerWindow); when it keeps
 //   failing the user is told, the copy is kept and goes back at the next
 //   chance, and meanwhile nothing is borrowed;
 // - a newer copy (the user's, during the borrow) is left on the clipboard;
 // - a late copy of the target's, landing after the restore, is undone.
 #pragma once
 #include "capture/ClipboardSnapshot.h"
+#include "framework/TimerWindow.h"
 
 #include <windows.h>
 
@@ -47,15 +47,14 @@ private:
     enum class State { Idle, Borrowing, Retrying, Kept, Watching };
     enum class Restore { Done, Busy, Superseded };
 
-    bool CreateWindowOnce();
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void OnTimer();
     Restore TryRestore(bool briefly);
     bool IsTargetsCopy() const;   // the clipboard is open
     void Say(const char* text) const;
     void Finish();
 
-    HWND m_hwnd = nullptr;       // message-only: owns the clipboard and the timer
+    CTimerWindow m_timer{[this] { OnTimer(); }};   // the retries and the watch
+    HWND m_hwnd = nullptr;       // m_timer's window, which owns the clipboard while Zeto holds it
     HWND m_dialog = nullptr;     // its translation box says what the user must know
     ClipboardSnapshot m_saved;
     State m_state = State::Idle;

@@ -15,7 +15,7 @@ CTimerWindow::~CTimerWindow()
         ::DestroyWindow(m_hwnd);   // its timer goes with it
 }
 
-bool CTimerWindow::Start(UINT intervalMs)
+HWND CTimerWindow::Window()
 {
     if (!m_hwnd) {
         WNDCLASSW wc{};
@@ -24,11 +24,15 @@ bool CTimerWindow::Start(UINT intervalMs)
         wc.lpszClassName = CLASS_NAME;
         ::RegisterClassW(&wc);   // fails harmlessly once registered
         m_hwnd = ::CreateWindowExW(0, CLASS_NAME, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-        if (!m_hwnd)
-            return false;
-        ::SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        if (m_hwnd)
+            ::SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
-    m_running = ::SetTimer(m_hwnd, TIMER_ID, intervalMs, nullptr) != 0;
+    return m_hwnd;
+}
+
+bool CTimerWindow::Start(UINT intervalMs)
+{
+    m_running = Window() && ::SetTimer(m_hwnd, TIMER_ID, intervalMs, nullptr) != 0;
     return m_running;
 }
 

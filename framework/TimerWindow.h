@@ -19,6 +19,9 @@ public:
     bool Start(UINT intervalMs);
     void Stop();
     bool Running() const { return m_running; }
+    // The window itself, made on first use (null when it could not be): an
+    // owner for what needs one, such as the clipboard while it is opened.
+    HWND Window();
 
 private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
