@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The installer and the uninstaller meet a running Zeto and a Tapwire.dll
 # still mapped in another application, in a fresh Wine prefix:
+# - setup.exe /S beside a Zeto that does not answer: after its wait it gives
+#   up with status 2, having touched nothing;
 # - setup.exe /S over an older Zeto that runs: Zeto is asked to exit, the new
 #   Zeto.exe and Tapwire.dll take the old ones' places, and the old
 #   Tapwire.dll, still mapped, is set aside as Tapwire.dll.old-1, which Zeto's
@@ -52,7 +54,23 @@ zeto_gone() { wait_for '! kill -0 "$zeto_pid" 2>/dev/null'; }
 # ignores and which tell old from new.
 printf 'older' >>"$dir/Zeto.exe"
 printf 'older' >>"$dir/Tapwire.dll"
+cp "$dir/Zeto.exe" "$tmp/old-Zeto.exe"
 cp "$dir/Tapwire.dll" "$tmp/old-Tapwire.dll"
+start_zeto
+
+# A Zeto that does not answer (its process stopped here) cannot be asked to
+# exit: /S waits its while and cancels. Let go, Zeto reads the request.
+zeto_process=$(pgrep -P "$zeto_pid")
+kill -STOP "$zeto_process"
+status=0
+"$winerun" "$setup" /S || status=$?
+kill -CONT "$zeto_process"
+[ "$status" = 2 ] || fail "setup.exe /S beside a Zeto that does not answer ended with status $status, not 2"
+cmp -s "$dir/Zeto.exe" "$tmp/old-Zeto.exe" && cmp -s "$dir/Tapwire.dll" "$tmp/old-Tapwire.dll" \
+    && [ ! -e "$dir/Tapwire.dll.old-1" ] || fail "setup.exe /S beside a Zeto that does not answer changed files"
+zeto_gone || fail "Zeto did not exit once it could read the request"
+echo "beside a Zeto that does not answer, setup.exe /S cancelled with status 2 and changed nothing"
+
 start_zeto
 hold "$dir/Tapwire.dll" upgrade
 
@@ -103,7 +121,7 @@ echo "uninstalled while Zeto ran: program, Run value and uninstall entry gone, t
 # that mapped Tapwire.dll are gone; Wine does not, so it is run here, as
 # written, through a batch file.
 release
-runonce=$("$winerun" reg query "$key\\RunOnce" /v Wordlumo | tr -d '\r' | sed -n 's/^ *Wordlumo *REG_SZ *//p')
+runonce=$({ "$winerun" reg query "$key\\RunOnce" /v Wordlumo || true; } | tr -d '\r' | sed -n 's/^ *Wordlumo *REG_SZ *//p')
 [ -n "$runonce" ] || fail "no RunOnce command deletes the set-aside Tapwire.dll"
 printf '%s\r\n' "$runonce" >"$tmp/logon.bat"
 "$winerun" cmd /c "$(windows "$tmp/logon.bat")" >/dev/null 2>&1 || true
