@@ -6,6 +6,11 @@
 ; they added) and Zeto.ini (their settings). Installing over an older
 ; version never replaces them, and uninstalling leaves them where they are.
 ;
+; A running Zeto is asked to exit before any file is touched, and the old
+; Tapwire.dll, which may still be mapped in applications Zeto's hooks reached,
+; is renamed aside when it cannot be deleted: so a folder is never left half
+; replaced.
+;
 ; makensis -DVERSION=<x.y.z> -DSTAGE=<folder of the files> -DOUTFILE=<setup.exe> Wordlumo.nsi
 Unicode true
 Target amd64-unicode
@@ -15,6 +20,7 @@ SetCompressor /SOLID lzma
 !define PRODUCT "Wordlumo"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PRODUCT}"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define RUNONCE_KEY "Software\Microsoft\Windows\CurrentVersion\RunOnce"
 
 Name "${PRODUCT} ${VERSION}"
 OutFile "${OUTFILE}"
@@ -33,8 +39,20 @@ InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
 !insertmacro MUI_UNPAGE_FINISH
 !insertmacro MUI_LANGUAGE "English"
 
+; The helpers beside this script.
+!addincludedir "${__FILEDIR__}"
+!include "ZetoRunning.nsh"
+!include "TapwireAside.nsh"
+!insertmacro ZETO_RUNNING_FUNCTIONS ""
+!insertmacro ZETO_RUNNING_FUNCTIONS "un."
+!insertmacro TAPWIRE_ASIDE_FUNCTIONS ""
+!insertmacro TAPWIRE_ASIDE_FUNCTIONS "un."
+!insertmacro TAPWIRE_ASIDE_LATER_FUNCTION
+
 Section "Wordlumo"
     SetShellVarContext current
+    Call CloseZeto
+    Call SetTapwireAside
     SetOutPath "$INSTDIR"
     File "${STAGE}\Zeto.exe"
     File "${STAGE}\Tapwire.dll"
@@ -65,18 +83,22 @@ SectionEnd
 
 Section "Uninstall"
     SetShellVarContext current
+    Call un.CloseZeto
+    Call un.SetTapwireAside
     Delete "$INSTDIR\Zeto.exe"
-    Delete "$INSTDIR\Tapwire.dll"
     Delete "$INSTDIR\data.dat"
     Delete "$INSTDIR\forms.dat"
     Delete "$INSTDIR\zetodict.exe"
     Delete "$INSTDIR\README.txt"
     Delete "$INSTDIR\CREDITS.txt"
-    Delete "$INSTDIR\Uninstall.exe"
     Delete "$SMPROGRAMS\${PRODUCT}.lnk"
     ; "Start with Windows" would point at a program that is gone.
     DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
+    Call un.DeleteTapwireAsideLater
+    ; Last: an uninstall cut short leaves its uninstaller, and whoever waits
+    ; for it to go knows the rest is done.
+    Delete "$INSTDIR\Uninstall.exe"
     DetailPrint "Kept: NewData.dat and Zeto.ini in $INSTDIR"
     ; Removed only when empty, so never with the user's files in it.
     RMDir "$INSTDIR"

@@ -3,7 +3,7 @@
 # puts Zeto under %LOCALAPPDATA%\Programs\Wordlumo with a Start menu
 # shortcut; Zeto started through that shortcut comes up ready; installing
 # again keeps the user's words and settings; the silent uninstaller removes
-# the program and keeps them.
+# the program, its Run value and its uninstall entry, and keeps them.
 # usage: install_and_start.sh <setup.exe> <zetoprobe.exe> <wine-run>
 set -euo pipefail
 setup=$1 probe=$2 winerun=$3
@@ -37,11 +37,17 @@ printf '[Zeto]\r\nTimeoutSec=7\r\n' >"$dir/Zeto.ini"
 [ "$(cat "$dir/NewData.dat")" = "my words" ] || fail "installing again replaced NewData.dat"
 grep -q TimeoutSec=7 "$dir/Zeto.ini" || fail "installing again replaced Zeto.ini"
 
-# The uninstaller runs from a copy of itself and returns at once: wait.
+# "Start with Windows" would start a program that is gone.
+key='HKCU\Software\Microsoft\Windows\CurrentVersion'
+"$winerun" reg add "$key\Run" /v Wordlumo /d "\"$("$winerun" winepath -w "$dir/Zeto.exe" | tr -d '\r')\"" /f >/dev/null
+# The uninstaller runs from a copy of itself and returns at once: wait
+# (Uninstall.exe is the last thing it removes).
 "$winerun" "$dir/Uninstall.exe" /S
 wait_for '[ ! -e "$dir/Zeto.exe" ] && [ ! -e "$dir/Uninstall.exe" ]' || fail "the program is still in $dir"
 for f in Tapwire.dll data.dat forms.dat; do [ ! -e "$dir/$f" ] || fail "$f was left behind"; done
 [ ! -e "$lnk" ] || fail "the shortcut was left behind"
+! "$winerun" reg query "$key\Run" /v Wordlumo >/dev/null 2>&1 || fail "the Run value was left behind"
+! "$winerun" reg query "$key\Uninstall\Wordlumo" >/dev/null 2>&1 || fail "the uninstall entry was left behind"
 [ "$(cat "$dir/NewData.dat")" = "my words" ] || fail "the uninstaller did not keep NewData.dat"
 grep -q TimeoutSec=7 "$dir/Zeto.ini" || fail "the uninstaller did not keep Zeto.ini"
-echo "installed, started from the shortcut, upgraded and uninstalled; NewData.dat and Zeto.ini kept"
+echo "installed, started from the shortcut, upgraded and uninstalled; NewData.dat and Zeto.ini kept, Run value and uninstall entry gone"

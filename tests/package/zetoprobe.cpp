@@ -8,6 +8,7 @@
 //                              and Start with Windows on, and checks that the
 //                              Run value starts EXE (a Windows path)
 //   zetoprobe --added          also checks that the word added before is there
+//   zetoprobe --stay           the checks above, and leaves Zeto running
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/Pump.h"
 #include "text/Cp1251Utf16.h"
@@ -146,6 +147,8 @@ int main()
     }
     if (mode == L"--added" && !Translates(main, ADDED_WORD, ADDED_TRANSLATION))
         return 1;
+    if (mode == L"--stay")
+        return 0;
     ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
     if (!support::PumpUntil([&] { return !::IsWindow(main); }, 30000)) {
         std::printf("FAIL: Zeto did not close on \"E&xit\"\n");
