@@ -1,6 +1,7 @@
 #include "framework/App.h"
 
 #include "framework/Text.h"
+#include "text/Cp1251Utf16.h"
 
 CWinApp* CWinApp::s_pApp = nullptr;
 
@@ -25,11 +26,14 @@ int CWinApp::Run(HINSTANCE hInstance)
     return (int)msg.wParam;
 }
 
+// Through the W call: the folder may be named in letters outside the code
+// page, and a path longer than MAX_PATH is no reason to lose the name.
 std::string ExecutableBaseName()
 {
-    char path[MAX_PATH] = "";
-    DWORD length = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string name(path, length < MAX_PATH ? length : 0);
+    std::wstring path(32768, L'\0');
+    const DWORD length = ::GetModuleFileNameW(nullptr, &path[0], (DWORD)path.size());
+    path.resize(length < path.size() ? length : 0);
+    std::string name = cp1251::FromUtf16(path);
     std::string::size_type slash = name.find_last_of("\\/");
     if (slash != std::string::npos)
         name.erase(0, slash + 1);

@@ -122,15 +122,26 @@ TEST(SelectionCapture, ClipboardAboveTheLimitIsLeftAloneAndSaysWhy)
     support::PutClipboardText("house");   // the tests after this one borrow again
 }
 
-TEST(SelectionGesture, PlainClickTouchesNothingDoubleClickCopiesOnce)
-{
-    CopyTarget target("count", "Counting editor");
+// Zeto's dialog taking mouse reports from the counting stand-in, its mouse
+// watch fed by the test.
+class WatchedSelections : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dlg.m_nCopyMethod = COPY_OTHER;
+        dlg.m_bWatchSelections = 1;
+        ASSERT_TRUE(dlg.m_mouseWatch.Start());
+    }
+    void TearDown() override { dlg.m_mouseWatch.Stop(); }
+
+    CopyTarget target{"count", "Counting editor"};
     HWND child = target.Find("CopyTargetCount");
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
-    dlg.m_nCopyMethod = COPY_OTHER;
-    dlg.m_bWatchSelections = 1;
-    ASSERT_TRUE(dlg.m_mouseWatch.Start());
+};
+
+TEST_F(WatchedSelections, PlainClickTouchesNothingDoubleClickCopiesOnce)
+{
     support::PutClipboardText("house");
     const DWORD sequence = ::GetClipboardSequenceNumber();
     // Tapwire reports each release; a double click also its second press.
@@ -142,20 +153,12 @@ TEST(SelectionGesture, PlainClickTouchesNothingDoubleClickCopiesOnce)
     EXPECT_EQ(0, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
     EXPECT_EQ("copies: 1", Title(target.top()));
     EXPECT_TRUE(support::PumpUntil([&] { return main.Translation() == u8"ябълка"_cp1251; }));
-    dlg.m_mouseWatch.Stop();
 }
 
 // A drag begun on a scrollbar moves the view and selects nothing: no copy
 // request, no Ctrl+C. One begun over the content is a selection.
-TEST(SelectionGesture, DragBegunOnAScrollbarIsNoSelection)
+TEST_F(WatchedSelections, DragBegunOnAScrollbarIsNoSelection)
 {
-    CopyTarget target("count", "Counting editor");
-    HWND child = target.Find("CopyTargetCount");
-    CaptureDialog main;
-    CMainDlg& dlg = main.dlg();
-    dlg.m_nCopyMethod = COPY_OTHER;
-    dlg.m_bWatchSelections = 1;
-    ASSERT_TRUE(dlg.m_mouseWatch.Start());
     RECT r;
     ASSERT_TRUE(::GetWindowRect(child, &r));
     const POINT bar{r.right - 3, r.top + 20}, content{r.left + 10, r.top + 20};
@@ -166,7 +169,6 @@ TEST(SelectionGesture, DragBegunOnAScrollbarIsNoSelection)
     Drag(dlg, content, {content.x + 40, content.y});
     EXPECT_EQ(1, dlg.OnMouseSelection((WPARAM)child, (LPARAM)target.top()));
     EXPECT_EQ("copies: 1", Title(target.top()));
-    dlg.m_mouseWatch.Stop();
 }
 
 // The selection watch can't be installed: the user is told once, and no
