@@ -11,6 +11,7 @@
 // moved to NewData.dat.damaged, where nothing is lost.
 #include "dictionary/NewWordDlg.h"
 #include "framework/App.h"
+#include "framework/Text.h"
 #include "text/Cp1251Literal.h"
 #include "ui/MainDlg.h"
 
@@ -44,8 +45,7 @@ constexpr auto MSG_ROLLBACK_FAILED = cp1251::Literal(
 // Cuts the file at path back to length bytes.
 bool TruncateTo(const char* path, long long length)
 {
-    HANDLE file = ::CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = OpenFileForWriting(path);
     if (file == INVALID_HANDLE_VALUE)
         return false;
     LARGE_INTEGER position;
@@ -68,7 +68,7 @@ long long LengthOf(FILE* file)
 // ends after a whole record, or is missing.
 long long CutRecordOffset(const char* path)
 {
-    FILE* file = std::fopen(path, "rb");
+    FILE* file = OpenFileNamed(path, "rb");
     if (!file)
         return -1;
     CDictionary scan;
@@ -82,7 +82,7 @@ long long CutRecordOffset(const char* path)
 bool SetTailAside(const char* path, long long offset)
 {
     std::string tail;
-    FILE* file = std::fopen(path, "rb");
+    FILE* file = OpenFileNamed(path, "rb");
     if (!file)
         return false;
     bool read = _fseeki64(file, offset, SEEK_SET) == 0;
@@ -94,7 +94,7 @@ bool SetTailAside(const char* path, long long offset)
     std::fclose(file);
     if (!read)
         return false;
-    FILE* aside = std::fopen(DAMAGED_TAIL_FILE, "ab");
+    FILE* aside = OpenFileNamed(DAMAGED_TAIL_FILE, "ab");
     if (!aside)
         return false;
     bool kept = std::fwrite(tail.data(), 1, tail.size(), aside) == tail.size();
@@ -116,7 +116,7 @@ const char* AppendRecord(CDictionary& dictionary, const WordPair& pair, bool& ta
             return MSG_TAIL_STUCK.c_str();
         tailSetAside = true;
     }
-    FILE* file = std::fopen(NEW_DATA_FILE, "ab");
+    FILE* file = OpenFileNamed(NEW_DATA_FILE, "ab");
     if (!file)
         return MSG_CANNOT_OPEN.c_str();
     // Unbuffered: WriteRecord's one fwrite is one write to the file, and no

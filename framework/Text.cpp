@@ -61,3 +61,14 @@ std::string ListItemText(HWND list, LRESULT index)
     text.resize(length > 0 ? (std::size_t)length : 0);
     return cp1251::FromUtf16(text);
 }
+
+FILE* OpenFileNamed(const std::string& name, const char* mode)
+{
+    return ::_wfopen(cp1251::ToUtf16(name).c_str(), cp1251::ToUtf16(mode).c_str());
+}
+
+HANDLE OpenFileForWriting(const std::string& name)
+{
+    return ::CreateFileW(cp1251::ToUtf16(name).c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}

@@ -11,6 +11,7 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdio>
 #include <string>
 
 // At most maxChars characters when maxChars is not negative.
@@ -25,6 +26,12 @@ std::wstring WideFromAnsiCodePage(const std::string& text);
 std::string FromAnsiCodePage(const std::string& text);
 
 int ShowMessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type);
+
+// A file named in Windows-1251, opened (fopen's modes) or created for
+// writing through the Unicode calls: the name, or the working directory it
+// is taken relative to, may hold letters the system's code page lacks.
+FILE* OpenFileNamed(const std::string& name, const char* mode);
+HANDLE OpenFileForWriting(const std::string& name);
 
 // A list box's items: the index of the added one, or LB_ERR; an item's text
 // ("" when there is no such item).

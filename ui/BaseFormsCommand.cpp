@@ -4,6 +4,7 @@
 // irregular forms.
 #include "ui/MainDlg.h"
 
+#include "framework/Text.h"
 #include "res/resource.h"
 #include "text/Cp1251Literal.h"
 
@@ -26,9 +27,15 @@ void CMainDlg::LoadIrregularForms()
     if (m_bFormsRead)
         return;
     m_bFormsRead = true;
-    std::string problem;
-    if (m_formLookup.Irregular().LoadFile(CIrregularForms::FILE_NAME, &problem))
-        return;
+    std::string bytes;
+    if (FILE* file = OpenFileNamed(CIrregularForms::FILE_NAME, "rb")) {
+        char chunk[1 << 14];
+        for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+            bytes.append(chunk, got);
+        std::fclose(file);
+        if (m_formLookup.Irregular().Load(std::move(bytes)))
+            return;
+    }
     ShowNote(NOTE_NO_FORMS.c_str());
 }
 

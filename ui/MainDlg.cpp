@@ -135,8 +135,8 @@ BOOL CMainDlg::OnInitDialog()
 // nothing is loaded.
 bool CMainDlg::LoadDictionaryFiles()
 {
-    FILE* data = std::fopen(DATA_FILE, "rb");
-    FILE* newData = std::fopen(NEW_DATA_FILE, "rb");
+    FILE* data = OpenFileNamed(DATA_FILE, "rb");
+    FILE* newData = OpenFileNamed(NEW_DATA_FILE, "rb");
     if (!data || !newData) {
         if (data)
             std::fclose(data);
