@@ -4,10 +4,12 @@
 // system's code page for non-Unicode programs.
 //
 // The A/W rule: paths (the program's, the working directory, the command
-// line, every file opened by a name that is not plain ASCII), the registry
-// and any text that may hold letters outside the code page go through the
-// W calls as UTF-16. An A call converts through the code page, and on an
-// English Windows a Cyrillic folder name becomes "?".
+// line, every file Zeto opens: OpenFileNamed), the registry and any text
+// that may hold letters outside the code page go through the W calls as
+// UTF-16. An A call converts through the code page, and on an English
+// Windows a Cyrillic folder name becomes "?". What stays A is ASCII by
+// nature: registered message and class names, clipboard format names,
+// menu and dialog resources addressed by number.
 #pragma once
 #include <windows.h>
 
