@@ -32,20 +32,25 @@ ReadResult ReadSettingsFile(const wchar_t* path, std::string& bytes)
     return failed ? ReadResult::Unreadable : ReadResult::Read;
 }
 
-bool WriteSettingsFile(const wchar_t* path, const std::string& bytes)
+WriteResult WriteSettingsFile(const wchar_t* path, const std::string& bytes)
 {
     const std::wstring temp = std::wstring(path) + L".new";
     HANDLE file = ::CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
-        return false;
+        return WriteResult::Failed;
     DWORD written = 0;
     bool whole = ::WriteFile(file, bytes.data(), (DWORD)bytes.size(), &written, nullptr) && written == bytes.size();
     whole = ::FlushFileBuffers(file) && whole;
     whole = ::CloseHandle(file) && whole;
     if (whole && ::MoveFileExW(temp.c_str(), path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
-        return true;
+        return WriteResult::Written;
+    // A reader that opened Zeto.ini without letting it be deleted (a virus
+    // scanner, a backup, an editor) makes the rename fail for as long as it
+    // holds the file.
+    const DWORD error = ::GetLastError();
     ::DeleteFileW(temp.c_str());
-    return false;
+    return whole && (error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED) ? WriteResult::Held
+                                                                                       : WriteResult::Failed;
 }
 
 bool KeepDamagedCopy(const wchar_t* path, const wchar_t* damagedPath)

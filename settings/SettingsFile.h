@@ -19,9 +19,13 @@ enum class ReadResult {
 // At most MAX_FILE_BYTES + 1 bytes are read: enough to tell that a file is
 // too big.
 ReadResult ReadSettingsFile(const wchar_t* path, std::string& bytes);
-// False when the text could not be written whole; the old file is then
-// untouched and no temporary file is left.
-bool WriteSettingsFile(const wchar_t* path, const std::string& bytes);
+enum class WriteResult {
+    Written,
+    Held,     // written whole, but another program has Zeto.ini open: worth another try soon
+    Failed,   // a full disk, a read-only folder, denied
+};
+// Unless Written, the old file is untouched and no temporary file is left.
+WriteResult WriteSettingsFile(const wchar_t* path, const std::string& bytes);
 // A copy of a damaged file (over an older damaged one), so that what the
 // reader threw away is not lost.
 bool KeepDamagedCopy(const wchar_t* path, const wchar_t* damagedPath);

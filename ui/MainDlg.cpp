@@ -288,13 +288,13 @@ void CMainDlg::OnClose()
 void CMainDlg::OnEndSession(UINT_PTR ending)
 {
     if (ending)
-        SaveSettings();
+        SaveSettingsBeforeExit();
 }
 
 void CMainDlg::OnDestroy()
 {
     Default();
-    SaveSettings();   // the window's last position
+    SaveSettingsBeforeExit();   // the window's last position
     ::ChangeClipboardChain(m_hWnd, g_hwndNextViewer);
     g_hwndNextViewer = nullptr;
     ::ClearTapwire(m_hWnd);

@@ -31,6 +31,7 @@
 #include "framework/Gdi.h"
 #include "hooklib/Tapwire.h"
 #include "settings/HotkeyText.h"
+#include "settings/SettingsSaver.h"
 #include "ui/SuggestionRows.h"
 #include "ui/TipWnd.h"
 #include "ui/TrayIcon.h"
@@ -222,6 +223,7 @@ public:
     // ---- settings kept in Zeto.ini, Start with Windows, the tray icon's return ----
     void LoadSettings();
     void SaveSettings();
+    void SaveSettingsBeforeExit();   // no timer fires after it: a passing holder is waited out
     // A Tools menu switch chosen: flips it, its check mark follows, Zeto.ini keeps it.
     void ToggleSwitch(int& bSwitch, UINT menuItem);
     void OnStartWithWindows();
@@ -239,11 +241,8 @@ private:
     // The icon and tip the tray shows now: grey and "Wordlumo — paused" while paused.
     void FillTrayIcon();
     HICON m_hPausedIcon = nullptr;
-    // Zeto.ini's text as last read or written; nothing is written before the
-    // settings were read (in a run where Zeto.ini could not be read, never),
-    // nor when they are unchanged.
-    bool m_bSettingsLoaded = false;
-    std::string m_strSettingsSaved;
+    SettingsSaver m_settingsSaver{[this] { ShowSettingsNotSaved(); }};
+    void ShowSettingsNotSaved();
     std::string CurrentSettings() const;   // the text Zeto.ini should hold now
     void ShowNote(const std::string& text);   // Windows-1251
     bool TakePendingTranslation(WPARAM key, std::string& text);

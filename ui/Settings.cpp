@@ -10,7 +10,8 @@
 // damaged line costs that line: the file as it was is copied to
 // Zeto.ini.damaged and the next save writes it clean, so the copy is made
 // once. A value that makes no sense keeps its own default; a write that
-// fails leaves the old file whole. Each says so in one line in the
+// fails leaves the old file whole, and one that a reader of the file holds
+// up is tried again (SettingsSaver). Each says so in one line in the
 // translation box.
 #include "ui/MainDlg.h"
 
@@ -200,8 +201,7 @@ void CMainDlg::LoadSettings()
         ShowNote(NOTE_REJECTED_BEFORE.c_str() + rejected + NOTE_REJECTED_AFTER.c_str());
     // Saved at the next change or at the latest on the way out: a damaged
     // file is then written clean.
-    m_strSettingsSaved = text.damaged ? std::string() : CurrentSettings();
-    m_bSettingsLoaded = read != ReadResult::Unreadable;
+    m_settingsSaver.Loaded(text.damaged ? std::string() : CurrentSettings(), read != ReadResult::Unreadable);
 }
 
 void CMainDlg::ToggleSwitch(int& bSwitch, UINT menuItem)
@@ -213,16 +213,19 @@ void CMainDlg::ToggleSwitch(int& bSwitch, UINT menuItem)
 
 void CMainDlg::SaveSettings()
 {
-    if (!m_bSettingsLoaded || !m_hWnd)
-        return;
-    const std::string text = CurrentSettings();
-    if (text == m_strSettingsSaved)
-        return;
-    if (!WriteSettingsFile(FILE_NAME, text)) {
-        ShowNote(NOTE_NOT_SAVED.c_str());
-        return;
-    }
-    m_strSettingsSaved = text;
+    if (m_hWnd)
+        m_settingsSaver.Save(CurrentSettings());
+}
+
+void CMainDlg::SaveSettingsBeforeExit()
+{
+    if (m_hWnd)
+        m_settingsSaver.SaveBeforeExit(CurrentSettings());
+}
+
+void CMainDlg::ShowSettingsNotSaved()
+{
+    ShowNote(NOTE_NOT_SAVED.c_str());
 }
 
 // One line in the translation box, where the user looks anyway.

@@ -262,6 +262,27 @@ TEST_F(SettingsTest, TheEndOfTheSessionSavesTheSettings)
     EXPECT_TRUE(zeto.Close());
 }
 
+// A virus scanner, a backup or the test itself reading Zeto.ini at the
+// moment of a save: the save waits for it and is not lost.
+TEST_F(SettingsTest, AReaderHoldingTheFileHoldsUpASaveAndLosesNothing)
+{
+    Zeto zeto(m_dir->Path());
+    HWND main = zeto.WaitForMain();
+    ASSERT_TRUE(main);
+    ::SendMessageA(main, WM_COMMAND, ID_AUTOMATIC_ATTACH, 0);
+    ASSERT_TRUE(Has(File("Zeto.ini"), "AutomaticAttach=1"));
+    // Opened as most readers open a file: it may be read and written, not replaced.
+    HANDLE reader = ::CreateFileA(m_dir->File("Zeto.ini").c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                  nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    ::SendMessageA(main, WM_COMMAND, ID_AUTOMATIC_ATTACH, 0);
+    EXPECT_TRUE(Has(File("Zeto.ini"), "AutomaticAttach=1")) << "the file is held: not replaced yet";
+    ::CloseHandle(reader);
+    EXPECT_TRUE(support::PumpUntil([&] { return Has(File("Zeto.ini"), "AutomaticAttach=0"); }, 15000));
+    EXPECT_EQ(Translation(main), "");
+    EXPECT_TRUE(zeto.Close());
+}
+
 TEST_F(SettingsTest, AHostileFileGivesDefaultsOneLineAndLeavesTheWordsAlone)
 {
     std::string noise(4096, '\0');
