@@ -7,9 +7,13 @@
 #   Zeto.exe and Tapwire.dll take the old ones' places, and the old
 #   Tapwire.dll, still mapped, is set aside as Tapwire.dll.old-1, which Zeto's
 #   next start deletes once nothing maps it (and nothing else);
+# - the setup's wizard, stepped through by hand, over an older Zeto that
+#   runs: Zeto exits, its files are replaced, and its last page starts the
+#   new Zeto;
 # - Uninstall.exe /S while Zeto runs: Zeto exits, the program, its shortcut,
 #   its Run value and its uninstall entry go, the user's files stay, and the
-#   Tapwire.dll still mapped is deleted by the RunOnce command at next logon.
+#   Tapwire.dll still mapped is deleted by the RunOnce command at next logon;
+#   and its wizard, by hand, likewise.
 # The mapping is made by tapwireholder, which loads the DLL as a hooked
 # application holds Tapwire.dll: Wine then refuses to delete or overwrite the
 # file, as Windows does, and lets it be renamed.
@@ -91,6 +95,20 @@ start_zeto
 rm "$dir/Tapwire.dll.old-notes.txt"
 echo "Zeto's next start deleted the set-aside Tapwire.dll"
 
+# The setup run by hand over an older Zeto that runs: its wizard, stepped
+# through as a user taking every default, has Zeto exit, puts the new files
+# in place and starts the new Zeto from its last page.
+printf 'older' >>"$dir/Zeto.exe"
+start_zeto
+"$winerun" "$setup" &
+setup_pid=$!
+"$winerun" "$probe" --wizard Setup || fail "the setup's wizard did not end"
+wait "$setup_pid" || fail "setup.exe ended with status $?"
+zeto_gone || fail "the old Zeto still runs after the setup's wizard"
+cmp -s "$dir/Zeto.exe" "$built_zeto" || fail "the setup's wizard did not replace Zeto.exe"
+"$winerun" "$probe" || fail "the Zeto the wizard's last page started is not ready"
+echo "the setup's wizard over a running Zeto: Zeto exited, its files replaced, the new one started"
+
 # Uninstalling while Zeto runs with "Start with Windows" on, a Tapwire.dll
 # mapped elsewhere, and the user's files beside the program.
 "$winerun" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Wordlumo \
@@ -129,3 +147,16 @@ printf '%s\r\n' "$runonce" >"$tmp/logon.bat"
 [ "$(cat "$dir/NewData.dat")" = "my words" ] && [ -e "$dir/Zeto.ini" ] && [ -e "$dir/my notes.txt" ] \
     || fail "the RunOnce command touched the user's files"
 echo "the RunOnce command deleted the set-aside Tapwire.dll and kept the user's files"
+
+# The uninstaller run by hand while Zeto runs: its wizard has Zeto exit and
+# removes the program; the user's files stay.
+"$winerun" "$setup" /S || fail "installing again ended with status $?"
+start_zeto
+"$winerun" "$dir/Uninstall.exe" &
+"$winerun" "$probe" --wizard Uninstall || fail "the uninstaller's wizard did not end"
+wait_for '[ ! -e "$dir/Uninstall.exe" ]' || fail "Uninstall.exe is still in $dir"
+zeto_gone || fail "Zeto still runs after the uninstaller's wizard"
+[ ! -e "$dir/Zeto.exe" ] || fail "the uninstaller's wizard left Zeto.exe"
+[ "$(cat "$dir/NewData.dat")" = "my words" ] && [ -e "$dir/my notes.txt" ] \
+    || fail "the uninstaller's wizard did not keep the user's files"
+echo "the uninstaller's wizard while Zeto ran: Zeto exited, the program gone, the user's files kept"

@@ -9,6 +9,9 @@
 //                              Run value starts EXE (a Windows path)
 //   zetoprobe --added          also checks that the word added before is there
 //   zetoprobe --stay           the checks above, and leaves Zeto running
+//   zetoprobe --wizard KIND    only steps the wizard "Wordlumo ... KIND" (Setup,
+//                              Uninstall) through to its end, as a user taking
+//                              every default would
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/Pump.h"
 #include "text/Cp1251Utf16.h"
@@ -111,6 +114,57 @@ bool StartsWithWindows(HWND main, const std::wstring& exe)
     return same;
 }
 
+// The wizard's window: its title begins "Wordlumo" and holds " KIND" (NSIS
+// adds a space after it).
+HWND FindWizard(const std::wstring& kind)
+{
+    struct Search {
+        std::wstring kind;
+        HWND found;
+    } search{L" " + kind, nullptr};
+    ::EnumWindows([](HWND hwnd, LPARAM param) -> BOOL {
+        auto& s = *(Search*)param;
+        wchar_t title[256] = L"";
+        ::GetWindowTextW(hwnd, title, 256);
+        const std::wstring t(title);
+        if (t.rfind(L"Wordlumo", 0) == 0 && t.find(s.kind) != std::wstring::npos) {
+            s.found = hwnd;
+            return FALSE;
+        }
+        return TRUE;
+    }, (LPARAM)&search);
+    return search.found;
+}
+
+// The forward button (id 1: "Install", "Next >", "Finish", "Uninstall") is
+// pressed once per page, when it is enabled: a button that still reads as
+// the one pressed last is a page not yet left. True when the wizard ended.
+bool StepThroughWizard(const std::wstring& kind)
+{
+    HWND wizard = nullptr;
+    if (!support::PumpUntil([&] { return (wizard = FindWizard(kind)) != nullptr; }, 60000)) {
+        std::printf("FAIL: no wizard \"Wordlumo ... %s\" within 60 s\n", Utf8(kind).c_str());
+        return false;
+    }
+    std::wstring pressed;
+    const bool ended = support::PumpUntil([&] {
+        if (!::IsWindow(wizard))
+            return true;
+        HWND forward = ::GetDlgItem(wizard, IDOK);
+        wchar_t label[64] = L"";
+        ::GetWindowTextW(forward, label, 64);
+        if (::IsWindowVisible(forward) && ::IsWindowEnabled(forward) && pressed != label) {
+            pressed = label;
+            std::printf("pressed \"%s\"\n", Utf8(label).c_str());
+            ::PostMessageW(wizard, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)forward);
+        }
+        return false;
+    }, 120000);
+    if (!ended)
+        std::printf("FAIL: the wizard did not end; its forward button reads \"%s\"\n", Utf8(pressed).c_str());
+    return ended;
+}
+
 } // namespace
 
 int main()
@@ -119,6 +173,8 @@ int main()
     wchar_t** argv = ::CommandLineToArgvW(::GetCommandLineW(), &argc);
     const std::wstring mode = argc > 1 ? argv[1] : L"";
     const std::wstring exe = argc > 2 ? argv[2] : L"";
+    if (mode == L"--wizard")
+        return StepThroughWizard(exe) ? 0 : 1;
     // The window exists before its initialisation ends; it is shown after.
     HWND main = nullptr;
     auto shown = [&] {
