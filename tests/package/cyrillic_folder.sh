@@ -4,13 +4,13 @@
 # Zeto into such a folder; started there it comes up ready, adds a word,
 # writes the Run value of "Start with Windows" as the real path, keeps its
 # settings, and finds all of it again after a restart.
-# (LC_ALL=C.UTF-8: code page 1252, and host file names in UTF-8, which Wine
-# needs to open a Cyrillic folder; this machine generates no other locale.)
+# (LC_ALL=en_US.UTF-8, which ./wordlumo test generates: code page 1252, and
+# host file names in UTF-8, which Wine needs to open a Cyrillic folder.)
 # usage: cyrillic_folder.sh <setup.exe> <zetoprobe.exe> <wine-run>
 set -euo pipefail
 setup=$1 probe=$2 winerun=$3
 tmp=$(mktemp -d)
-export WINEPREFIX_OVERRIDE=$tmp/prefix WINEPREFIX=$tmp/prefix WINE_LC_ALL=C.UTF-8
+export WINEPREFIX_OVERRIDE=$tmp/prefix WINEPREFIX=$tmp/prefix WINE_LC_ALL=en_US.UTF-8
 trap 'wineserver -k >/dev/null 2>&1 || true; rm -rf "$tmp"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
