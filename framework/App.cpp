@@ -26,14 +26,17 @@ int CWinApp::Run(HINSTANCE hInstance)
     return (int)msg.wParam;
 }
 
-// Through the W call: the folder may be named in letters outside the code
-// page, and a path longer than MAX_PATH is no reason to lose the name.
-std::string ExecutableBaseName()
+std::wstring ProgramPath()
 {
-    std::wstring path(32768, L'\0');
+    std::wstring path(LONGEST_PATH_CHARS, L'\0');
     const DWORD length = ::GetModuleFileNameW(nullptr, &path[0], (DWORD)path.size());
     path.resize(length < path.size() ? length : 0);
-    std::string name = cp1251::FromUtf16(path);
+    return path;
+}
+
+std::string ExecutableBaseName()
+{
+    std::string name = cp1251::FromUtf16(ProgramPath());
     std::string::size_type slash = name.find_last_of("\\/");
     if (slash != std::string::npos)
         name.erase(0, slash + 1);

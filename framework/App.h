@@ -29,6 +29,13 @@ private:
     static CWinApp* s_pApp;
 };
 
+constexpr unsigned LONGEST_PATH_CHARS = 32768;   // the longest path Windows takes, its end included
+
+// The executable's full path, through the W call: the folder may be named in
+// letters outside the code page, and a path longer than MAX_PATH is no
+// reason to lose the name. Empty when unknown.
+std::wstring ProgramPath();
+
 // The executable's base name without its extension ("Zeto"): the caption of
 // the framework's own message boxes.
 std::string ExecutableBaseName();

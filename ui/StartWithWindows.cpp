@@ -8,6 +8,7 @@
 // outside the code page.
 #include "ui/MainDlg.h"
 
+#include "framework/App.h"
 #include "framework/Menu.h"
 #include "res/resource.h"
 #include "settings/StartupCommand.h"
@@ -21,18 +22,9 @@ constexpr auto NOTE_NOT_CHANGED = cp1251::Literal(u8"Не можах да про
 
 constexpr const wchar_t* RUN_KEY = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr const wchar_t* RUN_VALUE = L"Wordlumo";
-constexpr DWORD LONG_PATH_CHARS = 32768;   // the longest path Windows takes
-
-std::wstring ThisProgram()
-{
-    std::vector<wchar_t> path(LONG_PATH_CHARS);
-    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), (DWORD)path.size());
-    return std::wstring(path.data(), length < path.size() ? length : 0);
-}
-
 std::wstring CurrentFolder()
 {
-    std::vector<wchar_t> path(LONG_PATH_CHARS);
+    std::vector<wchar_t> path(LONGEST_PATH_CHARS);
     const DWORD length = ::GetCurrentDirectoryW((DWORD)path.size(), path.data());
     return std::wstring(path.data(), length < path.size() ? length : 0);
 }
@@ -40,7 +32,7 @@ std::wstring CurrentFolder()
 // The Run value's command; empty when there is none.
 std::wstring RunCommand()
 {
-    std::vector<wchar_t> value(LONG_PATH_CHARS * 2);
+    std::vector<wchar_t> value(LONGEST_PATH_CHARS * 2);
     DWORD bytes = (DWORD)(value.size() * sizeof(wchar_t));
     if (::RegGetValueW(HKEY_CURRENT_USER, RUN_KEY, RUN_VALUE, RRF_RT_REG_SZ, nullptr, value.data(), &bytes)
         != ERROR_SUCCESS)
@@ -51,7 +43,7 @@ std::wstring RunCommand()
 // Paths are compared as Windows compares file names: without regard to case.
 bool StartsThisCopy()
 {
-    const std::wstring program = settings::ProgramOf(RunCommand()), self = ThisProgram();
+    const std::wstring program = settings::ProgramOf(RunCommand()), self = ProgramPath();
     return !program.empty() &&
            ::CompareStringOrdinal(program.c_str(), (int)program.size(), self.c_str(), (int)self.size(), TRUE)
                == CSTR_EQUAL;
@@ -65,7 +57,7 @@ bool SetRunKey(bool on)
         return false;
     LONG result;
     if (on) {
-        const std::wstring command = settings::StartupCommand(ThisProgram(), CurrentFolder());
+        const std::wstring command = settings::StartupCommand(ProgramPath(), CurrentFolder());
         result = ::RegSetValueExW(key, RUN_VALUE, 0, REG_SZ, (const BYTE*)command.c_str(),
                                   (DWORD)((command.size() + 1) * sizeof(wchar_t)));
     } else {

@@ -2,22 +2,16 @@
 // installer sets the copies aside beside the program.
 #include "ui/TapwireLeftovers.h"
 
+#include "framework/App.h"
+
 #include <windows.h>
 
-#include <vector>
-
 namespace {
-
-constexpr DWORD LONG_PATH_CHARS = 32768;   // the longest path Windows takes
 
 // Zeto.exe's folder with a trailing backslash; empty when unknown.
 std::wstring ProgramFolder()
 {
-    std::vector<wchar_t> path(LONG_PATH_CHARS);
-    const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), (DWORD)path.size());
-    if (length == 0 || length >= path.size())
-        return std::wstring();
-    const std::wstring program(path.data(), length);
+    const std::wstring program = ProgramPath();
     const size_t slash = program.find_last_of(L"\\/");
     return slash == std::wstring::npos ? std::wstring() : program.substr(0, slash + 1);
 }
