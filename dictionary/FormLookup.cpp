@@ -62,7 +62,7 @@ CFormLookup::Found CFormLookup::Hit(const std::string& entry)
     const char* translation = m_dictionary.Lookup(entry.c_str());
     if (translation == CDictionary::MSG_NOT_FOUND || translation == CDictionary::MSG_EMPTY_QUERY)
         return Found();
-    return Found{entry, translation};
+    return Found{entry, translation, std::string()};
 }
 
 CFormLookup::Found CFormLookup::FindSelection(const std::string& selection)

@@ -106,6 +106,15 @@ bool CIrregularForms::Load(std::string bytes)
     return true;
 }
 
+bool CIrregularForms::Load(std::FILE* file)
+{
+    std::string bytes;
+    char chunk[1 << 14];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
+        bytes.append(chunk, got);
+    return Load(std::move(bytes));
+}
+
 bool CIrregularForms::LoadFile(const char* path, std::string* problem)
 {
     FILE* file = std::fopen(path, "rb");
@@ -114,13 +123,9 @@ bool CIrregularForms::LoadFile(const char* path, std::string* problem)
         Load(std::string());
         return false;
     }
-    std::string bytes;
-    char chunk[1 << 14];
-    std::size_t got;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0)
-        bytes.append(chunk, got);
+    const bool loaded = Load(file);
     std::fclose(file);
-    if (!Load(std::move(bytes))) {
+    if (!loaded) {
         *problem = std::string(path) + " is damaged";
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -32,6 +33,8 @@ public:
     // Takes the file's bytes; false, leaving the table empty, when they are
     // not a whole, undamaged forms file.
     bool Load(std::string bytes);
+    // Reads an open file to its end (the caller closes it) and loads it.
+    bool Load(std::FILE* file);
     // Reads and loads a file; false with *problem set when it is missing or
     // damaged.
     bool LoadFile(const char* path, std::string* problem);

@@ -27,13 +27,10 @@ void CMainDlg::LoadIrregularForms()
     if (m_bFormsRead)
         return;
     m_bFormsRead = true;
-    std::string bytes;
     if (FILE* file = OpenFileNamed(CIrregularForms::FILE_NAME, "rb")) {
-        char chunk[1 << 14];
-        for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
-            bytes.append(chunk, got);
+        const bool loaded = m_formLookup.Irregular().Load(file);
         std::fclose(file);
-        if (m_formLookup.Irregular().Load(std::move(bytes)))
+        if (loaded)
             return;
     }
     ShowNote(NOTE_NO_FORMS.c_str());
