@@ -15,6 +15,9 @@ constexpr UINT KEPT_RETRY_MS = 500;
 // for this long, this often.
 constexpr DWORD LATE_COPY_WATCH_MS = 1000;
 constexpr UINT LATE_COPY_POLL_MS = 50;
+// A copy of the user's content up to this size is kept after the watch, for
+// the next borrow while the clipboard still holds what Zeto put back.
+constexpr std::size_t KEEP_SAVED_UP_TO = 1 << 20;
 
 constexpr auto TEXT_CLIPBOARD_TOO_LARGE =
     cp1251::Literal(u8"Клипбордът е по-голям от 64 MB: думата не е преведена, за да не се загуби съдържанието му");
@@ -81,8 +84,13 @@ bool ClipboardBorrow::Begin(HWND dialog, HWND target)
     // next time: it goes back first, or nothing is borrowed.
     if (RestorePending() && TryRestore(true) == Restore::Busy)
         return false;
-    Finish();
-    switch (m_saved.Take(m_hwnd)) {
+    // Unchanged since Zeto put the user's content back: the copy held is
+    // that content and is not read again. (Each read costs time, and under
+    // Wine a kilobyte for good when the reader owns the clipboard.)
+    const bool unchanged = m_saved.Holds() && (long long)::GetClipboardSequenceNumber() == m_ownSequence;
+    m_timer.Stop();
+    m_state = State::Idle;
+    switch (unchanged ? ClipboardSnapshot::Result::Saved : m_saved.Take(m_hwnd)) {
     case ClipboardSnapshot::Result::Saved:
         break;
     case ClipboardSnapshot::Result::TooLarge:
@@ -204,7 +212,7 @@ void ClipboardBorrow::OnTimer()
         if ((long long)::GetClipboardSequenceNumber() != m_ownSequence && TryRestore(false) == Restore::Busy)
             break;   // looked at again at the next tick
         if (m_state == State::Watching && spent >= LATE_COPY_WATCH_MS)
-            Finish();
+            EndWatch();
         break;
     case State::Idle:
     case State::Borrowing:
@@ -217,6 +225,16 @@ void ClipboardBorrow::Say(const char* text) const
 {
     if (m_dialog)
         SetItemText(m_dialog, IDC_TRANSLATION, text);
+}
+
+// The user's content is back for good; a small copy of it stays for the next
+// borrow.
+void ClipboardBorrow::EndWatch()
+{
+    m_timer.Stop();
+    m_state = State::Idle;
+    if (m_saved.Bytes() > KEEP_SAVED_UP_TO)
+        m_saved.Clear();
 }
 
 // Nothing more to give back: the saved copy goes.

@@ -11,6 +11,8 @@
 //   chance, and meanwhile nothing is borrowed;
 // - a newer copy (the user's, during the borrow) is left on the clipboard;
 // - a late copy of the target's, landing after the restore, is undone.
+// While the clipboard still holds what Zeto put back, the next borrow takes
+// the copy kept from the last one instead of reading the clipboard again.
 #pragma once
 #include "capture/ClipboardSnapshot.h"
 #include "framework/TimerWindow.h"
@@ -51,6 +53,7 @@ private:
     Restore TryRestore(bool briefly);
     bool IsTargetsCopy() const;   // the clipboard is open
     void Say(const char* text) const;
+    void EndWatch();
     void Finish();
 
     CTimerWindow m_timer{[this] { OnTimer(); }};   // the retries and the watch

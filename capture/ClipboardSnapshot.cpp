@@ -117,6 +117,7 @@ ClipboardSnapshot::Result ClipboardSnapshot::Take(HWND owner)
         for (const Source& s : sources)
             if (HANDLE copy = Duplicate(s.how, s.data, s.size))
                 m_items.push_back({s.format, s.how, copy});
+        m_bytes = total;
         m_held = true;
     }
     ::CloseClipboard();
@@ -193,5 +194,6 @@ void ClipboardSnapshot::Clear()
     for (const Item& item : m_items)
         Free(item);
     m_items.clear();
+    m_bytes = 0;
     m_held = false;
 }

@@ -35,6 +35,7 @@ public:
     void Clear();
     bool Holds() const { return m_held; }
     std::size_t FormatCount() const { return m_items.size(); }
+    std::size_t Bytes() const { return m_bytes; }   // of the copies held
 
 private:
     struct Item {
@@ -47,6 +48,7 @@ private:
 
     std::vector<Item> m_items;
     Refusal m_refusal = Refusal::None;
+    std::size_t m_bytes = 0;
     bool m_held = false;   // Take saved (an empty clipboard too) and nothing cleared it since
 };
 

@@ -1,7 +1,7 @@
 // What the user copied survives a borrow: clipboards that cannot be put back
 // faithfully are not borrowed (and the user is told once), a big picture is
-// copied once, a copy the user makes during the borrow stays, and a copy the
-// target makes late is undone.
+// copied once, a copy the user makes during the borrow stays, or between two
+// borrows is the one saved, and a copy the target makes late is undone.
 #include "CaptureWine.h"
 
 #include "capture/ClipboardBorrow.h"
@@ -113,6 +113,31 @@ TEST(ClipboardBorrow, CopyTheUserMakesDuringTheBorrowStays)
     ASSERT_TRUE(support::PutClipboardText("user's newest copy"));
     EXPECT_TRUE(support::PumpUntil([&] { return !borrow.Watching(); }, 3000));
     EXPECT_EQ("user's newest copy", support::ClipboardText());
+}
+
+// The copy kept from a borrow serves the next one only while the clipboard
+// still holds what went back: a copy the user makes in between is saved anew.
+TEST(ClipboardBorrow, AKeptCopyServesOnlyWhileTheClipboardHoldsWhatWentBack)
+{
+    CopyTarget target("count", "Counting editor");
+    CaptureDialog main;
+    ClipboardBorrow borrow;
+    auto select = [&] {
+        ASSERT_TRUE(borrow.Begin(main.dlg().m_hWnd, target.top()));
+        ::SendMessageA(target.Find("CopyTargetCount"), WM_COPY, 0, 0);
+        borrow.CopyRead();
+        borrow.End();
+        ASSERT_TRUE(support::PumpUntil([&] { return !borrow.Watching(); }, 3000));
+    };
+    ASSERT_TRUE(support::PutClipboardText("user's first copy"));
+    for (const char* copy : {"user's first copy", "user's second copy"}) {
+        if (support::ClipboardText() != copy)
+            ASSERT_TRUE(support::PutClipboardText(copy));
+        for (int i = 0; i < 2; ++i) {
+            ASSERT_NO_FATAL_FAILURE(select());
+            EXPECT_EQ(copy, support::ClipboardText()) << "borrow " << i;
+        }
+    }
 }
 
 // The target copies after the restore (its copy was asked for and came
