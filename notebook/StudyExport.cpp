@@ -1,7 +1,6 @@
 #include "notebook/StudyExport.h"
 
 #include <cstdint>
-#include <cstdio>
 
 namespace notebook {
 
@@ -77,10 +76,18 @@ std::string UtcText(Time time)
     const std::int64_t day = doy - (153 * mp + 2) / 5 + 1;
     const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
     const std::int64_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
-    char text[64];
-    std::snprintf(text, sizeof text, "%04lld-%02lld-%02lld %02u:%02u:%02u", static_cast<long long>(year),
-                  static_cast<long long>(month), static_cast<long long>(day), static_cast<unsigned>(second / 3600),
-                  static_cast<unsigned>(second / 60 % 60), static_cast<unsigned>(second % 60));
+    std::string text;
+    auto put = [&text](std::int64_t value, int digits, const char* after) {
+        std::string number = std::to_string(value);
+        text += std::string(number.size() < static_cast<std::size_t>(digits) ? digits - number.size() : 0, '0')
+            + number + after;
+    };
+    put(year, 4, "-");
+    put(month, 2, "-");
+    put(day, 2, " ");
+    put(second / 3600, 2, ":");
+    put(second / 60 % 60, 2, ":");
+    put(second % 60, 2, "");
     return text;
 }
 
