@@ -74,16 +74,16 @@ ClipboardBorrow::~ClipboardBorrow()
         TryRestore(true);
 }
 
-bool ClipboardBorrow::Begin(HWND dialog, HWND target)
+ClipboardBorrow::Start ClipboardBorrow::Begin(HWND dialog, HWND target)
 {
     m_dialog = dialog;
     m_hwnd = m_timer.Window();
     if (!m_hwnd)
-        return false;
+        return Start::Busy;
     // The user's content waiting to go back would be saved as the user's
     // next time: it goes back first, or nothing is borrowed.
     if (RestorePending() && TryRestore(true) == Restore::Busy)
-        return false;
+        return Start::Busy;
     // Unchanged since Zeto put the user's content back: the copy held is
     // that content and is not read again. (Each read costs time, and under
     // Wine a kilobyte for good when the reader owns the clipboard.)
@@ -95,7 +95,7 @@ bool ClipboardBorrow::Begin(HWND dialog, HWND target)
         break;
     case ClipboardSnapshot::Result::TooLarge:
         Say(TEXT_CLIPBOARD_TOO_LARGE.c_str());
-        return false;
+        return Start::Refused;
     case ClipboardSnapshot::Result::Refused:
     case ClipboardSnapshot::Result::NotRendered:
         if (!m_refusalSaid) {
@@ -104,9 +104,9 @@ bool ClipboardBorrow::Begin(HWND dialog, HWND target)
             Say(why);
             m_refusalSaid = true;
         }
-        return false;
+        return Start::Refused;
     case ClipboardSnapshot::Result::Busy:
-        return false;   // nor could Zeto empty it, nor the target copy onto it
+        return Start::Busy;   // nor could Zeto empty it, nor the target copy onto it
     }
     m_state = State::Borrowing;
     m_targetProcess = ProcessOf(target);
@@ -117,7 +117,7 @@ bool ClipboardBorrow::Begin(HWND dialog, HWND target)
         ::CloseClipboard();
     }
     m_sequenceRead = ::GetClipboardSequenceNumber();
-    return true;
+    return Start::Borrowed;
 }
 
 // Just read, so the clipboard is rarely held; when it is, Zeto does not wait:

@@ -28,10 +28,13 @@ public:
     ClipboardBorrow(const ClipboardBorrow&) = delete;
     ClipboardBorrow& operator=(const ClipboardBorrow&) = delete;
 
-    // Saves the user's clipboard and empties it for the copy of target's
-    // process; false when it is not borrowed (what the user should know is
-    // said in the dialog's translation box).
-    bool Begin(HWND dialog, HWND target);
+    enum class Start {
+        Borrowed,
+        Refused,   // not borrowed; what the user should know is said in the dialog's translation box
+        Busy,      // not borrowed: the clipboard could not be opened, or its owner hangs
+    };
+    // Saves the user's clipboard and empties it for the copy of target's process.
+    Start Begin(HWND dialog, HWND target);
     // Zeto has read the target's copy (or found none).
     void CopyRead();
     // Gives the user's content back, unless someone else's newer content is

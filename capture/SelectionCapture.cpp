@@ -65,7 +65,8 @@ void PressCtrlC()
 
 // An edit control is asked for its selection instead (ReadSelectionDirectly).
 // A secret on the clipboard is neither read nor borrowed: the selection
-// goes untranslated.
+// goes untranslated. A clipboard another program holds open gives an empty
+// text, as a read of it would.
 void CMainDlg::CaptureSelection(HWND hwndRelease)
 {
     m_copyDeadline.Start();
@@ -73,8 +74,15 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
         return;
     if (ClipboardHoldsSecret())
         return;
-    if (!m_borrow.Begin(m_hWnd, hwndRelease ? hwndRelease : m_pTarget->m_hwndTop))
+    switch (m_borrow.Begin(m_hWnd, hwndRelease ? hwndRelease : m_pTarget->m_hwndTop)) {
+    case ClipboardBorrow::Start::Borrowed:
+        break;
+    case ClipboardBorrow::Start::Busy:
+        ShowWordTranslation("");   // nothing could be read: an empty text, as when no word was copied
         return;
+    case ClipboardBorrow::Start::Refused:
+        return;
+    }
     RequestCopy(hwndRelease);
     if (::CountClipboardFormats() == 0 && m_nCopyMethod == COPY_PDF)
         WaitForCopy(std::min(CTRL_C_COPY_WAIT_MS, m_copyDeadline.RemainingMs()));

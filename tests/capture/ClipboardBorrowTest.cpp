@@ -94,7 +94,7 @@ TEST(ClipboardBorrow, CopyTheUserMakesDuringTheBorrowStays)
     CaptureDialog main;
     ASSERT_TRUE(support::PutClipboardText("user's first copy"));
     ClipboardBorrow borrow;
-    ASSERT_TRUE(borrow.Begin(main.dlg().m_hWnd, target.top()));
+    ASSERT_EQ(ClipboardBorrow::Start::Borrowed, borrow.Begin(main.dlg().m_hWnd, target.top()));
     ::SendMessageA(target.Find("CopyTargetCount"), WM_COPY, 0, 0);
     ASSERT_EQ("apple", support::ClipboardText());
     borrow.CopyRead();
@@ -104,7 +104,7 @@ TEST(ClipboardBorrow, CopyTheUserMakesDuringTheBorrowStays)
     EXPECT_FALSE(borrow.Watching());
     EXPECT_EQ("user's newer copy", support::ClipboardText());
 
-    ASSERT_TRUE(borrow.Begin(main.dlg().m_hWnd, target.top()));
+    ASSERT_EQ(ClipboardBorrow::Start::Borrowed, borrow.Begin(main.dlg().m_hWnd, target.top()));
     ::SendMessageA(target.Find("CopyTargetCount"), WM_COPY, 0, 0);
     borrow.CopyRead();
     borrow.End();
@@ -123,7 +123,7 @@ TEST(ClipboardBorrow, AKeptCopyServesOnlyWhileTheClipboardHoldsWhatWentBack)
     CaptureDialog main;
     ClipboardBorrow borrow;
     auto select = [&] {
-        ASSERT_TRUE(borrow.Begin(main.dlg().m_hWnd, target.top()));
+        ASSERT_EQ(ClipboardBorrow::Start::Borrowed, borrow.Begin(main.dlg().m_hWnd, target.top()));
         ::SendMessageA(target.Find("CopyTargetCount"), WM_COPY, 0, 0);
         borrow.CopyRead();
         borrow.End();

@@ -1,5 +1,6 @@
-// A mouse selection borrows the user's clipboard and gives it back; only a
-// selection gesture is captured; an application that ignores WM_COPY gets
+// A mouse selection borrows the user's clipboard and gives it back (or, when
+// another program holds it, reads nothing); only a selection gesture is
+// captured; an application that ignores WM_COPY gets
 // Ctrl+C (never a console); a hung target never holds Zeto for long.
 #include "CaptureWine.h"
 #include "CopyTargetWindows.h"
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <thread>
 
 namespace {
 using support::ClipboardBitmapBits;
@@ -120,6 +122,38 @@ TEST(SelectionCapture, ClipboardAboveTheLimitIsLeftAloneAndSaysWhy)
     EXPECT_EQ("Counting editor", Title(target.top())) << "no copy request";
     EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
     support::PutClipboardText("house");   // the tests after this one borrow again
+}
+
+// Another program holds the clipboard open for as long as the selection
+// lasts: nothing can be read, so the text is empty, as when nothing was
+// copied, and the first such selection shows the usage hint.
+TEST(SelectionCapture, ClipboardHeldOpenElsewhereGivesAnEmptyTextAndTheHint)
+{
+    CopyTarget target("count", "Counting editor");
+    CaptureDialog main;
+    CMainDlg& dlg = main.dlg();
+    dlg.m_nCopyMethod = COPY_OTHER;
+    dlg.m_bWatchSelections = 1;
+    HANDLE opened = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    HANDLE release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::thread holder([&] {
+        if (::OpenClipboard(nullptr)) {
+            ::SetEvent(opened);
+            ::WaitForSingleObject(release, 30000);
+            ::CloseClipboard();
+        }
+    });
+    ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(opened, 10000));
+    const DWORD start = ::GetTickCount();
+    dlg.OnMouseSelection((WPARAM)target.Find("CopyTargetCount"), (LPARAM)target.top());
+    const DWORD waited = ::GetTickCount() - start;
+    ::SetEvent(release);
+    holder.join();
+    ::CloseHandle(opened);
+    ::CloseHandle(release);
+    EXPECT_EQ(1, dlg.m_bHintShown);
+    EXPECT_EQ("Counting editor", Title(target.top())) << "no copy request";
+    EXPECT_LT(waited, COPY_REQUEST_TIMEOUT_MS) << "the wait for the clipboard is brief";
 }
 
 // Zeto's dialog taking mouse reports from the counting stand-in, its mouse
