@@ -1,5 +1,7 @@
 #include "dictionary/IrregularForms.h"
 
+#include "dictionary/FileHash.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <map>
@@ -8,16 +10,6 @@
 namespace {
 
 const char MAGIC[] = "wordlumo-forms 1 ";
-
-std::uint32_t Fnv1a(const std::string& text)
-{
-    std::uint32_t hash = 2166136261u;
-    for (unsigned char c : text) {
-        hash ^= c;
-        hash *= 16777619u;
-    }
-    return hash;
-}
 
 bool IsFormChar(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-'; }
 

@@ -53,6 +53,21 @@ TEST(FreeDictEntry, SubSensesAddNoEquivalents)
     EXPECT_EQ(n.equivalents, expected);
 }
 
+TEST(FreeDictEntry, PronunciationsAreReadBetweenTheirSlashes)
+{
+    const std::vector<std::string> house{u8"haʊs", u8"hʌʊs"}, water{u8"ˈwoːtə", u8"[ˈwæɾɚ]"},
+        service{u8"tʃˈɜːtʃ sˈɜːvɪs"};
+    EXPECT_EQ(FreeDictEntry::Parse(HOUSE_NOUN).pronunciations, house);
+    EXPECT_EQ(FreeDictEntry::Parse(WATER_NOUN).pronunciations, water);
+    const FreeDictEntry phrase = FreeDictEntry::Parse(u8"church service /tʃˈɜːtʃ sˈɜːvɪs/ <n>\nбогослужение\n");
+    EXPECT_EQ(phrase.headword, "church service");
+    EXPECT_EQ(phrase.pronunciations, service);
+    EXPECT_TRUE(FreeDictEntry::Parse(u8"about <preposition>\n1. около\n").pronunciations.empty());
+    const FreeDictEntry unclosed = FreeDictEntry::Parse(u8"odd //ɒd <adj>\nстранен\n");
+    EXPECT_EQ(unclosed.headword, "odd");
+    EXPECT_TRUE(unclosed.pronunciations.empty());
+}
+
 TEST(FreeDictEntry, SensesWithoutGloss)
 {
     const FreeDictEntry e = FreeDictEntry::Parse(u8"about <preposition>\n1. около, приблизително\n2. за\nconcerning\n");

@@ -266,6 +266,13 @@ version=$(sed -n 's/^project(Wordlumo VERSION \([0-9.]*\).*/\1/p' "$SRC/CMakeLis
 expect_status 0 "version" -- "$Z" --version
 [ "$(cat out)" = "zetodict $version" ] || fail "--version says '$(cat out)', the project is $version"
 
+# --- pronunciations: pron.dat from FreeDict's headlines ----------------------
+expect_status 0 "pronunciations" -- "$Z" pronunciations "$INDEX" -o pron.dat
+grep -qx "$(printf 'house\tn\thaʊs\tv\thaʊz')" pron.dat || fail "house in pron.dat: $(grep -a '^house' pron.dat)"
+grep -qx "$(printf 'brother-in-law\tn\t.*')" pron.dat || fail "brother-in-law is not spelled as data.dat spells it"
+expect_status 2 "pronunciations usage" -- "$Z" pronunciations -o pron.dat
+expect_err "pronunciations usage" "usage"
+
 if [ "$failures" -ne 0 ]; then
     echo "$failures check(s) failed" >&2
     exit 1

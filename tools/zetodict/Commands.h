@@ -11,6 +11,7 @@ int RunBuild(const std::vector<std::string>& args, FILE* err);
 int RunDump(const std::vector<std::string>& args, FILE* out, FILE* err);
 int RunLookup(const std::vector<std::string>& args, FILE* in, FILE* out, FILE* err);
 int RunForms(const std::vector<std::string>& args, FILE* err);
+int RunPronunciations(const std::vector<std::string>& args, FILE* err);
 int RunCoverage(const std::vector<std::string>& args, FILE* in, FILE* out, FILE* err);
 int RunExplain(const std::vector<std::string>& args, FILE* out, FILE* err);
 int RunQuality(const std::vector<std::string>& args, FILE* out, FILE* err);

@@ -90,6 +90,25 @@ void AddEquivalents(const std::string& line, std::vector<std::string>& out)
     flush();
 }
 
+// "//ˈbɹʌðə(ɹ)// //ˈbɹʌðɚ//" or "/tʃˈɜːtʃ sˈɜːvɪs/": each between its
+// slashes, doubled or single; an unclosed one is left out.
+std::vector<std::string> Pronunciations(const std::string& text)
+{
+    std::vector<std::string> found;
+    std::size_t at = text.find('/');
+    while (at != std::string::npos) {
+        const std::string mark = text.compare(at, 2, "//") == 0 ? "//" : "/";
+        const std::size_t close = text.find(mark, at + mark.size());
+        if (close == std::string::npos)
+            break;
+        const std::string ipa = Trim(text.substr(at + mark.size(), close - at - mark.size()));
+        if (!ipa.empty())
+            found.push_back(ipa);
+        at = text.find('/', close + mark.size());
+    }
+    return found;
+}
+
 void ParseHeadline(const std::string& line, FreeDictEntry& entry)
 {
     std::string rest = line;
@@ -101,8 +120,10 @@ void ParseHeadline(const std::string& line, FreeDictEntry& entry)
         }
     }
     const std::size_t pron = rest.find(" /");
-    if (pron != std::string::npos)
+    if (pron != std::string::npos) {
+        entry.pronunciations = Pronunciations(rest.substr(pron + 1));
         rest.erase(pron);
+    }
     entry.headword = Trim(rest);
 }
 

@@ -17,6 +17,7 @@
 struct FreeDictEntry {
     std::string headword;                  // as written, e.g. "absent-minded"
     std::string partOfSpeech;              // "n", "v", … or empty
+    std::vector<std::string> pronunciations;  // IPA, without its slashes, in order
     std::vector<std::string> equivalents;  // in order, as written (stress marks kept)
 
     static FreeDictEntry Parse(const std::string& text);

@@ -59,22 +59,32 @@ void Headword::Rank(const Support& support)
     m_groups = std::move(ranked);
 }
 
-std::string Headword::Word() const
+// The spelling that is the index word itself, else one equal to it but for
+// letter case ("Bill" and "bill"), else the first ("absent-minded" for
+// "absentminded"); none without entries. "arch" wins over the prefix "arch-".
+const Headword::Spelling* Headword::Chosen() const
 {
-    // The spelling that is the index word itself, else one equal to it but
-    // for letter case ("Bill" and "bill"), else the first ("absent-minded"
-    // for "absentminded"). "arch" wins over the prefix "arch-".
     for (const Spelling& s : m_spellings) {
         if (s.utf8 == m_strKey)
-            return s.converted;
+            return &s;
     }
     for (const Spelling& s : m_spellings) {
         if (CDictionary::FoldWord(s.utf8) == CDictionary::FoldWord(m_strKey))
-            return s.converted;
+            return &s;
     }
-    if (!m_spellings.empty())
-        return m_spellings.front().converted;
-    return cp1251::FromUtf8(m_strKey).text;
+    return m_spellings.empty() ? nullptr : &m_spellings.front();
+}
+
+std::string Headword::Word() const
+{
+    const Spelling* chosen = Chosen();
+    return chosen ? chosen->converted : cp1251::FromUtf8(m_strKey).text;
+}
+
+std::string Headword::WordUtf8() const
+{
+    const Spelling* chosen = Chosen();
+    return chosen ? chosen->utf8 : m_strKey;
 }
 
 std::string Headword::Translation() const

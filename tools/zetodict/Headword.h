@@ -36,6 +36,7 @@ public:
     const std::vector<Group>& Groups() const { return m_groups; }
 
     std::string Word() const;          // Windows-1251
+    std::string WordUtf8() const;      // the same spelling in UTF-8
     std::string Translation() const;   // Windows-1251
     std::size_t Unmapped() const { return m_nUnmapped; }
 
@@ -46,6 +47,7 @@ private:
     };
 
     std::string Convert(const std::string& utf8);
+    const Spelling* Chosen() const;   // the spelling the record is named by
 
     std::string m_strKey;
     std::vector<Spelling> m_spellings;   // in order of the entries

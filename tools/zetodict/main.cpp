@@ -22,6 +22,7 @@ void Usage(FILE* to)
                "       zetodict dump FILE.dat\n"
                "       zetodict lookup [--forms] FILE.dat [FILE.dat...] < queries\n"
                "       zetodict forms noun.exc verb.exc adj.exc adv.exc [--men-plurals index.noun] -o forms.dat\n"
+               "       zetodict pronunciations DICT.index -o pron.dat\n"
                "       zetodict coverage [--forms] [--misses N] FILE.dat [FILE.dat...] < text\n"
                "       zetodict quality [--forms] [--misses] PANEL.tsv FILE.dat [FILE.dat...]\n"
                "       zetodict selections [--misses] SET.tsv FILE.dat [FILE.dat...]\n"
@@ -59,6 +60,8 @@ int main(int argc, char** argv)
         return RunLookup(args, stdin, stdout, stderr);
     if (command == "forms")
         return RunForms(args, stderr);
+    if (command == "pronunciations")
+        return RunPronunciations(args, stderr);
     if (command == "explain")
         return RunExplain(args, stdout, stderr);
     if (command == "selections")

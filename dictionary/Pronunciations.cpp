@@ -1,0 +1,131 @@
+#include "dictionary/Pronunciations.h"
+
+#include "dictionary/FileHash.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <utility>
+
+namespace {
+
+const char MAGIC[] = "wordlumo-pron 1 ";
+
+bool Holdable(const std::string& field)
+{
+    return field.size() <= CPronunciations::MAX_FIELD_BYTES &&
+           std::none_of(field.begin(), field.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+}
+
+// The tab-separated fields of the line starting at offset.
+std::vector<std::string> FieldsAt(const std::string& text, std::size_t offset)
+{
+    std::vector<std::string> fields;
+    const std::size_t end = text.find('\n', offset);
+    for (std::size_t at = offset;;) {
+        const std::size_t tab = std::min(text.find('\t', at), end);
+        fields.push_back(text.substr(at, tab - at));
+        if (tab == end)
+            return fields;
+        at = tab + 1;
+    }
+}
+
+} // namespace
+
+std::string CPronunciations::Build(const std::vector<Item>& items)
+{
+    std::map<std::string, std::vector<Reading>> words;   // sorted by bytes
+    for (const Item& item : items) {
+        if (item.word.empty() || item.ipa.empty() || !Holdable(item.word) || !Holdable(item.partOfSpeech) ||
+            !Holdable(item.ipa))
+            continue;
+        std::vector<Reading>& readings = words[item.word];
+        const bool said = std::any_of(readings.begin(), readings.end(),
+                                      [&](const Reading& r) { return r.partOfSpeech == item.partOfSpeech; });
+        if (!said)
+            readings.push_back({item.partOfSpeech, item.ipa});
+    }
+    std::string body;
+    for (const auto& word : words) {
+        body += word.first;
+        for (const Reading& r : word.second)
+            body += '\t' + r.partOfSpeech + '\t' + r.ipa;
+        body += '\n';
+    }
+    char header[64];
+    std::snprintf(header, sizeof header, "%s%zu %08x\n", MAGIC, words.size(), static_cast<unsigned>(Fnv1a(body)));
+    return header + body;
+}
+
+bool CPronunciations::Load(std::string bytes)
+{
+    m_text.clear();
+    m_lines.clear();
+    const std::size_t magicLen = sizeof MAGIC - 1;
+    const std::size_t headerEnd = bytes.find('\n');
+    if (bytes.size() > MAX_FILE_BYTES || bytes.compare(0, magicLen, MAGIC) != 0 || headerEnd == std::string::npos)
+        return false;
+    unsigned long count = 0;
+    unsigned hash = 0;
+    char tail = 0;
+    const std::string header = bytes.substr(magicLen, headerEnd - magicLen);
+    if (std::sscanf(header.c_str(), "%lu %8x%c", &count, &hash, &tail) != 2)
+        return false;
+    std::string body = bytes.substr(headerEnd + 1);
+    if (Fnv1a(body) != hash || (!body.empty() && body.back() != '\n'))
+        return false;
+
+    // Every line a word and whole readings, each part of speech once, every
+    // field one the file may hold, the words strictly sorted (a lookup
+    // halves the lines).
+    std::vector<std::uint32_t> lines;
+    std::string previous;
+    for (std::size_t at = 0; at < body.size(); at = body.find('\n', at) + 1) {
+        const std::vector<std::string> fields = FieldsAt(body, at);
+        if (fields.size() < 3 || fields.size() % 2 == 0 || fields[0].empty() ||
+            !std::all_of(fields.begin(), fields.end(), Holdable) || (!lines.empty() && !(previous < fields[0])))
+            return false;
+        for (std::size_t i = 1; i < fields.size(); i += 2)
+            for (std::size_t j = 1; j < i; j += 2)
+                if (fields[j] == fields[i])
+                    return false;   // a part of speech said twice
+        for (std::size_t i = 2; i < fields.size(); i += 2)
+            if (fields[i].empty())
+                return false;
+        lines.push_back(static_cast<std::uint32_t>(at));
+        previous = fields[0];
+    }
+    if (lines.size() != count)
+        return false;
+    m_text = std::move(body);
+    m_lines = std::move(lines);
+    return true;
+}
+
+std::vector<CPronunciations::Reading> CPronunciations::Of(const std::string& word) const
+{
+    const auto it = std::lower_bound(m_lines.begin(), m_lines.end(), word, [this](std::uint32_t at, const std::string& w) {
+        return m_text.compare(at, m_text.find('\t', at) - at, w) < 0;
+    });
+    std::vector<Reading> readings;
+    if (it == m_lines.end())
+        return readings;
+    const std::vector<std::string> fields = FieldsAt(m_text, *it);
+    if (fields[0] != word)
+        return readings;
+    for (std::size_t i = 1; i + 1 < fields.size(); i += 2)
+        readings.push_back({fields[i], fields[i + 1]});
+    return readings;
+}
+
+std::vector<CPronunciations::Item> CPronunciations::Items() const
+{
+    std::vector<Item> items;
+    for (std::uint32_t at : m_lines) {
+        const std::vector<std::string> fields = FieldsAt(m_text, at);
+        for (std::size_t i = 1; i + 1 < fields.size(); i += 2)
+            items.push_back({fields[0], fields[i], fields[i + 1]});
+    }
+    return items;
+}
