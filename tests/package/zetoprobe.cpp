@@ -14,7 +14,7 @@
 //                              every default would
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/Pump.h"
-#include "text/Cp1251Utf16.h"
+#include "tests/support/WindowText.h"
 
 #include <windows.h>
 
@@ -35,29 +35,18 @@ const std::string ADDED_TRANSLATION = u8"проба"_cp1251;
 
 HWND FindDialog(const char* title) { return ::FindWindowA("#32770", title); }
 
-// Texts go to Zeto's windows as UTF-16, whatever this Windows' code page.
-void SetText(HWND hwnd, const std::string& text)
-{
-    const std::wstring wide = cp1251::ToUtf16(text);
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutW(hwnd, WM_SETTEXT, 0, (LPARAM)wide.c_str(), SMTO_NORMAL, 10000, &ignored);
-}
-
-std::string Text(HWND hwnd)
-{
-    wchar_t text[512] = L"";
-    DWORD_PTR ignored = 0;
-    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 512, (LPARAM)text, SMTO_NORMAL, 10000, &ignored);
-    return cp1251::FromUtf16(text);
-}
+// Texts go to and come from Zeto's windows as UTF-16, whatever this
+// Windows' code page (support::SetTextOf, support::TextOf).
+using support::SetTextOf;
+using support::TextOf;
 
 // Types word into the input box (1013) and waits for a translation holding shown in 1001.
 bool Translates(HWND main, const char* word, const std::string& shown)
 {
-    SetText(::GetDlgItem(main, 1013), word);
+    SetTextOf(::GetDlgItem(main, 1013), word);
     std::string text;
     const bool translated = support::PumpUntil([&] {
-        text = Text(::GetDlgItem(main, 1001));
+        text = TextOf(::GetDlgItem(main, 1001));
         return text.find(shown) != std::string::npos;
     }, 10000);
     if (translated)
@@ -76,8 +65,8 @@ bool AddWord(HWND main)
         std::printf("FAIL: no \"New word\" dialog\n");
         return false;
     }
-    SetText(::GetDlgItem(dlg, IDC_NEW_WORD), ADDED_WORD);
-    SetText(::GetDlgItem(dlg, IDC_NEW_TRANSLATION), ADDED_TRANSLATION);
+    SetTextOf(::GetDlgItem(dlg, IDC_NEW_WORD), ADDED_WORD);
+    SetTextOf(::GetDlgItem(dlg, IDC_NEW_TRANSLATION), ADDED_TRANSLATION);
     ::PostMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDC_NEW_WORD_OK, BN_CLICKED), (LPARAM)::GetDlgItem(dlg, IDC_NEW_WORD_OK));
     return support::PumpUntil([&] { return !::IsWindow(dlg); }, 15000) && Translates(main, ADDED_WORD, ADDED_TRANSLATION);
 }
