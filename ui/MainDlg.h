@@ -31,7 +31,7 @@
 #include "framework/Gdi.h"
 #include "hooklib/Tapwire.h"
 #include "settings/HotkeyText.h"
-#include "settings/SettingsSaver.h"
+#include "ui/SettingsSaver.h"
 #include "ui/SuggestionRows.h"
 #include "ui/TipWnd.h"
 #include "ui/TrayIcon.h"

@@ -11,7 +11,7 @@
 // Zeto.ini.damaged and the next save writes it clean, so the copy is made
 // once. A value that makes no sense keeps its own default; a write that
 // fails leaves the old file whole, and one that a reader of the file holds
-// up is tried again (SettingsSaver). Each says so in one line in the
+// up is tried again (ui/SettingsSaver). Each says so in one line in the
 // translation box.
 #include "ui/MainDlg.h"
 

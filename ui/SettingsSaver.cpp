@@ -1,4 +1,4 @@
-#include "settings/SettingsSaver.h"
+#include "ui/SettingsSaver.h"
 
 #include "settings/SettingsFile.h"
 
