@@ -33,8 +33,9 @@ MainDialog::~MainDialog()
 void MainDialog::OpenMainDialog(bool expectReady)
 {
     ASSERT_TRUE(m_dlg->Create());
-    if (expectReady)
+    if (expectReady) {
         ASSERT_EQ(m_dlg->m_bReady, 1) << "the dictionary files were not loaded";
+    }
     PumpPending();
 }
 
