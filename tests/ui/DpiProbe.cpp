@@ -15,6 +15,8 @@
 #include "framework/Dpi.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
+#include "ui/ExportWordsDlg.h"
+#include "ui/HistoryDlg.h"
 #include "ui/OptionsDlg.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/MainDialog.h"
@@ -173,10 +175,13 @@ int main()
     CDocFormatDlg docFormat;
     CAcrobatVersionDlg acrobatVersion;
     CWindowTitleDlg windowTitle;
+    const notebook::History noWords;
+    CHistoryDlg history(nullptr, noWords, [](const std::string&) {}, [](const std::string&) {});
+    CExportWordsDlg exportWords(nullptr, noWords);
     const std::pair<const char*, CDialog*> dialogs[] = {
         {"about", &about},           {"options", &options},       {"newword", &newWord},
         {"capturemode", &captureMode}, {"docformat", &docFormat}, {"acrobatversion", &acrobatVersion},
-        {"windowtitle", &windowTitle},
+        {"windowtitle", &windowTitle}, {"history", &history},   {"exportwords", &exportWords},
     };
     bool ok = ChecksFit("main", dialog);
     for (const auto& [name, other] : dialogs)
