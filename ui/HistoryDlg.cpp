@@ -143,14 +143,14 @@ std::vector<long> CHistoryDlg::Selected() const
 // must not cost ten thousand searches.
 void CHistoryDlg::Select(const std::vector<std::string>& words)
 {
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    ::SendMessageW(List(), LVM_SETITEMSTATE, (WPARAM)-1, (LPARAM)&state);
+    ClearSelection();
     if (words.empty())
         return;
     std::unordered_set<std::string> keys;
     for (const std::string& word : words)
         keys.insert(notebook::WordKey(word));
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     bool focused = false;
     for (std::size_t i = 0; i < m_rows.Count(); ++i) {
         if (!keys.count(notebook::WordKey(m_rows.RowAt(i).word)))
@@ -163,12 +163,24 @@ void CHistoryDlg::Select(const std::vector<std::string>& words)
     }
 }
 
+// Only the selected rows are told: the list tells every row of a change to
+// all of them, each with two notices to us, which at ten thousand rows costs
+// more than the search itself.
+void CHistoryDlg::ClearSelection()
+{
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    for (long i : Selected())
+        ::SendMessageW(List(), LVM_SETITEMSTATE, i, (LPARAM)&state);
+    const long focused = (long)::SendMessageW(List(), LVM_GETNEXTITEM, (WPARAM)-1, LVNI_FOCUSED);
+    if (focused >= 0)
+        ::SendMessageW(List(), LVM_SETITEMSTATE, focused, (LPARAM)&state);
+}
+
 void CHistoryDlg::OnSearchChanged()
 {
     m_rows.Filter(WideWindowTextOf(GetDlgItem(IDC_HISTORY_SEARCH)));
-    LVITEMW state{};
-    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    ::SendMessageW(List(), LVM_SETITEMSTATE, (WPARAM)-1, (LPARAM)&state);
+    ClearSelection();
     ::SendMessageW(List(), LVM_SETITEMCOUNT, m_rows.Count(), 0);
     ::InvalidateRect(List(), nullptr, TRUE);
 }

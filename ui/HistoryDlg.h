@@ -58,6 +58,7 @@ private:
     void Refresh();
     std::vector<long> Selected() const;
     void Select(const std::vector<std::string>& words);
+    void ClearSelection();
     void ToggleStars(const std::vector<long>& shown);
     void DeleteRows(const std::vector<long>& shown);
     void Show(long shown);

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace history {
 
@@ -73,14 +74,17 @@ std::wstring FoldCase(std::wstring text)
     return text;
 }
 
-void HistoryRows::Reset(const std::vector<notebook::Row>& rows)
+void HistoryRows::Reset(std::vector<notebook::Row> rows)
 {
     m_items.clear();
     m_items.reserve(rows.size());
-    for (const notebook::Row& row : rows) {
-        Item item{row, WordWithPronunciation(row), WideFromUtf8(row.translation), {}, {}};
+    for (notebook::Row& row : rows) {
+        Item item;
+        item.word = WordWithPronunciation(row);
+        item.translation = WideFromUtf8(row.translation);
         item.foldedWord = FoldCase(WideFromUtf8(row.word));
         item.foldedTranslation = FoldCase(item.translation);
+        item.row = std::move(row);
         m_items.push_back(std::move(item));
     }
     Sort();

@@ -22,8 +22,9 @@ std::wstring FoldCase(std::wstring text);
 
 class HistoryRows {
 public:
-    // New rows; the sort and the filter stay.
-    void Reset(const std::vector<notebook::Row>& rows);
+    // New rows (taken, not copied: there may be ten thousand); the sort and
+    // the filter stay.
+    void Reset(std::vector<notebook::Row> rows);
     // Sorts by column; the column sorted by already is reversed. Text columns
     // start from A, the others from the most (count, the latest, starred).
     void SortBy(Column column);
