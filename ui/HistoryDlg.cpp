@@ -131,9 +131,13 @@ void CHistoryDlg::Refresh()
     Select(words);
 }
 
+// The list finds the selected rows by asking each row in turn: at ten
+// thousand rows, worth the count first.
 std::vector<long> CHistoryDlg::Selected() const
 {
     std::vector<long> shown;
+    if (::SendMessageW(List(), LVM_GETSELECTEDCOUNT, 0, 0) == 0)
+        return shown;
     for (long i = -1; (i = (long)::SendMessageW(List(), LVM_GETNEXTITEM, i, LVNI_SELECTED)) >= 0;)
         shown.push_back(i);
     return shown;
