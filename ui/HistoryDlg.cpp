@@ -19,6 +19,39 @@ constexpr int COLUMN_FORMATS[history::COLUMN_COUNT] = {LVCFMT_LEFT, LVCFMT_LEFT,
                                                        LVCFMT_CENTER};
 constexpr const wchar_t STAR[] = L"\u2605";
 constexpr UINT_PTR SEARCH_SUBCLASS_ID = 1;
+// The first installed face of each list: Windows' own, then the one Wine
+// finds among the host's fonts.
+constexpr const wchar_t* LIST_FACES[] = {L"Segoe UI", L"DejaVu Sans"};
+constexpr const wchar_t* STAR_FACES[] = {L"Segoe UI Symbol", L"DejaVu Sans"};
+
+int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
+{
+    *(bool*)found = true;
+    return 0;
+}
+
+// A font like model in the first installed face of faces; null when none is.
+template <std::size_t N>
+HFONT FontInFirstFace(LOGFONTW model, const wchar_t* const (&faces)[N])
+{
+    HDC dc = ::GetDC(nullptr);
+    HFONT font = nullptr;
+    for (const wchar_t* face : faces) {
+        LOGFONTW wanted{};
+        wanted.lfCharSet = DEFAULT_CHARSET;
+        lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
+        bool found = false;
+        ::EnumFontFamiliesExW(dc, &wanted, &NoteFace, (LPARAM)&found, 0);
+        if (!found)
+            continue;
+        lstrcpynW(model.lfFaceName, face, LF_FACESIZE);
+        model.lfCharSet = DEFAULT_CHARSET;
+        font = ::CreateFontIndirectW(&model);
+        break;
+    }
+    ::ReleaseDC(nullptr, dc);
+    return font;
+}
 
 notebook::Time Now() { return (notebook::Time)std::time(nullptr); }
 
@@ -64,6 +97,7 @@ const MessageMap* CHistoryDlg::GetMessageMap() const
         OnNotify<&CHistoryDlg::OnDblClick>((UINT)NM_DBLCLK, IDC_HISTORY_LIST),
         OnNotify<&CHistoryDlg::OnKeyDown>((UINT)LVN_KEYDOWN, IDC_HISTORY_LIST),
         OnNotify<&CHistoryDlg::OnFindItem>((UINT)LVN_ODFINDITEMW, IDC_HISTORY_LIST),
+        OnNotify<&CHistoryDlg::OnCustomDraw>((UINT)NM_CUSTOMDRAW, IDC_HISTORY_LIST),
     };
     static const MessageMap kMap = MakeMessageMap(CDialog::GetMessageMap(), kEntries);
     return &kMap;
@@ -77,6 +111,7 @@ BOOL CHistoryDlg::OnInitDialog()
     ::SetWindowTextW(GetDlgItem(IDC_HISTORY_EXPORT), L"&Export\u2026");
     HWND list = List();
     ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    MakeFonts();
     AddColumns();
     HWND search = GetDlgItem(IDC_HISTORY_SEARCH);
     ::SetWindowSubclass(search, &SearchBoxProc, SEARCH_SUBCLASS_ID, (DWORD_PTR)list);
@@ -105,7 +140,40 @@ void CHistoryDlg::SizeColumns(UINT dpi)
         ::SendMessageW(List(), LVM_SETCOLUMNWIDTH, i, ScaleForDpi(COLUMN_WIDTHS[i], dpi));
 }
 
-void CHistoryDlg::OnDpiChanged(UINT dpi) { SizeColumns(dpi); }
+void CHistoryDlg::OnDpiChanged(UINT dpi)
+{
+    MakeFonts();
+    SizeColumns(dpi);
+}
+
+void CHistoryDlg::MakeFonts()
+{
+    LOGFONTW model{};
+    HFONT dialogFont = (HFONT)SendMessage(WM_GETFONT);
+    if (!dialogFont || !::GetObjectW(dialogFont, sizeof model, &model))
+        return;
+    m_listFont.Reset(FontInFirstFace(model, LIST_FACES));
+    m_starFont.Reset(FontInFirstFace(model, STAR_FACES));
+    ::SendMessageW(List(), WM_SETFONT, (WPARAM)(m_listFont ? m_listFont.Get() : dialogFont), TRUE);
+}
+
+// The star's cells are drawn in the star's font.
+void CHistoryDlg::OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    NMLVCUSTOMDRAW& draw = *reinterpret_cast<NMLVCUSTOMDRAW*>(pNMHDR);
+    *pResult = CDRF_DODEFAULT;
+    if (!m_starFont)
+        return;
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT)
+        *pResult = CDRF_NOTIFYITEMDRAW;
+    else if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT)
+        *pResult = CDRF_NOTIFYSUBITEMDRAW;
+    else if (draw.nmcd.dwDrawStage == (CDDS_ITEMPREPAINT | CDDS_SUBITEM)) {
+        const bool star = draw.iSubItem == (int)Column::Star;
+        ::SelectObject(draw.nmcd.hdc, star ? m_starFont.Get() : (HFONT)::SendMessageW(List(), WM_GETFONT, 0, 0));
+        *pResult = CDRF_NEWFONT;
+    }
+}
 
 void CHistoryDlg::ShowSortArrow()
 {

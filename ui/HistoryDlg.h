@@ -6,6 +6,7 @@
 // read again from the history.
 #pragma once
 #include "framework/Dialog.h"
+#include "framework/Gdi.h"
 #include "notebook/History.h"
 #include "ui/HistoryRows.h"
 
@@ -49,6 +50,11 @@ private:
     void OnDblClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnKeyDown(NMHDR* pNMHDR, LRESULT* pResult);
     void OnFindItem(NMHDR* pNMHDR, LRESULT* pResult);
+    void OnCustomDraw(NMHDR* pNMHDR, LRESULT* pResult);
+
+    // The list's fonts, at the dialog font's height: the dialog's own font
+    // lacks the phonetic letters of the pronunciations and the star.
+    void MakeFonts();
 
     void AddColumns();
     void SizeColumns(UINT dpi);
@@ -67,4 +73,6 @@ private:
     std::function<void(const std::string&)> m_append;
     std::function<void(const std::string&)> m_show;
     history::HistoryRows m_rows;
+    CFont m_listFont;   // null where none of its faces is installed
+    CFont m_starFont;
 };
