@@ -1,7 +1,8 @@
 // The History window on a few rows, driven through its real controls: what
 // the list shows, sorting by a header click, the search as typed (Cyrillic
-// too), the star and the deletion going out as journal records, Enter and
-// Down from the keyboard; and the study export written to a file.
+// too), the star (Space or a click on its cell) and the deletion going out as
+// journal records, Enter and Down from the keyboard; and the study export
+// written to a file.
 #include "notebook/History.h"
 #include "res/resource.h"
 #include "tests/ui/UiTestSupport.h"
@@ -188,6 +189,27 @@ TEST_F(HistoryDlgTest, SpaceTogglesTheStarThroughTheOwnerAndTheRowShowsIt)
     PressKey(List(), VK_SPACE);
     EXPECT_EQ(m_records.size(), 2u);
     EXPECT_EQ(Cell(RowOf(L"Apple"), history::Column::Star), L"");
+}
+
+TEST_F(HistoryDlgTest, AClickOnARowsStarCellTogglesItsStarAndOnAnotherCellNot)
+{
+    const auto click = [&](int row, history::Column column) {
+        RECT cell{};
+        cell.top = (LONG)column;
+        cell.left = LVIR_BOUNDS;
+        ::SendMessageW(List(), LVM_GETSUBITEMRECT, row, (LPARAM)&cell);
+        const LPARAM at = MAKELPARAM((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2);
+        // The release waits in the queue: the list looks for it before it
+        // takes the press for a click.
+        ::PostMessageW(List(), WM_LBUTTONUP, 0, at);
+        ::SendMessageW(List(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+        support::PumpPending();
+    };
+    click(RowOf(L"cat"), history::Column::Translation);
+    EXPECT_TRUE(m_records.empty());
+    click(RowOf(L"cat"), history::Column::Star);
+    EXPECT_EQ(m_records.size(), 1u);
+    EXPECT_EQ(Cell(RowOf(L"cat"), history::Column::Star), STAR);
 }
 
 TEST_F(HistoryDlgTest, DeleteRemovesTheSelectedRowAndSelectsTheNext)
