@@ -10,6 +10,8 @@
 #define IDD_NEW_WORD            135
 #define IDD_DOC_FORMAT          136
 #define IDD_ACROBAT_VERSION     139
+#define IDD_HISTORY             150
+#define IDD_EXPORT_WORDS        151
 
 // Menu, icons, cursor
 #define IDR_MAIN_MENU           129
@@ -69,6 +71,19 @@
 #define IDC_ACROBAT_4           1028
 #define IDC_ACROBAT_OK          1000
 
+// History (150)
+#define IDC_HISTORY_SEARCH      1100
+#define IDC_HISTORY_LIST        1101
+#define IDC_HISTORY_EXPORT      1102
+
+// Export Words (151): two radio groups, which words (0 to 2) and the format (0, 1)
+#define IDC_EXPORT_ALL          1110
+#define IDC_EXPORT_STARRED      1111
+#define IDC_EXPORT_SINCE        1112
+#define IDC_EXPORT_SINCE_DATE   1113
+#define IDC_EXPORT_ANKI         1114
+#define IDC_EXPORT_CSV          1115
+
 // Menu commands (129)
 #define ID_ABOUT                32772
 #define ID_TOOLTIP_ON           32773
@@ -81,6 +96,8 @@
 #define ID_COPY_WITH_CTRL_C     32780
 #define ID_START_WITH_WINDOWS   32781
 #define ID_PAUSE                32782
+#define ID_HISTORY              32785
+#define ID_EXPORT_WORDS         32786
 
 #ifndef IDC_STATIC
 #define IDC_STATIC              (-1)

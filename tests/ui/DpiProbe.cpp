@@ -1,9 +1,10 @@
 // Measures, at the DPI Wine was started with, Zeto's pixel figures that
 // scale: the main dialog's client size and its translation box, where each
 // suggestion row stands and the band of the screen that answers a press on
-// it, the translation tooltip's offset below the cursor and its height, and
-// the client size of every other dialog. Prints "name value" lines;
-// dpi_test.sh compares those at 144 and 192 DPI with those at 96. What needs
+// it, the translation tooltip's offset below the cursor and its height, the
+// client size of every other dialog and the History list's column widths.
+// Prints "name value" lines; dpi_test.sh compares those at 144 and 192 DPI
+// with those at 96. What needs
 // no 96-DPI figure it checks itself, failing with a non-zero exit: every
 // control inside its dialog, and a dialog refitted to another DPI by a
 // WM_DPICHANGED (Wine sends none) taking the size of its own layout there.
@@ -15,6 +16,8 @@
 #include "framework/Dpi.h"
 #include "res/resource.h"
 #include "ui/AboutDlg.h"
+#include "ui/ExportWordsDlg.h"
+#include "ui/HistoryDlg.h"
 #include "ui/OptionsDlg.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/MainDialog.h"
@@ -173,14 +176,27 @@ int main()
     CDocFormatDlg docFormat;
     CAcrobatVersionDlg acrobatVersion;
     CWindowTitleDlg windowTitle;
+    const notebook::History noWords;
+    CHistoryDlg history(nullptr, noWords, [](const std::string&) {}, [](const std::string&) {});
+    CExportWordsDlg exportWords(nullptr, noWords);
     const std::pair<const char*, CDialog*> dialogs[] = {
         {"about", &about},           {"options", &options},       {"newword", &newWord},
         {"capturemode", &captureMode}, {"docformat", &docFormat}, {"acrobatversion", &acrobatVersion},
-        {"windowtitle", &windowTitle},
+        {"windowtitle", &windowTitle}, {"history", &history},   {"exportwords", &exportWords},
     };
     bool ok = ChecksFit("main", dialog);
     for (const auto& [name, other] : dialogs)
         ok = Measure(name, *other, dialog) && ok;
+    // The History list's columns, which the dialog sizes itself.
+    if (history.Create(dialog)) {
+        for (int i = 0; i < history::COLUMN_COUNT; ++i) {
+            std::snprintf(name, sizeof name, "history.column%d", i);
+            Print(name, (long)::SendMessageW(history.List(), LVM_GETCOLUMNWIDTH, i, 0));
+        }
+        history.DestroyWindow();
+    } else {
+        ok = Fails("not made", "history");
+    }
     std::fflush(stdout);
     return ok ? 0 : 1;
 }

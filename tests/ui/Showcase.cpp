@@ -2,17 +2,84 @@
 // screenshots (make-screenshots.sh takes them). Runs in the current working
 // directory, which holds data.dat and NewData.dat. Writes showcase-ready.txt
 // with the screen rectangles to photograph (all, and the tooltip), then waits for showcase-done.txt.
+// With --history: the History window with a few words instead, and its
+// rectangle alone.
+#include "notebook/History.h"
 #include "tests/ui/UiTestSupport.h"
+#include "ui/HistoryDlg.h"
 #include "ui/MainDlg.h"
 #include "ui/OptionsDlg.h"
 
 #include <commctrl.h>
 
 #include <cstdio>
+#include <cstring>
+#include <ctime>
+
+namespace {
+
+void WaitForTheShot(const RECT& shot, const RECT& detail)
+{
+    FILE* ready = std::fopen("showcase-ready.txt", "w");
+    std::fprintf(ready, "%ld %ld %ld %ld %ld %ld %ld %ld\n", shot.left, shot.top, shot.right - shot.left,
+                 shot.bottom - shot.top, detail.left, detail.top, detail.right - detail.left,
+                 detail.bottom - detail.top);
+    std::fclose(ready);
+    support::PumpUntil([] { return ::GetFileAttributesA("showcase-done.txt") != INVALID_FILE_ATTRIBUTES; }, 60000);
+}
+
+// A reader's week: looked up over the last days, some often, two starred.
+int ShowHistory()
+{
+    struct Sample {
+        const char *word, *translation, *pronunciation;
+        int hoursAgo, lookups;
+        bool starred;
+    };
+    const Sample samples[] = {
+        {"house", u8"къща, дом", u8"haʊs", 2, 5, true},
+        {"bright", u8"ярък, светъл", u8"braɪt", 5, 2, false},
+        {"window", u8"прозорец", u8"ˈwɪndəʊ", 26, 1, false},
+        {"read", u8"чета", u8"riːd", 30, 3, true},
+        {"apple", u8"ябълка", u8"ˈæpl", 50, 2, false},
+        {"thoroughly", u8"основно, напълно", "", 75, 1, false},
+        {"weather", u8"време (атмосферно)", u8"ˈweðə", 98, 4, false},
+    };
+    notebook::History history;
+    const auto apply = [&](const std::string& record) {
+        notebook::ReadJournal(record, [&](const notebook::Record& r) { return history.Apply(r); });
+    };
+    const notebook::Time now = (notebook::Time)std::time(nullptr);
+    for (const Sample& s : samples) {
+        for (int i = s.lookups; i > 0; --i)
+            apply(notebook::EncodeLookup(now - s.hoursAgo * 3600 - i * 600, s.word, s.word, s.translation,
+                                         s.pronunciation, "Notepad"));
+        if (s.starred)
+            apply(notebook::EncodeStar(now, s.word, true));
+    }
+    CHistoryDlg dlg(nullptr, history, apply, [](const std::string&) {});
+    if (!dlg.Create())
+        return 2;
+    ::SetWindowPos(dlg.m_hWnd, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    LVITEMW state{};
+    state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageW(dlg.List(), LVM_SETITEMSTATE, 0, (LPARAM)&state);
+    ::SetFocus(dlg.List());
+    ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    support::PumpPending();
+    RECT window;
+    ::GetWindowRect(dlg.m_hWnd, &window);
+    WaitForTheShot(window, window);
+    dlg.DestroyWindow();
+    return 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     const char* word = argc > 1 ? argv[1] : "house";
+    const bool history = std::strcmp(word, "--history") == 0;
     INITCOMMONCONTROLSEX controls{sizeof controls, OPTIONS_COMMON_CONTROLS};
     ::InitCommonControlsEx(&controls);
 
@@ -26,6 +93,8 @@ int main(int argc, char** argv)
     ::CreateWindowExA(WS_EX_NOACTIVATE, wc.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0,
                       ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
                       wc.hInstance, nullptr);
+    if (history)
+        return ShowHistory();
 
     CMainDlg dlg;
     if (!dlg.Create() || !dlg.m_bReady) {
@@ -47,11 +116,7 @@ int main(int argc, char** argv)
     RECT tip, shot;
     ::GetWindowRect(dlg.m_tip.m_hWnd, &tip);
     ::UnionRect(&shot, &main, &tip);
-    FILE* ready = std::fopen("showcase-ready.txt", "w");
-    std::fprintf(ready, "%ld %ld %ld %ld %ld %ld %ld %ld\n", shot.left, shot.top, shot.right - shot.left,
-                 shot.bottom - shot.top, tip.left, tip.top, tip.right - tip.left, tip.bottom - tip.top);
-    std::fclose(ready);
-    support::PumpUntil([] { return ::GetFileAttributesA("showcase-done.txt") != INVALID_FILE_ATTRIBUTES; }, 60000);
+    WaitForTheShot(shot, tip);
     dlg.DestroyWindow();
     return 0;
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the main dialog and its translation
-# tooltip under Xvfb: docs/main-dialog.png and docs/tooltip.png (twice the
-# size) at 96 DPI; at another DPI docs/main-dialog-<DPI>.png and
-# docs/tooltip-<DPI>.png, as drawn, in a Wine prefix of that LogPixels.
+# tooltip, and of the History window, under Xvfb: docs/main-dialog.png,
+# docs/tooltip.png (twice the size) and docs/history-window.png at 96 DPI;
+# at another DPI docs/main-dialog-<DPI>.png, docs/tooltip-<DPI>.png and
+# docs/history-window-<DPI>.png, as drawn, in a Wine prefix of that LogPixels.
 #   tests/ui/make-screenshots.sh [BUILD_DIR [DPI]]   (default build/windows, 96; built first)
 # The shipped dictionary is used, in a temporary working directory.
 set -euo pipefail
@@ -30,26 +31,39 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$BUILD" "$work" "$ROOT/docs" "$s
 set -euo pipefail
 build=$1 work=$2 docs=$3 suffix=$4 tipscale=$5
 cd "$work"
-env LC_ALL=bg_BG.CP1251 wine "$build/tests/ui/ui_showcase.exe" house >showcase.log 2>&1 &
-pid=$!
-for _ in $(seq 1 600); do
-    [ -s showcase-ready.txt ] && break
-    kill -0 $pid 2>/dev/null || { cat showcase.log; exit 1; }
-    sleep 0.1
-done
-read -r x y w h tx ty tw th < <(tr -d '\r' <showcase-ready.txt)
+# showcase ARG: ui_showcase started with ARG, and what it shows ready to photograph.
+showcase() {
+    rm -f showcase-ready.txt showcase-done.txt
+    env LC_ALL=bg_BG.CP1251 wine "$build/tests/ui/ui_showcase.exe" "$1" >showcase.log 2>&1 &
+    pid=$!
+    for _ in $(seq 1 600); do
+        [ -s showcase-ready.txt ] && break
+        kill -0 $pid 2>/dev/null || { cat showcase.log; exit 1; }
+        sleep 0.1
+    done
+    read -r x y w h tx ty tw th < <(tr -d '\r' <showcase-ready.txt)
+    import -window root shot.png
+}
+done_with_showcase() {
+    touch showcase-done.txt
+    wait $pid
+}
+showcase house
 m=12
-import -window root shot.png
 /usr/bin/convert shot.png -crop $((w + 2 * m))x$((h + 2 * m))+$((x - m))+$((y - m)) +repage \
     -bordercolor '#808080' -border 1 "$docs/main-dialog$suffix.png.new"
 mv "$docs/main-dialog$suffix.png.new" "$docs/main-dialog$suffix.png"
 m=6
 /usr/bin/convert shot.png -crop $((tw + 2 * m))x$((th + 2 * m))+$((tx - m))+$((ty - m)) +repage \
     -scale "$tipscale" "$docs/tooltip$suffix.png"
-touch showcase-done.txt
-wait $pid
+done_with_showcase
+showcase --history
+m=12
+/usr/bin/convert shot.png -crop $((w + 2 * m))x$((h + 2 * m))+$((x - m))+$((y - m)) +repage \
+    -bordercolor '#808080' -border 1 "$docs/history-window$suffix.png"
+done_with_showcase
 wineserver -k 2>/dev/null || true
 INNER
 suffix=$([ "$DPI" = 96 ] || echo "-$DPI")
 [ -s "$ROOT/docs/main-dialog$suffix.png" ] || exit 1
-echo "wrote $ROOT/docs/main-dialog$suffix.png and $ROOT/docs/tooltip$suffix.png"
+echo "wrote $ROOT/docs/main-dialog$suffix.png, $ROOT/docs/tooltip$suffix.png and $ROOT/docs/history-window$suffix.png"
