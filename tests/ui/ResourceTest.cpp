@@ -304,7 +304,15 @@ TEST(ResourceTest, Menu129)
         EXPECT_EQ(text(tools, 3 + i), switches[i].text);
         EXPECT_EQ(::GetMenuState(tools, 3 + i, MF_BYPOSITION) & MF_CHECKED, switches[i].checked);
     }
-    EXPECT_EQ(::GetMenuItemCount(tools), 7);
+    // After another separator, the history's: Keep History starts checked.
+    EXPECT_EQ(::GetMenuState(tools, 7, MF_BYPOSITION) & MF_SEPARATOR, (UINT)MF_SEPARATOR);
+    EXPECT_EQ(::GetMenuItemID(tools, 8), (UINT)ID_KEEP_HISTORY);
+    EXPECT_EQ(text(tools, 8), "Keep History");
+    EXPECT_EQ(::GetMenuState(tools, 8, MF_BYPOSITION) & MF_CHECKED, (UINT)MF_CHECKED);
+    EXPECT_EQ(::GetMenuItemID(tools, 9), (UINT)ID_CLEAR_HISTORY);
+    EXPECT_EQ(text(tools, 9), "Clear History");
+    EXPECT_EQ(::GetMenuState(tools, 9, MF_BYPOSITION) & (MF_GRAYED | MF_CHECKED), 0u);
+    EXPECT_EQ(::GetMenuItemCount(tools), 10);
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 2)), 1);
     ::DestroyMenu(menu);
 }
