@@ -51,6 +51,8 @@ void HistoryRecorder::Keep(bool on)
 {
     m_keep = on;
     m_waiting.clear();
+    m_shown.clear();
+    m_idle.Stop();
     m_typedWaits = false;
     m_settle.Stop();
     if (on)
@@ -87,10 +89,23 @@ void HistoryRecorder::Shown(const std::string& text)
     for (auto it = m_waiting.begin(); it != m_waiting.end(); ++it) {
         if (it->shown != text)
             continue;
-        const Noted noted = std::move(*it);
+        Noted noted = std::move(*it);
         m_waiting.erase(m_waiting.begin(), it + 1);   // those before it were never shown
-        Write(noted, TitleInFront());
+        if (m_shown.size() == MAX_WAITING)
+            m_shown.pop_front();
+        m_shown.push_back(std::move(noted));
+        m_idle.Start(USER_TIMER_MINIMUM);
         return;
+    }
+}
+
+void HistoryRecorder::WriteShown()
+{
+    m_idle.Stop();
+    const std::wstring title = TitleInFront();
+    while (!m_shown.empty()) {
+        Write(m_shown.front(), title);
+        m_shown.pop_front();
     }
 }
 
@@ -123,6 +138,8 @@ void HistoryRecorder::Settled()
 void HistoryRecorder::Clear()
 {
     m_waiting.clear();
+    m_shown.clear();
+    m_idle.Stop();
     m_typedWaits = false;
     m_settle.Stop();
     if (m_book.Open())

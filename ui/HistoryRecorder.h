@@ -5,9 +5,12 @@
 // entry shown (a base form, a phrase, else the word), the translation's
 // first reading and, for another application's word, its window's title.
 //
-// A lookup is only noted where it is made; it is written once shown, after
-// the tooltip is up, so the capture road waits for no disk. With Keep
-// History off nothing is written and History.dat is not opened.
+// A lookup is only noted where it is made. Another application's word is
+// written once its translation is shown, and then only when Zeto is idle
+// (a timer's turn comes after the paint and the user's clipboard going
+// back), so the capture road waits for no disk; a typed word is written as
+// the user settles on it. With Keep History off nothing is written and
+// History.dat is not opened.
 #pragma once
 #include "dictionary/FormLookup.h"
 #include "framework/TimerWindow.h"
@@ -32,7 +35,7 @@ public:
     // The last answer is another application's word, posted to be shown.
     void FromApplication();
     // A translation was shown: another application's lookup that waited for
-    // it is written now, with the title of the window in front.
+    // it is written soon, with the title of the window in front.
     void Shown(const std::string& text);
     // The last answer is the typed word: written when the user settles on
     // it, or once the input box has not changed for SETTLE_MS.
@@ -53,13 +56,16 @@ private:
         std::string shown;         // the text shown, to know it when it is
     };
     void Write(const Noted& noted, const std::wstring& application);
+    void WriteShown();
 
     HistoryBook m_book;
     bool m_keep = false;
     bool m_lastTaken = true;       // m_last is spent (or was nothing found)
     Noted m_last;
     std::deque<Noted> m_waiting;   // posted for another application, not yet shown
+    std::deque<Noted> m_shown;     // shown, to be written when idle
     bool m_typedWaits = false;
     Noted m_typed;
     CTimerWindow m_settle{[this] { Settled(); }};
+    CTimerWindow m_idle{[this] { WriteShown(); }};
 };
