@@ -170,6 +170,7 @@ void CMainDlg::ShowWordTranslation(const char* text)
         return;
     }
     PostTranslation(LookupForDisplay(word.c_str()));
+    m_history.FromApplication();
 }
 
 // The copy the target made is not read when it is a secret.
@@ -188,8 +189,10 @@ void CMainDlg::TranslateClipboard()
 {
     char buffer[CLIPBOARD_BUFFER_SIZE];
     ReadClipboardText(buffer);
-    if (m_bReady)
+    if (m_bReady) {
         PostTranslation(LookupForDisplay(buffer));
+        m_history.FromApplication();
+    }
 }
 
 void CMainDlg::ShowTargetTitle()

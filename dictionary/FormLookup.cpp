@@ -34,14 +34,17 @@ std::string Joined(std::vector<std::string>::const_iterator from, std::vector<st
 
 CFormLookup::Answer CFormLookup::Lookup(const char* query, bool findBaseForms)
 {
-    if (!findBaseForms)
-        return {m_dictionary.Lookup(query), std::string()};
+    if (!findBaseForms) {
+        const char* plain = m_dictionary.Lookup(query);
+        const bool found = plain != CDictionary::MSG_NOT_FOUND && plain != CDictionary::MSG_EMPTY_QUERY;
+        return {plain, std::string(), found ? plain : nullptr};
+    }
     const std::string folded = lookupfold::Fold1251(query);
     if (lookupfold::MissesALetter(folded))
-        return {CDictionary::MSG_NOT_FOUND, std::string()};
+        return {CDictionary::MSG_NOT_FOUND, std::string(), nullptr};
     const char* plain = m_dictionary.Lookup(query);
     if (plain == CDictionary::MSG_EMPTY_QUERY)
-        return {plain, std::string()};
+        return {plain, std::string(), nullptr};
     if (plain != CDictionary::MSG_NOT_FOUND)
         return Readings(CDictionary::FoldWord(CDictionary::TrimNonLetters(query)), plain);
     // The forms are made from the selection as the lookup searched it,
@@ -53,8 +56,8 @@ CFormLookup::Answer CFormLookup::Lookup(const char* query, bool findBaseForms)
     }
     const Found found = FindSelection(selection);
     if (!found)
-        return {plain, std::string()};
-    return {found.entry + ": " + found.translation + found.after, found.entry};
+        return {plain, std::string(), nullptr};
+    return {found.entry + ": " + found.translation + found.after, found.entry, found.translation};
 }
 
 CFormLookup::Found CFormLookup::Hit(const std::string& entry)
@@ -158,7 +161,7 @@ CFormLookup::Answer CFormLookup::Readings(const std::string& word, const char* o
             found.emplace_back(reading, translation);
     }
     if (found.size() == 1)
-        return {own, std::string()};   // a miss leaves the word's neighbours in place
+        return {own, std::string(), own};   // a miss leaves the word's neighbours in place
     std::string text;
     for (const auto& reading : found)
         text += (text.empty() ? "" : READING_SEPARATOR) + reading.first + ": " + reading.second;
@@ -166,5 +169,5 @@ CFormLookup::Answer CFormLookup::Readings(const std::string& word, const char* o
     const std::string& first = found.front().first;
     if (found.back().first != first)
         m_dictionary.Lookup(first.c_str());
-    return {text, first == word ? std::string() : first};
+    return {text, first == word ? std::string() : first, found.front().second};
 }

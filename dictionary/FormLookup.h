@@ -34,6 +34,9 @@ public:
     struct Answer {
         std::string text;   // what is shown
         std::string form;   // the entry named first, when it is not the selection itself; or empty
+        // The translation of the entry named first, without its name: the
+        // dictionary's own text (valid until exit); null when nothing was found.
+        const char* translation = nullptr;
     };
 
     // Stands between the readings of a word.

@@ -96,6 +96,8 @@
 #define ID_COPY_WITH_CTRL_C     32780
 #define ID_START_WITH_WINDOWS   32781
 #define ID_PAUSE                32782
+#define ID_KEEP_HISTORY         32783
+#define ID_CLEAR_HISTORY        32784
 #define ID_HISTORY              32785
 #define ID_EXPORT_WORDS         32786
 

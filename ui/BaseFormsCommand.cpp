@@ -8,6 +8,8 @@
 #include "res/resource.h"
 #include "text/Cp1251Literal.h"
 
+#include <utility>
+
 namespace {
 constexpr auto NOTE_NO_FORMS = cp1251::Literal(
     u8"Файлът forms.dat липсва или е повреден: неправилните форми (ran, children) няма да се откриват.");
@@ -15,7 +17,9 @@ constexpr auto NOTE_NO_FORMS = cp1251::Literal(
 
 std::string CMainDlg::LookupForDisplay(const char* word)
 {
-    return m_formLookup.Lookup(word, m_bFindBaseForms != 0).text;
+    CFormLookup::Answer answer = m_formLookup.Lookup(word, m_bFindBaseForms != 0);
+    m_history.Answered(word, answer);
+    return std::move(answer.text);
 }
 
 // forms.dat beside data.dat, read once, and only when Find Base Forms is on

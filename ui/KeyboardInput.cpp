@@ -43,6 +43,7 @@ void CMainDlg::OnChangeInput()
         ShowSuggestionsInRows();
     else
         ShowSuggestionsInList();
+    m_history.Typed();
 }
 
 // The translation in 1001, the suggestions in the rows for a while. After a
@@ -102,6 +103,7 @@ void CMainDlg::OnSelChangeSuggestions()
     m_strInput = ListItemText(list, index);
     UpdateData(false);
     ShowListTranslation();
+    m_history.Settled();
 }
 
 // A left-button press anywhere in our thread while the rows are shown;
@@ -122,5 +124,6 @@ LRESULT CMainDlg::OnRowClick(WPARAM wParam, LPARAM lParam)
     // back, so that typing goes on in the input box, replacing the word.
     ::SetForegroundWindow(m_hWnd);
     ::SetFocus(input);
+    m_history.Settled();
     return 0;
 }

@@ -45,6 +45,10 @@ const MessageMap* CMainDlg::GetMessageMap() const
         OnCommand<&CMainDlg::OnCopyWithCtrlC>(ID_COPY_WITH_CTRL_C),
         OnCommand<&CMainDlg::OnStartWithWindows>(ID_START_WITH_WINDOWS),
         OnCommand<&CMainDlg::OnPause>(ID_PAUSE),
+        OnCommand<&CMainDlg::OnKeepHistory>(ID_KEEP_HISTORY),
+        OnCommand<&CMainDlg::OnClearHistory>(ID_CLEAR_HISTORY),
+        OnCommand<&CMainDlg::OnHistory>(ID_HISTORY),
+        OnCommand<&CMainDlg::OnExportWords>(ID_EXPORT_WORDS),
         OnMessage<&CMainDlg::OnHotKey>(WM_HOTKEY),
         OnCommand<&CMainDlg::OnAbout>(ID_ABOUT),
         // Capture: Tapwire's reports and the clipboard.
@@ -128,6 +132,7 @@ BOOL CMainDlg::OnInitDialog()
     LoadSettings();
     if (m_bFindBaseForms)
         LoadIrregularForms();
+    m_history.Keep(m_bKeepHistory != 0);
     return TRUE;
 }
 
@@ -159,7 +164,8 @@ void CMainDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Text(pDX, IDC_LIST_TRANSLATION, m_strListTranslation);
 }
 
-void CMainDlg::OnOK() {}
+// Enter: the typed word is settled on (the history keeps it); the dialog stays.
+void CMainDlg::OnOK() { m_history.Settled(); }
 
 void CMainDlg::OnCancel() {}
 

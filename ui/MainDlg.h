@@ -10,6 +10,7 @@
 //   ui/Pause.cpp                Pause, its hotkey and its look in the tray
 //   dictionary/AddNewWord.cpp   the Add New Word command
 //   ui/BaseFormsCommand.cpp     Find Base Forms and the lookup every road shows
+//   ui/HistoryCommands.cpp      Keep History and Clear History (the recording: HistoryRecorder)
 //   ui/MainDlg.cpp, ui/TranslationDisplay.cpp  the rest
 //
 // The text being shown has one owner: the queue of posted translations
@@ -31,6 +32,7 @@
 #include "framework/Gdi.h"
 #include "hooklib/Tapwire.h"
 #include "settings/HotkeyText.h"
+#include "ui/HistoryRecorder.h"
 #include "ui/SettingsSaver.h"
 #include "ui/SuggestionRows.h"
 #include "ui/TipWnd.h"
@@ -123,6 +125,8 @@ public:
     CaptureGate m_gate;                 // paused, ignored programs, secrets
     ClipboardBorrow m_borrow;           // the user's clipboard while a selection borrows it
     settings::Hotkey m_pauseHotkey{settings::HOTKEY_CTRL | settings::HOTKEY_ALT, 'Z'};
+    int m_bKeepHistory = 1;             // "Keep History": lookups go to History.dat
+    HistoryRecorder m_history{[this](const std::string& note) { ShowNote(note); }};
 
     // Posts WM_SHOWTRANSLATION for text. The only way to have a translation shown.
     void PostTranslation(std::string text);
@@ -131,7 +135,7 @@ public:
     int OnCreate(LPCREATESTRUCTW lpCreateStruct);
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void OnOK() override;       // empty: Enter never closes the main dialog
+    void OnOK() override;       // Enter never closes the main dialog: it settles the typed word
     void OnCancel() override;   // empty: nor does Escape
     void OnSysCommand(UINT nID, LPARAM lParam);
     void OnPaint();
@@ -215,6 +219,12 @@ public:
     // Holds m_pauseHotkey for the main window; says so when another program has it.
     bool RegisterPauseHotkey();
     bool m_bHotkeyHeld = false;
+
+    // ---- the history of lookups ----
+    void OnKeepHistory();
+    void OnClearHistory();
+    void OnHistory();
+    void OnExportWords();
 
     // ---- Options, Add New Word ----
     void OnOptions();

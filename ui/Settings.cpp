@@ -53,6 +53,7 @@ constexpr Switch kSwitches[] = {
     {"KeyboardInput", &CMainDlg::m_bKeyboardInput, 0},
     {"FindBaseForms", &CMainDlg::m_bFindBaseForms, ID_FIND_BASE_FORMS},
     {"CopyWithCtrlC", &CMainDlg::m_bCopyWithCtrlC, ID_COPY_WITH_CTRL_C},
+    {"KeepHistory", &CMainDlg::m_bKeepHistory, ID_KEEP_HISTORY},
 };
 
 constexpr const char* KEY_TIMEOUT = "TimeoutSec";

@@ -33,6 +33,7 @@ LRESULT CMainDlg::OnShowTranslation(WPARAM wParam, LPARAM)
     m_strTranslation = text;
     m_strListTranslation = m_strTranslation;
     UpdateData(false);
+    m_history.Shown(m_strTranslation);   // written when idle: the capture road waits for no disk
     return 0;
 }
 

@@ -176,3 +176,22 @@ TEST_F(FormLookupTest, AHitThatIsAlsoAFormShowsEveryReadingTheLikeliestFirst)
     EXPECT_EQ(better.form, "");
     EXPECT_EQ(dict.m_strNeighbours[0].substr(0, 6), "better");
 }
+
+// What the history keeps: the first reading's own translation, without the
+// entry's name; nothing for a miss.
+TEST_F(FormLookupTest, TheTranslationIsTheFirstReadingsOwnAndNullForAMiss)
+{
+    auto translation = [&](const char* query, bool findBaseForms) {
+        const char* t = forms.Lookup(query, findBaseForms).translation;
+        return t ? std::string(t) : std::string("<none>");
+    };
+    EXPECT_EQ(translation("houses,", true), u8"къща"_cp1251);
+    EXPECT_EQ(translation("Saw.", true), u8"виждам"_cp1251);
+    EXPECT_EQ(translation("better", true), u8"по-добър"_cp1251);
+    EXPECT_EQ(translation("house", true), u8"къща"_cp1251);
+    EXPECT_EQ(translation("house", false), u8"къща"_cp1251);
+    EXPECT_EQ(translation("houses", false), "<none>");
+    EXPECT_EQ(translation("mice", true), "<none>");
+    EXPECT_EQ(translation("", true), "<none>");
+    EXPECT_EQ(translation("", false), "<none>");
+}

@@ -9,8 +9,11 @@
 #include "StandIn.h"
 
 #include "dictionary/Dictionary.h"
+#include "notebook/History.h"
 #include "res/resource.h"
+#include "text/Cp1251.h"
 #include "tests/support/Clipboard.h"
+#include "tests/support/Records.h"
 #include "tests/support/XInput.h"
 
 #include <gtest/gtest.h>
@@ -186,6 +189,46 @@ TEST(AutomaticAttach, NotepadIsReadWithoutTheClipboard)
     ASSERT_TRUE(TranslationIs(Session::APPLE_BG));
     EXPECT_EQ(sequence, ::GetClipboardSequenceNumber());
     EXPECT_EQ(Session::HOUSE, support::ClipboardText());
+}
+
+// Every word shown for Notepad is in History.dat, counted, with the entry
+// and the translation shown and Notepad's title.
+TEST(AutomaticAttach, WordsSelectedInNotepadAreCountedInTheHistory)
+{
+    auto history = [] {
+        const std::string bytes = support::ReadFileBytes(S().dir() + "\\History.dat");
+        return notebook::ReadHistory(bytes == "<missing>" ? std::string() : bytes);
+    };
+    auto count = [&](const notebook::HistoryRead& read, const char* word) {
+        const notebook::Row* row = read.history.Find(word);
+        return row ? row->count : 0;
+    };
+    const notebook::HistoryRead before = history();
+    const std::string children = std::string(Session::CHILD) + ": " + Session::CHILD_BG;
+    const struct { int line, col; std::string shown; } selections[] = {
+        {LINE_APPLE, 2, Session::APPLE_BG}, {LINE_HOUSE, 2, Session::HOUSE_BG},
+        {LINE_FORMS, 10, children}, {LINE_APPLE, 3, Session::APPLE_BG},
+    };
+    for (const auto& s : selections) {
+        S().SetZetoText(IDC_TRANSLATION, "");
+        DoubleClickWord(s.line, s.col);
+        ASSERT_TRUE(TranslationIs(s.shown)) << s.shown;
+    }
+    notebook::HistoryRead after;
+    EXPECT_TRUE(WaitFor([&] {
+        after = history();
+        return count(after, "apple") == count(before, "apple") + 2 &&
+               count(after, "house") == count(before, "house") + 1 &&
+               count(after, "children") == count(before, "children") + 1;
+    })) << count(after, "apple") << " " << count(after, "house") << " " << count(after, "children");
+    EXPECT_FALSE(after.damaged);
+    const notebook::Row* row = after.history.Find("children");
+    ASSERT_TRUE(row);
+    EXPECT_EQ(row->entry, Session::CHILD);
+    EXPECT_EQ(row->translation, cp1251::ToUtf8(Session::CHILD_BG)) << "the reading, without the entry's name";
+    EXPECT_EQ(row->application, S().notepadTitle());
+    ASSERT_TRUE(after.history.Find("apple"));
+    EXPECT_EQ(after.history.Find("apple")->translation, cp1251::ToUtf8(Session::APPLE_BG));
 }
 
 // Wine's WordPad, a rich-edit control, is read the same way.

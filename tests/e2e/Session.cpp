@@ -110,6 +110,7 @@ Session::~Session()
         ::DeleteFileA((m_dir + "\\NewData.dat").c_str());
         ::DeleteFileA((m_dir + "\\" + CIrregularForms::FILE_NAME).c_str());
         ::DeleteFileA((m_dir + "\\Zeto.ini").c_str());   // Automatic Attach, saved on, must not outlive the session
+        ::DeleteFileA((m_dir + "\\History.dat").c_str());
         ::RemoveDirectoryA(m_dir.c_str());
     }
 }

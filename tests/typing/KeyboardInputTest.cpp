@@ -1,6 +1,6 @@
 // Typing into the main dialog: the lookup in 1001, the ten suggestion rows
-// beside the dialog and their 7-second life, list mode, and presses on the
-// rows as the left-button hook reports them.
+// beside the dialog and their 7-second life, list mode, presses on the rows
+// as the left-button hook reports them, and the typed words the history keeps.
 #include "hooklib/Tapwire.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/typing/MainDialogFixture.h"
@@ -45,6 +45,12 @@ protected:
             items.push_back(text);
         }
         return items;
+    }
+    // Lookups of the word in History.dat (the rows show only what reached the file).
+    std::uint32_t Kept(const char* word) const
+    {
+        const notebook::Row* row = m_dlg->m_history.Book().Rows().Find(word);
+        return row ? row->count : 0;
     }
     void ExpectInputFullySelected()
     {
@@ -194,6 +200,42 @@ TEST_F(KeyboardInputTest, ChoosingAListEntryPutsItIntoTheBoxWithoutRefillingTheL
     EXPECT_EQ(ListItems(), before) << "the lookup of cherry rebuilt the neighbours, not the list";
     EXPECT_EQ(::SendMessageA(list, LB_GETCURSEL, 0, 0), 4);
     EXPECT_EQ(m_dlg->m_dictionary.m_strNeighbours[0], "cherry   ");
+    EXPECT_EQ(Kept("cherry"), 1u) << "a word chosen in the list is settled on";
+    EXPECT_EQ(Kept("apple"), 0u) << "the typing moved on from it";
+}
+
+// Enter, a press on a row, or the box left alone for a while: the word is
+// kept once; words not found and words typed past are not.
+TEST_F(KeyboardInputTest, AWordSettledOnIsKeptInTheHistoryOnce)
+{
+    Type("apple");
+    EXPECT_EQ(Kept("apple"), 0u);
+    ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(Kept("apple"), 1u);
+    ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(Kept("apple"), 1u) << "Enter again: nothing new";
+
+    RECT box;
+    ::GetWindowRect(m_dlg->m_rowTips[2].m_hWnd, &box);
+    ::SendMessageA(m_dlg->m_hWnd, g_tapwireMessages.lbuttonPress, (WPARAM)box.left, (LPARAM)box.top);
+    EXPECT_EQ(Kept("banana"), 1u);
+
+    SetInput("qqqq");
+    ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(m_dlg->m_history.Book().Rows().Size(), 2u) << "not found: not kept";
+
+    SetInput("plum");
+    SetInput("lemon");
+    const DWORD start = ::GetTickCount();
+    ASSERT_TRUE(support::PumpUntil([&] { return Kept("lemon") == 1; }, 15000));
+    EXPECT_GE(::GetTickCount() - start + 20, HistoryRecorder::SETTLE_MS);
+    EXPECT_EQ(Kept("plum"), 0u);
+    EXPECT_EQ(m_dlg->m_history.Book().Rows().Find("lemon")->application, "");
+
+    m_dlg->OnKeepHistory();
+    SetInput("pear");
+    ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(Kept("pear"), 0u) << "Keep History off";
 }
 
 TEST_F(KeyboardInputTest, ListEntriesOfCyrillicCapitalsReadInSmallLetters)

@@ -94,4 +94,9 @@ bool Zeto::Close()
     return ::WaitForSingleObject(m_pi.hProcess, 15000) == WAIT_OBJECT_0;
 }
 
+bool Zeto::Kill()
+{
+    return ::TerminateProcess(m_pi.hProcess, 1) && ::WaitForSingleObject(m_pi.hProcess, 15000) == WAIT_OBJECT_0;
+}
+
 } // namespace typing

@@ -30,6 +30,8 @@ public:
     // The visible popups of the STATIC class: the tooltips.
     std::vector<HWND> VisibleTips() const;
     bool Close();
+    // Ended at once, as a crash or the task manager would: nothing of it runs on.
+    bool Kill();
 
 private:
     PROCESS_INFORMATION m_pi{};

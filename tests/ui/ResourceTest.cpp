@@ -280,7 +280,8 @@ TEST(ResourceTest, Menu129)
     EXPECT_EQ(text(menu, 2), "&Help");
     struct Item { int popup, pos; UINT id; const char* text; };
     for (Item i : {Item{0, 0, 32774, "&Set Window Title"}, Item{0, 1, 32773, "&Tool Tip On"},
-                   Item{0, 2, 32777, "&Automatic Attach"}, Item{0, 3, 32778, "E&xit"},
+                   Item{0, 2, 32777, "&Automatic Attach"}, Item{0, 3, 32786, "&Export Words..."},
+                   Item{0, 4, 32778, "E&xit"},
                    Item{1, 0, 32775, "Options..."}, Item{1, 1, 32776, "Add New Word"},
                    Item{2, 0, 32772, "About"}}) {
         HMENU popup = ::GetSubMenu(menu, i.popup);
@@ -288,7 +289,7 @@ TEST(ResourceTest, Menu129)
         EXPECT_EQ(text(popup, i.pos), i.text);
         EXPECT_EQ(::GetMenuState(popup, i.pos, MF_BYPOSITION) & (MF_GRAYED | MF_DISABLED | MF_CHECKED), 0u) << i.text;
     }
-    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 0)), 4);
+    EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 0)), 5);
     // After a separator, the switches of the Tools menu: Find Base Forms and
     // Copy With Ctrl+C When Needed start checked, Start with Windows and Pause unchecked.
     HMENU tools = ::GetSubMenu(menu, 1);
@@ -304,7 +305,20 @@ TEST(ResourceTest, Menu129)
         EXPECT_EQ(text(tools, 3 + i), switches[i].text);
         EXPECT_EQ(::GetMenuState(tools, 3 + i, MF_BYPOSITION) & MF_CHECKED, switches[i].checked);
     }
-    EXPECT_EQ(::GetMenuItemCount(tools), 7);
+    // After another separator, the history's: its window, and Keep History,
+    // which starts checked.
+    EXPECT_EQ(::GetMenuState(tools, 7, MF_BYPOSITION) & MF_SEPARATOR, (UINT)MF_SEPARATOR);
+    const struct { UINT id; const char* text; UINT checked; } history[] = {
+        {ID_HISTORY, "History...", 0},
+        {ID_KEEP_HISTORY, "Keep History", MF_CHECKED},
+        {ID_CLEAR_HISTORY, "Clear History", 0},
+    };
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(::GetMenuItemID(tools, 8 + i), history[i].id);
+        EXPECT_EQ(text(tools, 8 + i), history[i].text);
+        EXPECT_EQ(::GetMenuState(tools, 8 + i, MF_BYPOSITION) & (MF_GRAYED | MF_CHECKED), history[i].checked);
+    }
+    EXPECT_EQ(::GetMenuItemCount(tools), 11);
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 2)), 1);
     ::DestroyMenu(menu);
 }
