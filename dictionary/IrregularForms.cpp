@@ -57,27 +57,16 @@ std::string CIrregularForms::Build(const std::vector<std::string>& excTexts)
             body += ' ' + b;
         body += '\n';
     }
-    char header[64];
-    std::snprintf(header, sizeof header, "%s%zu %08x\n", MAGIC, bases.size(), static_cast<unsigned>(Fnv1a(body)));
-    return header + body;
+    return WithCheckedHeader(MAGIC, bases.size(), body);
 }
 
 bool CIrregularForms::Load(std::string bytes)
 {
     m_text.clear();
     m_lines.clear();
-    const std::size_t magicLen = sizeof MAGIC - 1;
-    const std::size_t headerEnd = bytes.find('\n');
-    if (bytes.compare(0, magicLen, MAGIC) != 0 || headerEnd == std::string::npos)
-        return false;
+    std::string body;
     unsigned long count = 0;
-    unsigned hash = 0;
-    char tail = 0;
-    const std::string header = bytes.substr(magicLen, headerEnd - magicLen);
-    if (std::sscanf(header.c_str(), "%lu %8x%c", &count, &hash, &tail) != 2)
-        return false;
-    std::string body = bytes.substr(headerEnd + 1);
-    if (Fnv1a(body) != hash || (!body.empty() && body.back() != '\n'))
+    if (!CheckedBody(bytes, MAGIC, body, count))
         return false;
 
     std::vector<std::uint32_t> lines;
