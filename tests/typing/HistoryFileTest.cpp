@@ -211,14 +211,10 @@ TEST_F(HistoryFileTest, AFullDiskLosesOnlyTheEntryItCouldNotTake)
 {
     ASSERT_TRUE(HostAvailable());
     m_dir.reset();
-    m_dir = std::make_unique<support::ScratchDir>("Z:\\tmp");
-    const std::string unixPath = "/tmp/" + m_dir->Path().substr(std::string("Z:\\tmp\\").size());
-    if (Host({"mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", unixPath}) != 0)
+    m_dir = std::make_unique<support::ScratchDir>(SmallDisk::PARENT);
+    SmallDisk disk(*m_dir);
+    if (!disk.Mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
-    struct Unmount {
-        std::string path;
-        ~Unmount() { Host({"umount", "-l", path}); }
-    } unmount{unixPath};
     support::WriteZetoFiles(TestWords());
     // The file ends just short of a page, so the next record needs a block
     // the full disk has not got.
@@ -229,7 +225,7 @@ TEST_F(HistoryFileTest, AFullDiskLosesOnlyTheEntryItCouldNotTake)
     }
     ASSERT_EQ(old.size(), 4090u);
     support::WriteFileBytes(m_dir->File("History.dat"), old);
-    Host({"sh", "-c", "cat /dev/zero > '" + unixPath + "/filler' 2>/dev/null"});
+    disk.Fill();
 
     Zeto zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();

@@ -2,6 +2,8 @@
 // for its browser launcher: mount for small file systems (real X input is
 // tests/support/XInput.h). Each call returns when the program has ended.
 #pragma once
+#include "tests/support/ScratchDir.h"
+
 #include <string>
 #include <vector>
 
@@ -10,5 +12,27 @@ namespace typing {
 // The program's exit status; -1 when Wine offers no spawner.
 int Host(std::vector<std::string> args);
 bool HostAvailable();
+
+// A 64 KiB file system of its own (a tmpfs mounted on the spot, which needs
+// root) over a scratch directory made in PARENT, to be filled up or made
+// read-only; unmounted when it goes, before the directory is. Mounted() is
+// false where it could not be mounted.
+class SmallDisk {
+public:
+    static constexpr const char* PARENT = "Z:\\tmp";
+    explicit SmallDisk(const support::ScratchDir& dir);
+    ~SmallDisk();
+    SmallDisk(const SmallDisk&) = delete;
+    SmallDisk& operator=(const SmallDisk&) = delete;
+
+    bool Mounted() const { return m_mounted; }
+    const std::string& UnixPath() const { return m_unixPath; }
+    // Writes the file "filler" until the file system is full.
+    void Fill() const;
+
+private:
+    std::string m_unixPath;
+    bool m_mounted = false;
+};
 
 } // namespace typing

@@ -328,18 +328,14 @@ TEST_F(SettingsTest, AHostileFileGivesDefaultsOneLineAndLeavesTheWordsAlone)
 TEST_F(SettingsTest, AWriteOnAFullDiskOrAReadOnlyFolderKeepsTheOldFileAndEveryWord)
 {
     m_dir.reset();
-    m_dir = std::make_unique<support::ScratchDir>("Z:\\tmp");
-    const std::string unixPath = "/tmp/" + m_dir->Path().substr(std::string("Z:\\tmp\\").size());
-    if (Host({"mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", unixPath}) != 0)
+    m_dir = std::make_unique<support::ScratchDir>(SmallDisk::PARENT);
+    SmallDisk disk(*m_dir);
+    if (!disk.Mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
-    struct Unmount {
-        std::string path;
-        ~Unmount() { Host({"umount", "-l", path}); }
-    } unmount{unixPath};
     support::WriteZetoFiles(TestWords(), OLD_WORD);
     const std::string old = "[Zeto]\r\nTimeoutSec=5\r\n";
     support::WriteFileBytes(m_dir->File("Zeto.ini"), old);
-    Host({"sh", "-c", "cat /dev/zero > '" + unixPath + "/filler' 2>/dev/null"});
+    disk.Fill();
 
     Zeto zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
@@ -359,7 +355,7 @@ TEST_F(SettingsTest, AWriteOnAFullDiskOrAReadOnlyFolderKeepsTheOldFileAndEveryWo
     changeTimeout("5", "9");
     ::SendMessageA(::GetDlgItem(main, IDC_TRANSLATION), WM_SETTEXT, 0, (LPARAM) "");
     ::DeleteFileA(m_dir->File("filler").c_str());
-    ASSERT_EQ(Host({"mount", "-o", "remount,ro", unixPath}), 0);
+    ASSERT_EQ(Host({"mount", "-o", "remount,ro", disk.UnixPath()}), 0);
     changeTimeout("9", "8");
     EXPECT_TRUE(zeto.Close());
     EXPECT_EQ(File("Zeto.ini"), old);
