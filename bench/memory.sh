@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Zeto's private memory after start-up beside Wine Notepad's, both under one
-# wineserver: Zeto with the shipped data.dat and forms.dat loaded, Notepad
+# wineserver: Zeto with the shipped data.dat, forms.dat and pron.dat loaded, Notepad
 # with an empty document. Private memory is the private dirty pages: what
 # the process alone holds and the system cannot drop (pages of libraries and
 # of images mapped from their files are counted in neither).
@@ -15,7 +15,7 @@ WINE_LC_ALL=C "$src/cmake/wine-run" cmd /c exit >/dev/null 2>&1
 
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
-cp "$build/ui/Zeto.exe" "$build/hooklib/Tapwire.dll" "$build/data/data.dat" "$build/data/forms.dat" "$work/"
+cp "$build/ui/Zeto.exe" "$build/hooklib/Tapwire.dll" "$build/data/data.dat" "$build/data/forms.dat" "$build/data/pron.dat" "$work/"
 : >"$work/NewData.dat"
 # Pages of a file just written count as dirty until written back, in every
 # process that maps them: Zeto.exe would look like private memory.

@@ -60,6 +60,11 @@ CFormLookup::Answer CFormLookup::Lookup(const char* query, bool findBaseForms)
     return {found.entry + ": " + found.translation + found.after, found.entry, found.translation};
 }
 
+std::string CFormLookup::EntryOf(const char* query, const Answer& answer)
+{
+    return answer.form.empty() ? CDictionary::TrimNonLetters(query) : answer.form;
+}
+
 CFormLookup::Found CFormLookup::Hit(const std::string& entry)
 {
     const char* translation = m_dictionary.Lookup(entry.c_str());

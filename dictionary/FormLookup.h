@@ -47,6 +47,9 @@ public:
     CFormLookup& operator=(const CFormLookup&) = delete;
 
     Answer Lookup(const char* query, bool findBaseForms);
+    // The entry an answer is for: the one it names first, else the query
+    // without the non-letters around it.
+    static std::string EntryOf(const char* query, const Answer& answer);
 
     CIrregularForms& Irregular() { return m_irregular; }
 

@@ -107,6 +107,35 @@ std::vector<CPronunciations::Reading> CPronunciations::Of(const std::string& wor
     return readings;
 }
 
+std::string CPronunciations::Said(const std::string& word) const
+{
+    std::vector<Reading> readings = Of(word);
+    if (readings.empty()) {
+        std::string lower = word;
+        for (char& c : lower)
+            c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+        readings = Of(lower);
+    }
+    // The parts of speech of each IPA, in the order the IPAs come.
+    std::vector<std::pair<std::string, std::string>> byIpa;
+    for (const Reading& r : readings) {
+        auto same = std::find_if(byIpa.begin(), byIpa.end(), [&r](const auto& p) { return p.first == r.ipa; });
+        if (same == byIpa.end())
+            same = byIpa.emplace(byIpa.end(), r.ipa, std::string());
+        if (!r.partOfSpeech.empty())
+            same->second += (same->second.empty() ? "" : " ") + r.partOfSpeech + '.';
+    }
+    std::string said;
+    for (const auto& [ipa, names] : byIpa) {
+        if (!said.empty())
+            said += ", ";
+        if (byIpa.size() > 1 && !names.empty())
+            said += names + ' ';
+        said += '/' + ipa + '/';
+    }
+    return said;
+}
+
 std::vector<CPronunciations::Item> CPronunciations::Items() const
 {
     std::vector<Item> items;

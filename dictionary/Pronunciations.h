@@ -50,6 +50,11 @@ public:
     // The readings of a headword as written, in file order; empty when it
     // has none.
     std::vector<Reading> Of(const std::string& word) const;
+    // How a word is said, for the reader (UTF-8): "/haʊs/" when every part of
+    // speech says it alike, else each reading after its parts of speech
+    // ("n. /haʊs/, v. /haʊz/"); empty when it has none. A word not found as
+    // written is looked for in lower case ("House" at a sentence's start).
+    std::string Said(const std::string& word) const;
     std::size_t Count() const { return m_lines.size(); }
     // Every item, in file order.
     std::vector<Item> Items() const;

@@ -56,6 +56,12 @@ void SetTextIfDifferent(HWND hwnd, const std::string& text)
         SetWindowTextOf(hwnd, text);
 }
 
+void SetTextIfDifferent(HWND hwnd, const std::wstring& text)
+{
+    if (WideWindowTextOf(hwnd) != text)
+        ::SetWindowTextW(hwnd, text.c_str());
+}
+
 static std::string ReadText(HWND hwnd) { return WindowTextOf(hwnd); }
 
 bool ParseInt(const std::string& text, int& value)
@@ -86,6 +92,17 @@ void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value)
     HWND hwnd = pDX->PrepareCtrl(nIDC);
     if (pDX->SaveAndValidate())
         value = ReadText(hwnd);
+    else
+        SetTextIfDifferent(hwnd, value);
+}
+
+void DDX_Text(CDataExchange* pDX, int nIDC, std::wstring& value)
+{
+    if (pDX->Failed())
+        return;
+    HWND hwnd = pDX->PrepareCtrl(nIDC);
+    if (pDX->SaveAndValidate())
+        value = WideWindowTextOf(hwnd);
     else
         SetTextIfDifferent(hwnd, value);
 }

@@ -42,10 +42,13 @@ std::string FormatFrameworkMessage(const char* text, long long first, long long 
 // Loading replaces an edit's text only when it differs, so an unchanged
 // control raises no change notification.
 void SetTextIfDifferent(HWND hwnd, const std::string& text);
+void SetTextIfDifferent(HWND hwnd, const std::wstring& text);
 // Parses a decimal int with optional blanks around it and an optional sign.
 bool ParseInt(const std::string& text, int& value);
 
 void DDX_Text(CDataExchange* pDX, int nIDC, std::string& value);
+// A text that may hold letters Windows-1251 lacks.
+void DDX_Text(CDataExchange* pDX, int nIDC, std::wstring& value);
 void DDX_Text(CDataExchange* pDX, int nIDC, int& value);
 // value is the index of the checked button of the radio group that starts at
 // nIDC and runs to the next control with WS_GROUP; -1 when none is checked.

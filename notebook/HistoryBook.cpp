@@ -117,9 +117,10 @@ bool HistoryBook::Open()
 }
 
 bool HistoryBook::Lookup(notebook::Time time, const std::string& word, const std::string& entry,
-                         const std::string& translation, const std::string& application)
+                         const std::string& translation, const std::string& pronunciation,
+                         const std::string& application)
 {
-    return Append(notebook::EncodeLookup(time, word, entry, translation, std::string(), application));
+    return Append(notebook::EncodeLookup(time, word, entry, translation, pronunciation, application));
 }
 
 bool HistoryBook::Star(const std::string& word, bool starred)

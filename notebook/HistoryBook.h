@@ -41,7 +41,7 @@ public:
     // is not in the rows either). Texts are UTF-8; time in seconds since
     // 1970 UTC. A word not in the rows is not starred or deleted.
     bool Lookup(notebook::Time time, const std::string& word, const std::string& entry,
-                const std::string& translation, const std::string& application);
+                const std::string& translation, const std::string& pronunciation, const std::string& application);
     bool Star(const std::string& word, bool starred);
     bool Delete(const std::string& word);
     // Every word goes, the file is written empty.

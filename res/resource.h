@@ -100,6 +100,7 @@
 #define ID_CLEAR_HISTORY        32784
 #define ID_HISTORY              32785
 #define ID_EXPORT_WORDS         32786
+#define ID_SHOW_PRONUNCIATION   32787
 
 #ifndef IDC_STATIC
 #define IDC_STATIC              (-1)

@@ -1,12 +1,15 @@
-// Find Base Forms: a word the dictionary lacks is answered by its first base
-// form the dictionary holds (houses -> "house: ..."). The rules live in the
-// portable CFormLookup; here are the switch and the start-up load of the
-// irregular forms.
+// What every road shows for a word. Find Base Forms: a word the dictionary
+// lacks is answered by its first base form the dictionary holds (houses ->
+// "house: ..."); the rules live in the portable CFormLookup, here are the
+// switch and the start-up load of the irregular forms. How the entry is said
+// joins it as ShownText puts it (PronunciationCommands.cpp).
 #include "ui/MainDlg.h"
 
 #include "framework/Text.h"
 #include "res/resource.h"
+#include "text/Cp1251.h"
 #include "text/Cp1251Literal.h"
+#include "ui/ShownText.h"
 
 #include <utility>
 
@@ -15,11 +18,22 @@ constexpr auto NOTE_NO_FORMS = cp1251::Literal(
     u8"Файлът forms.dat липсва или е повреден: неправилните форми (ran, children) няма да се откриват.");
 }
 
-std::string CMainDlg::LookupForDisplay(const char* word)
+std::wstring CMainDlg::LookupForDisplay(const char* word)
 {
-    CFormLookup::Answer answer = m_formLookup.Lookup(word, m_bFindBaseForms != 0);
-    m_history.Answered(word, answer);
-    return std::move(answer.text);
+    Shown shown = ShownFor(word);
+    m_history.Answered(word, shown.answer, shown.said, shown.text);
+    return std::move(shown.text);
+}
+
+CMainDlg::Shown CMainDlg::ShownFor(const char* word)
+{
+    Shown shown;
+    shown.answer = m_formLookup.Lookup(word, m_bFindBaseForms != 0);
+    const std::string entry = CFormLookup::EntryOf(word, shown.answer);
+    if (shown.answer.translation)
+        shown.said = m_pronunciations.Said(cp1251::ToUtf8(entry));
+    shown.text = ShownText(shown.answer.text, entry, m_bShowPronunciation ? shown.said : std::string());
+    return shown;
 }
 
 // forms.dat beside data.dat, read once, and only when Find Base Forms is on

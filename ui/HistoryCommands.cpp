@@ -44,8 +44,7 @@ void CMainDlg::OnHistory()
             });
         },
         [this](const std::string& word) {
-            const std::string shown = cp1251::FromUtf8(word).text;
-            ShowNote(m_formLookup.Lookup(shown.c_str(), m_bFindBaseForms != 0).text);
+            ShowInTranslationBox(ShownFor(cp1251::FromUtf8(word).text.c_str()).text);
         });
     dlg.DoModal();
 }

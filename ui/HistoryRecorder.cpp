@@ -59,7 +59,8 @@ void HistoryRecorder::Keep(bool on)
         m_book.Open();
 }
 
-void HistoryRecorder::Answered(const char* word, const CFormLookup::Answer& answer)
+void HistoryRecorder::Answered(const char* word, const CFormLookup::Answer& answer, const std::string& said,
+                               const std::wstring& shown)
 {
     m_lastTaken = !m_keep || !answer.translation;
     if (m_lastTaken)
@@ -69,9 +70,10 @@ void HistoryRecorder::Answered(const char* word, const CFormLookup::Answer& answ
     m_last.word = word;
     m_last.word.erase(0, m_last.word.find_first_not_of(SPACES));
     m_last.word.erase(m_last.word.find_last_not_of(SPACES) + 1);
-    m_last.entry = answer.form.empty() ? m_last.word : answer.form;
+    m_last.entry = CFormLookup::EntryOf(word, answer);
     m_last.translation = FirstReading(answer.translation);
-    m_last.shown = answer.text;
+    m_last.said = said;
+    m_last.shown = shown;
 }
 
 void HistoryRecorder::FromApplication()
@@ -84,7 +86,7 @@ void HistoryRecorder::FromApplication()
     m_waiting.push_back(std::move(m_last));
 }
 
-void HistoryRecorder::Shown(const std::string& text)
+void HistoryRecorder::Shown(const std::wstring& text)
 {
     for (auto it = m_waiting.begin(); it != m_waiting.end(); ++it) {
         if (it->shown != text)
@@ -151,5 +153,5 @@ void HistoryRecorder::Write(const Noted& noted, const std::wstring& application)
     if (!m_keep)
         return;
     m_book.Lookup(HistoryBook::Now(), cp1251::ToUtf8(noted.word), cp1251::ToUtf8(noted.entry),
-                  cp1251::ToUtf8(noted.translation), Utf8Of(application));
+                  cp1251::ToUtf8(noted.translation), noted.said, Utf8Of(application));
 }

@@ -30,13 +30,15 @@ public:
     // Keep History on opens History.dat (once); off forgets what waits.
     void Keep(bool on);
 
-    // Every road's lookup: the last answer is noted, word and all (Windows-1251).
-    void Answered(const char* word, const CFormLookup::Answer& answer);
+    // Every road's lookup: the last answer is noted, word and all (Windows-1251),
+    // with how its entry is said (UTF-8) and the text it is shown as.
+    void Answered(const char* word, const CFormLookup::Answer& answer, const std::string& said,
+                  const std::wstring& shown);
     // The last answer is another application's word, posted to be shown.
     void FromApplication();
     // A translation was shown: another application's lookup that waited for
     // it is written soon, with the title of the window in front.
-    void Shown(const std::string& text);
+    void Shown(const std::wstring& text);
     // The last answer is the typed word: written when the user settles on
     // it, or once the input box has not changed for SETTLE_MS.
     void Typed();
@@ -53,7 +55,8 @@ private:
         std::string word;          // Windows-1251, as every text of Zeto
         std::string entry;
         std::string translation;   // the first reading
-        std::string shown;         // the text shown, to know it when it is
+        std::string said;          // how the entry is said, UTF-8
+        std::wstring shown;        // the text shown, to know it when it is
     };
     void Write(const Noted& noted, const std::wstring& application);
     void WriteShown();

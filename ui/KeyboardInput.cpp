@@ -51,7 +51,6 @@ void CMainDlg::OnChangeInput()
 void CMainDlg::ShowSuggestionsInRows()
 {
     UpdateData(true);
-    m_strTranslation.clear();
     m_strTranslation = LookupForDisplay(TypedWord(GetDlgItem(IDC_INPUT), m_strInput, m_bFindBaseForms).c_str());
     UpdateData(false);
     ShowRows(m_rowTips, m_nRowX, m_rowY, m_dictionary.m_strNeighbours);
@@ -85,9 +84,7 @@ void CMainDlg::ShowSuggestionsInList()
 void CMainDlg::ShowListTranslation()
 {
     UpdateData(true);
-    m_strListTranslation.clear();
     m_strListTranslation = LookupForDisplay(TypedWord(GetDlgItem(IDC_INPUT), m_strInput, m_bFindBaseForms).c_str());
-    m_strTranslation.clear();
     m_strTranslation = m_strListTranslation;
     UpdateData(false);
 }

@@ -46,6 +46,7 @@ const MessageMap* CMainDlg::GetMessageMap() const
         OnCommand<&CMainDlg::OnStartWithWindows>(ID_START_WITH_WINDOWS),
         OnCommand<&CMainDlg::OnPause>(ID_PAUSE),
         OnCommand<&CMainDlg::OnKeepHistory>(ID_KEEP_HISTORY),
+        OnCommand<&CMainDlg::OnShowPronunciation>(ID_SHOW_PRONUNCIATION),
         OnCommand<&CMainDlg::OnClearHistory>(ID_CLEAR_HISTORY),
         OnCommand<&CMainDlg::OnHistory>(ID_HISTORY),
         OnCommand<&CMainDlg::OnExportWords>(ID_EXPORT_WORDS),
@@ -132,6 +133,7 @@ BOOL CMainDlg::OnInitDialog()
     LoadSettings();
     if (m_bFindBaseForms)
         LoadIrregularForms();
+    LoadPronunciations();
     m_history.Keep(m_bKeepHistory != 0);
     return TRUE;
 }

@@ -10,6 +10,7 @@
 //   ui/Pause.cpp                Pause, its hotkey and its look in the tray
 //   dictionary/AddNewWord.cpp   the Add New Word command
 //   ui/BaseFormsCommand.cpp     Find Base Forms and the lookup every road shows
+//   ui/PronunciationCommands.cpp  pron.dat and Show Pronunciation
 //   ui/HistoryCommands.cpp      Keep History and Clear History (the recording: HistoryRecorder)
 //   ui/MainDlg.cpp, ui/TranslationDisplay.cpp  the rest
 //
@@ -28,6 +29,7 @@
 #include "capture/MouseWatch.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/FormLookup.h"
+#include "dictionary/Pronunciations.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "hooklib/Tapwire.h"
@@ -87,9 +89,9 @@ public:
     ~CMainDlg() override;
 
     // ---- members, in this order ----
-    std::string m_strTranslation;       // edit 1001
+    std::wstring m_strTranslation;      // edit 1001; UTF-16, for a pronunciation's letters
     std::string m_strInput;             // edit 1013, at most WORD_MAX_CHARS characters
-    std::string m_strListTranslation;   // edit 1040
+    std::wstring m_strListTranslation;  // edit 1040
     HICON m_hIcon;                      // icon 131
     std::string m_strTargetTitle;       // title of the window translations come from
     CBrush m_brDialog;                  // background of the dialog
@@ -129,7 +131,7 @@ public:
     HistoryRecorder m_history{[this](const std::string& note) { ShowNote(note); }};
 
     // Posts WM_SHOWTRANSLATION for text. The only way to have a translation shown.
-    void PostTranslation(std::string text);
+    void PostTranslation(std::wstring text);
 
     // ---- application shell ----
     int OnCreate(LPCREATESTRUCTW lpCreateStruct);
@@ -203,13 +205,29 @@ public:
     void ShowListTranslation();
     LRESULT OnRowClick(WPARAM wParam, LPARAM lParam);
 
-    // ---- base forms ----
+    // ---- base forms and pronunciations ----
     // What every road shows for a word: the dictionary's answer, or after a
-    // miss, with "Find Base Forms" on, "house: <translation>".
-    std::string LookupForDisplay(const char* word);
+    // miss, with "Find Base Forms" on, "house: <translation>"; with "Show
+    // Pronunciation" on, how the entry is said after its name. The history
+    // notes it as the last answer.
+    std::wstring LookupForDisplay(const char* word);
+    struct Shown {
+        CFormLookup::Answer answer;
+        std::string said;   // how the answer's entry is said (UTF-8), whatever the switch
+        std::wstring text;
+    };
+    Shown ShownFor(const char* word);
     void LoadIrregularForms();
     bool m_bFormsRead = false;   // forms.dat was read, or found missing or damaged
     void OnFindBaseForms();
+    int m_bShowPronunciation = 1;   // "Show Pronunciation"
+    CPronunciations m_pronunciations;
+    // pron.dat beside data.dat, read once; missing or damaged, said once
+    // while Show Pronunciation is on.
+    void LoadPronunciations();
+    bool m_bPronunciationsRead = false;
+    bool m_bPronunciationsMissing = false;
+    void OnShowPronunciation();
 
     // ---- Pause ----
     void OnPause();
@@ -246,7 +264,7 @@ protected:
 private:
     // Texts posted by PostTranslation and not yet shown, in posting order; a
     // list, so a queued text never moves while its address travels.
-    std::list<std::string> m_pending;
+    std::list<std::wstring> m_pending;
     CTrayIcon m_tray{m_nid};   // offers m_nid to the shell while the window is in the tray
     // The icon and tip the tray shows now: grey and "Wordlumo — paused" while paused.
     void FillTrayIcon();
@@ -255,7 +273,8 @@ private:
     void ShowSettingsNotSaved();
     std::string CurrentSettings() const;   // the text Zeto.ini should hold now
     void ShowNote(const std::string& text);   // Windows-1251
-    bool TakePendingTranslation(WPARAM key, std::string& text);
+    void ShowInTranslationBox(std::wstring text);
+    bool TakePendingTranslation(WPARAM key, std::wstring& text);
     DWORD m_dwOwnCtrlCTick = 0;               // when Zeto last pressed Ctrl+C,
     HWND m_hwndOwnCtrlC = nullptr;            // and in which window
 };

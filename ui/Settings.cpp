@@ -21,6 +21,7 @@
 #include "settings/SettingsFile.h"
 #include "settings/SettingsText.h"
 #include "text/Cp1251Literal.h"
+#include "text/Cp1251Utf16.h"
 #include "ui/OptionsDlg.h"
 
 #include <string>
@@ -54,6 +55,7 @@ constexpr Switch kSwitches[] = {
     {"FindBaseForms", &CMainDlg::m_bFindBaseForms, ID_FIND_BASE_FORMS},
     {"CopyWithCtrlC", &CMainDlg::m_bCopyWithCtrlC, ID_COPY_WITH_CTRL_C},
     {"KeepHistory", &CMainDlg::m_bKeepHistory, ID_KEEP_HISTORY},
+    {"ShowPronunciation", &CMainDlg::m_bShowPronunciation, ID_SHOW_PRONUNCIATION},
 };
 
 constexpr const char* KEY_TIMEOUT = "TimeoutSec";
@@ -230,8 +232,10 @@ void CMainDlg::ShowSettingsNotSaved()
 }
 
 // One line in the translation box, where the user looks anyway.
-void CMainDlg::ShowNote(const std::string& text)
+void CMainDlg::ShowNote(const std::string& text) { ShowInTranslationBox(cp1251::ToUtf16(text)); }
+
+void CMainDlg::ShowInTranslationBox(std::wstring text)
 {
-    m_strTranslation = text;
-    SetItemText(m_hWnd, IDC_TRANSLATION, m_strTranslation);
+    m_strTranslation = std::move(text);
+    ::SetDlgItemTextW(m_hWnd, IDC_TRANSLATION, m_strTranslation.c_str());
 }

@@ -60,7 +60,7 @@ void CTipWnd::OnPaint()
         ScopedSelect selectFont(hdc, m_font);
 
         // Two spaces measured with the text leave one space of margin each side.
-        const std::wstring shown = cp1251::ToUtf16(m_strText);
+        const std::wstring& shown = m_strText;
         const std::wstring measured = shown + L"  ";
         SIZE extent{0, 0};
         ::GetTextExtentPoint32W(hdc, measured.c_str(), (int)measured.size(), &extent);
@@ -97,7 +97,9 @@ void CTipWnd::OnPaint()
     ::EndPaint(m_hWnd, &ps);
 }
 
-void CTipWnd::ShowAt(std::string text, POINT pt)
+void CTipWnd::ShowAt(const std::string& text, POINT pt) { ShowAt(cp1251::ToUtf16(text), pt); }
+
+void CTipWnd::ShowAt(std::wstring text, POINT pt)
 {
     if (!m_hWnd)
         return;   // Create failed: there is nothing to show
@@ -117,7 +119,7 @@ void CTipWnd::ShowAt(std::string text, POINT pt)
         MakeFont();
     }
     m_strText = std::move(text);
-    ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, (LPARAM)cp1251::ToUtf16(m_strText).c_str());
+    ::DefWindowProcW(m_hWnd, WM_SETTEXT, 0, (LPARAM)m_strText.c_str());
     const TipRect work = WorkAreaAt(pt);
     m_nMaxWidth = MaxTipWidth(work);
 
@@ -132,7 +134,12 @@ void CTipWnd::ShowAt(std::string text, POINT pt)
     ::SetWindowPos(m_hWnd, HWND_TOP, box.left, box.top, box.Width(), box.Height(), SWP_NOACTIVATE);
 }
 
-BOOL CTipWnd::ShowAtCursor(std::string text, CWnd* pTestWnd)
+BOOL CTipWnd::ShowAtCursor(const std::string& text, CWnd* pTestWnd)
+{
+    return ShowAtCursor(cp1251::ToUtf16(text), pTestWnd);
+}
+
+BOOL CTipWnd::ShowAtCursor(std::wstring text, CWnd* pTestWnd)
 {
     POINT pt;
     if (!::GetCursorPos(&pt))

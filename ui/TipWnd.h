@@ -32,10 +32,12 @@ public:
     void Create(CWnd* pParent, unsigned int nTimerId);
     // Shows text with the box placed at pt, in client coordinates of the
     // parent. A tooltip with its own timer ignores its last point.
-    void ShowAt(std::string text, POINT pt);
+    void ShowAt(std::wstring text, POINT pt);
+    void ShowAt(const std::string& text, POINT pt);   // Windows-1251
     // Shows text at the mouse cursor; with pTestWnd only while the cursor is
     // inside that window's rectangle. FALSE when nothing was shown.
-    BOOL ShowAtCursor(std::string text, CWnd* pTestWnd = nullptr);
+    BOOL ShowAtCursor(std::wstring text, CWnd* pTestWnd = nullptr);
+    BOOL ShowAtCursor(const std::string& text, CWnd* pTestWnd = nullptr);   // Windows-1251
     // Whether pt (client coordinates of the parent when bClientCoords, else
     // screen) lies in pWnd's window rectangle, frame included.
     BOOL IsPointInWindow(CWnd* pWnd, POINT pt, BOOL bClientCoords);
@@ -46,7 +48,7 @@ public:
 
     unsigned int m_nTimerId = 0;
     CWnd* m_pParent = nullptr;
-    std::string m_strText;
+    std::wstring m_strText;   // UTF-16: a pronunciation's letters are not in Windows-1251
     POINT m_ptLast{0, 0};
     SIZE m_size{0, 0};
     int m_nCountdown = 0;

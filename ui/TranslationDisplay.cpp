@@ -2,14 +2,14 @@
 // in the dialog, until timer 1 hides every tooltip of the main dialog.
 #include "ui/MainDlg.h"
 
-void CMainDlg::PostTranslation(std::string text)
+void CMainDlg::PostTranslation(std::wstring text)
 {
     m_pending.push_back(std::move(text));
     if (!::PostMessageA(m_hWnd, WM_SHOWTRANSLATION, (WPARAM)m_pending.back().c_str(), 0))
         m_pending.pop_back();
 }
 
-bool CMainDlg::TakePendingTranslation(WPARAM key, std::string& text)
+bool CMainDlg::TakePendingTranslation(WPARAM key, std::wstring& text)
 {
     for (auto it = m_pending.begin(); it != m_pending.end(); ++it) {
         if ((WPARAM)it->c_str() == key) {
@@ -25,7 +25,7 @@ bool CMainDlg::TakePendingTranslation(WPARAM key, std::string& text)
 // whole, however long.
 LRESULT CMainDlg::OnShowTranslation(WPARAM wParam, LPARAM)
 {
-    std::string text;
+    std::wstring text;
     if (!TakePendingTranslation(wParam, text))
         return 0;
     m_tip.ShowAtCursor(text);

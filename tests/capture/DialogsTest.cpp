@@ -5,6 +5,8 @@
 #include "capture/WindowTitleDlg.h"
 #include "res/resource.h"
 
+#include "text/Cp1251Utf16.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -89,7 +91,7 @@ TEST(CaptureModeDlg, HelpTipNamesTheGestureUnderTheMouse)
         ::SendMessageA(dlg.m_hWnd, WM_SETCURSOR, (WPARAM)button, MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         if (c.tip) {
             EXPECT_TRUE(::IsWindowVisible(dlg.m_tipHelp.m_hWnd)) << c.id;
-            EXPECT_EQ(c.tip, dlg.m_tipHelp.m_strText) << c.id;
+            EXPECT_EQ(cp1251::ToUtf16(c.tip), dlg.m_tipHelp.m_strText) << c.id;
         } else {
             EXPECT_FALSE(::IsWindowVisible(dlg.m_tipHelp.m_hWnd)) << c.id;
         }

@@ -34,6 +34,22 @@ TEST(Pronunciations, EachPartOfSpeechKeepsItsFirstReading)
     EXPECT_EQ(CPronunciations::Build(file.Items()), CPronunciations::Build(ITEMS)) << "the items come back";
 }
 
+TEST(Pronunciations, ReadingsAreSaidWithTheirPartsOfSpeechOnlyWhereTheyDiffer)
+{
+    CPronunciations file;
+    ASSERT_TRUE(file.Load(CPronunciations::Build({{"house", "n", u8"haʊs"}, {"house", "v", u8"haʊz"},
+                                                  {"live", "adj", u8"laɪv"}, {"live", "v", u8"lɪv"},
+                                                  {"live", "adv", u8"laɪv"}, {"read", "n", u8"ɹid"},
+                                                  {"read", "v", u8"ɹid"}, {"Adam", "", u8"ˈædəm"}})));
+    EXPECT_EQ(file.Said("house"), u8"n. /haʊs/, v. /haʊz/");
+    EXPECT_EQ(file.Said("live"), u8"adj. adv. /laɪv/, v. /lɪv/");
+    EXPECT_EQ(file.Said("read"), u8"/ɹid/");
+    EXPECT_EQ(file.Said("Read"), u8"/ɹid/") << "a capital at a sentence's start";
+    EXPECT_EQ(file.Said("Adam"), u8"/ˈædəm/");
+    EXPECT_EQ(file.Said("adam"), "") << "only capitals are lowered";
+    EXPECT_EQ(CPronunciations().Said("house"), "") << "nothing loaded";
+}
+
 TEST(Pronunciations, ADamagedFileIsRefusedWhole)
 {
     const std::string good = CPronunciations::Build(ITEMS);

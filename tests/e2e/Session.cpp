@@ -1,7 +1,7 @@
 #include "Session.h"
 
 #include "dictionary/Dictionary.h"
-#include "dictionary/IrregularForms.h"
+#include "tests/support/BesideData.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/WindowText.h"
 
@@ -36,13 +36,7 @@ bool Session::WriteDictionary()
     writer.WriteRecord(WordPair(CHILD, CHILD_BG.c_str()), data);
     std::fclose(data);
     std::fclose(newData);
-    const std::string forms = CIrregularForms::Build({"children child\n"});
-    FILE* formsFile = std::fopen((m_dir + "\\" + CIrregularForms::FILE_NAME).c_str(), "wb");
-    if (!formsFile || std::fwrite(forms.data(), 1, forms.size(), formsFile) != forms.size()) {
-        error = "cannot write forms.dat into " + m_dir;
-        return false;
-    }
-    std::fclose(formsFile);
+    support::WriteFilesBesideData(m_dir);
     return true;
 }
 
@@ -109,6 +103,7 @@ Session::~Session()
         ::DeleteFileA((m_dir + "\\data.dat").c_str());
         ::DeleteFileA((m_dir + "\\NewData.dat").c_str());
         ::DeleteFileA((m_dir + "\\" + CIrregularForms::FILE_NAME).c_str());
+        ::DeleteFileA((m_dir + "\\" + CPronunciations::FILE_NAME).c_str());
         ::DeleteFileA((m_dir + "\\Zeto.ini").c_str());   // Automatic Attach, saved on, must not outlive the session
         ::DeleteFileA((m_dir + "\\History.dat").c_str());
         ::RemoveDirectoryA(m_dir.c_str());

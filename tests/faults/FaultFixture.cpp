@@ -1,13 +1,14 @@
 #include "tests/faults/FaultFixture.h"
 
 #include "hooklib/Tapwire.h"
+#include "tests/support/BesideData.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/Pump.h"
 
 void FaultFixture::StartDialog()
 {
-    support::WriteFormsFile();
+    support::WriteFilesBesideData();
     ASSERT_TRUE(m_dlg->Create());
     support::PumpPending();
 }

@@ -13,7 +13,7 @@
 class FaultFixture : public support::MainDialogTest {
 protected:
     // Creates the dialog over the dictionary files in the working directory
-    // (forms.dat is written here).
+    // (forms.dat and pron.dat are written here).
     void StartDialog();
     // The translation shown in edit 1001.
     std::string Shown();

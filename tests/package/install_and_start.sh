@@ -18,7 +18,7 @@ wait_for() { for _ in $(seq 600); do eval "$1" && return 0; sleep 0.1; done; ret
 unix() { "$winerun" winepath -u "$1" | tr -d '\r'; }
 dir=$(unix "$("$winerun" cmd /c echo '%LOCALAPPDATA%\Programs\Wordlumo' | tr -d '\r"')")
 lnk=$(unix "$("$winerun" cmd /c echo '%APPDATA%\Microsoft\Windows\Start Menu\Programs\Wordlumo.lnk' | tr -d '\r"')")
-for f in Zeto.exe Tapwire.dll data.dat forms.dat NewData.dat Uninstall.exe; do
+for f in Zeto.exe Tapwire.dll data.dat forms.dat pron.dat NewData.dat Uninstall.exe; do
     [ -e "$dir/$f" ] || fail "$f is not in $dir"
 done
 [ -e "$lnk" ] || fail "no Start menu shortcut at $lnk"
@@ -44,7 +44,7 @@ key='HKCU\Software\Microsoft\Windows\CurrentVersion'
 # (Uninstall.exe is the last thing it removes).
 "$winerun" "$dir/Uninstall.exe" /S
 wait_for '[ ! -e "$dir/Zeto.exe" ] && [ ! -e "$dir/Uninstall.exe" ]' || fail "the program is still in $dir"
-for f in Tapwire.dll data.dat forms.dat; do [ ! -e "$dir/$f" ] || fail "$f was left behind"; done
+for f in Tapwire.dll data.dat forms.dat pron.dat; do [ ! -e "$dir/$f" ] || fail "$f was left behind"; done
 [ ! -e "$lnk" ] || fail "the shortcut was left behind"
 ! "$winerun" reg query "$key\Run" /v Wordlumo >/dev/null 2>&1 || fail "the Run value was left behind"
 ! "$winerun" reg query "$key\Uninstall\Wordlumo" >/dev/null 2>&1 || fail "the uninstall entry was left behind"

@@ -9,7 +9,7 @@ trap 'rm -rf "$dir"' EXIT
 cd "$dir"
 cmake -E tar xf "$zip"
 pkg=$(echo Wordlumo-*-win64)
-for f in Zeto.exe Tapwire.dll data.dat forms.dat NewData.dat zetodict.exe README.txt CREDITS.txt; do
+for f in Zeto.exe Tapwire.dll data.dat forms.dat pron.dat NewData.dat zetodict.exe README.txt CREDITS.txt; do
     [ -e "$pkg/$f" ] || { echo "FAIL: $f missing from the package"; exit 1; }
 done
 [ ! -s "$pkg/NewData.dat" ] || { echo "FAIL: NewData.dat is not empty"; exit 1; }

@@ -123,7 +123,7 @@ hold "$dir/Tapwire.dll" uninstall
 # (Uninstall.exe is the last thing it removes).
 wait_for '[ ! -e "$dir/Uninstall.exe" ]' || fail "Uninstall.exe is still in $dir"
 zeto_gone || fail "Zeto still runs after the uninstaller"
-for f in Zeto.exe Tapwire.dll data.dat forms.dat zetodict.exe README.txt CREDITS.txt; do
+for f in Zeto.exe Tapwire.dll data.dat forms.dat pron.dat zetodict.exe README.txt CREDITS.txt; do
     [ ! -e "$dir/$f" ] || fail "$f was left behind"
 done
 key='HKCU\Software\Microsoft\Windows\CurrentVersion'

@@ -1,6 +1,6 @@
 #include "tests/support/MainDialog.h"
 
-#include "dictionary/IrregularForms.h"
+#include "tests/support/BesideData.h"
 #include "tests/support/MessageBoxes.h"
 #include "tests/support/Pump.h"
 #include "ui/OptionsDlg.h"
@@ -13,10 +13,8 @@ void WriteZetoFiles(const Pairs& pairs, const std::string& newData)
 {
     WriteDictionary("data.dat", pairs);
     WriteFileBytes("NewData.dat", newData);
-    WriteFormsFile();
+    WriteFilesBesideData();
 }
-
-void WriteFormsFile() { WriteFileBytes(CIrregularForms::FILE_NAME, CIrregularForms::Build({"children child\n"})); }
 
 MainDialog::MainDialog() : m_dir(std::make_unique<ScratchDir>()), m_dlg(std::make_unique<CMainDlg>())
 {

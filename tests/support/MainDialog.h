@@ -1,6 +1,7 @@
 // The real main dialog of Zeto, modeless, in a scratch working directory:
 // what every in-process test of the dialog starts from. The directory holds
-// the files Zeto reads beside itself (the dictionary pair, forms.dat) and
+// the files Zeto reads beside itself (the dictionary pair, forms.dat,
+// pron.dat) and
 // takes with it, when the test ends, whatever the test left (Zeto.ini too).
 #pragma once
 #include "tests/support/Records.h"
@@ -14,11 +15,9 @@
 
 namespace support {
 
-// data.dat with pairs, NewData.dat with newData (raw bytes) and a small
-// forms.dat, in the working directory.
+// data.dat with pairs, NewData.dat with newData (raw bytes) and the small
+// files beside them (BesideData.h), in the working directory.
 void WriteZetoFiles(const Pairs& pairs, const std::string& newData = "");
-// forms.dat alone: shipped beside data.dat, without it Zeto says so in edit 1001.
-void WriteFormsFile();
 
 class MainDialog {
 public:

@@ -366,7 +366,7 @@ TEST(HistoryBookTest, PastTheCapTheFileIsRewrittenWithTheStarredAndTheNewestWord
     const std::string translation(1000, 't');
     std::size_t added = 0, most = 0;
     while (added < 2000) {
-        ASSERT_TRUE(book.Lookup(5000 + added, "new" + std::to_string(added), "", translation, ""));
+        ASSERT_TRUE(book.Lookup(5000 + added, "new" + std::to_string(added), "", translation, "", ""));
         ++added;
         most = std::max(most, book.Rows().Size());
         if (book.Rows().Size() == cap)

@@ -1,6 +1,9 @@
 // Typing into the main dialog: the lookup in 1001, the ten suggestion rows
 // beside the dialog and their 7-second life, list mode, presses on the rows
-// as the left-button hook reports them, and the typed words the history keeps.
+// as the left-button hook reports them, the typed words the history keeps,
+// and how a word is said.
+#include "dictionary/Pronunciations.h"
+#include "framework/Text.h"
 #include "hooklib/Tapwire.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/typing/MainDialogFixture.h"
@@ -302,3 +305,44 @@ TEST_F(KeyboardInputTest, ListModeLeavesTheDictionarysNeighboursAsTheyAre)
 }
 
 } // namespace
+
+// How the entry is said stands after its name in the translation box, and the
+// history keeps it; switched off, the box holds the dictionary's answer alone.
+TEST_F(KeyboardInputTest, ShowPronunciationSaysTheEntryAfterItsNameUntilSwitchedOff)
+{
+    CloseMainDialog();
+    support::WriteFileBytes(CPronunciations::FILE_NAME, CPronunciations::Build({{"apple", "n", u8"ˈæp.əl"}}));
+    OpenMainDialog();
+    auto box = [this] { return WideWindowTextOf(Item(IDC_TRANSLATION)); };
+    Type("apple");
+    EXPECT_EQ(box(), L"apple /ˈæp.əl/: ябълка");
+    SetInput("apples");
+    EXPECT_EQ(box(), L"apple /ˈæp.əl/: ябълка") << "a base form is said too";
+    ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, IDOK, 0);
+    const notebook::Row* row = m_dlg->m_history.Book().Rows().Find("apples");
+    ASSERT_NE(row, nullptr);
+    EXPECT_EQ(row->pronunciation, u8"/ˈæp.əl/");
+
+    HMENU menu = ::GetMenu(m_dlg->m_hWnd);
+    EXPECT_EQ(::GetMenuState(menu, ID_SHOW_PRONUNCIATION, MF_BYCOMMAND) & MF_CHECKED, (UINT)MF_CHECKED);
+    ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, ID_SHOW_PRONUNCIATION, 0);
+    EXPECT_EQ(::GetMenuState(menu, ID_SHOW_PRONUNCIATION, MF_BYCOMMAND) & MF_CHECKED, 0u);
+    SetInput("apple");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"ябълка"_cp1251);
+}
+
+// Without pron.dat the user is told once, and every answer is as without
+// the switch.
+TEST_F(KeyboardInputTest, AMissingPronunciationFileIsSaidOnce)
+{
+    CloseMainDialog();
+    ::DeleteFileA(CPronunciations::FILE_NAME);
+    OpenMainDialog();
+    const std::string NOTE = u8"Файлът pron.dat липсва или е повреден"_cp1251;
+    EXPECT_EQ(ItemText(IDC_TRANSLATION).rfind(NOTE, 0), 0u) << ItemText(IDC_TRANSLATION);
+    Type("apple");
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"ябълка"_cp1251);
+    for (int i = 0; i < 2; ++i)
+        ::SendMessageA(m_dlg->m_hWnd, WM_COMMAND, ID_SHOW_PRONUNCIATION, 0);
+    EXPECT_EQ(ItemText(IDC_TRANSLATION), u8"ябълка"_cp1251) << "said once";
+}

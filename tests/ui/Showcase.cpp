@@ -6,6 +6,7 @@
 // rectangle alone.
 #include "notebook/History.h"
 #include "tests/ui/UiTestSupport.h"
+#include "text/Cp1251Utf16.h"
 #include "ui/HistoryDlg.h"
 #include "ui/MainDlg.h"
 #include "ui/OptionsDlg.h"
@@ -108,7 +109,7 @@ int main(int argc, char** argv)
     POINT cursor{main.left + 30, main.bottom + 2};
     ::SetCursorPos(cursor.x, cursor.y);
     support::PumpUntil([&] { POINT p; ::GetCursorPos(&p); return p.x == cursor.x && p.y == cursor.y; }, 5000);
-    dlg.PostTranslation(dlg.m_dictionary.Lookup(word));
+    dlg.PostTranslation(cp1251::ToUtf16(dlg.m_dictionary.Lookup(word)));
     support::PumpUntil([&] { return ::IsWindowVisible(dlg.m_tip.m_hWnd) != FALSE; }, 10000);
     ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     support::PumpPending();

@@ -187,7 +187,7 @@ TEST_F(TipWndTest, WithoutOwnTimerEveryShowAtRepaints)
     tip.Create(&parent, 0);
     tip.ShowAt("first", POINT{5, 5});
     tip.ShowAt("second", POINT{5, 5});
-    EXPECT_EQ(tip.m_strText, "second");
+    EXPECT_EQ(tip.m_strText, L"second");
     EXPECT_EQ(support::TextOf(tip.m_hWnd), "second");
     EXPECT_EQ(Rect(tip).right - Rect(tip).left, Extent(tip, "second  ").cx);
 }
@@ -199,7 +199,7 @@ TEST_F(TipWndTest, TheOwnTimerCountsTwoTicksAndIgnoresTheLastPoint)
     tip.ShowAt("Select", POINT{20, 20});
     EXPECT_EQ(tip.m_nCountdown, 2);
     tip.ShowAt("Keyboard", POINT{20, 20});
-    EXPECT_EQ(tip.m_strText, "Select") << "same point: nothing at all";
+    EXPECT_EQ(tip.m_strText, L"Select") << "same point: nothing at all";
 
     tip.SendMessage(WM_TIMER, 7, 0);
     EXPECT_TRUE(::IsWindowVisible(tip.m_hWnd));
@@ -249,12 +249,12 @@ TEST_F(TipWndTest, ShowAtCursorOutsideTheTestWindowChangesNothing)
     support::PumpPending();
     EXPECT_FALSE(tip.ShowAtCursor("nothing", &parent));
     EXPECT_FALSE(::IsWindowVisible(tip.m_hWnd));
-    EXPECT_EQ(tip.m_strText, "");
+    EXPECT_EQ(tip.m_strText, L"");
 
     tip.ShowAt("stays", POINT{0, 0});
     EXPECT_FALSE(tip.ShowAtCursor("nothing", &parent));
     EXPECT_TRUE(::IsWindowVisible(tip.m_hWnd)) << "a visible tooltip stays visible";
-    EXPECT_EQ(tip.m_strText, "stays");
+    EXPECT_EQ(tip.m_strText, L"stays");
 
     // The window rectangle counts, not the client area: the top-left corner
     // is inside, the right and bottom edges are outside.

@@ -4,10 +4,14 @@
 #include "res/resource.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/ui/MainDlgFixture.h"
+#include "text/Cp1251Utf16.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+// A dictionary's text as the display holds it.
+std::wstring Wide(const std::string& text) { return cp1251::ToUtf16(text); }
 
 class TranslationDisplayTest : public MainDlgFixture {
 protected:
@@ -32,23 +36,23 @@ TEST_F(TranslationDisplayTest, ALookedUpTextShowsAtTheCursorAndInBothEdits)
     MoveCursor(420, 333);
     const char* text = m_dlg->m_dictionary.Lookup("house");
     ASSERT_EQ(text, u8"къща, дом"_cp1251);
-    m_dlg->PostTranslation(text);
+    m_dlg->PostTranslation(Wide(text));
     ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
     RECT rect;
     ::GetWindowRect(m_dlg->m_tip.m_hWnd, &rect);
     EXPECT_EQ(rect.left, 420);
     EXPECT_EQ(rect.top, 333 + ::GetSystemMetrics(SM_CYCURSOR) - 12);
-    EXPECT_EQ(m_dlg->m_tip.m_strText, u8"къща, дом"_cp1251);
+    EXPECT_EQ(m_dlg->m_tip.m_strText, L"къща, дом");
     EXPECT_EQ(support::TextOf(m_dlg->m_tip.m_hWnd), u8"къща, дом"_cp1251);
     EXPECT_EQ(Edit(IDC_TRANSLATION), u8"къща, дом"_cp1251);
     EXPECT_EQ(Edit(IDC_LIST_TRANSLATION), u8"къща, дом"_cp1251);
-    EXPECT_EQ(m_dlg->m_strTranslation, u8"къща, дом"_cp1251);
-    EXPECT_EQ(m_dlg->m_strListTranslation, u8"къща, дом"_cp1251);
+    EXPECT_EQ(m_dlg->m_strTranslation, L"къща, дом");
+    EXPECT_EQ(m_dlg->m_strListTranslation, L"къща, дом");
 }
 
 TEST_F(TranslationDisplayTest, TheFixedMessagesOfTheDictionaryShowToo)
 {
-    m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("zzzz"));
+    m_dlg->PostTranslation(Wide(m_dlg->m_dictionary.Lookup("zzzz")));
     ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
     EXPECT_EQ(Edit(IDC_TRANSLATION), u8"Няма такава дума"_cp1251);
 }
@@ -57,7 +61,7 @@ TEST_F(TranslationDisplayTest, TimerOneHidesTheTipAfterTheTimeout)
 {
     m_dlg->m_nTimeoutMs = 500;
     DWORD posted = ::GetTickCount();
-    m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("water"));
+    m_dlg->PostTranslation(Wide(m_dlg->m_dictionary.Lookup("water")));
     ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
     ASSERT_TRUE(support::PumpUntil([&] { return !TipVisible(); }, 15000));
     EXPECT_GE(::GetTickCount() - posted, 480u) << "not before the timeout";
@@ -71,7 +75,7 @@ TEST_F(TranslationDisplayTest, ASecondTranslationRestartsTheFullTimeout)
 {
     m_dlg->m_nTimeoutMs = 1500;
     MoveCursor(200, 200);
-    m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("water"));
+    m_dlg->PostTranslation(Wide(m_dlg->m_dictionary.Lookup("water")));
     ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
     DWORD first = ::GetTickCount();
     support::PumpUntil([&] { return ::GetTickCount() - first >= 900 || !TipVisible(); }, 5000);
@@ -79,8 +83,8 @@ TEST_F(TranslationDisplayTest, ASecondTranslationRestartsTheFullTimeout)
 
     MoveCursor(260, 240);
     DWORD second = ::GetTickCount();
-    m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("word"));
-    ASSERT_TRUE(support::PumpUntil([&] { return m_dlg->m_tip.m_strText == u8"дума"_cp1251; }));
+    m_dlg->PostTranslation(Wide(m_dlg->m_dictionary.Lookup("word")));
+    ASSERT_TRUE(support::PumpUntil([&] { return m_dlg->m_tip.m_strText == L"дума"; }));
     RECT rect;
     ::GetWindowRect(m_dlg->m_tip.m_hWnd, &rect);
     EXPECT_EQ(rect.left, 260) << "the box moved to the cursor";
@@ -111,10 +115,10 @@ TEST_F(TranslationDisplayTest, ATranslationLongerThan255BytesIsShownWhole)
             text += u8"дълъг превод, "_cp1251;
         return text;
     }();
-    m_dlg->PostTranslation(longText.c_str());
+    m_dlg->PostTranslation(Wide(longText));
     ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
-    EXPECT_EQ(m_dlg->m_tip.m_strText, longText);
-    EXPECT_EQ(m_dlg->m_strTranslation, longText);
+    EXPECT_EQ(m_dlg->m_tip.m_strText, Wide(longText));
+    EXPECT_EQ(m_dlg->m_strTranslation, Wide(longText));
     EXPECT_EQ(Edit(IDC_TRANSLATION), longText);
     EXPECT_EQ(Edit(IDC_LIST_TRANSLATION), longText);
 }
@@ -128,7 +132,7 @@ TEST_F(TranslationDisplayTest, AMessageThatTheDialogDidNotPostIsIgnored)
                           (WPARAM)m_dlg->m_dictionary.Lookup("house")})
         ::PostMessageA(m_dlg->m_hWnd, WM_SHOWTRANSLATION, wParam, 0);
     // A translation of our own, posted after them, marks when they are done.
-    m_dlg->PostTranslation(m_dlg->m_dictionary.Lookup("word"));
+    m_dlg->PostTranslation(Wide(m_dlg->m_dictionary.Lookup("word")));
     ASSERT_TRUE(support::PumpUntil([&] { return TipVisible(); }));
     EXPECT_EQ(Edit(IDC_TRANSLATION), u8"дума"_cp1251);
 
@@ -140,7 +144,7 @@ TEST_F(TranslationDisplayTest, AMessageThatTheDialogDidNotPostIsIgnored)
     support::PumpPending();
     EXPECT_FALSE(TipVisible());
     EXPECT_EQ(Edit(IDC_TRANSLATION), "after");
-    EXPECT_EQ(m_dlg->m_strTranslation, "after");
+    EXPECT_EQ(m_dlg->m_strTranslation, L"after");
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 // Zeto.exe from outside: started in a temporary working directory with a
 // small dictionary written here, looked at and driven as a user would.
-#include "dictionary/IrregularForms.h"
 #include "res/resource.h"
+#include "tests/support/BesideData.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/ui/MainDlgFixture.h"
 #include "tests/ui/UiTestSupport.h"
@@ -22,7 +22,8 @@ protected:
     {
         support::WriteDictionary(dir.File("data.dat"), {{"house", u8"къща, дом"_cp1251}, {"water", u8"вода"_cp1251}});
         support::WriteDictionary(dir.File("NewData.dat"), {});
-        WriteForms(CIrregularForms::Build({"children child\n"}));
+        WriteForms(support::FormsBytes());
+        support::WriteFileBytes(dir.File(CPronunciations::FILE_NAME), support::PronunciationBytes());
     }
     void WriteForms(const std::string& bytes)
     {
@@ -134,7 +135,7 @@ TEST_F(ZetoProcessTest, ExitEndsTheProcessAfterLeavingTheClipboardChain)
 TEST_F(ZetoProcessTest, ADamagedFormsFileIsReportedOnceInTheTranslationBoxAndNothingStops)
 {
     WriteBothFiles();
-    std::string damaged = CIrregularForms::Build({"children child\n"});
+    std::string damaged = support::FormsBytes();
     damaged.back() = 'x';
     WriteForms(damaged);
     const std::string NOTE = u8"Файлът forms.dat липсва или е повреден"_cp1251;

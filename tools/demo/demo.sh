@@ -39,4 +39,4 @@ for attempt in 1 2 3; do
 done
 [ -n "${translation:-}" ] || { echo "no translation appeared" >&2; exit 1; }
 import -window root "$picture"
-echo "$word: $translation"
+echo "$translation"

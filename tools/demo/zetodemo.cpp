@@ -46,14 +46,15 @@ std::string TextOf(HWND hwnd)
     return text;
 }
 
-// The program's texts are Windows-1251; the terminal wants UTF-8.
-std::string ToUtf8(const std::string& ansi)
+// A window's text for the terminal, in UTF-8: the tooltip's pronunciation
+// has letters no code page holds.
+std::string Utf8TextOf(HWND hwnd)
 {
-    wchar_t wide[4096];
-    int n = ::MultiByteToWideChar(1251, 0, ansi.c_str(), -1, wide, 4096);
-    char utf8[12288];
-    if (n <= 0 || ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr) <= 0)
-        return ansi;
+    wchar_t wide[4096] = L"";
+    DWORD_PTR ignored = 0;
+    ::SendMessageTimeoutW(hwnd, WM_GETTEXT, 4096, (LPARAM)wide, SMTO_NORMAL, 5000, &ignored);
+    char utf8[12288] = "";
+    ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
     return utf8;
 }
 
@@ -117,7 +118,7 @@ int Translation()
         return Fail("no translation tooltip appeared");
     RECT rect{};
     ::GetWindowRect(search.tip, &rect);
-    std::printf("%s\n", ToUtf8(TextOf(search.tip)).c_str());
+    std::printf("%s\n", Utf8TextOf(search.tip).c_str());
     std::fprintf(stderr, "tooltip at %ld,%ld size %ldx%ld\n", rect.left, rect.top,
                  rect.right - rect.left, rect.bottom - rect.top);
     return 0;
