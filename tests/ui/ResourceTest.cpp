@@ -318,7 +318,12 @@ TEST(ResourceTest, Menu129)
         EXPECT_EQ(text(tools, 8 + i), history[i].text);
         EXPECT_EQ(::GetMenuState(tools, 8 + i, MF_BYPOSITION) & (MF_GRAYED | MF_CHECKED), history[i].checked);
     }
-    EXPECT_EQ(::GetMenuItemCount(tools), 11);
+    // After a third, how a word is said: Show Pronunciation starts checked.
+    EXPECT_EQ(::GetMenuState(tools, 11, MF_BYPOSITION) & MF_SEPARATOR, (UINT)MF_SEPARATOR);
+    EXPECT_EQ(::GetMenuItemID(tools, 12), (UINT)ID_SHOW_PRONUNCIATION);
+    EXPECT_EQ(text(tools, 12), "Show Pronunciation");
+    EXPECT_EQ(::GetMenuState(tools, 12, MF_BYPOSITION) & MF_CHECKED, (UINT)MF_CHECKED);
+    EXPECT_EQ(::GetMenuItemCount(tools), 13);
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 2)), 1);
     ::DestroyMenu(menu);
 }
