@@ -27,6 +27,7 @@
 #define IDC_LIST_TRANSLATION    1040
 #define IDC_PAUSE_HOTKEY        1041
 #define IDC_IGNORED_PROGRAMS    1042
+#define IDC_SPEAK_HOTKEY        1043
 
 // About box (130)
 #define IDC_ABOUT_OK            1000
@@ -75,6 +76,7 @@
 #define IDC_HISTORY_SEARCH      1100
 #define IDC_HISTORY_LIST        1101
 #define IDC_HISTORY_EXPORT      1102
+#define IDC_HISTORY_SPEAK       1103
 
 // Export Words (151): two radio groups, which words (0 to 2) and the format (0, 1)
 #define IDC_EXPORT_ALL          1110
@@ -101,6 +103,7 @@
 #define ID_HISTORY              32785
 #define ID_EXPORT_WORDS         32786
 #define ID_SHOW_PRONUNCIATION   32787
+#define ID_SPEAK                32788
 
 #ifndef IDC_STATIC
 #define IDC_STATIC              (-1)

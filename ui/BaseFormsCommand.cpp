@@ -22,6 +22,8 @@ std::wstring CMainDlg::LookupForDisplay(const char* word)
 {
     Shown shown = ShownFor(word);
     m_history.Answered(word, shown.answer, shown.said, shown.text);
+    if (shown.answer.translation)
+        m_strLastEntry = shown.entry;
     return std::move(shown.text);
 }
 
@@ -29,10 +31,10 @@ CMainDlg::Shown CMainDlg::ShownFor(const char* word)
 {
     Shown shown;
     shown.answer = m_formLookup.Lookup(word, m_bFindBaseForms != 0);
-    const std::string entry = CFormLookup::EntryOf(word, shown.answer);
+    shown.entry = CFormLookup::EntryOf(word, shown.answer);
     if (shown.answer.translation)
-        shown.said = m_pronunciations.Said(cp1251::ToUtf8(entry));
-    shown.text = ShownText(shown.answer.text, entry, m_bShowPronunciation ? shown.said : std::string());
+        shown.said = m_pronunciations.Said(cp1251::ToUtf8(shown.entry));
+    shown.text = ShownText(shown.answer.text, shown.entry, m_bShowPronunciation ? shown.said : std::string());
     return shown;
 }
 

@@ -79,8 +79,10 @@ LRESULT CALLBACK SearchBoxProc(HWND edit, UINT msg, WPARAM wParam, LPARAM lParam
 
 CHistoryDlg::CHistoryDlg(CWnd* parent, const notebook::History& history,
                          std::function<void(const std::string& record)> append,
-                         std::function<void(const std::string& word)> show)
-    : CDialog(IDD_HISTORY, parent), m_history(history), m_append(std::move(append)), m_show(std::move(show))
+                         std::function<void(const std::string& word)> show,
+                         std::function<void(const std::string& word)> speak)
+    : CDialog(IDD_HISTORY, parent), m_history(history), m_append(std::move(append)), m_show(std::move(show)),
+      m_speak(std::move(speak))
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, HISTORY_COMMON_CONTROLS};
     ::InitCommonControlsEx(&controls);
@@ -91,6 +93,7 @@ const MessageMap* CHistoryDlg::GetMessageMap() const
     static constexpr MessageEntry kEntries[] = {
         OnCommandCode<&CHistoryDlg::OnSearchChanged>(EN_CHANGE, IDC_HISTORY_SEARCH),
         OnCommand<&CHistoryDlg::OnExport>(IDC_HISTORY_EXPORT),
+        OnCommand<&CHistoryDlg::OnSpeak>(IDC_HISTORY_SPEAK),
         OnNotify<&CHistoryDlg::OnGetDispInfo>((UINT)LVN_GETDISPINFOW, IDC_HISTORY_LIST),
         OnNotify<&CHistoryDlg::OnColumnClick>((UINT)LVN_COLUMNCLICK, IDC_HISTORY_LIST),
         OnNotify<&CHistoryDlg::OnClick>((UINT)NM_CLICK, IDC_HISTORY_LIST),
@@ -109,6 +112,8 @@ BOOL CHistoryDlg::OnInitDialog()
 {
     CDialog::OnInitDialog();
     ::SetWindowTextW(GetDlgItem(IDC_HISTORY_EXPORT), L"&Export\u2026");
+    if (!m_speak)
+        ::ShowWindow(GetDlgItem(IDC_HISTORY_SPEAK), SW_HIDE);
     HWND list = List();
     ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     MakeFonts();
@@ -375,6 +380,13 @@ void CHistoryDlg::OnOK()
         Show(selected.front());
     else if (::GetFocus() == GetDlgItem(IDC_HISTORY_SEARCH))
         Show(0);
+}
+
+void CHistoryDlg::OnSpeak()
+{
+    const std::vector<long> selected = Selected();
+    if (m_speak && !selected.empty() && (std::size_t)selected.front() < m_rows.Count())
+        m_speak(m_rows.RowAt(selected.front()).word);
 }
 
 void CHistoryDlg::OnExport()

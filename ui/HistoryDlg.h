@@ -23,9 +23,11 @@ constexpr DWORD HISTORY_COMMON_CONTROLS = ICC_LISTVIEW_CLASSES | ICC_DATE_CLASSE
 class CHistoryDlg : public CDialog {
 public:
     // append: gets the bytes of a Star or Delete record and applies them to
-    // history. show: shows a word's translation in the main window.
+    // history. show: shows a word's translation in the main window. speak:
+    // says a word (none: the Speak button is not shown).
     CHistoryDlg(CWnd* parent, const notebook::History& history, std::function<void(const std::string& record)> append,
-                std::function<void(const std::string& word)> show);
+                std::function<void(const std::string& word)> show,
+                std::function<void(const std::string& word)> speak = nullptr);
 
     // The rows shown, in the list's order (for the tests and the bench).
     const history::HistoryRows& Rows() const { return m_rows; }
@@ -44,6 +46,7 @@ protected:
 private:
     void OnSearchChanged();
     void OnExport();
+    void OnSpeak();   // the first selected row's word
     void OnGetDispInfo(NMHDR* pNMHDR, LRESULT* pResult);
     void OnColumnClick(NMHDR* pNMHDR, LRESULT* pResult);
     void OnClick(NMHDR* pNMHDR, LRESULT* pResult);
@@ -72,6 +75,7 @@ private:
     const notebook::History& m_history;
     std::function<void(const std::string&)> m_append;
     std::function<void(const std::string&)> m_show;
+    std::function<void(const std::string&)> m_speak;
     history::HistoryRows m_rows;
     CFont m_listFont;   // null where none of its faces is installed
     CFont m_starFont;

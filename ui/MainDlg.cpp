@@ -47,6 +47,7 @@ const MessageMap* CMainDlg::GetMessageMap() const
         OnCommand<&CMainDlg::OnPause>(ID_PAUSE),
         OnCommand<&CMainDlg::OnKeepHistory>(ID_KEEP_HISTORY),
         OnCommand<&CMainDlg::OnShowPronunciation>(ID_SHOW_PRONUNCIATION),
+        OnCommand<&CMainDlg::OnSpeak>(ID_SPEAK),
         OnCommand<&CMainDlg::OnClearHistory>(ID_CLEAR_HISTORY),
         OnCommand<&CMainDlg::OnHistory>(ID_HISTORY),
         OnCommand<&CMainDlg::OnExportWords>(ID_EXPORT_WORDS),
@@ -311,6 +312,7 @@ void CMainDlg::OnDestroy()
     m_pTarget.reset();
     ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);
     ::UnregisterHotKey(m_hWnd, PAUSE_HOTKEY_ID);
+    ::UnregisterHotKey(m_hWnd, SPEAK_HOTKEY_ID);
     m_tray.Leave();   // a window closed while in the tray takes its icon with it
     if (m_hPausedIcon)
         ::DestroyIcon(m_hPausedIcon);

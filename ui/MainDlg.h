@@ -10,7 +10,7 @@
 //   ui/Pause.cpp                Pause, its hotkey and its look in the tray
 //   dictionary/AddNewWord.cpp   the Add New Word command
 //   ui/BaseFormsCommand.cpp     Find Base Forms and the lookup every road shows
-//   ui/PronunciationCommands.cpp  pron.dat and Show Pronunciation
+//   ui/PronunciationCommands.cpp  pron.dat, Show Pronunciation and Speak
 //   ui/HistoryCommands.cpp      Keep History and Clear History (the recording: HistoryRecorder)
 //   ui/MainDlg.cpp, ui/TranslationDisplay.cpp  the rest
 //
@@ -36,6 +36,7 @@
 #include "settings/HotkeyText.h"
 #include "ui/HistoryRecorder.h"
 #include "ui/SettingsSaver.h"
+#include "ui/Speaker.h"
 #include "ui/SuggestionRows.h"
 #include "ui/TipWnd.h"
 #include "ui/TrayIcon.h"
@@ -61,8 +62,9 @@ extern const UINT g_nMsgTaskbarCreated;       // "TaskbarCreated"
 // one keeps it on a window of its own (CTimerWindow).
 constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
 
-// The main dialog's one hotkey, Pause.
+// The main dialog's hotkeys.
 constexpr int PAUSE_HOTKEY_ID = 1;
+constexpr int SPEAK_HOTKEY_ID = 2;
 
 // How the selection is copied out of the target window; the positions of
 // the document-format radios.
@@ -213,6 +215,7 @@ public:
     std::wstring LookupForDisplay(const char* word);
     struct Shown {
         CFormLookup::Answer answer;
+        std::string entry;  // the entry the answer is for
         std::string said;   // how the answer's entry is said (UTF-8), whatever the switch
         std::wstring text;
     };
@@ -228,6 +231,15 @@ public:
     bool m_bPronunciationsRead = false;
     bool m_bPronunciationsMissing = false;
     void OnShowPronunciation();
+    // Speak: the entry of the last answer found, said by an English voice.
+    void OnSpeak();
+    void Speak(const std::wstring& word);
+    std::string m_strLastEntry;   // Windows-1251
+    settings::Hotkey m_speakHotkey;   // none unless chosen in Options
+    bool m_bSpeakHotkeyHeld = false;
+    void RegisterSpeakHotkey();
+    Speaker m_speaker{[this] { ShowNoVoice(); }};
+    void ShowNoVoice();
 
     // ---- Pause ----
     void OnPause();
@@ -237,6 +249,9 @@ public:
     // Holds m_pauseHotkey for the main window; says so when another program has it.
     bool RegisterPauseHotkey();
     bool m_bHotkeyHeld = false;
+    // Holds hotkey as id for the main window, its menu item's label showing
+    // it; false for none, or when another program has it (said in a note).
+    bool HoldHotkey(int id, settings::Hotkey hotkey, UINT menuItem, const char* label, const char* takenAfter);
 
     // ---- the history of lookups ----
     void OnKeepHistory();

@@ -18,6 +18,8 @@ void CMainDlg::OnOptions()
     dlg.m_bKeyboardInput = m_bKeyboardInput;
     dlg.m_pauseHotkey = m_pauseHotkey;
     dlg.m_heldHotkey = m_bHotkeyHeld ? m_pauseHotkey : settings::Hotkey{};
+    dlg.m_speakHotkey = m_speakHotkey;
+    dlg.m_heldSpeakHotkey = m_bSpeakHotkeyHeld ? m_speakHotkey : settings::Hotkey{};
     dlg.m_strIgnoredPrograms = JoinProgramList(m_gate.ignoredPrograms, "\r\n");
     if (dlg.DoModal() != IDOK)
         return;
@@ -30,6 +32,10 @@ void CMainDlg::OnOptions()
     if (dlg.m_pauseHotkey != m_pauseHotkey || !m_bHotkeyHeld) {
         m_pauseHotkey = dlg.m_pauseHotkey;
         RegisterPauseHotkey();
+    }
+    if (dlg.m_speakHotkey != m_speakHotkey || !m_bSpeakHotkeyHeld) {
+        m_speakHotkey = dlg.m_speakHotkey;
+        RegisterSpeakHotkey();
     }
     // Turning list mode on shows nothing yet: the next typed change does.
     if (m_bKeyboardInput == 0) {

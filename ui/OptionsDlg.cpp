@@ -99,6 +99,10 @@ void COptionsDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Check(pDX, IDC_KEYBOARD_INPUT, m_bKeyboardInput);
     DDX_Hotkey(pDX, IDC_PAUSE_HOTKEY, m_pauseHotkey);
     DDV_HotkeyFree(pDX, m_pauseHotkey, m_heldHotkey);
+    DDX_Hotkey(pDX, IDC_SPEAK_HOTKEY, m_speakHotkey);
+    DDV_HotkeyFree(pDX, m_speakHotkey, m_heldSpeakHotkey);
+    if (pDX->SaveAndValidate() && !pDX->Failed() && m_speakHotkey.key != 0 && m_speakHotkey == m_pauseHotkey)
+        pDX->Fail(settings::HotkeyText(m_speakHotkey) + " already pauses. Please choose another.");
     DDX_Text(pDX, IDC_IGNORED_PROGRAMS, m_strIgnoredPrograms);
     DDV_MaxChars(pDX, m_strIgnoredPrograms, IGNORED_PROGRAMS_MAX_CHARS);
 }

@@ -42,10 +42,13 @@ public:
     int m_nFontSize = CTipWnd::DEFAULT_POINT_SIZE;   // tenths of a point
     HWND m_hwndThis = nullptr;
     HWND m_hwndOther = nullptr;
-    // Beside the original controls: the pause hotkey (refused when another
-    // program holds it) and the programs Zeto keeps out of, one per line.
+    // Beside the original controls: the pause and speak hotkeys (refused when
+    // another program holds one, or both are the same) and the programs Zeto
+    // keeps out of, one per line.
     settings::Hotkey m_pauseHotkey;
     settings::Hotkey m_heldHotkey;   // the one Zeto holds now: never refused
+    settings::Hotkey m_speakHotkey;
+    settings::Hotkey m_heldSpeakHotkey;
     std::string m_strIgnoredPrograms;
 
     // Toggles WS_EX_LAYERED on hwnd and gives it the track bar's alpha.

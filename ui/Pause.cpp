@@ -74,6 +74,8 @@ LRESULT CMainDlg::OnHotKey(WPARAM id, LPARAM)
 {
     if (id == PAUSE_HOTKEY_ID)
         OnPause();
+    else if (id == SPEAK_HOTKEY_ID)
+        OnSpeak();
     return 0;
 }
 
@@ -95,23 +97,28 @@ void CMainDlg::SetPaused(bool paused)
 
 bool CMainDlg::RegisterPauseHotkey()
 {
-    ::UnregisterHotKey(m_hWnd, PAUSE_HOTKEY_ID);
-    m_bHotkeyHeld = false;
-    const std::string name = settings::HotkeyText(m_pauseHotkey);
+    m_bHotkeyHeld = HoldHotkey(PAUSE_HOTKEY_ID, m_pauseHotkey, ID_PAUSE, "Pause", NOTE_HOTKEY_TAKEN_AFTER.c_str());
+    return m_bHotkeyHeld || m_pauseHotkey.key == 0;
+}
+
+// The menu item shows the hotkey after its label.
+bool CMainDlg::HoldHotkey(int id, settings::Hotkey hotkey, UINT menuItem, const char* label, const char* takenAfter)
+{
+    ::UnregisterHotKey(m_hWnd, id);
+    const std::string name = settings::HotkeyText(hotkey);
     MENUITEMINFOA item{};
     item.cbSize = sizeof item;
     item.fMask = MIIM_STRING;
-    std::string text = m_pauseHotkey.key ? "Pause\t" + name : "Pause";
+    std::string text = hotkey.key ? label + ("\t" + name) : label;
     item.dwTypeData = &text[0];
-    ::SetMenuItemInfoA(::GetMenu(m_hWnd), ID_PAUSE, FALSE, &item);
-    if (m_pauseHotkey.key == 0)
-        return true;
-    // MOD_NOREPEAT: a held key pauses once, not on and off with each repeat.
-    if (!::RegisterHotKey(m_hWnd, PAUSE_HOTKEY_ID, m_pauseHotkey.modifiers | MOD_NOREPEAT, m_pauseHotkey.key)) {
-        ShowNote(name + NOTE_HOTKEY_TAKEN_AFTER.c_str());
+    ::SetMenuItemInfoA(::GetMenu(m_hWnd), menuItem, FALSE, &item);
+    if (hotkey.key == 0)
+        return false;
+    // MOD_NOREPEAT: a held key acts once, not again with each repeat.
+    if (!::RegisterHotKey(m_hWnd, id, hotkey.modifiers | MOD_NOREPEAT, hotkey.key)) {
+        ShowNote(name + takenAfter);
         return false;
     }
-    m_bHotkeyHeld = true;
     return true;
 }
 

@@ -66,6 +66,7 @@ constexpr int FONT_SIZE_MIN = 10, FONT_SIZE_MAX = 1000;      // tenths of a poin
 constexpr const char* KEY_AUTO_ATTACH = "AutomaticAttach";
 constexpr const char* KEY_PAUSED = "Paused";
 constexpr const char* KEY_PAUSE_HOTKEY = "PauseHotkey";
+constexpr const char* KEY_SPEAK_HOTKEY = "SpeakHotkey";
 constexpr const char* KEY_IGNORED_PROGRAMS = "IgnoredPrograms";   // ';' between names; may be empty
 constexpr const char* KEY_LEFT = "WindowLeft";
 constexpr const char* KEY_TOP = "WindowTop";
@@ -116,6 +117,7 @@ std::string CMainDlg::CurrentSettings() const
     values.emplace_back(KEY_AUTO_ATTACH, std::to_string(m_bAutoAttach));
     values.emplace_back(KEY_PAUSED, std::to_string(m_gate.paused ? 1 : 0));
     values.emplace_back(KEY_PAUSE_HOTKEY, HotkeyText(m_pauseHotkey));
+    values.emplace_back(KEY_SPEAK_HOTKEY, HotkeyText(m_speakHotkey));
     values.emplace_back(KEY_IGNORED_PROGRAMS, JoinProgramList(m_gate.ignoredPrograms, ";"));
     const RECT rect = NormalRect(m_hWnd);
     values.emplace_back(KEY_LEFT, std::to_string(rect.left));
@@ -190,6 +192,13 @@ void CMainDlg::LoadSettings()
                           ParseHotkey(hotkey, m_pauseHotkey);
     take(KEY_PAUSE_HOTKEY, hotkeyOk);
     RegisterPauseHotkey();
+    std::string speak;
+    const bool speakOk = ReadString(text, KEY_SPEAK_HOTKEY, settings::MAX_LINE_BYTES, speak) &&
+                         ParseHotkey(speak, m_speakHotkey) && (m_speakHotkey.key == 0 || m_speakHotkey != m_pauseHotkey);
+    if (!speakOk)
+        m_speakHotkey = settings::Hotkey{};
+    take(KEY_SPEAK_HOTKEY, speakOk);
+    RegisterSpeakHotkey();
     const auto ignored = text.values.find(KEY_IGNORED_PROGRAMS);
     if (ignored != text.values.end())
         m_gate.ignoredPrograms = ParseProgramList(ignored->second);

@@ -103,7 +103,7 @@ TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
 }
 
 // The test holds Ctrl+Alt+Q (and later Ctrl+Alt+P) as another program would.
-TEST_F(SettingsTest, PauseItsHotkeyAndTheIgnoredProgramsComeBackAndAHotkeyHeldElsewhereIsSaid)
+TEST_F(SettingsTest, PauseTheHotkeysAndTheIgnoredProgramsComeBackAndAHotkeyHeldElsewhereIsSaid)
 {
     const HWND holder = ::CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_TRUE(::RegisterHotKey(holder, 1, MOD_CONTROL | MOD_ALT, 'Q'));
@@ -125,11 +125,22 @@ TEST_F(SettingsTest, PauseItsHotkeyAndTheIgnoredProgramsComeBackAndAHotkeyHeldEl
         ASSERT_TRUE(support::PumpUntil([&] { return !::IsWindow(box); }, 15000));
         ASSERT_TRUE(::IsWindow(dlg)) << "the dialog stays open for another choice";
         ::SendMessageA(hotkey, HKM_SETHOTKEY, MAKEWORD('P', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+        // Speak's hotkey, none at first, cannot be Pause's too.
+        HWND speak = ::GetDlgItem(dlg, IDC_SPEAK_HOTKEY);
+        EXPECT_EQ(::SendMessageA(speak, HKM_GETHOTKEY, 0, 0), 0);
+        ::SendMessageA(speak, HKM_SETHOTKEY, MAKEWORD('P', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+        ::PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+        ASSERT_TRUE(support::PumpUntil([&] { return (box = zeto.Dialog("Zeto")) != nullptr; }, 15000));
+        EXPECT_EQ(support::ReadBox(box).text, "Ctrl+Alt+P already pauses. Please choose another.");
+        support::AnswerOk(box);
+        ASSERT_TRUE(support::PumpUntil([&] { return !::IsWindow(box); }, 15000));
+        ::SendMessageA(speak, HKM_SETHOTKEY, MAKEWORD('S', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
         ::SendMessageA(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS), WM_SETTEXT, 0, (LPARAM) "Code.exe\r\n keepassxc.exe\r\n");
         ASSERT_TRUE(EndDialog(dlg, IDOK));
         ::PostMessageA(main, WM_COMMAND, ID_PAUSE, 0);
         ASSERT_TRUE(support::PumpUntil([&] { return Has(File("Zeto.ini"), "Paused=1"); }, 15000)) << File("Zeto.ini");
-        EXPECT_TRUE(Has(File("Zeto.ini"), "PauseHotkey=Ctrl+Alt+P\r\nIgnoredPrograms=Code.exe;keepassxc.exe\r\n"))
+        EXPECT_TRUE(Has(File("Zeto.ini"),
+                        "PauseHotkey=Ctrl+Alt+P\r\nSpeakHotkey=Ctrl+Alt+S\r\nIgnoredPrograms=Code.exe;keepassxc.exe\r\n"))
             << File("Zeto.ini");
         ASSERT_TRUE(zeto.Close());
     }
@@ -141,6 +152,8 @@ TEST_F(SettingsTest, PauseItsHotkeyAndTheIgnoredProgramsComeBackAndAHotkeyHeldEl
     HWND dlg = OpenOptions(again, main);
     ASSERT_TRUE(dlg);
     EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS)), "Code.exe\r\nkeepassxc.exe");
+    EXPECT_EQ(::SendMessageA(::GetDlgItem(dlg, IDC_SPEAK_HOTKEY), HKM_GETHOTKEY, 0, 0),
+              MAKEWORD('S', HOTKEYF_CONTROL | HOTKEYF_ALT));
     ASSERT_TRUE(EndDialog(dlg, IDCANCEL));
     // Still paused after the restart: Pause now resumes.
     ::PostMessageA(main, WM_COMMAND, ID_PAUSE, 0);

@@ -244,10 +244,13 @@ TEST(ResourceTest, OptionsDialog134)
         {1037, "Button", 15, 115, 100, 10, C | V | T | BS_AUTOCHECKBOX, 0, "Minimize in systray"},
         {1023, "Button", 15, 125, 100, 10, C | V | T | BS_AUTOCHECKBOX, 0, "Always on top"},
         {1035, "Button", 15, 135, 76, 10, C | V | T | BS_AUTOCHECKBOX, 0, "Keyboard Input"},
-        {-1, "Button", 140, 10, 130, 40, C | V | BS_GROUPBOX, 0, "Pause"},
-        {IDC_PAUSE_HOTKEY, "msctls_hotkey32", 145, 25, 120, 14, C | V | B | T, 0, ""},
-        {-1, "Button", 140, 55, 130, 92, C | V | BS_GROUPBOX, 0, "Never capture in these programs"},
-        {IDC_IGNORED_PROGRAMS, "Edit", 145, 67, 120, 75, C | V | B | T | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, 0, ""},
+        {-1, "Button", 140, 10, 130, 52, C | V | BS_GROUPBOX, 0, "Hotkeys"},
+        {-1, "Static", 145, 24, 28, 8, C | V, 0, "Pause"},
+        {IDC_PAUSE_HOTKEY, "msctls_hotkey32", 175, 21, 90, 14, C | V | B | T, 0, ""},
+        {-1, "Static", 145, 41, 28, 8, C | V, 0, "Speak"},
+        {IDC_SPEAK_HOTKEY, "msctls_hotkey32", 175, 38, 90, 14, C | V | B | T, 0, ""},
+        {-1, "Button", 140, 67, 130, 80, C | V | BS_GROUPBOX, 0, "Never capture in these programs"},
+        {IDC_IGNORED_PROGRAMS, "Edit", 145, 79, 120, 63, C | V | B | T | ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL, 0, ""},
     });
 }
 
