@@ -321,12 +321,15 @@ TEST(ResourceTest, Menu129)
         EXPECT_EQ(text(tools, 8 + i), history[i].text);
         EXPECT_EQ(::GetMenuState(tools, 8 + i, MF_BYPOSITION) & (MF_GRAYED | MF_CHECKED), history[i].checked);
     }
-    // After a third, how a word is said: Show Pronunciation starts checked.
+    // After a third, how a word is said: Show Pronunciation starts checked;
+    // Speak has no hotkey until one is chosen in Options.
     EXPECT_EQ(::GetMenuState(tools, 11, MF_BYPOSITION) & MF_SEPARATOR, (UINT)MF_SEPARATOR);
     EXPECT_EQ(::GetMenuItemID(tools, 12), (UINT)ID_SHOW_PRONUNCIATION);
     EXPECT_EQ(text(tools, 12), "Show Pronunciation");
     EXPECT_EQ(::GetMenuState(tools, 12, MF_BYPOSITION) & MF_CHECKED, (UINT)MF_CHECKED);
-    EXPECT_EQ(::GetMenuItemCount(tools), 13);
+    EXPECT_EQ(::GetMenuItemID(tools, 13), (UINT)ID_SPEAK);
+    EXPECT_EQ(text(tools, 13), "Speak");
+    EXPECT_EQ(::GetMenuItemCount(tools), 14);
     EXPECT_EQ(::GetMenuItemCount(::GetSubMenu(menu, 2)), 1);
     ::DestroyMenu(menu);
 }
