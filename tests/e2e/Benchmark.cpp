@@ -1,5 +1,6 @@
 // The whole road under Wine, timed from the button's release as the X server
-// stamped it to Zeto's tooltip showing the translation. Two roads: Wine
+// stamped it to Zeto's tooltip showing the translation, with the history and
+// the pronunciation off (the road as it was before them) and on. Two roads: Wine
 // Notepad's edit is asked for its selection (the clipboard is not touched);
 // the stand-in reader ignores WM_COPY, as browsers do, and Zeto borrows the
 // clipboard and presses Ctrl+C. Each round drags over a word; the words alternate
@@ -8,6 +9,7 @@
 #include "StandIn.h"
 
 #include "res/resource.h"
+#include "text/Cp1251.h"
 #include "tests/support/WindowText.h"
 #include "tests/support/XInput.h"
 
@@ -105,28 +107,55 @@ void Report(const char* road, const std::vector<double>& ms)
 }
 }  // namespace
 
+// What the tooltip shows for a word: with Show Pronunciation on, how it is
+// said first ('?' for each letter the kept text's code page lacks).
+std::string Shown(const char* word, const char* said, const std::string& translation, bool withSaid)
+{
+    return withSaid ? cp1251::FromUtf8(std::string(word) + " " + said + ": ").text + translation : translation;
+}
+
+// Both roads, with the history and the pronunciation on (as Zeto starts) or
+// both off, as the road was before them.
+bool TimeBothRoads(Session& s, ReleaseClock& clock, StandIn& reader, int rounds, bool on)
+{
+    const std::string apple = Shown(Session::APPLE, Session::APPLE_SAID, Session::APPLE_BG, on);
+    const std::string house = Shown(Session::HOUSE, Session::HOUSE_SAID, Session::HOUSE_BG, on);
+    std::vector<double> direct = Time(s, clock, rounds, [&](int i) {
+        int line = i % 2;
+        POINT from = s.CharPoint(line, 0), to = s.CharPoint(line, 4);
+        return Drag{{from.x - 2, from.y}, {to.x + 3, to.y}, line == 0 ? apple : house};
+    });
+    if (direct.empty())
+        return false;
+    POINT centre = reader.ChildCentre();
+    std::vector<double> ctrlC = Time(s, clock, rounds, [&](int i) {
+        // The reader copies "apple" and "house" in turn.
+        return Drag{{centre.x - 10, centre.y}, {centre.x + 10, centre.y}, i % 2 ? house : apple};
+    });
+    if (ctrlC.empty())
+        return false;
+    std::printf("From the button's release (X server time) to the tooltip shown, history and pronunciation %s:\n",
+                on ? "on" : "off");
+    Report("Edit road (Wine Notepad, read without the clipboard)", direct);
+    Report("Ctrl+C road (a reader that ignores WM_COPY)", ctrlC);
+    return true;
+}
+
 int RunBenchmark(Session& s, int rounds)
 {
     s.Command(ID_AUTOMATIC_ATTACH);
     s.Sync();
     ReleaseClock clock;
-    std::vector<double> direct = Time(s, clock, rounds, [&](int i) {
-        int line = i % 2;
-        POINT from = s.CharPoint(line, 0), to = s.CharPoint(line, 4);
-        return Drag{{from.x - 2, from.y}, {to.x + 3, to.y}, line == 0 ? Session::APPLE_BG : Session::HOUSE_BG};
-    });
     StandIn reader("keys", "Browser-like reader");
-    if (direct.empty() || !reader.top())
+    if (!reader.top())
         return 1;
-    POINT centre = reader.ChildCentre();
-    std::vector<double> ctrlC = Time(s, clock, rounds, [&](int i) {
-        // The reader copies "apple" and "house" in turn.
-        return Drag{{centre.x - 10, centre.y}, {centre.x + 10, centre.y}, i % 2 ? Session::HOUSE_BG : Session::APPLE_BG};
-    });
-    if (ctrlC.empty())
-        return 1;
-    std::printf("From the button's release (X server time) to the tooltip shown:\n");
-    Report("Edit road (Wine Notepad, read without the clipboard)", direct);
-    Report("Ctrl+C road (a reader that ignores WM_COPY)", ctrlC);
+    // Off first, then on again: each switch is one command.
+    for (bool on : {false, true}) {
+        s.Command(ID_KEEP_HISTORY);
+        s.Command(ID_SHOW_PRONUNCIATION);
+        s.Sync();
+        if (!TimeBothRoads(s, clock, reader, rounds, on))
+            return 1;
+    }
     return 0;
 }

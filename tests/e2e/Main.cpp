@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     int rc;
     {
         Session session;
-        if (!session.Start(args[0], args[1])) {
+        if (!session.Start(args[0], args[1], bench)) {
             std::fprintf(stderr, "e2e_driver: %s\n", session.error.c_str());
             return 1;
         }

@@ -14,9 +14,11 @@ const char Session::HOUSE[] = "house";
 const std::string Session::HOUSE_BG = u8"къща"_cp1251;
 const char Session::CHILD[] = "child";
 const std::string Session::CHILD_BG = u8"дете"_cp1251;
+const char Session::APPLE_SAID[] = u8"/ˈæp.əl/";
+const char Session::HOUSE_SAID[] = u8"n. /haʊs/, v. /haʊz/";
 const std::string Session::USAGE_HINT = u8"Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\""_cp1251;
 
-bool Session::WriteDictionary()
+bool Session::WriteDictionary(bool saidWords)
 {
     char temp[MAX_PATH];
     ::GetTempPathA(MAX_PATH, temp);
@@ -37,6 +39,10 @@ bool Session::WriteDictionary()
     std::fclose(data);
     std::fclose(newData);
     support::WriteFilesBesideData(m_dir);
+    if (saidWords)
+        support::WriteFileBytes(m_dir + "\\" + CPronunciations::FILE_NAME,
+                                CPronunciations::Build({{APPLE, "n", u8"ˈæp.əl"}, {HOUSE, "n", u8"haʊs"},
+                                                        {HOUSE, "v", u8"haʊz"}}));
     return true;
 }
 
@@ -69,7 +75,7 @@ bool Session::StartZeto(const std::string& zetoExe)
     return Sync();
 }
 
-bool Session::Start(const std::string& zetoExe, const std::string& notepadTitle)
+bool Session::Start(const std::string& zetoExe, const std::string& notepadTitle, bool saidWords)
 {
     m_notepadTitle = notepadTitle;
     if (!WaitFor([&] { return (m_notepad = ::FindWindowA(nullptr, notepadTitle.c_str())) != nullptr; }, 30000)) {
@@ -82,7 +88,7 @@ bool Session::Start(const std::string& zetoExe, const std::string& notepadTitle)
         return false;
     }
     ::SetWindowPos(m_notepad, nullptr, 0, 0, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!WriteDictionary() || !StartZeto(zetoExe))
+    if (!WriteDictionary(saidWords) || !StartZeto(zetoExe))
         return false;
     ::SetWindowPos(m_zeto, nullptr, 700, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;

@@ -23,10 +23,14 @@ public:
     static const char CHILD[];      // reached from "children" through forms.dat
     static const std::string CHILD_BG;
     static const std::string USAGE_HINT;
+    // How APPLE and HOUSE are said, in pron.dat when the session is started
+    // with saidWords (the benchmark's); else pron.dat holds neither.
+    static const char APPLE_SAID[];
+    static const char HOUSE_SAID[];
 
     // Finds Notepad (title notepadTitle), lays the desktop out, writes the
     // dictionary into a fresh directory and starts zetoExe there.
-    bool Start(const std::string& zetoExe, const std::string& notepadTitle);
+    bool Start(const std::string& zetoExe, const std::string& notepadTitle, bool saidWords = false);
     // Zeto is ended (if it still runs) and its directory removed.
     ~Session();
 
@@ -56,7 +60,7 @@ public:
     std::string error;
 
 private:
-    bool WriteDictionary();
+    bool WriteDictionary(bool saidWords);
     bool StartZeto(const std::string& zetoExe);
 
     std::string m_dir;
