@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "ui/ExportWordsDlg.h"
 #include "ui/LocalTime.h"
+#include "ui/PhoneticFont.h"
 
 #include <ctime>
 #include <unordered_set>
@@ -21,37 +22,8 @@ constexpr const wchar_t STAR[] = L"\u2605";
 constexpr UINT_PTR SEARCH_SUBCLASS_ID = 1;
 // The first installed face of each list: Windows' own, then the one Wine
 // finds among the host's fonts.
-constexpr const wchar_t* LIST_FACES[] = {L"Segoe UI", L"DejaVu Sans"};
-constexpr const wchar_t* STAR_FACES[] = {L"Segoe UI Symbol", L"DejaVu Sans"};
-
-int CALLBACK NoteFace(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found)
-{
-    *(bool*)found = true;
-    return 0;
-}
-
-// A font like model in the first installed face of faces; null when none is.
-template <std::size_t N>
-HFONT FontInFirstFace(LOGFONTW model, const wchar_t* const (&faces)[N])
-{
-    HDC dc = ::GetDC(nullptr);
-    HFONT font = nullptr;
-    for (const wchar_t* face : faces) {
-        LOGFONTW wanted{};
-        wanted.lfCharSet = DEFAULT_CHARSET;
-        lstrcpynW(wanted.lfFaceName, face, LF_FACESIZE);
-        bool found = false;
-        ::EnumFontFamiliesExW(dc, &wanted, &NoteFace, (LPARAM)&found, 0);
-        if (!found)
-            continue;
-        lstrcpynW(model.lfFaceName, face, LF_FACESIZE);
-        model.lfCharSet = DEFAULT_CHARSET;
-        font = ::CreateFontIndirectW(&model);
-        break;
-    }
-    ::ReleaseDC(nullptr, dc);
-    return font;
-}
+constexpr std::initializer_list<const wchar_t*> LIST_FACES = {L"Segoe UI", L"DejaVu Sans"};
+constexpr std::initializer_list<const wchar_t*> STAR_FACES = {L"Segoe UI Symbol", L"DejaVu Sans"};
 
 notebook::Time Now() { return (notebook::Time)std::time(nullptr); }
 

@@ -35,6 +35,7 @@
 #include "hooklib/Tapwire.h"
 #include "settings/HotkeyText.h"
 #include "ui/HistoryRecorder.h"
+#include "ui/PhoneticFont.h"
 #include "ui/SettingsSaver.h"
 #include "ui/Speaker.h"
 #include "ui/SuggestionRows.h"
@@ -235,6 +236,7 @@ public:
     void OnSpeak();
     void Speak(const std::wstring& word);
     std::string m_strLastEntry;   // Windows-1251
+    PhoneticControls m_phoneticBoxes;   // 1001 and 1040 show the pronunciation
     settings::Hotkey m_speakHotkey;   // none unless chosen in Options
     bool m_bSpeakHotkeyHeld = false;
     void RegisterSpeakHotkey();

@@ -2,6 +2,7 @@
 
 #include "framework/Dpi.h"
 #include "text/Cp1251Utf16.h"
+#include "ui/PhoneticFont.h"
 #include "ui/TipPlacement.h"
 
 namespace {
@@ -58,9 +59,11 @@ void CTipWnd::OnPaint()
         ScopedSelect selectPen(hdc, pen);
         ScopedSelect selectBrush(hdc, m_brush);
         ScopedSelect selectFont(hdc, m_font);
+        const std::wstring& shown = m_strText;
+        if (m_phoneticFont && !HasLetters(hdc, shown))
+            ::SelectObject(hdc, m_phoneticFont.Get());   // the ScopedSelect above puts the old font back
 
         // Two spaces measured with the text leave one space of margin each side.
-        const std::wstring& shown = m_strText;
         const std::wstring measured = shown + L"  ";
         SIZE extent{0, 0};
         ::GetTextExtentPoint32W(hdc, measured.c_str(), (int)measured.size(), &extent);
@@ -196,7 +199,9 @@ void CTipWnd::SetTipFont(int nPointSize, const char* lpszFaceName)
 bool CTipWnd::MakeFont()
 {
     m_font.DeleteObject();
-    return m_font.CreatePointFont(m_nPointSize, m_strFace.c_str(), m_nDpi);
+    const bool made = m_font.CreatePointFont(m_nPointSize, m_strFace.c_str(), m_nDpi);
+    m_phoneticFont.Reset(made && !HasPhoneticLetters(m_font.Get()) ? PhoneticFontLike(m_font.Get()) : nullptr);
+    return made;
 }
 
 void CTipWnd::SetTipColor(COLORREF color)
@@ -211,6 +216,7 @@ void CTipWnd::OnClose()
     if (m_nTimerId != 0 && m_nCountdown != 0)
         ::KillTimer(m_hWnd, m_nTimerId);
     m_font.DeleteObject();
+    m_phoneticFont.DeleteObject();
     m_brush.DeleteObject();
     Default();
 }

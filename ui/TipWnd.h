@@ -54,6 +54,7 @@ public:
     int m_nCountdown = 0;
     int m_nReload = 0;
     CFont m_font;
+    CFont m_phoneticFont;   // like m_font, for a text with letters m_font lacks
     CBrush m_brush;
     int m_nStyle = 0;    // TIP_ABOVE, TIP_ROUNDED; the owner writes it directly
     int m_nMaxWidth = 0; // a box wider on one line wraps; set from the work area by ShowAt

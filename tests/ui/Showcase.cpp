@@ -1,12 +1,11 @@
 // Shows the main dialog with a translation in its tooltip, for the README's
 // screenshots (make-screenshots.sh takes them). Runs in the current working
-// directory, which holds data.dat and NewData.dat. Writes showcase-ready.txt
+// directory, which holds data.dat, NewData.dat, forms.dat and pron.dat. Writes showcase-ready.txt
 // with the screen rectangles to photograph (all, and the tooltip), then waits for showcase-done.txt.
 // With --history: the History window with a few words instead, and its
 // rectangle alone.
 #include "notebook/History.h"
 #include "tests/ui/UiTestSupport.h"
-#include "text/Cp1251Utf16.h"
 #include "ui/HistoryDlg.h"
 #include "ui/MainDlg.h"
 #include "ui/OptionsDlg.h"
@@ -109,7 +108,7 @@ int main(int argc, char** argv)
     POINT cursor{main.left + 30, main.bottom + 2};
     ::SetCursorPos(cursor.x, cursor.y);
     support::PumpUntil([&] { POINT p; ::GetCursorPos(&p); return p.x == cursor.x && p.y == cursor.y; }, 5000);
-    dlg.PostTranslation(cp1251::ToUtf16(dlg.m_dictionary.Lookup(word)));
+    dlg.PostTranslation(dlg.LookupForDisplay(word));
     support::PumpUntil([&] { return ::IsWindowVisible(dlg.m_tip.m_hWnd) != FALSE; }, 10000);
     ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     support::PumpPending();

@@ -12,7 +12,7 @@ BUILD=$(cd "${1:-$ROOT/build/windows}" && pwd)
 cmake --build "$BUILD" --target ui_showcase data_dat >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-cp "$BUILD/data/data.dat" "$work/data.dat"
+cp "$BUILD/data/data.dat" "$BUILD/data/forms.dat" "$BUILD/data/pron.dat" "$work/"
 : >"$work/NewData.dat"
 
 DPI=${2:-96}
