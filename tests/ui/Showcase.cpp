@@ -2,8 +2,9 @@
 // screenshots (make-screenshots.sh takes them). Runs in the current working
 // directory, which holds data.dat, NewData.dat, forms.dat and pron.dat. Writes showcase-ready.txt
 // with the screen rectangles to photograph (all, and the tooltip), then waits for showcase-done.txt.
-// With --history: the History window with a few words instead, and its
-// rectangle alone.
+// With --history or --options: the History window with a few words, or the
+// Options dialog, instead, and its rectangle alone.
+#include "capture/KeepOut.h"
 #include "notebook/History.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/HistoryDlg.h"
@@ -74,6 +75,28 @@ int ShowHistory()
     return 0;
 }
 
+// The Options dialog as Zeto opens it at first.
+int ShowOptions()
+{
+    COptionsDlg dlg;
+    dlg.m_nTimeoutSec = 3;
+    dlg.m_bMinimizeToTray = dlg.m_bAlwaysOnTop = 1;
+    dlg.m_pauseHotkey = settings::Hotkey{settings::HOTKEY_CTRL | settings::HOTKEY_ALT, 'Z'};
+    dlg.m_strIgnoredPrograms = JoinProgramList(DefaultIgnoredPrograms(), "\r\n");
+    if (!dlg.Create())
+        return 2;
+    ::SetWindowPos(dlg.m_hWnd, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    support::PumpPending();
+    // The client area: Wine draws no caption without a window manager.
+    RECT client;
+    ::GetClientRect(dlg.m_hWnd, &client);
+    ::MapWindowPoints(dlg.m_hWnd, nullptr, (POINT*)&client, 2);
+    WaitForTheShot(client, client);
+    dlg.DestroyWindow();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -95,6 +118,8 @@ int main(int argc, char** argv)
                       wc.hInstance, nullptr);
     if (history)
         return ShowHistory();
+    if (std::strcmp(word, "--options") == 0)
+        return ShowOptions();
 
     CMainDlg dlg;
     if (!dlg.Create() || !dlg.m_bReady) {

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the README's screenshots of the main dialog and its translation
-# tooltip, and of the History window, under Xvfb: docs/main-dialog.png,
-# docs/tooltip.png (twice the size) and docs/history-window.png at 96 DPI;
+# tooltip, of the History window and of Options, under Xvfb:
+# docs/main-dialog.png, docs/tooltip.png (twice the size),
+# docs/history-window.png and docs/options-dialog.png at 96 DPI;
 # at another DPI docs/main-dialog-<DPI>.png, docs/tooltip-<DPI>.png and
 # docs/history-window-<DPI>.png, as drawn, in a Wine prefix of that LogPixels.
 #   tests/ui/make-screenshots.sh [BUILD_DIR [DPI]]   (default build/windows, 96; built first)
@@ -62,6 +63,12 @@ m=12
 /usr/bin/convert shot.png -crop $((w + 2 * m))x$((h + 2 * m))+$((x - m))+$((y - m)) +repage \
     -bordercolor '#808080' -border 1 "$docs/history-window$suffix.png"
 done_with_showcase
+# The Options dialog at 96 DPI only, as it opens.
+if [ -z "$suffix" ]; then
+    showcase --options
+    /usr/bin/convert shot.png -crop ${w}x${h}+${x}+${y} +repage "$docs/options-dialog.png"
+    done_with_showcase
+fi
 wineserver -k 2>/dev/null || true
 INNER
 suffix=$([ "$DPI" = 96 ] || echo "-$DPI")
