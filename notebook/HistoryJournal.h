@@ -46,7 +46,7 @@ struct Row {
     std::string word;            // as the user last selected it (letter case kept)
     std::string entry;           // the entry shown: its base form or phrase
     std::string translation;     // the translation's first reading
-    std::string pronunciation;   // may be empty
+    std::string pronunciation;   // how the entry is said, as shown ("/haʊs/"); may be empty
     std::string application;     // the title of the window it came from
     Time firstSeen = 0;
     Time lastSeen = 0;

@@ -59,7 +59,7 @@ std::string Quoted(const std::string& field, const char* special)
 
 std::string Front(const Row& row)
 {
-    return row.pronunciation.empty() ? row.word : row.word + " [" + row.pronunciation + "]";
+    return row.pronunciation.empty() ? row.word : row.word + " " + row.pronunciation;
 }
 
 // "YYYY-MM-DD HH:MM:SS" of a time in UTC (days to a civil date after

@@ -6,7 +6,7 @@
 // then one note per line: guid, front, back, tags, separated by tabs. The
 // guid comes first because Anki takes any line starting with '#' for a
 // comment, and a guid never starts so, while a word might. Front is the word
-// with its pronunciation in brackets after it (just the word when there is
+// with how it is said after it ("house /haʊs/"; just the word when there is
 // none); back is the translation; both are HTML, so '&', '<' and '>' are
 // written as entities and line ends as "<br>"; a field holding a tab or a
 // double quote is put in double quotes, its quotes doubled. Tags: "wordlumo",

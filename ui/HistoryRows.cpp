@@ -36,12 +36,12 @@ wchar_t FoldOne(wchar_t c)
     return c;
 }
 
-// The bracketed pronunciation after the word, as the study export writes it.
+// The word and how it is said ("house /haʊs/"), as the study export writes it.
 std::wstring WordWithPronunciation(const notebook::Row& row)
 {
     std::wstring text = WideFromUtf8(row.word);
     if (!row.pronunciation.empty())
-        text += L" [" + WideFromUtf8(row.pronunciation) + L"]";
+        text += L" " + WideFromUtf8(row.pronunciation);
     return text;
 }
 

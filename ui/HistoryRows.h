@@ -37,7 +37,7 @@ public:
 
     std::size_t Count() const { return m_shown.size(); }
     const notebook::Row& RowAt(std::size_t shown) const { return m_items[m_shown[shown]].row; }
-    // The word with its pronunciation in brackets after it, when it has one.
+    // The word with its pronunciation after it ("house /haʊs/"), when it has one.
     const std::wstring& WordText(std::size_t shown) const { return m_items[m_shown[shown]].word; }
     const std::wstring& TranslationText(std::size_t shown) const { return m_items[m_shown[shown]].translation; }
     // The shown position of the word (any letter case), or -1.

@@ -109,7 +109,7 @@ std::string OneLineEnd(std::string text)
 
 History Sample()
 {
-    std::string bytes = EncodeLookup(100, "House", "house", u8"къща, дом", "haUs", "Reader")
+    std::string bytes = EncodeLookup(100, "House", "house", u8"къща, дом", "/haUs/", "Reader")
         + EncodeLookup(200, "#hash", "#hash", "<b>bold</b> & \"quoted\"\ttabbed", "", "Browser")
         + EncodeLookup(300, "garden", "garden", "line one\r\nline two\rthree\nfour", "", "Word, \"the\" editor")
         + EncodeLookup(400, "door", "door", "\"", "", "")
@@ -131,13 +131,13 @@ TEST(AnkiExport, HeadersAreAnkisAndEachWordIsOneNoteWithItsFrontBackAndGuid)
         ASSERT_EQ(note.size(), 4u) << rows[i].word;
         EXPECT_EQ(note[0], AnkiGuid(rows[i].word));
         const std::string front = rows[i].pronunciation.empty() ? rows[i].word
-                                                                : rows[i].word + " [" + rows[i].pronunciation + "]";
+                                                                : rows[i].word + " " + rows[i].pronunciation;
         EXPECT_EQ(FromHtml(note[1]), front);
         EXPECT_EQ(FromHtml(note[2]), OneLineEnd(rows[i].translation));
         EXPECT_EQ(note[2].find_first_of("<>"), note[2].find("<br>")) << "the only markup is the line breaks";
         EXPECT_EQ(note[3], rows[i].starred ? "wordlumo starred" : "wordlumo");
     }
-    EXPECT_EQ(FromHtml(file.notes[rows.size() - 1][1]), "House [haUs]");
+    EXPECT_EQ(FromHtml(file.notes[rows.size() - 1][1]), "House /haUs/");
     EXPECT_EQ(FromHtml(file.notes[0][1]), "door");
 }
 

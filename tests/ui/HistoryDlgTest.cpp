@@ -41,8 +41,8 @@ class HistoryDlgTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Append(notebook::EncodeLookup(1000, "house", "house", u8"къща", u8"haʊs", "Notepad"));
-        Append(notebook::EncodeLookup(1500, "House", "house", u8"къща, дом", u8"haʊs", "Notepad"));
+        Append(notebook::EncodeLookup(1000, "house", "house", u8"къща", u8"/haʊs/", "Notepad"));
+        Append(notebook::EncodeLookup(1500, "House", "house", u8"къща, дом", u8"/haʊs/", "Notepad"));
         Append(notebook::EncodeLookup(2000, "Apple", "apple", u8"ябълка", "", "Notepad"));
         Append(notebook::EncodeLookup(3000, "cat", "cat", u8"КОТКА", "", "Notepad"));
         m_records.clear();
@@ -130,7 +130,7 @@ protected:
 TEST_F(HistoryDlgTest, ShowsEachWordOnceTheLatestFirstWithItsCells)
 {
     ASSERT_EQ(Count(), 3);
-    EXPECT_EQ(Words(), (std::vector<std::wstring>{L"cat", L"Apple", L"House [ha\u028As]"}));
+    EXPECT_EQ(Words(), (std::vector<std::wstring>{L"cat", L"Apple", L"House /ha\u028As/"}));
     EXPECT_EQ(Cell(2, history::Column::Translation), L"\u043A\u044A\u0449\u0430, \u0434\u043E\u043C");
     EXPECT_EQ(Cell(2, history::Column::Count), L"2");
     EXPECT_EQ(Cell(0, history::Column::Count), L"1");
@@ -151,11 +151,11 @@ TEST_F(HistoryDlgTest, TheSearchBoxHasTheFocusAndDownGoesIntoTheListAtItsFirstRo
 TEST_F(HistoryDlgTest, AHeaderClickSortsByItsColumnAndASecondReverses)
 {
     ClickHeader(history::Column::Word);
-    EXPECT_EQ(Words(), (std::vector<std::wstring>{L"Apple", L"cat", L"House [ha\u028As]"}));
+    EXPECT_EQ(Words(), (std::vector<std::wstring>{L"Apple", L"cat", L"House /ha\u028As/"}));
     ClickHeader(history::Column::Word);
-    EXPECT_EQ(Words(), (std::vector<std::wstring>{L"House [ha\u028As]", L"cat", L"Apple"}));
+    EXPECT_EQ(Words(), (std::vector<std::wstring>{L"House /ha\u028As/", L"cat", L"Apple"}));
     ClickHeader(history::Column::Count);
-    EXPECT_EQ(Cell(0, history::Column::Word), L"House [ha\u028As]") << "the most looked up first";
+    EXPECT_EQ(Cell(0, history::Column::Word), L"House /ha\u028As/") << "the most looked up first";
 }
 
 TEST_F(HistoryDlgTest, TheSearchKeepsWordsOrTranslationsHoldingTheTextInAnyCase)
@@ -165,7 +165,7 @@ TEST_F(HistoryDlgTest, TheSearchKeepsWordsOrTranslationsHoldingTheTextInAnyCase)
     Type(L"\u042F\u0411\u042A\u041B");   // "ЯБЪЛ"
     EXPECT_EQ(Words(), (std::vector<std::wstring>{L"Apple"}));
     Type(L"hOUs");
-    EXPECT_EQ(Words(), (std::vector<std::wstring>{L"House [ha\u028As]"}));
+    EXPECT_EQ(Words(), (std::vector<std::wstring>{L"House /ha\u028As/"}));
     Type(L"zebra");
     EXPECT_EQ(Count(), 0);
     Type(L"");
@@ -216,14 +216,14 @@ TEST_F(HistoryDlgTest, DeleteRemovesTheSelectedRowAndSelectsTheNext)
 {
     SelectOnly(RowOf(L"cat"));
     PressKey(List(), VK_DELETE);
-    EXPECT_EQ(Words(), (std::vector<std::wstring>{L"Apple", L"House [ha\u028As]"}));
+    EXPECT_EQ(Words(), (std::vector<std::wstring>{L"Apple", L"House /ha\u028As/"}));
     EXPECT_EQ(m_history.Find("cat"), nullptr);
     EXPECT_EQ(::SendMessageW(List(), LVM_GETNEXTITEM, (WPARAM)-1, LVNI_SELECTED), 0);
 }
 
 TEST_F(HistoryDlgTest, EnterShowsTheSelectedWordAndTheWindowStays)
 {
-    SelectOnly(RowOf(L"House [ha\u028As]"));
+    SelectOnly(RowOf(L"House /ha\u028As/"));
     PressKey(List(), VK_RETURN);
     EXPECT_EQ(m_shown, (std::vector<std::string>{"House"}));
     EXPECT_FALSE(m_dlg.IsEnded());

@@ -38,13 +38,13 @@ int ShowHistory()
         bool starred;
     };
     const Sample samples[] = {
-        {"house", u8"къща, дом", u8"haʊs", 2, 5, true},
-        {"bright", u8"ярък, светъл", u8"braɪt", 5, 2, false},
-        {"window", u8"прозорец", u8"ˈwɪndəʊ", 26, 1, false},
-        {"read", u8"чета", u8"riːd", 30, 3, true},
-        {"apple", u8"ябълка", u8"ˈæpl", 50, 2, false},
+        {"house", u8"къща, дом", u8"/haʊs/", 2, 5, true},
+        {"bright", u8"ярък, светъл", u8"/braɪt/", 5, 2, false},
+        {"window", u8"прозорец", u8"/ˈwɪndəʊ/", 26, 1, false},
+        {"read", u8"чета", u8"/riːd/", 30, 3, true},
+        {"apple", u8"ябълка", u8"/ˈæpl/", 50, 2, false},
         {"thoroughly", u8"основно, напълно", "", 75, 1, false},
-        {"weather", u8"време (атмосферно)", u8"ˈweðə", 98, 4, false},
+        {"weather", u8"време (атмосферно)", u8"/ˈweðə/", 98, 4, false},
     };
     notebook::History history;
     const auto apply = [&](const std::string& record) {
@@ -58,7 +58,7 @@ int ShowHistory()
         if (s.starred)
             apply(notebook::EncodeStar(now, s.word, true));
     }
-    CHistoryDlg dlg(nullptr, history, apply, [](const std::string&) {});
+    CHistoryDlg dlg(nullptr, history, apply, [](const std::string&) {}, [](const std::string&) {});
     if (!dlg.Create())
         return 2;
     ::SetWindowPos(dlg.m_hWnd, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
