@@ -41,7 +41,7 @@ notebook::History TenThousandWords()
         const std::string n = std::to_string(i);
         const std::string record = notebook::EncodeLookup(
             1700000000 + i, (i % 7 ? "word" : "house") + n, "entry" + n,
-            u8"къща, дом, жилище " + n, i % 3 ? "" : u8"haʊs", "Notepad");
+            u8"къща, дом, жилище " + n, i % 3 ? "" : u8"/haʊs/", "Notepad");
         notebook::ReadJournal(record, [&](const notebook::Record& r) { return history.Apply(r); });
     }
     return history;

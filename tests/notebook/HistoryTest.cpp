@@ -105,7 +105,7 @@ TEST(History, CompactingKeepsStarredWordsAndTheNewestUpToTheCap)
 }
 
 // Typical rows: a word, its entry, a translation's first reading in
-// Bulgarian, a window title.
+// Bulgarian, how the entry is said, a window title.
 TEST(History, TenThousandTypicalWordsCompactToUnderOneAndAHalfMegabytes)
 {
     const char* titles[] = {"Chapter 7.pdf - Adobe Acrobat Reader", "Document1 - Microsoft Word",
@@ -113,10 +113,11 @@ TEST(History, TenThousandTypicalWordsCompactToUnderOneAndAHalfMegabytes)
     std::string bytes;
     for (int i = 0; i < 10000; ++i) {
         const std::string word = "wordy" + std::to_string(i);
-        bytes += EncodeLookup(1'760'000'000 + i * 60, word, word, u8"дума, слово; изказване", "",
+        bytes += EncodeLookup(1'760'000'000 + i * 60, word, word, u8"дума, слово; изказване", u8"/ˈwɜːdi/",
                               titles[i % 4]);
         if (i % 3 == 0)
-            bytes += EncodeLookup(1'770'000'000 + i * 60, word, word, u8"дума, слово; изказване", "", titles[i % 4]);
+            bytes += EncodeLookup(1'770'000'000 + i * 60, word, word, u8"дума, слово; изказване", u8"/ˈwɜːdi/",
+                                  titles[i % 4]);
         if (i % 10 == 0)
             bytes += EncodeStar(1'780'000'000, word, true);
     }
