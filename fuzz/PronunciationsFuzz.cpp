@@ -1,6 +1,6 @@
 // pron.dat's reader on arbitrary bytes: it refuses or accepts them without
 // harm, and what it accepts is what the builder would write for the same
-// items, each found again by its word.
+// items, each found again by its word and said with each of its readings.
 #include "dictionary/Pronunciations.h"
 #include "fuzz/FuzzCheck.h"
 
@@ -23,6 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto& reading : file.Of(item.word))
             found = found || (reading.partOfSpeech == item.partOfSpeech && reading.ipa == item.ipa);
         FUZZ_CHECK(found, "every item is found by its word");
+        const std::string said = file.Said(item.word);
+        FUZZ_CHECK(said.find('/' + item.ipa + '/') != std::string::npos, "what is said holds each reading");
     }
     return 0;
 }
