@@ -9,11 +9,12 @@ trap 'rm -rf "$dir"' EXIT
 cd "$dir"
 cmake -E tar xf "$zip"
 pkg=$(echo Wordlumo-*-win64)
-for f in Zeto.exe Tapwire.dll data.dat forms.dat pron.dat NewData.dat zetodict.exe README.txt CREDITS.txt; do
+files=(Zeto.exe Tapwire.dll data.dat forms.dat pron.dat NewData.dat zetodict.exe README.txt CREDITS.txt)
+for f in "${files[@]}"; do
     [ -e "$pkg/$f" ] || { echo "FAIL: $f missing from the package"; exit 1; }
 done
 [ ! -s "$pkg/NewData.dat" ] || { echo "FAIL: NewData.dat is not empty"; exit 1; }
-[ "$(ls "$pkg" | wc -l)" -eq 8 ] || { echo "FAIL: unexpected files: $(ls "$pkg")"; exit 1; }
+[ "$(ls "$pkg" | wc -l)" -eq "${#files[@]}" ] || { echo "FAIL: unexpected files: $(ls "$pkg")"; exit 1; }
 
 cd "$pkg"
 "$winerun" Zeto.exe >"$dir/zeto.log" 2>&1 &
