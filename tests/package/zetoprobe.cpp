@@ -178,11 +178,12 @@ int main()
         std::printf("FAIL: Zeto reports a missing dictionary file\n");
         return 1;
     }
-    // Ready means the dictionary is loaded: a word typed into the input box
-    // (1013) shows its translation in 1001. (Menus belong to their process
-    // under Wine, so the menu state cannot be read from here.)
+    // Ready means the dictionary files are loaded: a word typed into the
+    // input box (1013) shows its translation in 1001, a form its base form
+    // with how that is said. (Menus belong to their process under Wine, so
+    // the menu state cannot be read from here.)
     for (const auto& [typed, shown] : {std::pair<const char*, std::string>{"house", u8"къща"_cp1251},
-                                        {"children", "child: "}, {"the", u8"къщата"_cp1251}})
+                                        {"children", "child /"}, {"the", u8"къщата"_cp1251}})
         if (!Translates(main, typed, shown))
             return 1;
     if (mode == L"--use") {
