@@ -2,12 +2,11 @@
 // lacks is answered by its first base form the dictionary holds (houses ->
 // "house: ..."); the rules live in the portable CFormLookup, here are the
 // switch and the start-up load of the irregular forms. How the entry is said
-// joins it as ShownText puts it (PronunciationCommands.cpp).
+// (Pronunciation) joins it as ShownText puts it.
 #include "ui/MainDlg.h"
 
 #include "framework/Text.h"
 #include "res/resource.h"
-#include "text/Cp1251.h"
 #include "text/Cp1251Literal.h"
 #include "ui/ShownText.h"
 
@@ -23,7 +22,7 @@ std::wstring CMainDlg::LookupForDisplay(const char* word)
     Shown shown = ShownFor(word);
     m_history.Answered(word, shown.answer, shown.said, shown.text);
     if (shown.answer.translation)
-        m_strLastEntry = shown.entry;
+        m_pronunciation.Found(shown.entry);
     return std::move(shown.text);
 }
 
@@ -33,7 +32,7 @@ CMainDlg::Shown CMainDlg::ShownFor(const char* word)
     shown.answer = m_formLookup.Lookup(word, m_bFindBaseForms != 0);
     shown.entry = CFormLookup::EntryOf(word, shown.answer);
     if (shown.answer.translation)
-        shown.said = m_pronunciations.Said(cp1251::ToUtf8(shown.entry));
+        shown.said = m_pronunciation.Said(shown.entry);
     shown.text = ShownText(shown.answer.text, shown.entry, m_bShowPronunciation ? shown.said : std::string());
     return shown;
 }

@@ -46,7 +46,7 @@ void CMainDlg::OnHistory()
         [this](const std::string& word) {
             ShowInTranslationBox(ShownFor(cp1251::FromUtf8(word).text.c_str()).text);
         },
-        [this](const std::string& word) { Speak(history::WideFromUtf8(word)); });
+        [this](const std::string& word) { m_pronunciation.Speak(history::WideFromUtf8(word)); });
     dlg.DoModal();
 }
 

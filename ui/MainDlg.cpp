@@ -117,7 +117,6 @@ BOOL CMainDlg::OnInitDialog()
     g_hwndNextViewer = ::SetClipboardViewer(m_hWnd);
 
     m_tip.Create(this, 0);
-    m_phoneticBoxes.Apply(m_hWnd, {IDC_TRANSLATION, IDC_LIST_TRANSLATION});
 
     if (!LoadDictionaryFiles()) {
         ShowMessageBox(m_hWnd, "File data.dat or NewData.dat not found!", "Error", MB_OK | MB_ICONHAND);
@@ -135,7 +134,7 @@ BOOL CMainDlg::OnInitDialog()
     LoadSettings();
     if (m_bFindBaseForms)
         LoadIrregularForms();
-    LoadPronunciations();
+    m_pronunciation.Load(m_bShowPronunciation != 0);
     m_history.Keep(m_bKeepHistory != 0);
     return TRUE;
 }
@@ -278,11 +277,7 @@ HCURSOR CMainDlg::OnQueryDragIcon() { return (HCURSOR)m_hIcon; }
 
 // Moved to a monitor of another DPI and fitted to it: the rows' anchors
 // follow. The tooltips take the DPI of wherever they are shown next.
-void CMainDlg::OnDpiChanged(UINT dpi)
-{
-    PlaceRows(dpi, m_nRowX, m_rowY);
-    m_phoneticBoxes.Apply(m_hWnd, {IDC_TRANSLATION, IDC_LIST_TRANSLATION});
-}
+void CMainDlg::OnDpiChanged(UINT dpi) { PlaceRows(dpi, m_nRowX, m_rowY); }
 
 void CMainDlg::OnAbout()
 {

@@ -10,7 +10,7 @@
 //   ui/Pause.cpp                Pause, its hotkey and its look in the tray
 //   dictionary/AddNewWord.cpp   the Add New Word command
 //   ui/BaseFormsCommand.cpp     Find Base Forms and the lookup every road shows
-//   ui/PronunciationCommands.cpp  pron.dat, Show Pronunciation and Speak
+//   ui/PronunciationCommands.cpp  Show Pronunciation and Speak (the rest: Pronunciation)
 //   ui/HistoryCommands.cpp      Keep History and Clear History (the recording: HistoryRecorder)
 //   ui/MainDlg.cpp, ui/TranslationDisplay.cpp  the rest
 //
@@ -29,15 +29,13 @@
 #include "capture/MouseWatch.h"
 #include "dictionary/Dictionary.h"
 #include "dictionary/FormLookup.h"
-#include "dictionary/Pronunciations.h"
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "hooklib/Tapwire.h"
 #include "settings/HotkeyText.h"
 #include "ui/HistoryRecorder.h"
-#include "ui/PhoneticFont.h"
+#include "ui/Pronunciation.h"
 #include "ui/SettingsSaver.h"
-#include "ui/Speaker.h"
 #include "ui/SuggestionRows.h"
 #include "ui/TipWnd.h"
 #include "ui/TrayIcon.h"
@@ -225,23 +223,13 @@ public:
     bool m_bFormsRead = false;   // forms.dat was read, or found missing or damaged
     void OnFindBaseForms();
     int m_bShowPronunciation = 1;   // "Show Pronunciation"
-    CPronunciations m_pronunciations;
-    // pron.dat beside data.dat, read once; missing or damaged, said once
-    // while Show Pronunciation is on.
-    void LoadPronunciations();
-    bool m_bPronunciationsRead = false;
-    bool m_bPronunciationsMissing = false;
+    Pronunciation m_pronunciation{[this](const std::string& note) { ShowNote(note); }};
     void OnShowPronunciation();
     // Speak: the entry of the last answer found, said by an English voice.
     void OnSpeak();
-    void Speak(const std::wstring& word);
-    std::string m_strLastEntry;   // Windows-1251
-    PhoneticControls m_phoneticBoxes;   // 1001 and 1040 show the pronunciation
     settings::Hotkey m_speakHotkey;   // none unless chosen in Options
     bool m_bSpeakHotkeyHeld = false;
     void RegisterSpeakHotkey();
-    Speaker m_speaker{[this] { ShowNoVoice(); }};
-    void ShowNoVoice();
 
     // ---- Pause ----
     void OnPause();

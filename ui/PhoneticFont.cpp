@@ -69,15 +69,3 @@ bool HasPhoneticLetters(HFONT font)
     ::ReleaseDC(nullptr, dc);
     return has;
 }
-
-void PhoneticControls::Apply(HWND dialog, std::initializer_list<int> ids)
-{
-    HFONT own = (HFONT)::SendMessageW(dialog, WM_GETFONT, 0, 0);
-    if (!own || HasPhoneticLetters(own))
-        return;
-    m_font.Reset(PhoneticFontLike(own));
-    if (!m_font)
-        return;
-    for (int id : ids)
-        ::SendMessageW(::GetDlgItem(dialog, id), WM_SETFONT, (WPARAM)m_font.Get(), TRUE);
-}

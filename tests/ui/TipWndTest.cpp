@@ -1,9 +1,11 @@
 // The tooltip window: where it stands, how big it is, what it paints, its
 // own countdown, and the window text that mirrors what it shows.
 #include "framework/Dialog.h"
+#include "framework/Text.h"
 #include "res/resource.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/ui/UiTestSupport.h"
+#include "ui/PhoneticFont.h"
 #include "ui/TipWnd.h"
 
 #include <gtest/gtest.h>
@@ -110,6 +112,23 @@ TEST_F(TipWndTest, AnEmptyTextGivesABoxOfTwoSpaces)
     RECT rect = Rect(tip);
     EXPECT_EQ(rect.right - rect.left, two.cx);
     EXPECT_EQ(rect.bottom - rect.top, two.cy);
+}
+
+// A pronunciation's letters (the stress mark among them) are drawn in a
+// face that has them when the tooltip's own lacks them.
+TEST_F(TipWndTest, APronunciationIsDrawnInAFaceWithItsLetters)
+{
+    CTipWnd tip;
+    tip.Create(&parent, 0);
+    const std::wstring text = L"window /\u02C8w\u026And\u0259\u028A/: прозорец";
+    tip.ShowAt(text, POINT{0, 0});
+    EXPECT_EQ(WideWindowTextOf(tip.m_hWnd), text);
+    HDC dc = ::GetDC(tip.m_hWnd);
+    const HFONT drawn = tip.m_phoneticFont ? tip.m_phoneticFont.Get() : tip.m_font.Get();
+    HGDIOBJ old = ::SelectObject(dc, drawn);
+    EXPECT_TRUE(HasLetters(dc, text)) << "no installed face has the letters";
+    ::SelectObject(dc, old);
+    ::ReleaseDC(tip.m_hWnd, dc);
 }
 
 TEST_F(TipWndTest, ALineBreakKeepsTheBoxOneLineHigh)
