@@ -7,6 +7,19 @@ constexpr wchar_t CLASS_NAME[] = L"WordlumoTimerWindow";
 constexpr UINT_PTR TIMER_ID = 1;
 }  // namespace
 
+HWND CreateMessageWindow(const wchar_t* className, WNDPROC proc, void* owner)
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = proc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.lpszClassName = className;
+    ::RegisterClassW(&wc);   // fails harmlessly once registered
+    HWND hwnd = ::CreateWindowExW(0, className, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    if (hwnd)
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    return hwnd;
+}
+
 CTimerWindow::CTimerWindow(std::function<void()> onTick) : m_onTick(std::move(onTick)) {}
 
 CTimerWindow::~CTimerWindow()
@@ -17,16 +30,8 @@ CTimerWindow::~CTimerWindow()
 
 HWND CTimerWindow::Window()
 {
-    if (!m_hwnd) {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = WndProc;
-        wc.hInstance = ::GetModuleHandleW(nullptr);
-        wc.lpszClassName = CLASS_NAME;
-        ::RegisterClassW(&wc);   // fails harmlessly once registered
-        m_hwnd = ::CreateWindowExW(0, CLASS_NAME, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-        if (m_hwnd)
-            ::SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    }
+    if (!m_hwnd)
+        m_hwnd = CreateMessageWindow(CLASS_NAME, WndProc, this);
     return m_hwnd;
 }
 

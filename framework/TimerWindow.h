@@ -6,6 +6,11 @@
 
 #include <functional>
 
+// A message-only window of its own class (registered at the first call),
+// owned by the calling thread, with owner in its GWLP_USERDATA; null when
+// the system made none.
+HWND CreateMessageWindow(const wchar_t* className, WNDPROC proc, void* owner);
+
 class CTimerWindow {
 public:
     // onTick runs on the thread that started the timer, in its message loop.

@@ -1,5 +1,7 @@
 #include "ui/Speaker.h"
 
+#include "framework/TimerWindow.h"
+
 #include <sapi.h>
 #include <wrl/client.h>
 
@@ -129,16 +131,9 @@ struct Speaker::Mailbox {
 // The window is made here rather than at the first Say: under Wine the first
 // window of a process costs over 100 ms, too long for a Say to keep the UI
 // thread.
-Speaker::Speaker(std::function<void()> noVoice) : m_noVoice(std::move(noVoice))
+Speaker::Speaker(std::function<void()> noVoice)
+    : m_noVoice(std::move(noVoice)), m_hwnd(CreateMessageWindow(CLASS_NAME, WndProc, this))
 {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = ::GetModuleHandleW(nullptr);
-    wc.lpszClassName = CLASS_NAME;
-    ::RegisterClassW(&wc);   // fails harmlessly once registered
-    m_hwnd = ::CreateWindowExW(0, CLASS_NAME, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    if (m_hwnd)
-        ::SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 Speaker::~Speaker()
