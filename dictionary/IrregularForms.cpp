@@ -1,5 +1,7 @@
 #include "dictionary/IrregularForms.h"
 
+#include "dictionary/FileBytes.h"
+
 #include "dictionary/FileHash.h"
 
 #include <algorithm>
@@ -90,9 +92,10 @@ bool CIrregularForms::Load(std::string bytes)
 bool CIrregularForms::Load(std::FILE* file)
 {
     std::string bytes;
-    char chunk[1 << 14];
-    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, file)) > 0;)
-        bytes.append(chunk, got);
+    if (!ReadFileBytes(file, MAX_FILE_BYTES, bytes)) {
+        Load(std::string());
+        return false;
+    }
     return Load(std::move(bytes));
 }
 

@@ -24,6 +24,7 @@ class CIrregularForms {
 public:
     // The file's name; it ships beside data.dat.
     static constexpr const char* FILE_NAME = "forms.dat";
+    static constexpr std::size_t MAX_FILE_BYTES = 4u << 20;   // WordNet's lists make 0.2 MB
 
     // Builds the file from the texts of WordNet's .exc files, given in the
     // order their bases are to be tried (noun, verb, adj, adv). Entries
@@ -33,7 +34,8 @@ public:
     // Takes the file's bytes; false, leaving the table empty, when they are
     // not a whole, undamaged forms file.
     bool Load(std::string bytes);
-    // Reads an open file to its end (the caller closes it) and loads it.
+    // Reads an open file to its end (the caller closes it) and loads it;
+    // false for a file larger than MAX_FILE_BYTES.
     bool Load(std::FILE* file);
     // Reads and loads a file; false with *problem set when it is missing or
     // damaged.

@@ -1,5 +1,6 @@
 #include "dictionary/Pronunciations.h"
 
+#include "dictionary/FileBytes.h"
 #include "dictionary/FileHash.h"
 
 #include <algorithm>
@@ -53,6 +54,16 @@ std::string CPronunciations::Build(const std::vector<Item>& items)
         body += '\n';
     }
     return WithCheckedHeader(MAGIC, words.size(), body);
+}
+
+bool CPronunciations::Load(std::FILE* file)
+{
+    std::string bytes;
+    if (!ReadFileBytes(file, MAX_FILE_BYTES, bytes)) {
+        Load(std::string());
+        return false;
+    }
+    return Load(std::move(bytes));
 }
 
 bool CPronunciations::Load(std::string bytes)

@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -46,6 +47,9 @@ public:
     // Takes the file's bytes; false, leaving nothing loaded, when they are
     // not a whole, undamaged pronunciation file.
     bool Load(std::string bytes);
+    // Reads an open file to its end (the caller closes it) and loads it;
+    // false for a file larger than MAX_FILE_BYTES.
+    bool Load(std::FILE* file);
 
     // The readings of a headword as written, in file order; empty when it
     // has none.

@@ -16,20 +16,6 @@ constexpr auto NOTE_NO_VOICE = cp1251::Literal(
     u8"Няма английски глас, който да чете думите. Добавете го в Windows: Settings > Time & language > Speech > "
     u8"Add voices, English.");
 
-// The whole file, or false when it cannot be read or is larger than a
-// pronunciation file may be.
-bool ReadWhole(FILE* file, std::string& bytes)
-{
-    char block[64 * 1024];
-    std::size_t got;
-    while ((got = std::fread(block, 1, sizeof block, file)) > 0) {
-        if (bytes.size() + got > CPronunciations::MAX_FILE_BYTES)
-            return false;
-        bytes.append(block, got);
-    }
-    return !std::ferror(file);
-}
-
 } // namespace
 
 Pronunciation::Pronunciation(std::function<void(const std::string&)> note)
@@ -41,12 +27,10 @@ void Pronunciation::Load(bool show)
 {
     if (!m_read) {
         m_read = true;
-        std::string bytes;
         FILE* file = OpenFileNamed(CPronunciations::FILE_NAME, "rb");
-        const bool read = file && ReadWhole(file, bytes);
+        m_unusable = !(file && m_file.Load(file));
         if (file)
             std::fclose(file);
-        m_unusable = !(read && m_file.Load(std::move(bytes)));
     }
     if (m_unusable && show) {
         m_unusable = false;
