@@ -43,8 +43,10 @@ int RunDump(const std::vector<std::string>& args, FILE* out, FILE* err)
     long long count = 0;
     while (scanner.Next(&record)) {
         ++count;
-        if (ReportNul(path, record, record.word, "word", err)
-            | ReportNul(path, record, record.translation, "translation", err))
+        // Both reported, whichever has a NUL.
+        const bool nulInWord = ReportNul(path, record, record.word, "word", err);
+        const bool nulInTranslation = ReportNul(path, record, record.translation, "translation", err);
+        if (nulInWord || nulInTranslation)
             status = 1;
         const std::string word = escape::TsvField(cp1251::ToUtf8(record.word.c_str()));
         const std::string translation = escape::TsvField(cp1251::ToUtf8(record.translation.c_str()));

@@ -1,27 +1,16 @@
 #include "tools/zetodict/Commands.h"
+#include "tools/zetodict/WholeFile.h"
 
 #include "dictionary/IrregularForms.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cerrno>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <sstream>
 
 namespace {
-
-bool ReadWhole(const std::string& path, std::string& text)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    if (!in || !(bytes << in.rdbuf()))
-        return false;
-    text = bytes.str();
-    return true;
-}
 
 // WordNet lists no plural in -men: its own lookup forms them by rule. The
 // suffix rules only ever shorten a word, so the pairs (women woman,
@@ -166,7 +155,7 @@ int RunForms(const std::vector<std::string>& args, FILE* err)
         const bool names = args[i] == "--names" && i + 1 < args.size();
         const std::string& path = men || counts || names ? args[++i] : args[i];
         std::string text;
-        if (!ReadWhole(path, text)) {
+        if (!ReadWholeFile(path, text)) {
             std::fprintf(err, "zetodict forms: cannot read %s\n", path.c_str());
             return 2;
         }
@@ -191,15 +180,7 @@ int RunForms(const std::vector<std::string>& args, FILE* err)
         std::fprintf(err, "zetodict forms: the exception lists hold no usable entry\n");
         return 1;
     }
-    FILE* out = std::fopen(output.c_str(), "wb");
-    if (!out) {
-        std::fprintf(err, "zetodict forms: cannot write %s: %s\n", output.c_str(), std::strerror(errno));
+    if (!WriteWholeFile(output, file, "forms", err))
         return 2;
-    }
-    const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
-    if (std::fclose(out) != 0 || !written) {
-        std::fprintf(err, "zetodict forms: cannot write %s\n", output.c_str());
-        return 2;
-    }
     return 0;
 }

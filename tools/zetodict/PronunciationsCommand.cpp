@@ -1,11 +1,11 @@
 #include "tools/zetodict/Commands.h"
+#include "tools/zetodict/WholeFile.h"
 
 #include "dictionary/Pronunciations.h"
 #include "tools/zetodict/DictdFile.h"
 #include "tools/zetodict/FreeDictEntry.h"
 #include "tools/zetodict/Headword.h"
 
-#include <cerrno>
 #include <cstring>
 #include <fstream>
 #include <unordered_map>
@@ -63,16 +63,8 @@ int RunPronunciations(const std::vector<std::string>& args, FILE* err)
         std::fprintf(err, "zetodict pronunciations: %s gives no pronunciation\n", input.c_str());
         return 1;
     }
-    FILE* out = std::fopen(output.c_str(), "wb");
-    if (!out) {
-        std::fprintf(err, "zetodict pronunciations: cannot write %s: %s\n", output.c_str(), std::strerror(errno));
+    if (!WriteWholeFile(output, file, "pronunciations", err))
         return 2;
-    }
-    const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
-    if (std::fclose(out) != 0 || !written) {
-        std::fprintf(err, "zetodict pronunciations: cannot write %s\n", output.c_str());
-        return 2;
-    }
     std::fprintf(err, "zetodict pronunciations: %zu headwords said, of %zu entries\n", check.Count(), lines.size());
     return 0;
 }
