@@ -146,7 +146,7 @@ void CMainDlg::ReadClipboardText(char* buffer)
             const SIZE_T size = ::GlobalSize(data);
             // With Find Base Forms, letters Windows-1251 lacks are folded
             // (café is looked up as cafe); without, they become '?'.
-            const WideToLookup convert = m_bFindBaseForms ? lookupfold::ForLookup : PlainCp1251;
+            const WideToLookup convert = m_settings.findBaseForms ? lookupfold::ForLookup : PlainCp1251;
             const std::string text = format == CF_UNICODETEXT ? TextOfUnicodeClipboardBlock(block, size, convert)
                                                               : AnsiClipboardText(block, size, convert);
             CopyToBuffer(text, buffer, CLIPBOARD_BUFFER_SIZE);

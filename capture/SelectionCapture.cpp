@@ -86,7 +86,7 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
     RequestCopy(hwndRelease);
     if (::CountClipboardFormats() == 0 && m_nCopyMethod == COPY_PDF)
         WaitForCopy(std::min(CTRL_C_COPY_WAIT_MS, m_copyDeadline.RemainingMs()));
-    if (::CountClipboardFormats() == 0 && m_bCopyWithCtrlC)
+    if (::CountClipboardFormats() == 0 && m_settings.copyWithCtrlC)
         CopyWithCtrlC(hwndRelease);
     TranslateSelection();
     m_borrow.CopyRead();
@@ -105,7 +105,7 @@ bool CMainDlg::ReadSelectionDirectly(HWND hwndRelease)
         return false;
     m_pTarget->m_hwndChild = hwndRelease;
     if (reading.outcome == ControlReading::Outcome::Read) {
-        const WideToLookup convert = m_bFindBaseForms ? lookupfold::ForLookup : PlainCp1251;
+        const WideToLookup convert = m_settings.findBaseForms ? lookupfold::ForLookup : PlainCp1251;
         ShowWordTranslation(LookupTextOfSelection(reading.text, reading.selected, convert).c_str());
         ShowTranslationNow();
     }

@@ -154,5 +154,5 @@ void CMainDlg::InstallHooks(HMENU menu)
 // copy request gets Ctrl+C (capture/SelectionCapture.cpp).
 void CMainDlg::OnCopyWithCtrlC()
 {
-    ToggleSwitch(m_bCopyWithCtrlC, ID_COPY_WITH_CTRL_C);
+    ToggleSwitch(m_settings.copyWithCtrlC, ID_COPY_WITH_CTRL_C);
 }

@@ -1,7 +1,9 @@
 // Zeto.ini's reader on arbitrary bytes: it never fails, a file it accepts
 // holds only clean keys and values, and what it accepts, written again,
-// reads back to the same values.
+// reads back to the same values; the settings it gives, written and read
+// again, are the same settings.
 #include "fuzz/FuzzCheck.h"
+#include "settings/Settings.h"
 #include "settings/SettingsText.h"
 
 #include <cstdint>
@@ -27,5 +29,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const settings::SettingsText again = settings::ParseSettings(settings::FormatSettings(values));
     FUZZ_CHECK(!again.damaged && again.values == text.values, "what was read is written back the same");
+
+    std::vector<std::string> rejected;
+    const std::string written = settings::WriteSettings(settings::ReadSettings(text, rejected));
+    std::vector<std::string> none;
+    const std::string rewritten = settings::WriteSettings(settings::ReadSettings(settings::ParseSettings(written), none));
+    FUZZ_CHECK(none.empty() && rewritten == written, "the settings read are written and read back the same");
     return 0;
 }

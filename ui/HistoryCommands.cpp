@@ -15,8 +15,8 @@
 // written and History.dat is left as it is.
 void CMainDlg::OnKeepHistory()
 {
-    ToggleSwitch(m_bKeepHistory, ID_KEEP_HISTORY);
-    m_history.Keep(m_bKeepHistory != 0);
+    ToggleSwitch(m_settings.keepHistory, ID_KEEP_HISTORY);
+    m_history.Keep(m_settings.keepHistory != 0);
 }
 
 void CMainDlg::OnClearHistory()

@@ -51,7 +51,7 @@ void CMainDlg::OnChangeInput()
 void CMainDlg::ShowSuggestionsInRows()
 {
     UpdateData(true);
-    m_strTranslation = LookupForDisplay(TypedWord(GetDlgItem(IDC_INPUT), m_strInput, m_bFindBaseForms).c_str());
+    m_strTranslation = LookupForDisplay(TypedWord(GetDlgItem(IDC_INPUT), m_strInput, m_settings.findBaseForms).c_str());
     UpdateData(false);
     ShowRows(m_rowTips, m_nRowX, m_rowY, m_dictionary.m_strNeighbours);
     ::SetTimer(m_hWnd, TIMER_HIDE_TIPS, ROWS_SHOWN_MS, nullptr);
@@ -84,7 +84,7 @@ void CMainDlg::ShowSuggestionsInList()
 void CMainDlg::ShowListTranslation()
 {
     UpdateData(true);
-    m_strListTranslation = LookupForDisplay(TypedWord(GetDlgItem(IDC_INPUT), m_strInput, m_bFindBaseForms).c_str());
+    m_strListTranslation = LookupForDisplay(TypedWord(GetDlgItem(IDC_INPUT), m_strInput, m_settings.findBaseForms).c_str());
     m_strTranslation = m_strListTranslation;
     UpdateData(false);
 }

@@ -132,10 +132,10 @@ BOOL CMainDlg::OnInitDialog()
     CreateRowTips();
     PlaceRows(DpiOfWindow(m_hWnd), m_nRowX, m_rowY);
     LoadSettings();
-    if (m_bFindBaseForms)
-        LoadIrregularForms();
-    m_pronunciation.Load(m_bShowPronunciation != 0);
-    m_history.Keep(m_bKeepHistory != 0);
+    if (m_settings.findBaseForms)
+        m_formsFile.Load();
+    m_pronunciation.Load(m_settings.showPronunciation != 0);
+    m_history.Keep(m_settings.keepHistory != 0);
     return TRUE;
 }
 

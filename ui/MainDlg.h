@@ -32,7 +32,8 @@
 #include "framework/Dialog.h"
 #include "framework/Gdi.h"
 #include "hooklib/Tapwire.h"
-#include "settings/HotkeyText.h"
+#include "settings/Settings.h"
+#include "ui/FormsFile.h"
 #include "ui/HistoryRecorder.h"
 #include "ui/Pronunciation.h"
 #include "ui/SettingsSaver.h"
@@ -118,17 +119,15 @@ public:
     int m_nRowX = ROW_X;                // client x of every row's anchor
     int m_bRowHook = 0;                 // the left-button hook is installed for us
     int m_bKeyboardInput = 0;           // suggestions in the list box instead of row tooltips
-    int m_bFindBaseForms = 1;           // "Find Base Forms": a missed word's base form is shown
     CFormLookup m_formLookup{m_dictionary};
-    std::string m_strTipFontFace = CTipWnd::DEFAULT_FACE;    // the translation tooltip's font,
-    int m_nTipFontSize = CTipWnd::DEFAULT_POINT_SIZE;        // as last chosen in Options
-    int m_bCopyWithCtrlC = 1;           // press Ctrl+C in targets that ignore the copy request
     CMouseWatch m_mouseWatch;           // tells selections from plain clicks
     CopyDeadline m_copyDeadline;        // the current selection's time with its target
     CaptureGate m_gate;                 // paused, ignored programs, secrets
     ClipboardBorrow m_borrow;           // the user's clipboard while a selection borrows it
-    settings::Hotkey m_pauseHotkey{settings::HOTKEY_CTRL | settings::HOTKEY_ALT, 'Z'};
-    int m_bKeepHistory = 1;             // "Keep History": lookups go to History.dat
+    // The settings beyond the members above, live here: the Tools menu's
+    // switches, the hotkeys, the tooltip's font. (The values of the members
+    // above are copied in only when Zeto.ini is written.)
+    settings::Settings m_settings;
     HistoryRecorder m_history{[this](const std::string& note) { ShowNote(note); }};
 
     // Posts WM_SHOWTRANSLATION for text. The only way to have a translation shown.
@@ -219,15 +218,12 @@ public:
         std::wstring text;
     };
     Shown ShownFor(const char* word);
-    void LoadIrregularForms();
-    bool m_bFormsRead = false;   // forms.dat was read, or found missing or damaged
+    FormsFile m_formsFile{m_formLookup.Irregular(), [this](const std::string& note) { ShowNote(note); }};
     void OnFindBaseForms();
-    int m_bShowPronunciation = 1;   // "Show Pronunciation"
     Pronunciation m_pronunciation{[this](const std::string& note) { ShowNote(note); }};
     void OnShowPronunciation();
     // Speak: the entry of the last answer found, said by an English voice.
     void OnSpeak();
-    settings::Hotkey m_speakHotkey;   // none unless chosen in Options
     bool m_bSpeakHotkeyHeld = false;
     void RegisterSpeakHotkey();
 
@@ -236,7 +232,7 @@ public:
     LRESULT OnHotKey(WPARAM wParam, LPARAM lParam);
     // Every capture off (or on again); the menu and the tray icon show it.
     void SetPaused(bool paused);
-    // Holds m_pauseHotkey for the main window; says so when another program has it.
+    // Holds the pause hotkey for the main window; says so when another program has it.
     bool RegisterPauseHotkey();
     bool m_bHotkeyHeld = false;
     // Holds hotkey as id for the main window, its menu item's label showing

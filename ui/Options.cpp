@@ -16,10 +16,10 @@ void CMainDlg::OnOptions()
     dlg.m_bMinimizeToTray = m_bMinimizeToTray;
     dlg.m_bAlwaysOnTop = m_bAlwaysOnTop;
     dlg.m_bKeyboardInput = m_bKeyboardInput;
-    dlg.m_pauseHotkey = m_pauseHotkey;
-    dlg.m_heldHotkey = m_bHotkeyHeld ? m_pauseHotkey : settings::Hotkey{};
-    dlg.m_speakHotkey = m_speakHotkey;
-    dlg.m_heldSpeakHotkey = m_bSpeakHotkeyHeld ? m_speakHotkey : settings::Hotkey{};
+    dlg.m_pauseHotkey = m_settings.pauseHotkey;
+    dlg.m_heldHotkey = m_bHotkeyHeld ? m_settings.pauseHotkey : settings::Hotkey{};
+    dlg.m_speakHotkey = m_settings.speakHotkey;
+    dlg.m_heldSpeakHotkey = m_bSpeakHotkeyHeld ? m_settings.speakHotkey : settings::Hotkey{};
     dlg.m_strIgnoredPrograms = JoinProgramList(m_gate.ignoredPrograms, "\r\n");
     if (dlg.DoModal() != IDOK)
         return;
@@ -29,12 +29,12 @@ void CMainDlg::OnOptions()
     m_nTimeoutMs = dlg.m_nTimeoutSec * 1000;
     m_bKeyboardInput = dlg.m_bKeyboardInput;
     m_gate.ignoredPrograms = ParseProgramList(dlg.m_strIgnoredPrograms);
-    if (dlg.m_pauseHotkey != m_pauseHotkey || !m_bHotkeyHeld) {
-        m_pauseHotkey = dlg.m_pauseHotkey;
+    if (dlg.m_pauseHotkey != m_settings.pauseHotkey || !m_bHotkeyHeld) {
+        m_settings.pauseHotkey = dlg.m_pauseHotkey;
         RegisterPauseHotkey();
     }
-    if (dlg.m_speakHotkey != m_speakHotkey || !m_bSpeakHotkeyHeld) {
-        m_speakHotkey = dlg.m_speakHotkey;
+    if (dlg.m_speakHotkey != m_settings.speakHotkey || !m_bSpeakHotkeyHeld) {
+        m_settings.speakHotkey = dlg.m_speakHotkey;
         RegisterSpeakHotkey();
     }
     // Turning list mode on shows nothing yet: the next typed change does.
@@ -44,9 +44,9 @@ void CMainDlg::OnOptions()
         ::ShowWindow(GetDlgItem(IDC_TRANSLATION), SW_SHOW);
     }
     if (dlg.m_bFontChanged) {
-        m_strTipFontFace = dlg.m_strFontFace;
-        m_nTipFontSize = dlg.m_nFontSize;
-        m_tip.SetTipFont(m_nTipFontSize, m_strTipFontFace.c_str());
+        m_settings.tipFontFace = dlg.m_strFontFace;
+        m_settings.tipFontSize = dlg.m_nFontSize;
+        m_tip.SetTipFont(m_settings.tipFontSize, m_settings.tipFontFace.c_str());
     }
     // A window that is not top-most would get lost behind others: it goes
     // to the tray instead, whatever "Minimize in systray" said.

@@ -91,7 +91,7 @@ void COptionsDlg::DoDataExchange(CDataExchange* pDX)
     DDX_Control(pDX, IDC_ALPHA_VALUE, m_staticValue);
     DDX_Control(pDX, IDC_ALPHA_SLIDER, m_sliderAlpha);
     DDX_Text(pDX, IDC_TIMEOUT, m_nTimeoutSec);
-    DDV_MinMaxInt(pDX, m_nTimeoutSec, TIMEOUT_MIN_SEC, TIMEOUT_MAX_SEC);
+    DDV_MinMaxInt(pDX, m_nTimeoutSec, settings::TIMEOUT_MIN_SEC, settings::TIMEOUT_MAX_SEC);
     DDX_Radio(pDX, IDC_TRANSPARENT_THIS, m_nTarget);
     DDX_Check(pDX, IDC_EDIT_CHECK, m_bEdit);
     DDX_Check(pDX, IDC_MINIMIZE_TO_TRAY, m_bMinimizeToTray);

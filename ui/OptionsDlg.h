@@ -22,16 +22,12 @@ constexpr DWORD OPTIONS_COMMON_CONTROLS = ICC_BAR_CLASSES | ICC_HOTKEY_CLASS;
 
 class COptionsDlg : public CDialog {
 public:
-    // How long a translation tooltip may stay, in seconds.
-    static constexpr int TIMEOUT_MIN_SEC = 1;
-    static constexpr int TIMEOUT_MAX_SEC = 10;
-
     COptionsDlg();
     ~COptionsDlg() override;
 
     CWnd m_staticValue;     // 1034: the track bar's value
     CWnd m_sliderAlpha;     // 1033: alpha, 0 to 255
-    int m_nTimeoutSec = 0;  // 1007, TIMEOUT_MIN_SEC to TIMEOUT_MAX_SEC
+    int m_nTimeoutSec = 0;  // 1007, seconds, settings::TIMEOUT_MIN_SEC to TIMEOUT_MAX_SEC
     int m_nTarget = 0;      // 0 "This" (m_hwndThis), 1 "Other" (m_hwndOther)
     int m_bEdit = 0;
     int m_bMinimizeToTray = 0;

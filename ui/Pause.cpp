@@ -97,8 +97,8 @@ void CMainDlg::SetPaused(bool paused)
 
 bool CMainDlg::RegisterPauseHotkey()
 {
-    m_bHotkeyHeld = HoldHotkey(PAUSE_HOTKEY_ID, m_pauseHotkey, ID_PAUSE, "Pause", NOTE_HOTKEY_TAKEN_AFTER.c_str());
-    return m_bHotkeyHeld || m_pauseHotkey.key == 0;
+    m_bHotkeyHeld = HoldHotkey(PAUSE_HOTKEY_ID, m_settings.pauseHotkey, ID_PAUSE, "Pause", NOTE_HOTKEY_TAKEN_AFTER.c_str());
+    return m_bHotkeyHeld || m_settings.pauseHotkey.key == 0;
 }
 
 // The menu item shows the hotkey after its label.

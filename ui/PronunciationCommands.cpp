@@ -14,8 +14,8 @@ constexpr auto NOTE_SPEAK_HOTKEY_TAKEN_AFTER =
 
 void CMainDlg::OnShowPronunciation()
 {
-    ToggleSwitch(m_bShowPronunciation, ID_SHOW_PRONUNCIATION);
-    m_pronunciation.Load(m_bShowPronunciation != 0);
+    ToggleSwitch(m_settings.showPronunciation, ID_SHOW_PRONUNCIATION);
+    m_pronunciation.Load(m_settings.showPronunciation != 0);
 }
 
 void CMainDlg::OnSpeak() { m_pronunciation.SpeakLast(); }
@@ -23,5 +23,5 @@ void CMainDlg::OnSpeak() { m_pronunciation.SpeakLast(); }
 void CMainDlg::RegisterSpeakHotkey()
 {
     m_bSpeakHotkeyHeld =
-        HoldHotkey(SPEAK_HOTKEY_ID, m_speakHotkey, ID_SPEAK, "Speak", NOTE_SPEAK_HOTKEY_TAKEN_AFTER.c_str());
+        HoldHotkey(SPEAK_HOTKEY_ID, m_settings.speakHotkey, ID_SPEAK, "Speak", NOTE_SPEAK_HOTKEY_TAKEN_AFTER.c_str());
 }

@@ -15,6 +15,7 @@
 #pragma once
 #include "framework/Gdi.h"
 #include "framework/Wnd.h"
+#include "settings/Settings.h"
 
 #include <string>
 
@@ -62,8 +63,8 @@ public:
     static constexpr int CURSOR_OVERLAP = 12;   // the box starts this far above the cursor's bottom
     static constexpr int CORNER = 6;            // the rounded corners' ellipse
     static constexpr COLORREF DEFAULT_COLOR = RGB(255, 255, 200);
-    static constexpr int DEFAULT_POINT_SIZE = 90;
-    static constexpr const char* DEFAULT_FACE = "Arial";
+    static constexpr int DEFAULT_POINT_SIZE = settings::TIP_POINT_SIZE;
+    static constexpr const char* DEFAULT_FACE = settings::TIP_FONT_FACE;
 
 protected:
     const MessageMap* GetMessageMap() const override;

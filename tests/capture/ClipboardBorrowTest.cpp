@@ -29,7 +29,7 @@ struct Selecting {
     {
         dlg.m_nCopyMethod = COPY_OTHER;
         dlg.m_bWatchSelections = 1;
-        dlg.m_bCopyWithCtrlC = 0;
+        dlg.m_settings.copyWithCtrlC = 0;
     }
     int Select(const CopyTarget& in, const char* childClass)
     {

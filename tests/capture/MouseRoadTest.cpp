@@ -110,7 +110,7 @@ TEST(MouseRoad, HangingTargetDoesNotFreezeZeto)
     PutBlock(CF_TEXT, "apple", 6);
     // In front, so the Ctrl+C that follows an unanswered request would be
     // pressed if any time were left for it.
-    dlg.m_bCopyWithCtrlC = 1;
+    dlg.m_settings.copyWithCtrlC = 1;
     ::SetForegroundWindow(target.top());
     ASSERT_TRUE(support::PumpUntil([&] { return ::GetForegroundWindow() == target.top(); }));
     DWORD start = ::GetTickCount();

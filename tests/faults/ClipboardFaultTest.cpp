@@ -278,7 +278,7 @@ TEST_F(ClipboardFaultTest, UnicodeLettersWindows1251LacksAreFoldedWithFindBaseFo
     EXPECT_EQ(Translate(cafe), u8"кафе"_cp1251);
     EXPECT_EQ(Translate(cafeDecomposed), u8"кафе"_cp1251);
     EXPECT_EQ(Translate(cafChinese), u8"Няма такава дума"_cp1251);
-    m_dlg->m_bFindBaseForms = 0;
+    m_dlg->m_settings.findBaseForms = 0;
     EXPECT_EQ(Translate(cafe), u8"кафенце"_cp1251);
     ExpectUserClipboardBack();
 }

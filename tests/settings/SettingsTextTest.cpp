@@ -2,6 +2,7 @@
 // and the command Zeto is started with from the Run key.
 #include "settings/SettingsText.h"
 #include "settings/HotkeyText.h"
+#include "settings/Settings.h"
 #include "settings/StartupCommand.h"
 
 #include <gtest/gtest.h>
@@ -118,6 +119,34 @@ TEST(StartupCommand, ProgramOfTakesThePathWithOrWithoutQuotes)
     EXPECT_EQ(ProgramOf(L"  \"C:\\W\\Zeto.exe\""), L"C:\\W\\Zeto.exe");
     EXPECT_EQ(ProgramOf(L"\"C:\\W\\Zeto.exe"), L"C:\\W\\Zeto.exe") << "an unclosed quote ends with the text";
     EXPECT_EQ(ProgramOf(L""), L"");
+}
+
+// Every setting comes back as written; a value that makes no sense keeps
+// its default and its key is named, and the window's place counts only whole.
+TEST(Settings, WrittenSettingsReadBackAndNonsenseKeepsTheDefault)
+{
+    Settings mine;
+    mine.timeoutSec = 7;
+    mine.tipFontFace = "Times New Roman";
+    mine.tipFontSize = 120;
+    mine.keyboardInput = 1;
+    mine.showPronunciation = 0;
+    mine.speakHotkey = {HOTKEY_SHIFT | HOTKEY_WIN, 0x78};
+    mine.ignoredPrograms = "";
+    mine.windowTopLeft = std::make_pair(-20, 30);
+    std::vector<std::string> rejected;
+    const Settings read = ReadSettings(ParseSettings(WriteSettings(mine)), rejected);
+    EXPECT_TRUE(rejected.empty());
+    EXPECT_EQ(WriteSettings(read), WriteSettings(mine));
+    EXPECT_EQ(read.ignoredPrograms, std::optional<std::string>("")) << "an empty list is a list";
+
+    const Settings defaults;
+    const Settings bad = ReadSettings(
+        ParseSettings("TimeoutSec=11\nKeepHistory=2\nFontSize=9\nPauseHotkey=Z\nSpeakHotkey=Ctrl+Alt+Z\nWindowLeft=5"),
+        rejected);
+    EXPECT_EQ(rejected, (std::vector<std::string>{"TimeoutSec", "FontSize", "KeepHistory", "PauseHotkey", "SpeakHotkey"}));
+    EXPECT_EQ(WriteSettings(bad), WriteSettings(defaults)) << "the speak key may not be the pause key";
+    EXPECT_FALSE(bad.windowTopLeft);
 }
 
 } // namespace
