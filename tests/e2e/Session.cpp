@@ -48,28 +48,10 @@ bool Session::WriteDictionary(bool saidWords)
 
 bool Session::StartZeto(const std::string& zetoExe)
 {
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    std::string command = "\"" + zetoExe + "\"";
-    if (!::CreateProcessA(zetoExe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, m_dir.c_str(), &si,
-                          &m_process)) {
-        error = "cannot start " + zetoExe;
-        return false;
-    }
-    bool found = WaitFor([this] {
-        HWND hwnd = nullptr;
-        while ((hwnd = ::FindWindowExA(nullptr, hwnd, "#32770", "Wordlumo")) != nullptr) {
-            DWORD pid = 0;
-            ::GetWindowThreadProcessId(hwnd, &pid);
-            if (pid == m_process.dwProcessId && ::IsWindowVisible(hwnd)) {
-                m_zeto = hwnd;
-                return true;
-            }
-        }
-        return false;
-    }, 30000);
-    if (!found) {
-        error = "Zeto's main window did not appear";
+    m_process = std::make_unique<support::ZetoProcess>(zetoExe, m_dir);
+    m_zeto = m_process->WaitForMain();
+    if (!m_zeto) {
+        error = "Zeto's main window did not appear: " + m_process->State();
         return false;
     }
     return Sync();
@@ -96,15 +78,7 @@ bool Session::Start(const std::string& zetoExe, const std::string& notepadTitle,
 
 Session::~Session()
 {
-    if (m_process.hProcess) {
-        if (::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT) {
-            ::PostMessageA(m_zeto, WM_CLOSE, 0, 0);
-            if (::WaitForSingleObject(m_process.hProcess, 10000) == WAIT_TIMEOUT)
-                ::TerminateProcess(m_process.hProcess, 1);
-        }
-        ::CloseHandle(m_process.hProcess);
-        ::CloseHandle(m_process.hThread);
-    }
+    m_process.reset();   // closed, so its files can go
     if (!m_dir.empty()) {
         ::DeleteFileA((m_dir + "\\data.dat").c_str());
         ::DeleteFileA((m_dir + "\\NewData.dat").c_str());
@@ -149,27 +123,12 @@ bool Session::Sync() const
     return ::SendMessageTimeoutA(m_zeto, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result) != 0;
 }
 
-HWND Session::Dialog(const char* caption) const
-{
-    HWND hwnd = ::FindWindowA("#32770", caption);
-    return hwnd && ::IsWindowVisible(hwnd) ? hwnd : nullptr;
-}
+HWND Session::Dialog(const char* caption) const { return m_process->Dialog(caption); }
 
 HWND Session::VisibleTip(const std::string& text) const
 {
-    struct Search {
-        const std::string* text;
-        HWND found;
-    } search{&text, nullptr};
-    ::EnumThreadWindows(m_process.dwThreadId, [](HWND hwnd, LPARAM lParam) -> BOOL {
-        auto* s = (Search*)lParam;
-        char className[32] = "";
-        ::GetClassNameA(hwnd, className, sizeof className);
-        if (lstrcmpiA(className, "Static") == 0 && ::IsWindowVisible(hwnd) && *s->text == support::KeptTextOf(hwnd)) {
-            s->found = hwnd;
-            return FALSE;
-        }
-        return TRUE;
-    }, (LPARAM)&search);
-    return search.found;
+    for (HWND tip : m_process->VisibleTips())
+        if (support::KeptTextOf(tip) == text)
+            return tip;
+    return nullptr;
 }

@@ -4,10 +4,12 @@
 // way a user sees it.
 #pragma once
 #include "tests/support/Pump.h"
+#include "tests/support/ZetoProcess.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 
 inline bool WaitFor(const std::function<bool()>& cond, DWORD timeoutMs = 10000)
@@ -38,7 +40,7 @@ public:
     HWND notepad() const { return m_notepad; }
     HWND notepadEdit() const { return m_edit; }
     const std::string& notepadTitle() const { return m_notepadTitle; }
-    HANDLE zetoProcess() const { return m_process.hProcess; }
+    HANDLE zetoProcess() const { return m_process->Handle(); }
     // Zeto's working directory, where it keeps Zeto.ini.
     const std::string& dir() const { return m_dir; }
 
@@ -65,7 +67,7 @@ private:
 
     std::string m_dir;
     std::string m_notepadTitle;
-    PROCESS_INFORMATION m_process{};
+    std::unique_ptr<support::ZetoProcess> m_process;
     HWND m_zeto = nullptr;
     HWND m_notepad = nullptr;
     HWND m_edit = nullptr;

@@ -3,6 +3,7 @@
 // observed only from outside through its windows and its NewData.dat.
 #include "res/resource.h"
 #include "tests/support/Cp1251Text.h"
+#include "tests/support/WindowText.h"
 #include "tests/support/XInput.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
@@ -47,8 +48,8 @@ TEST_F(BlackBoxTest, TypedWordShowsItsTranslationAndTenRowsThatGoSevenSecondsLat
 
     TypeInto(main, "apple");
     DWORD typed = ::GetTickCount();
-    ASSERT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == u8"ябълка"_cp1251; }, 15000))
-        << RemoteText(translation);
+    ASSERT_TRUE(support::PumpUntil([&] { return support::TextOf(translation) == u8"ябълка"_cp1251; }, 15000))
+        << support::TextOf(translation);
     ASSERT_TRUE(support::PumpUntil([&] { return zeto.VisibleTips().size() == 10; }, 5000));
     for (HWND tip : zeto.VisibleTips()) {
         RECT rect;
@@ -85,7 +86,7 @@ TEST_F(BlackBoxTest, AnAddedWordIsInNewDataAtOnceAndFoundAfterARestart)
 
         TypeInto(main, "abc");
         HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
-        EXPECT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == "x"; }, 15000)) << RemoteText(translation);
+        EXPECT_TRUE(support::PumpUntil([&] { return support::TextOf(translation) == "x"; }, 15000)) << support::TextOf(translation);
         EXPECT_TRUE(zeto.Close());
     }
     Zeto again(m_dir->Path());
@@ -93,7 +94,7 @@ TEST_F(BlackBoxTest, AnAddedWordIsInNewDataAtOnceAndFoundAfterARestart)
     ASSERT_TRUE(main);
     TypeInto(main, "abc");
     HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
-    EXPECT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == "x"; }, 15000)) << RemoteText(translation);
+    EXPECT_TRUE(support::PumpUntil([&] { return support::TextOf(translation) == "x"; }, 15000)) << support::TextOf(translation);
     EXPECT_TRUE(again.Close());
 }
 
@@ -105,7 +106,7 @@ TEST_F(BlackBoxTest, OptionsOkWithoutAlwaysOnTopHidesTheWindowInTheTray)
     ::PostMessageA(main, WM_COMMAND, ID_OPTIONS, 0);
     HWND dlg = nullptr;
     ASSERT_TRUE(support::PumpUntil([&] { return (dlg = zeto.Dialog("Options...")) != nullptr; }, 15000));
-    EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
+    EXPECT_EQ(support::TextOf(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
     POINT onTop = Centre(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP));
     xinput::Click(onTop.x, onTop.y);
     ASSERT_TRUE(support::PumpUntil([&] { return ::SendMessageA(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP), BM_GETCHECK, 0, 0) == 0; },
@@ -137,8 +138,8 @@ TEST_F(BlackBoxTest, EscapeAndEnterInTheMultiLineEditsLeaveZetoOpen)
     // Typed after the keys, so handled after anything they posted.
     TypeInto(main, "apple");
     HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
-    EXPECT_TRUE(support::PumpUntil([&] { return RemoteText(translation) == u8"ябълка"_cp1251; }, 15000))
-        << RemoteText(translation);
+    EXPECT_TRUE(support::PumpUntil([&] { return support::TextOf(translation) == u8"ябълка"_cp1251; }, 15000))
+        << support::TextOf(translation);
     EXPECT_TRUE(::IsWindowVisible(main));
     EXPECT_TRUE(zeto.Close());
 }

@@ -10,6 +10,7 @@
 #include "notebook/HistoryBook.h"
 #include "res/resource.h"
 #include "tests/support/Cp1251Text.h"
+#include "tests/support/WindowText.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 #include "tests/typing/ZetoBlackBox.h"
@@ -56,7 +57,7 @@ protected:
         const notebook::Row* row = Read().history.Find(word);
         return row ? row->count : 0;
     }
-    static std::string Translation(HWND main) { return RemoteText(::GetDlgItem(main, IDC_TRANSLATION)); }
+    static std::string Translation(HWND main) { return support::TextOf(::GetDlgItem(main, IDC_TRANSLATION)); }
     // The word typed (as the box gets it whole) and Enter pressed: recorded
     // by the time the second message comes back.
     static bool Settle(HWND main, const std::string& word, DWORD timeoutMs = 15000)
@@ -283,7 +284,7 @@ TEST_F(HistoryFileTest, ClearHistoryAsksFirstAndThenWritesTheFileEmpty)
         ::PostMessageA(main, WM_COMMAND, ID_CLEAR_HISTORY, 0);
         HWND box = nullptr;
         ASSERT_TRUE(support::PumpUntil([&] { return (box = zeto.Dialog("Zeto")) != nullptr; }, 15000));
-        EXPECT_EQ(RemoteText(::GetDlgItem(box, 0xFFFF)), "Clear the whole history?");
+        EXPECT_EQ(support::TextOf(::GetDlgItem(box, 0xFFFF)), "Clear the whole history?");
         ::PostMessageA(box, WM_COMMAND, button, 0);
         ASSERT_TRUE(support::PumpUntil([&] { return !::IsWindow(box); }, 15000));
         ::SendMessageA(main, WM_NULL, 0, 0);   // the command is done

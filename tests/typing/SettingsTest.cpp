@@ -4,6 +4,7 @@
 #include "res/resource.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/MessageBoxes.h"
+#include "tests/support/WindowText.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 #include "tests/typing/TypingSupport.h"
@@ -47,7 +48,7 @@ protected:
         return support::PumpUntil([&] { return !::IsWindow(dlg); }, 15000);
     }
     std::string File(const char* name) const { return support::ReadFileBytes(m_dir->File(name)); }
-    std::string Translation(HWND main) const { return RemoteText(::GetDlgItem(main, IDC_TRANSLATION)); }
+    std::string Translation(HWND main) const { return support::TextOf(::GetDlgItem(main, IDC_TRANSLATION)); }
     static constexpr const char* RUN_KEY = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     static std::string RunValue()
     {
@@ -90,7 +91,7 @@ TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
     EXPECT_EQ(rect.top, 150);
     HWND dlg = OpenOptions(again, main);
     ASSERT_TRUE(dlg);
-    EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "7");
+    EXPECT_EQ(support::TextOf(::GetDlgItem(dlg, IDC_TIMEOUT)), "7");
     EXPECT_FALSE(Checked(dlg, IDC_MINIMIZE_TO_TRAY));
     EXPECT_TRUE(Checked(dlg, IDC_ALWAYS_ON_TOP));
     EXPECT_TRUE(Checked(dlg, IDC_KEYBOARD_INPUT));
@@ -113,7 +114,7 @@ TEST_F(SettingsTest, PauseTheHotkeysAndTheIgnoredProgramsComeBackAndAHotkeyHeldE
         ASSERT_TRUE(main);
         HWND dlg = OpenOptions(zeto, main);
         ASSERT_TRUE(dlg);
-        EXPECT_TRUE(Has(RemoteText(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS)), "KeePassXC.exe"));
+        EXPECT_TRUE(Has(support::TextOf(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS)), "KeePassXC.exe"));
         HWND hotkey = ::GetDlgItem(dlg, IDC_PAUSE_HOTKEY);
         EXPECT_EQ(::SendMessageA(hotkey, HKM_GETHOTKEY, 0, 0), MAKEWORD('Z', HOTKEYF_CONTROL | HOTKEYF_ALT));
         ::SendMessageA(hotkey, HKM_SETHOTKEY, MAKEWORD('Q', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
@@ -151,7 +152,7 @@ TEST_F(SettingsTest, PauseTheHotkeysAndTheIgnoredProgramsComeBackAndAHotkeyHeldE
     EXPECT_TRUE(Has(Translation(main), "Ctrl+Alt+P")) << Translation(main);
     HWND dlg = OpenOptions(again, main);
     ASSERT_TRUE(dlg);
-    EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS)), "Code.exe\r\nkeepassxc.exe");
+    EXPECT_EQ(support::TextOf(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS)), "Code.exe\r\nkeepassxc.exe");
     EXPECT_EQ(::SendMessageA(::GetDlgItem(dlg, IDC_SPEAK_HOTKEY), HKM_GETHOTKEY, 0, 0),
               MAKEWORD('S', HOTKEYF_CONTROL | HOTKEYF_ALT));
     ASSERT_TRUE(EndDialog(dlg, IDCANCEL));
@@ -211,7 +212,7 @@ TEST_F(SettingsTest, AFileThatCannotBeReadIsNeverOverwritten)
         EXPECT_TRUE(Has(Translation(main), "Zeto.ini")) << Translation(main);
         HWND dlg = OpenOptions(zeto, main);
         ASSERT_TRUE(dlg);
-        EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
+        EXPECT_EQ(support::TextOf(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
         ::SendMessageA(::GetDlgItem(dlg, IDC_TIMEOUT), WM_SETTEXT, 0, (LPARAM) "5");
         ASSERT_TRUE(EndDialog(dlg, IDOK));
         ::SetWindowPos(main, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -248,9 +249,9 @@ TEST_F(SettingsTest, AByteOrderMarkAndOneBadLineKeepTheOtherSettings)
         EXPECT_TRUE(File("Zeto.ini.damaged") == damaged);
         HWND dlg = OpenOptions(zeto, main);
         ASSERT_TRUE(dlg);
-        EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "7");
+        EXPECT_EQ(support::TextOf(::GetDlgItem(dlg, IDC_TIMEOUT)), "7");
         EXPECT_TRUE(Checked(dlg, IDC_KEYBOARD_INPUT));
-        EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS)), u8"Речник.exe"_cp1251);
+        EXPECT_EQ(support::TextOf(::GetDlgItem(dlg, IDC_IGNORED_PROGRAMS)), u8"Речник.exe"_cp1251);
         ASSERT_TRUE(EndDialog(dlg, IDCANCEL));
         EXPECT_TRUE(zeto.Close());
     }
@@ -328,7 +329,7 @@ TEST_F(SettingsTest, AHostileFileGivesDefaultsOneLineAndLeavesTheWordsAlone)
         }
         HWND dlg = OpenOptions(zeto, main);
         ASSERT_TRUE(dlg);
-        EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
+        EXPECT_EQ(support::TextOf(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
         EXPECT_FALSE(Checked(dlg, IDC_KEYBOARD_INPUT));
         ASSERT_TRUE(EndDialog(dlg, IDCANCEL));
         EXPECT_TRUE(zeto.Close());
@@ -357,7 +358,7 @@ TEST_F(SettingsTest, AWriteOnAFullDiskOrAReadOnlyFolderKeepsTheOldFileAndEveryWo
     auto changeTimeout = [&](const char* shown, const char* seconds) {
         HWND dlg = OpenOptions(zeto, main);
         ASSERT_TRUE(dlg);
-        EXPECT_EQ(RemoteText(::GetDlgItem(dlg, IDC_TIMEOUT)), shown);
+        EXPECT_EQ(support::TextOf(::GetDlgItem(dlg, IDC_TIMEOUT)), shown);
         ::SendMessageA(::GetDlgItem(dlg, IDC_TIMEOUT), WM_SETTEXT, 0, (LPARAM)seconds);
         ASSERT_TRUE(EndDialog(dlg, IDOK));
         EXPECT_TRUE(support::PumpUntil([&] { return Has(Translation(main), "Zeto.ini"); }, 15000)) << Translation(main);
