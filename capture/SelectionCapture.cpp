@@ -1,7 +1,7 @@
-// The mouse road asks an edit control for its selection (ControlRead) and
-// otherwise borrows the user's clipboard (ClipboardBorrow): what is on it is saved, the
-// target is made to copy, Zeto reads the copy, and the saved content goes
-// back. Only a selection gesture gets this far (CMouseWatch); a target that
+// The mouse road asks an edit control for its selection (ControlRead), or
+// UI Automation (AutomationRead), and otherwise borrows the user's
+// clipboard (ClipboardBorrow): what is on it is saved, the target is made to
+// copy, Zeto reads the copy, and the saved content goes back. Only a selection gesture gets this far (CMouseWatch); a target that
 // hangs costs at most one CopyDeadline; and an application that ignores the
 // copy request gets Ctrl+C, the way the user would copy.
 #include "ui/MainDlg.h"
@@ -63,7 +63,8 @@ void PressCtrlC()
 }
 }  // namespace
 
-// An edit control is asked for its selection instead (ReadSelectionDirectly).
+// An edit control or UI Automation is asked for the selection first
+// (ReadSelectionDirectly).
 // A secret on the clipboard is neither read nor borrowed: the selection
 // goes untranslated. A clipboard another program holds open gives an empty
 // text, as a read of it would.
@@ -95,15 +96,22 @@ void CMainDlg::CaptureSelection(HWND hwndRelease)
 }
 
 // The control the copy would be asked of, when it is an edit, gives its
-// selection itself; false when Zeto must borrow the clipboard after all.
+// selection itself; otherwise UI Automation is asked for the focused
+// element's, in the target's process. False when Zeto must borrow the
+// clipboard after all.
 bool CMainDlg::ReadSelectionDirectly(HWND hwndRelease)
 {
-    if (m_nCopyMethod != COPY_OTHER && m_nCopyMethod != COPY_DOC)
-        return false;
-    const ControlReading reading = ReadControlSelection(hwndRelease, m_copyDeadline);
+    ControlReading reading;
+    if (m_nCopyMethod == COPY_OTHER || m_nCopyMethod == COPY_DOC) {
+        reading = ReadControlSelection(hwndRelease, m_copyDeadline);
+        if (reading.outcome != ControlReading::Outcome::NotAnEdit)
+            m_pTarget->m_hwndChild = hwndRelease;
+    }
+    if (reading.outcome == ControlReading::Outcome::NotAnEdit)
+        reading = m_automation.Read(hwndRelease ? hwndRelease : m_pTarget->m_hwndTop,
+                                    std::min(AutomationReader::BUDGET_MS, m_copyDeadline.RemainingMs()));
     if (reading.outcome == ControlReading::Outcome::NotAnEdit)
         return false;
-    m_pTarget->m_hwndChild = hwndRelease;
     if (reading.outcome == ControlReading::Outcome::Read) {
         const WideToLookup convert = m_settings.findBaseForms ? lookupfold::ForLookup : PlainCp1251;
         ShowWordTranslation(LookupTextOfSelection(reading.text, reading.selected, convert).c_str());

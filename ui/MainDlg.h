@@ -23,6 +23,7 @@
 // mouse road handles its own post at once (ShowTranslationNow), so the
 // tooltip is up before the user's clipboard goes back.
 #pragma once
+#include "capture/AutomationRead.h"
 #include "capture/CaptureGate.h"
 #include "capture/ClipboardBorrow.h"
 #include "capture/CopyRequest.h"
@@ -124,9 +125,12 @@ public:
     CopyDeadline m_copyDeadline;        // the current selection's time with its target
     CaptureGate m_gate;                 // paused, ignored programs, secrets
     ClipboardBorrow m_borrow;           // the user's clipboard while a selection borrows it
-    // The settings beyond the members above, live here: the Tools menu's
-    // switches, the hotkeys, the tooltip's font. (The values of the members
-    // above are copied in only when Zeto.ini is written.)
+    AutomationReader m_automation;      // a selection asked of UI Automation
+    // The settings that have no member above live here: the Tools menu's
+    // switches, the hotkeys, the tooltip's font. Those that have one (the
+    // timeout, the Options check boxes, Automatic Attach, the window's
+    // place) and Pause and the ignored programs (m_gate) are live there and
+    // only copied in when Zeto.ini is written (CurrentSettings).
     settings::Settings m_settings;
     HistoryRecorder m_history{[this](const std::string& note) { ShowNote(note); }};
 
