@@ -51,7 +51,7 @@ LRESULT CMainDlg::OnMouseSelection(WPARAM wParam, LPARAM lParam)
 LRESULT CMainDlg::OnCopyGesture(WPARAM, LPARAM lParam)
 {
     const HWND foreground = reinterpret_cast<HWND>(lParam);
-    if (IsOwnCtrlCEcho(::GetMessageTime(), foreground) || !m_gate.MayCapture(foreground))
+    if (m_borrow.IsOwnCtrlCEcho(::GetMessageTime(), foreground) || !m_gate.MayCapture(foreground))
         return 0;
     m_bCapturePending = 1;
     return 0;
@@ -68,7 +68,7 @@ bool CMainDlg::TakeQueuedCopyGesture()
     const UINT flags = PM_REMOVE | PM_QS_POSTMESSAGE;
     for (UINT gesture : {g_tapwireMessages.ctrlC, g_tapwireMessages.rbuttonCopy})
         while (::PeekMessageA(&msg, m_hWnd, gesture, gesture, flags))
-            if (!IsOwnCtrlCEcho(msg.time, reinterpret_cast<HWND>(msg.lParam)) &&
+            if (!m_borrow.IsOwnCtrlCEcho(msg.time, reinterpret_cast<HWND>(msg.lParam)) &&
                 m_gate.MayCapture(reinterpret_cast<HWND>(msg.lParam)))
                 return true;
     return false;

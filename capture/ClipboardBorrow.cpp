@@ -15,6 +15,10 @@ constexpr UINT KEPT_RETRY_MS = 500;
 // for this long, this often.
 constexpr DWORD LATE_COPY_WATCH_MS = 1000;
 constexpr UINT LATE_COPY_POLL_MS = 50;
+// Reports from the window Zeto pressed Ctrl+C in, posted this long after,
+// are taken for its echo (the key's release may be handled well after the
+// copy).
+constexpr DWORD OWN_CTRL_C_ECHO_MS = 1000;
 // A copy of the user's content up to this size is kept after the watch, for
 // the next borrow while the clipboard still holds what Zeto put back.
 constexpr std::size_t KEEP_SAVED_UP_TO = 1 << 20;
@@ -243,4 +247,15 @@ void ClipboardBorrow::Finish()
     m_timer.Stop();
     m_saved.Clear();
     m_state = State::Idle;
+}
+
+void ClipboardBorrow::PressingCtrlC(HWND window)
+{
+    m_ownCtrlCTick = ::GetTickCount();
+    m_ownCtrlCWindow = window;
+}
+
+bool ClipboardBorrow::IsOwnCtrlCEcho(DWORD postTime, HWND foreground) const
+{
+    return m_ownCtrlCWindow && foreground == m_ownCtrlCWindow && postTime - m_ownCtrlCTick < OWN_CTRL_C_ECHO_MS;
 }

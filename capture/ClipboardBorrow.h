@@ -48,6 +48,12 @@ public:
     // Watching for a late copy after a restore.
     bool Watching() const { return m_state == State::Watching; }
 
+    // Zeto presses Ctrl+C in window to have it copy. Tapwire reports that
+    // key like the user's: a report from that window, posted soon after, is
+    // its echo and no copy gesture.
+    void PressingCtrlC(HWND window);
+    bool IsOwnCtrlCEcho(DWORD postTime, HWND foreground) const;
+
 private:
     enum class State { Idle, Borrowing, Retrying, Kept, Watching };
     enum class Restore { Done, Busy, Superseded };
@@ -72,4 +78,6 @@ private:
     DWORD m_since = 0;           // when the retries or the watch began
     bool m_restoring = false;    // inside a restore
     bool m_refusalSaid = false;
+    DWORD m_ownCtrlCTick = 0;     // when Zeto last pressed Ctrl+C,
+    HWND m_ownCtrlCWindow = nullptr;   // and in which window
 };

@@ -18,10 +18,6 @@ namespace {
 // The longest Zeto waits for the application to copy on its Ctrl+C (or on a
 // posted command).
 constexpr DWORD CTRL_C_COPY_WAIT_MS = 500;
-// Tapwire reports Zeto's own Ctrl+C like the user's; reports from the window
-// Zeto pressed it in, posted this long after, are taken for its echo (the
-// key's release may be handled well after the copy).
-constexpr DWORD OWN_CTRL_C_ECHO_MS = 1000;
 
 bool AnyKeyOrButtonDown()
 {
@@ -166,14 +162,9 @@ bool CMainDlg::CopyWithCtrlC(HWND hwndRelease)
     DWORD timeout = std::min(CTRL_C_COPY_WAIT_MS, m_copyDeadline.RemainingMs());
     if (timeout == 0)
         return false;
-    m_dwOwnCtrlCTick = ::GetTickCount();
-    m_hwndOwnCtrlC = target;
+    m_borrow.PressingCtrlC(target);
     PressCtrlC();
     return WaitForCopy(timeout);
 }
 
 // foreground: the window the report names as the foreground one.
-bool CMainDlg::IsOwnCtrlCEcho(DWORD postTime, HWND foreground) const
-{
-    return m_hwndOwnCtrlC && foreground == m_hwndOwnCtrlC && postTime - m_dwOwnCtrlCTick < OWN_CTRL_C_ECHO_MS;
-}

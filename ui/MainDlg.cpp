@@ -311,8 +311,7 @@ void CMainDlg::OnDestroy()
     m_mouseWatch.Stop();
     m_pTarget.reset();
     ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);
-    ::UnregisterHotKey(m_hWnd, PAUSE_HOTKEY_ID);
-    ::UnregisterHotKey(m_hWnd, SPEAK_HOTKEY_ID);
+    m_hotkeys.LetGo(m_hWnd);
     m_tray.Leave();   // a window closed while in the tray takes its icon with it
     if (m_hPausedIcon)
         ::DestroyIcon(m_hPausedIcon);

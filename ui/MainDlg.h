@@ -36,6 +36,7 @@
 #include "settings/Settings.h"
 #include "ui/FormsFile.h"
 #include "ui/HistoryRecorder.h"
+#include "ui/Hotkeys.h"
 #include "ui/Pronunciation.h"
 #include "ui/SettingsSaver.h"
 #include "ui/SuggestionRows.h"
@@ -62,10 +63,6 @@ extern const UINT g_nMsgTaskbarCreated;       // "TaskbarCreated"
 // only timer: any other would hide the tooltips too, so a feature that needs
 // one keeps it on a window of its own (CTimerWindow).
 constexpr UINT_PTR TIMER_HIDE_TIPS = 1;
-
-// The main dialog's hotkeys.
-constexpr int PAUSE_HOTKEY_ID = 1;
-constexpr int SPEAK_HOTKEY_ID = 2;
 
 // How the selection is copied out of the target window; the positions of
 // the document-format radios.
@@ -178,7 +175,6 @@ public:
     void ShowTranslationNow();
     void RequestCopy(HWND hwndRelease);
     bool CopyWithCtrlC(HWND hwndRelease);
-    bool IsOwnCtrlCEcho(DWORD postTime, HWND foreground) const;
     void OnCopyWithCtrlC();
 
     // ---- target window and copy methods ----
@@ -228,7 +224,6 @@ public:
     void OnShowPronunciation();
     // Speak: the entry of the last answer found, said by an English voice.
     void OnSpeak();
-    bool m_bSpeakHotkeyHeld = false;
     void RegisterSpeakHotkey();
 
     // ---- Pause ----
@@ -237,11 +232,8 @@ public:
     // Every capture off (or on again); the menu and the tray icon show it.
     void SetPaused(bool paused);
     // Holds the pause hotkey for the main window; says so when another program has it.
-    bool RegisterPauseHotkey();
-    bool m_bHotkeyHeld = false;
-    // Holds hotkey as id for the main window, its menu item's label showing
-    // it; false for none, or when another program has it (said in a note).
-    bool HoldHotkey(int id, settings::Hotkey hotkey, UINT menuItem, const char* label, const char* takenAfter);
+    void RegisterPauseHotkey();
+    Hotkeys m_hotkeys{[this](const std::string& note) { ShowNote(note); }};
 
     // ---- the history of lookups ----
     void OnKeepHistory();
@@ -280,6 +272,4 @@ private:
     void ShowNote(const std::string& text);   // Windows-1251
     void ShowInTranslationBox(std::wstring text);
     bool TakePendingTranslation(WPARAM key, std::wstring& text);
-    DWORD m_dwOwnCtrlCTick = 0;               // when Zeto last pressed Ctrl+C,
-    HWND m_hwndOwnCtrlC = nullptr;            // and in which window
 };

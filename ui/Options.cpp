@@ -17,9 +17,9 @@ void CMainDlg::OnOptions()
     dlg.m_bAlwaysOnTop = m_bAlwaysOnTop;
     dlg.m_bKeyboardInput = m_bKeyboardInput;
     dlg.m_pauseHotkey = m_settings.pauseHotkey;
-    dlg.m_heldHotkey = m_bHotkeyHeld ? m_settings.pauseHotkey : settings::Hotkey{};
+    dlg.m_heldHotkey = m_hotkeys.Held(Hotkeys::PAUSE);
     dlg.m_speakHotkey = m_settings.speakHotkey;
-    dlg.m_heldSpeakHotkey = m_bSpeakHotkeyHeld ? m_settings.speakHotkey : settings::Hotkey{};
+    dlg.m_heldSpeakHotkey = m_hotkeys.Held(Hotkeys::SPEAK);
     dlg.m_strIgnoredPrograms = JoinProgramList(m_gate.ignoredPrograms, "\r\n");
     if (dlg.DoModal() != IDOK)
         return;
@@ -29,11 +29,11 @@ void CMainDlg::OnOptions()
     m_nTimeoutMs = dlg.m_nTimeoutSec * 1000;
     m_bKeyboardInput = dlg.m_bKeyboardInput;
     m_gate.ignoredPrograms = ParseProgramList(dlg.m_strIgnoredPrograms);
-    if (dlg.m_pauseHotkey != m_settings.pauseHotkey || !m_bHotkeyHeld) {
+    if (dlg.m_pauseHotkey != m_settings.pauseHotkey || m_hotkeys.Held(Hotkeys::PAUSE).key == 0) {
         m_settings.pauseHotkey = dlg.m_pauseHotkey;
         RegisterPauseHotkey();
     }
-    if (dlg.m_speakHotkey != m_settings.speakHotkey || !m_bSpeakHotkeyHeld) {
+    if (dlg.m_speakHotkey != m_settings.speakHotkey || m_hotkeys.Held(Hotkeys::SPEAK).key == 0) {
         m_settings.speakHotkey = dlg.m_speakHotkey;
         RegisterSpeakHotkey();
     }

@@ -72,9 +72,9 @@ void CMainDlg::OnPause()
 
 LRESULT CMainDlg::OnHotKey(WPARAM id, LPARAM)
 {
-    if (id == PAUSE_HOTKEY_ID)
+    if (id == Hotkeys::PAUSE)
         OnPause();
-    else if (id == SPEAK_HOTKEY_ID)
+    else if (id == Hotkeys::SPEAK)
         OnSpeak();
     return 0;
 }
@@ -95,31 +95,9 @@ void CMainDlg::SetPaused(bool paused)
     }
 }
 
-bool CMainDlg::RegisterPauseHotkey()
+void CMainDlg::RegisterPauseHotkey()
 {
-    m_bHotkeyHeld = HoldHotkey(PAUSE_HOTKEY_ID, m_settings.pauseHotkey, ID_PAUSE, "Pause", NOTE_HOTKEY_TAKEN_AFTER.c_str());
-    return m_bHotkeyHeld || m_settings.pauseHotkey.key == 0;
-}
-
-// The menu item shows the hotkey after its label.
-bool CMainDlg::HoldHotkey(int id, settings::Hotkey hotkey, UINT menuItem, const char* label, const char* takenAfter)
-{
-    ::UnregisterHotKey(m_hWnd, id);
-    const std::string name = settings::HotkeyText(hotkey);
-    MENUITEMINFOA item{};
-    item.cbSize = sizeof item;
-    item.fMask = MIIM_STRING;
-    std::string text = hotkey.key ? label + ("\t" + name) : label;
-    item.dwTypeData = &text[0];
-    ::SetMenuItemInfoA(::GetMenu(m_hWnd), menuItem, FALSE, &item);
-    if (hotkey.key == 0)
-        return false;
-    // MOD_NOREPEAT: a held key acts once, not again with each repeat.
-    if (!::RegisterHotKey(m_hWnd, id, hotkey.modifiers | MOD_NOREPEAT, hotkey.key)) {
-        ShowNote(name + takenAfter);
-        return false;
-    }
-    return true;
+    m_hotkeys.Hold(m_hWnd, Hotkeys::PAUSE, m_settings.pauseHotkey, ID_PAUSE, "Pause", NOTE_HOTKEY_TAKEN_AFTER.c_str());
 }
 
 void CMainDlg::FillTrayIcon()

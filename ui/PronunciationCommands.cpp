@@ -22,6 +22,6 @@ void CMainDlg::OnSpeak() { m_pronunciation.SpeakLast(); }
 
 void CMainDlg::RegisterSpeakHotkey()
 {
-    m_bSpeakHotkeyHeld =
-        HoldHotkey(SPEAK_HOTKEY_ID, m_settings.speakHotkey, ID_SPEAK, "Speak", NOTE_SPEAK_HOTKEY_TAKEN_AFTER.c_str());
+    m_hotkeys.Hold(m_hWnd, Hotkeys::SPEAK, m_settings.speakHotkey, ID_SPEAK, "Speak",
+                   NOTE_SPEAK_HOTKEY_TAKEN_AFTER.c_str());
 }

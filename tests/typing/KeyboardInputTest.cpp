@@ -354,7 +354,7 @@ TEST_F(KeyboardInputTest, SpeakWithoutAnEnglishVoiceSaysSoAndNothingWaits)
 {
     const std::string NOTE = u8"Няма английски глас"_cp1251;
     Type("apples");
-    ::SendMessageA(m_dlg->m_hWnd, WM_HOTKEY, SPEAK_HOTKEY_ID, 0);
+    ::SendMessageA(m_dlg->m_hWnd, WM_HOTKEY, Hotkeys::SPEAK, 0);
     ASSERT_TRUE(support::PumpUntil([&] { return ItemText(IDC_TRANSLATION).rfind(NOTE, 0) == 0; }))
         << ItemText(IDC_TRANSLATION);
     SetInput("pear");
