@@ -5,16 +5,6 @@
 #include "res/resource.h"
 #include "tests/support/Cp1251Text.h"
 
-namespace {
-std::string BesideTest(const char* fileName)
-{
-    char path[MAX_PATH];
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path);
-    return dir.substr(0, dir.find_last_of("\\/") + 1) + fileName;
-}
-}  // namespace
-
 CopyTarget::CopyTarget(const char* kind, const char* title, Where where)
 {
     if (where == THIS_PROCESS) {
@@ -24,11 +14,9 @@ CopyTarget::CopyTarget(const char* kind, const char* title, Where where)
         support::PumpUntil([&] { return (m_top = ::FindWindowA(nullptr, title)) != nullptr; });
         return;
     }
-    std::string exe = BesideTest("copy_target.exe");
-    std::string command = "\"" + exe + "\" " + kind + " \"" + title + "\"";
-    STARTUPINFOA si{};
-    si.cb = sizeof si;
-    if (!::CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_process))
+    m_process = std::make_unique<support::Process>("\"" + support::BesideThisProgram("copy_target.exe") + "\" " +
+                                                   kind + " \"" + title + "\"");
+    if (!m_process->Started())
         return;
     support::PumpUntil([&] { return (m_top = ::FindWindowA(nullptr, title)) != nullptr; });
 }
@@ -39,12 +27,6 @@ CopyTarget::~CopyTarget()
         ReleaseHungCopyTargets();
         ::PostMessageA(m_top, WM_CLOSE, 0, 0);
         m_thread.join();
-    }
-    if (m_process.hProcess) {
-        ::TerminateProcess(m_process.hProcess, 0);
-        ::WaitForSingleObject(m_process.hProcess, 5000);
-        ::CloseHandle(m_process.hProcess);
-        ::CloseHandle(m_process.hThread);
     }
 }
 

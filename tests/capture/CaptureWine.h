@@ -3,10 +3,12 @@
 #pragma once
 #include "tests/support/Clipboard.h"
 #include "tests/support/MainDialog.h"
+#include "tests/support/Process.h"
 #include "tests/support/Pump.h"
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <thread>
 
@@ -25,7 +27,7 @@ public:
     HWND Find(const char* className) const;
 
 private:
-    PROCESS_INFORMATION m_process{};
+    std::unique_ptr<support::Process> m_process;   // ended with the target
     std::thread m_thread;
     HWND m_top = nullptr;
 };

@@ -2,6 +2,8 @@
 // or a program of Wine's own, started as a process of its own beside the
 // end-to-end driver.
 #pragma once
+#include "tests/support/Process.h"
+
 #include <windows.h>
 
 #include <string>
@@ -13,17 +15,12 @@ public:
     // Any program by its command line; top() is its first visible top-level
     // window.
     explicit StandIn(const std::string& commandLine);
-    ~StandIn();   // ends it
-    StandIn(const StandIn&) = delete;
-    StandIn& operator=(const StandIn&) = delete;
 
     HWND top() const { return m_top; }
     // Screen point in the middle of its first child window.
     POINT ChildCentre() const;
 
 private:
-    bool Start(const char* exe, std::string command);
-
-    PROCESS_INFORMATION m_process{};
+    support::Process m_process;   // ended with the stand-in
     HWND m_top = nullptr;
 };

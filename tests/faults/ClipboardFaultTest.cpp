@@ -220,7 +220,7 @@ protected:
         EXPECT_EQ(Shown(), "") << "the clipboard was emptied before the copy request";
         ExpectAlive();
         if (std::string(mode) == "die") {
-            EXPECT_EQ(intruder.WaitForExit(), 3u);
+            EXPECT_EQ(intruder.WaitForExit(), 3);
         }
         ExpectResponsive();
         ::CloseHandle(ready);
@@ -324,7 +324,7 @@ TEST_F(ClipboardFaultTest, ClipboardHeldOpenByAnotherProcess)
     ExpectAlive();
 
     ::SetEvent(release);
-    EXPECT_EQ(holder.WaitForExit(), 0u);
+    EXPECT_EQ(holder.WaitForExit(), 0);
     EXPECT_EQ(Translate(Padded("apple", 10)), u8"ябълка"_cp1251);
     ExpectResponsive();
     ::CloseHandle(held);

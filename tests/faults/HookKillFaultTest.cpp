@@ -66,8 +66,8 @@ TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
     ::PostMessageA(edit, WM_LBUTTONUP, 0, 0);
     ASSERT_TRUE(support::PumpUntil([] { return NotifyWindow::selections > 0; })) << "the hooks never fired";
 
-    ASSERT_TRUE(::TerminateProcess(installer.Process(), 9));
-    ASSERT_EQ(installer.WaitForExit(), 9u);
+    ASSERT_TRUE(::TerminateProcess(installer.Handle(), 9));
+    ASSERT_EQ(installer.WaitForExit(), 9);
     support::PumpPending();
     const int before = NotifyWindow::selections;
 
@@ -82,7 +82,7 @@ TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
     const std::string text = support::TextOf(edit);
     EXPECT_NE(text.find("apple"), std::string::npos) << text;
     EXPECT_EQ(std::count(text.begin(), text.end(), 'x'), 20) << text;
-    EXPECT_EQ(::WaitForSingleObject(target.Process(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the target died";
+    EXPECT_EQ(::WaitForSingleObject(target.Handle(), 0), static_cast<DWORD>(WAIT_TIMEOUT)) << "the target died";
     DWORD_PTR result = 0;
     EXPECT_NE(::SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result), 0);
     support::PumpPending();

@@ -1,20 +1,18 @@
 // intruder.exe: another process on the desktop that misbehaves towards Zeto.
 #pragma once
+#include "tests/support/Process.h"
+
 #include <windows.h>
 
 #include <string>
 
 // intruder.exe, started beside this test program.
-class Intruder {
+class Intruder : public support::Process {
 public:
-    explicit Intruder(const std::string& arguments);
-    ~Intruder();
-    bool Started() const { return m_process != nullptr; }
-    // Pumps this thread's messages until the intruder exits; its exit code.
-    DWORD WaitForExit(DWORD timeoutMs = 60000);
-    HANDLE Process() const { return m_process; }
-private:
-    HANDLE m_process = nullptr;
+    explicit Intruder(const std::string& arguments)
+        : support::Process("\"" + support::BesideThisProgram("intruder.exe") + "\" " + arguments)
+    {
+    }
 };
 
 // A named manual-reset event shared with the intruder.

@@ -24,7 +24,7 @@ protected:
         Intruder intruder("post " + std::to_string(reinterpret_cast<unsigned long long>(m_dlg->m_hWnd)) + " "
                           + std::to_string(seed) + " " + std::to_string(count));
         ASSERT_TRUE(intruder.Started());
-        EXPECT_EQ(intruder.WaitForExit(), 0u);
+        EXPECT_EQ(intruder.WaitForExit(), 0);
         support::PumpPending();
     }
 };

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "PostRecorder.h"
+#include "tests/support/Process.h"
 
 class InstallerProcess {
 public:
@@ -26,6 +27,5 @@ public:
 
 private:
     PostRecorder& m_recorder;
-    PROCESS_INFORMATION m_process = {};
-    DWORD m_startError = 0;
+    support::Process m_process;
 };

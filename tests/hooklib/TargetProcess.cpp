@@ -5,22 +5,21 @@
 #include "TargetProtocol.h"
 #include "tests/support/XInput.h"
 
-std::string BesideTest(const char* fileName)
+namespace {
+
+std::string TargetCommand(const PostRecorder& recorder, int x, int y, TargetProcess::Loop loop)
 {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string dir(path, n);
-    return dir.substr(0, dir.find_last_of("\\/") + 1) + fileName;
+    return "\"" + support::BesideThisProgram("hook_target.exe") + "\" " +
+           std::to_string(reinterpret_cast<UINT_PTR>(recorder.hwnd())) + " " + std::to_string(x) + " " +
+           std::to_string(y) + (loop == TargetProcess::PEEK_FIRST ? " peek" : "");
 }
 
-TargetProcess::TargetProcess(PostRecorder& recorder, int x, int y, Loop loop) : m_recorder(recorder)
+} // namespace
+
+TargetProcess::TargetProcess(PostRecorder& recorder, int x, int y, Loop loop)
+    : m_recorder(recorder), m_process(TargetCommand(recorder, x, y, loop))
 {
-    std::string command = "\"" + BesideTest("hook_target.exe") + "\" " +
-                          std::to_string(reinterpret_cast<UINT_PTR>(recorder.hwnd())) + " " +
-                          std::to_string(x) + " " + std::to_string(y) + (loop == PEEK_FIRST ? " peek" : "");
-    STARTUPINFOA si = {};
-    si.cb = sizeof si;
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &m_process))
+    if (!m_process.Started())
         return;
     // Several targets may report to one recorder: ours is the READY whose
     // windows belong to our process.
@@ -29,7 +28,7 @@ TargetProcess::TargetProcess(PostRecorder& recorder, int x, int y, Loop loop) : 
         for (const Posted& p : recorder.posts()) {
             DWORD pid = 0;
             if (p.message == TARGET_READY &&
-                GetWindowThreadProcessId(reinterpret_cast<HWND>(p.wParam), &pid) && pid == m_process.dwProcessId) {
+                GetWindowThreadProcessId(reinterpret_cast<HWND>(p.wParam), &pid) && pid == m_process.Id()) {
                 ready = p;
                 return true;
             }
@@ -44,17 +43,13 @@ TargetProcess::TargetProcess(PostRecorder& recorder, int x, int y, Loop loop) : 
     m_top = GetAncestor(m_dblclks, GA_ROOT);
 }
 
+// Closed as a user would close it; ended (by m_process) when it does not go.
 TargetProcess::~TargetProcess()
 {
-    if (!m_process.hProcess)
-        return;
     if (m_top)
         PostMessageA(m_top, WM_CLOSE, 0, 0);
-    bool ended = m_recorder.WaitFor([&] { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; });
-    if (!ended)
-        TerminateProcess(m_process.hProcess, 1);
-    CloseHandle(m_process.hThread);
-    CloseHandle(m_process.hProcess);
+    if (m_process.Started())
+        m_recorder.WaitFor([&] { return !m_process.Running(); });
 }
 
 POINT TargetProcess::CentreOf(HWND child) const

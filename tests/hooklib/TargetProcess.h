@@ -6,6 +6,7 @@
 #include <string>
 
 #include "PostRecorder.h"
+#include "tests/support/Process.h"
 
 class TargetProcess {
 public:
@@ -38,12 +39,9 @@ public:
 
 private:
     PostRecorder& m_recorder;
-    PROCESS_INFORMATION m_process = {};
+    support::Process m_process;
     HWND m_top = nullptr;
     HWND m_dblclks = nullptr;
     HWND m_plain = nullptr;
     DWORD m_threadId = 0;
 };
-
-// Full path of a program that lies beside the test executable.
-std::string BesideTest(const char* fileName);

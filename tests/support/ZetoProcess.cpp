@@ -6,8 +6,6 @@ namespace support {
 
 namespace {
 
-constexpr DWORD GOING_MS = 15000;   // for a closed or ended process to be gone
-
 // The visible top-level windows of a process with a class (and caption).
 struct Search {
     DWORD pid;
@@ -37,55 +35,19 @@ BOOL CALLBACK Find(HWND hwnd, LPARAM lParam)
 } // namespace
 
 ZetoProcess::ZetoProcess(const std::string& exe, const std::string& workDir, const std::string& arguments)
+    : Process("\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments), workDir.c_str())
 {
-    std::string command = "\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (!::CreateProcessA(exe.c_str(), &command[0], nullptr, nullptr, FALSE, 0, nullptr, workDir.c_str(), &startup,
-                          &m_info)) {
-        m_startError = ::GetLastError();
-        m_info = PROCESS_INFORMATION{};
-    }
 }
 
 ZetoProcess::~ZetoProcess()
 {
-    if (!m_info.hProcess)
-        return;
-    if (Running() && !(m_main && Close()))
-        Kill();
-    ::CloseHandle(m_info.hThread);
-    ::CloseHandle(m_info.hProcess);
-}
-
-bool ZetoProcess::Running() const
-{
-    return m_info.hProcess && ::WaitForSingleObject(m_info.hProcess, 0) == WAIT_TIMEOUT;
-}
-
-std::string ZetoProcess::State() const
-{
-    if (!m_info.hProcess)
-        return "Zeto.exe did not start: error " + std::to_string(m_startError);
-    if (Running())
-        return "Zeto.exe runs";
-    DWORD code = 0;
-    ::GetExitCodeProcess(m_info.hProcess, &code);
-    return "Zeto.exe ended with code " + std::to_string(code);
-}
-
-int ZetoProcess::WaitForExit(DWORD timeoutMs) const
-{
-    if (!PumpUntil([&] { return !Running(); }, timeoutMs))
-        return -1;
-    DWORD code = 0;
-    ::GetExitCodeProcess(m_info.hProcess, &code);
-    return (int)code;
+    if (Running() && m_main)
+        Close();
 }
 
 HWND ZetoProcess::Window(const char* className, const char* caption) const
 {
-    Search search{m_info.dwProcessId, className, caption, {}, false};
+    Search search{Id(), className, caption, {}, false};
     ::EnumWindows(&Find, (LPARAM)&search);
     return search.found.empty() ? nullptr : search.found.front();
 }
@@ -105,7 +67,7 @@ HWND ZetoProcess::WaitForMain(DWORD timeoutMs)
 
 std::vector<HWND> ZetoProcess::VisibleTips() const
 {
-    Search search{m_info.dwProcessId, "Static", nullptr, {}, true};
+    Search search{Id(), "Static", nullptr, {}, true};
     ::EnumWindows(&Find, (LPARAM)&search);
     return search.found;
 }
@@ -113,12 +75,7 @@ std::vector<HWND> ZetoProcess::VisibleTips() const
 bool ZetoProcess::Close()
 {
     ::PostMessageA(m_main, WM_CLOSE, 0, 0);
-    return ::WaitForSingleObject(m_info.hProcess, GOING_MS) == WAIT_OBJECT_0;
-}
-
-bool ZetoProcess::Kill()
-{
-    return ::TerminateProcess(m_info.hProcess, 1) && ::WaitForSingleObject(m_info.hProcess, GOING_MS) == WAIT_OBJECT_0;
+    return ::WaitForSingleObject(Handle(), GONE_MS) == WAIT_OBJECT_0;
 }
 
 } // namespace support

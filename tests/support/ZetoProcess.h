@@ -1,6 +1,8 @@
 // Zeto.exe as the user meets it: a process of its own in a working
 // directory, seen only from outside, through its windows.
 #pragma once
+#include "tests/support/Process.h"
+
 #include <windows.h>
 
 #include <string>
@@ -8,23 +10,13 @@
 
 namespace support {
 
-class ZetoProcess {
+class ZetoProcess : public Process {
 public:
     // Starts exe (a Windows path) in workDir, with arguments after its name.
     ZetoProcess(const std::string& exe, const std::string& workDir, const std::string& arguments = "");
     // Closed as the user closes it if still running (once its main window was
     // found); ended when it does not go.
-    ~ZetoProcess();
-    ZetoProcess(const ZetoProcess&) = delete;
-    ZetoProcess& operator=(const ZetoProcess&) = delete;
-
-    bool Started() const { return m_info.hProcess != nullptr; }
-    bool Running() const;
-    HANDLE Handle() const { return m_info.hProcess; }
-    // For a failed wait: whether the process never started, ended (and how) or runs.
-    std::string State() const;
-    // Waits (pumping) for the process to end; its exit code, or -1 on timeout.
-    int WaitForExit(DWORD timeoutMs = 20000) const;
+    ~ZetoProcess() override;
 
     // A visible top-level window of the process with this class and caption
     // (any, for null); null when there is none.
@@ -40,12 +32,8 @@ public:
     std::vector<HWND> VisibleTips() const;
     // Closed through its main window, as the user closes it; true once it ended.
     bool Close();
-    // Ended at once, as a crash or the task manager would: nothing of it runs on.
-    bool Kill();
 
 private:
-    PROCESS_INFORMATION m_info{};
-    DWORD m_startError = 0;   // CreateProcess's error when it failed
     HWND m_main = nullptr;
 };
 
