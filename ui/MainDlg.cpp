@@ -227,7 +227,7 @@ void CMainDlg::OnSysCommand(UINT nID, LPARAM)
         m_nid.uID = IDI_WORDLUMO;
         m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
         m_nid.uCallbackMessage = WM_TRAYNOTIFY;
-        FillTrayIcon();
+        m_tray.Fill(m_hIcon);
         m_tray.Enter();
         ::ShowWindow(m_hWnd, SW_HIDE);
         return;
@@ -313,7 +313,4 @@ void CMainDlg::OnDestroy()
     ::KillTimer(m_hWnd, TIMER_HIDE_TIPS);
     m_hotkeys.LetGo(m_hWnd);
     m_tray.Leave();   // a window closed while in the tray takes its icon with it
-    if (m_hPausedIcon)
-        ::DestroyIcon(m_hPausedIcon);
-    m_hPausedIcon = nullptr;
 }

@@ -263,9 +263,6 @@ private:
     // list, so a queued text never moves while its address travels.
     std::list<std::wstring> m_pending;
     CTrayIcon m_tray{m_nid};   // offers m_nid to the shell while the window is in the tray
-    // The icon and tip the tray shows now: grey and "Wordlumo — paused" while paused.
-    void FillTrayIcon();
-    HICON m_hPausedIcon = nullptr;
     SettingsSaver m_settingsSaver{[this] { ShowSettingsNotSaved(); }};
     void ShowSettingsNotSaved();
     std::string CurrentSettings() const;   // the text Zeto.ini should hold now

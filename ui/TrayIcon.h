@@ -17,6 +17,11 @@ public:
     CTrayIcon(const CTrayIcon&) = delete;
     CTrayIcon& operator=(const CTrayIcon&) = delete;
 
+    // The icon and tip in nid: icon, or while paused a grey copy of it and
+    // "Wordlumo — paused".
+    void Fill(HICON icon);
+    // Pause went on or off: the icon in the tray follows.
+    void ShowPaused(bool paused);
     // The window goes into the tray, or comes back out of it.
     void Enter();
     void Leave();
@@ -32,5 +37,8 @@ private:
     NOTIFYICONDATAA& m_nid;
     bool m_inTray = false;   // the window is hidden behind its icon, whether the shell has it or not
     bool m_shown = false;    // the shell has the icon
+    bool m_paused = false;
+    HICON m_hIcon = nullptr;         // the window's, as last filled in
+    HICON m_hPausedIcon = nullptr;   // its grey copy, made at the first pause
     CTimerWindow m_retry{[this] { Offer(); }};
 };
