@@ -6,6 +6,7 @@
 #include <oleauto.h>
 #include <wrl/client.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <mutex>
 #include <utility>

@@ -91,12 +91,7 @@ bool CIrregularForms::Load(std::string bytes)
 
 bool CIrregularForms::Load(std::FILE* file)
 {
-    std::string bytes;
-    if (!ReadFileBytes(file, MAX_FILE_BYTES, bytes)) {
-        Load(std::string());
-        return false;
-    }
-    return Load(std::move(bytes));
+    return LoadFileBytes(*this, file, MAX_FILE_BYTES);
 }
 
 bool CIrregularForms::LoadFile(const char* path, std::string* problem)

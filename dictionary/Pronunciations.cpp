@@ -58,12 +58,7 @@ std::string CPronunciations::Build(const std::vector<Item>& items)
 
 bool CPronunciations::Load(std::FILE* file)
 {
-    std::string bytes;
-    if (!ReadFileBytes(file, MAX_FILE_BYTES, bytes)) {
-        Load(std::string());
-        return false;
-    }
-    return Load(std::move(bytes));
+    return LoadFileBytes(*this, file, MAX_FILE_BYTES);
 }
 
 bool CPronunciations::Load(std::string bytes)

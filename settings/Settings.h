@@ -7,8 +7,10 @@
 #include "settings/HotkeyText.h"
 #include "settings/SettingsText.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace settings {
@@ -20,20 +22,24 @@ constexpr int POSITION_LIMIT = 32000;                      // beyond it no scree
 // The translation tooltip's font before the user chooses one.
 constexpr const char* TIP_FONT_FACE = "Arial";
 constexpr int TIP_POINT_SIZE = 90;
+// The first values of the settings the main dialog also keeps as members.
+constexpr int DEFAULT_TIMEOUT_SEC = 3;
+constexpr int DEFAULT_MINIMIZE_TO_TRAY = 1, DEFAULT_ALWAYS_ON_TOP = 1, DEFAULT_KEYBOARD_INPUT = 0,
+              DEFAULT_AUTOMATIC_ATTACH = 0;
 
 struct Settings {
-    int timeoutSec = 3;
+    int timeoutSec = DEFAULT_TIMEOUT_SEC;
     std::string tipFontFace = TIP_FONT_FACE;   // Windows-1251
     int tipFontSize = TIP_POINT_SIZE;
     // On/off, 1 or 0: Options' check boxes and the Tools menu's switches.
-    int minimizeToTray = 1;
-    int alwaysOnTop = 1;
-    int keyboardInput = 0;
+    int minimizeToTray = DEFAULT_MINIMIZE_TO_TRAY;
+    int alwaysOnTop = DEFAULT_ALWAYS_ON_TOP;
+    int keyboardInput = DEFAULT_KEYBOARD_INPUT;
     int findBaseForms = 1;       // a missed word's base form is shown
     int copyWithCtrlC = 1;       // Ctrl+C pressed in targets that ignore the copy request
     int keepHistory = 1;         // lookups go to History.dat
     int showPronunciation = 1;   // how an entry is said follows its name
-    int automaticAttach = 0;
+    int automaticAttach = DEFAULT_AUTOMATIC_ATTACH;
     int paused = 0;
     Hotkey pauseHotkey{HOTKEY_CTRL | HOTKEY_ALT, 'Z'};
     Hotkey speakHotkey;          // none until chosen: a global key is taken from every other program

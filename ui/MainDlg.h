@@ -101,22 +101,22 @@ public:
     CTipWnd m_tip;                      // the translation tooltip
     RowTips m_rowTips;                  // one per suggestion row
     NOTIFYICONDATAA m_nid;              // the tray icon; its first, 88-byte-era part only
-    int m_bMinimizeToTray = 1;
-    int m_bAutoAttach = 0;
+    int m_bMinimizeToTray = settings::DEFAULT_MINIMIZE_TO_TRAY;
+    int m_bAutoAttach = settings::DEFAULT_AUTOMATIC_ATTACH;
     int m_bCapturePending = 0;
     int m_bWatchSelections = 0;         // our hooks report mouse selections: Automatic Attach or a mouse mode
     int m_nCopyMethod = COPY_NONE;
     int m_nCaptureMode = CAPTURE_SELECT;
-    int m_nTimeoutMs = 3000;
+    int m_nTimeoutMs = settings::DEFAULT_TIMEOUT_SEC * 1000;
     int m_nAcrobatItem = -1;
     int m_bHintShown = 0;
-    int m_bAlwaysOnTop = 1;
+    int m_bAlwaysOnTop = settings::DEFAULT_ALWAYS_ON_TOP;
     CDictionary m_dictionary;
     int m_bReady = 0;                   // both dictionary files loaded
     int m_rowY[ROW_COUNT];              // client y of each suggestion row's anchor
     int m_nRowX = ROW_X;                // client x of every row's anchor
     int m_bRowHook = 0;                 // the left-button hook is installed for us
-    int m_bKeyboardInput = 0;           // suggestions in the list box instead of row tooltips
+    int m_bKeyboardInput = settings::DEFAULT_KEYBOARD_INPUT;   // suggestions in the list box, not row tooltips
     CFormLookup m_formLookup{m_dictionary};
     CMouseWatch m_mouseWatch;           // tells selections from plain clicks
     CopyDeadline m_copyDeadline;        // the current selection's time with its target
