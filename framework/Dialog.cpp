@@ -89,7 +89,8 @@ LRESULT CDialog::HandleInitDialog(WPARAM, LPARAM)
     if (style & DS_SYSMODAL)
         ::SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_layout96 = LayoutAt96(m_hWnd);
-    FitDialogToDpi(m_hWnd, m_layout96, DpiOfWindow(m_hWnd));
+    m_layoutDpi = DpiOfWindow(m_hWnd);
+    FitDialogToDpi(m_hWnd, m_layout96, m_layoutDpi);
     RECT before;
     ::GetWindowRect(m_hWnd, &before);
     BOOL result = OnInitDialog();
@@ -118,6 +119,7 @@ LRESULT CDialog::HandleDpiChanged(WPARAM wParam, LPARAM lParam)
         return 0;   // not the system's notice
     const POINT at{suggested->left, suggested->top};
     Default();
+    m_layoutDpi = dpi;
     FitDialogToDpi(m_hWnd, m_layout96, dpi);
     ::SetWindowPos(m_hWnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     OnDpiChanged(dpi);

@@ -24,6 +24,8 @@ public:
     void EndDialog(int nResult);
     int Result() const { return m_nResult; }
     bool IsEnded() const { return m_bEnded; }
+    // The DPI the layout is fitted to now.
+    UINT LayoutDpi() const { return m_layoutDpi; }
 
     // True copies the controls into the members (validating), false the
     // members into the controls. False when a validation failed; the user has
@@ -63,4 +65,5 @@ private:
     int m_nResult = 0;
     bool m_bEnded = false;
     DialogLayout m_layout96;   // every fit to a DPI starts from it
+    UINT m_layoutDpi = BASE_DPI;
 };

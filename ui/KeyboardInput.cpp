@@ -53,7 +53,7 @@ void CMainDlg::ShowSuggestionsInRows()
     UpdateData(true);
     m_strTranslation = LookupForDisplay(TypedWord(GetDlgItem(IDC_INPUT), m_strInput, m_settings.findBaseForms).c_str());
     UpdateData(false);
-    ShowRows(m_rowTips, m_nRowX, m_rowY, m_dictionary.m_strNeighbours);
+    ShowRows(m_rowTips, LayoutDpi(), m_rowY, m_dictionary.m_strNeighbours);
     ::SetTimer(m_hWnd, TIMER_HIDE_TIPS, ROWS_SHOWN_MS, nullptr);
     if (m_bRowHook == 0 && WatchRowPresses(m_hWnd, m_rowTips))
         m_bRowHook = 1;

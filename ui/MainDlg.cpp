@@ -130,7 +130,7 @@ BOOL CMainDlg::OnInitDialog()
     EnableMenuItemById(menu, ID_TOOLTIP_ON);
 
     CreateRowTips();
-    PlaceRows(DpiOfWindow(m_hWnd), m_nRowX, m_rowY);
+    PlaceRows(LayoutDpi(), m_rowY);
     LoadSettings();
     if (m_settings.findBaseForms)
         m_formsFile.Load();
@@ -277,7 +277,7 @@ HCURSOR CMainDlg::OnQueryDragIcon() { return (HCURSOR)m_hIcon; }
 
 // Moved to a monitor of another DPI and fitted to it: the rows' anchors
 // follow. The tooltips take the DPI of wherever they are shown next.
-void CMainDlg::OnDpiChanged(UINT dpi) { PlaceRows(dpi, m_nRowX, m_rowY); }
+void CMainDlg::OnDpiChanged(UINT dpi) { PlaceRows(dpi, m_rowY); }
 
 void CMainDlg::OnAbout()
 {

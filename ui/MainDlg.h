@@ -114,7 +114,6 @@ public:
     CDictionary m_dictionary;
     int m_bReady = 0;                   // both dictionary files loaded
     int m_rowY[ROW_COUNT];              // client y of each suggestion row's anchor
-    int m_nRowX = ROW_X;                // client x of every row's anchor
     int m_bRowHook = 0;                 // the left-button hook is installed for us
     int m_bKeyboardInput = settings::DEFAULT_KEYBOARD_INPUT;   // suggestions in the list box, not row tooltips
     CFormLookup m_formLookup{m_dictionary};

@@ -17,15 +17,15 @@ void CreateRowTip(CTipWnd& row, CWnd* parent)
     row.m_nStyle = CTipWnd::TIP_ABOVE | CTipWnd::TIP_ROUNDED;
 }
 
-void PlaceRows(UINT dpi, int& rowX, int (&rowY)[ROW_COUNT])
+void PlaceRows(UINT dpi, int (&rowY)[ROW_COUNT])
 {
-    rowX = ScaleForDpi(ROW_X, dpi);
     for (int i = 0; i < ROW_COUNT; ++i)
         rowY[i] = ScaleForDpi(RowAnchorY(i), dpi);
 }
 
-void ShowRows(RowTips& rows, int rowX, const int (&rowY)[ROW_COUNT], const std::string (&words)[ROW_COUNT])
+void ShowRows(RowTips& rows, UINT dpi, const int (&rowY)[ROW_COUNT], const std::string (&words)[ROW_COUNT])
 {
+    const int rowX = RowX(dpi);
     for (int i = 0; i < ROW_COUNT; ++i)
         rows[i].ShowAt(words[i], POINT{rowX, rowY[i]});
     // A row that would pass the work area's edge has moved left by itself;

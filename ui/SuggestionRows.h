@@ -8,6 +8,7 @@
 // presses and reports each one to the dialog.
 #pragma once
 #include "dictionary/Dictionary.h"
+#include "framework/Dpi.h"
 #include "ui/TipWnd.h"
 
 #include <windows.h>
@@ -23,17 +24,18 @@ constexpr int RowAnchorY(int row) { return 70 + 16 * row; }
 
 // Where the rows stand in a dialog at dpi: every anchor scaled from its
 // 96-DPI figure.
-void PlaceRows(UINT dpi, int& rowX, int (&rowY)[ROW_COUNT]);
+void PlaceRows(UINT dpi, int (&rowY)[ROW_COUNT]);
+inline int RowX(UINT dpi) { return ScaleForDpi(ROW_X, dpi); }
 
 using RowTips = CTipWnd[ROW_COUNT];
 
 // Makes row tooltip `row` (hidden) with the rows' font, colour and style.
 void CreateRowTip(CTipWnd& row, CWnd* parent);
 
-// Shows words[i] on row i, anchored at (rowX, rowY[i]). Rows are shown in
+// Shows words[i] on row i, anchored at (RowX(dpi), rowY[i]). Rows are shown in
 // order, each above the one before, so where boxes overlap the later row is
 // the one seen. Near an edge of the work area the column moves in as one.
-void ShowRows(RowTips& rows, int rowX, const int (&rowY)[ROW_COUNT], const std::string (&words)[ROW_COUNT]);
+void ShowRows(RowTips& rows, UINT dpi, const int (&rowY)[ROW_COUNT], const std::string (&words)[ROW_COUNT]);
 
 // The visible row whose box holds the screen point, the one seen where two
 // overlap; -1 when the point is on no row.

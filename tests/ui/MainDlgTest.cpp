@@ -407,7 +407,7 @@ TEST_F(MainDlgFixture, AMoveToAMonitorOfAnotherDpiRefitsTheDialogAndTheRowsAndAB
     const RECT at144 = moveTo(144, before.left + 5, before.top + 5);
     EXPECT_NEAR(at144.right, client96.right * 1.5, 2);
     EXPECT_NEAR(at144.bottom, client96.bottom * 1.5, 2);
-    EXPECT_EQ(m_dlg->m_nRowX, 413);
+    EXPECT_EQ(RowX(m_dlg->LayoutDpi()), 413);
     EXPECT_EQ(m_dlg->m_rowY[0], 105);
     EXPECT_EQ(m_dlg->m_rowY[9], 321);
     const RECT again = moveTo(144, before.left + 6, before.top + 6);

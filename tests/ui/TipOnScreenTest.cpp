@@ -155,8 +155,9 @@ TEST_F(TipOnScreenTest, SuggestionRowsBesideADialogAtTheRightEdgeStayOnTheScreen
     RowTips rows;
     for (CTipWnd& row : rows)
         CreateRowTip(row, &parent);
-    int rowX, rowY[ROW_COUNT];
-    PlaceRows(dpi, rowX, rowY);
+    int rowY[ROW_COUNT];
+    PlaceRows(dpi, rowY);
+    const int rowX = RowX(dpi);
     POINT anchor{rowX, 0};
     ::ClientToScreen(parent.m_hWnd, &anchor);
     ASSERT_GT(anchor.x, work.right - 100) << "the rows' anchor must lie near or past the right edge";
@@ -164,7 +165,7 @@ TEST_F(TipOnScreenTest, SuggestionRowsBesideADialogAtTheRightEdgeStayOnTheScreen
     for (int i = 0; i < ROW_COUNT; ++i)
         words[i] = "neighbour " + std::to_string(i);
     words[ROW_COUNT - 1] = "neighbourhoods";   // the widest row
-    ShowRows(rows, rowX, rowY, words);
+    ShowRows(rows, dpi, rowY, words);
     RECT widest;
     ::GetWindowRect(rows[ROW_COUNT - 1].m_hWnd, &widest);
     EXPECT_EQ(widest.right, work.right);
