@@ -27,7 +27,7 @@ constexpr auto TEXT_USAGE_HINT = cp1251::Literal(u8"Използвайте \"Ctr
 // title after the capture: the translation is what the user waits for.
 LRESULT CMainDlg::OnMouseSelection(WPARAM wParam, LPARAM lParam)
 {
-    if (!m_pTarget || !m_bWatchSelections)
+    if (!m_pTarget || !m_mouseWatch.TakesReports())
         return 0;   // not ours to take: see RemoveCaptureHooks
     if (!m_gate.MayCapture(reinterpret_cast<HWND>(lParam))) {
         m_mouseWatch.TakeSelection();   // this release is spent

@@ -64,6 +64,7 @@ bool CMouseWatch::Start()
 
 void CMouseWatch::Stop()
 {
+    m_everyRelease = false;
     if (!m_hook)
         return;
     ::UnhookWindowsHookEx(m_hook);

@@ -2,8 +2,9 @@
 // it there; nothing is injected into other processes) and sees where the left
 // button goes down and comes up anywhere on the desktop, which Tapwire's
 // message hook does not report. From that it tells selections from clicks
-// (SelectionGesture). It watches only while the capture hooks are installed;
-// while it can't watch, the main dialog takes no mouse report at all.
+// (SelectionGesture). It watches only while the capture hooks are installed,
+// and it is the gate of Tapwire's mouse reports: the main dialog takes them
+// only while it watches.
 #pragma once
 #include "capture/SelectionGesture.h"
 
@@ -20,6 +21,11 @@ public:
     bool Start();
     void Stop();
     bool Watching() const { return m_hook != nullptr; }
+    // Whether the main dialog takes Tapwire's mouse reports: while it watches.
+    bool TakesReports() const { return Watching() || m_everyRelease; }
+    // For the tests, which make their own reports: they are taken, and with
+    // no hook every release counts as a selection.
+    void TakeEveryRelease() { m_everyRelease = true; }
     // True once for each release that ended a selection: a double click, or
     // a drag that began over a window's content. A drag begun on a scrollbar,
     // a border, a caption or a splitter moves or sizes something and selects
@@ -40,5 +46,6 @@ private:
     static CMouseWatch* s_active;   // one watch per process: the main dialog's
 
     HHOOK m_hook = nullptr;
+    bool m_everyRelease = false;
     SelectionGesture m_gesture;
 };

@@ -113,8 +113,7 @@ void CMainDlg::ChooseCaptureMode()
 // off, the copy gestures still work), and the user is told once.
 void CMainDlg::WatchSelections()
 {
-    m_bWatchSelections = m_mouseWatch.Start() ? 1 : 0;
-    if (!m_bWatchSelections)
+    if (!m_mouseWatch.Start())
         SetItemText(m_hWnd, IDC_TRANSLATION, TEXT_NO_MOUSE_WATCH.c_str());
 }
 
@@ -127,7 +126,6 @@ void CMainDlg::WatchSelections()
 void CMainDlg::RemoveCaptureHooks()
 {
     ::ClearTapwire(m_hWnd);
-    m_bWatchSelections = 0;
     m_mouseWatch.Stop();
     MSG msg;
     const UINT selection = g_tapwireMessages.mouseSelection;

@@ -104,7 +104,6 @@ public:
     int m_bMinimizeToTray = settings::DEFAULT_MINIMIZE_TO_TRAY;
     int m_bAutoAttach = settings::DEFAULT_AUTOMATIC_ATTACH;
     int m_bCapturePending = 0;
-    int m_bWatchSelections = 0;         // our hooks report mouse selections: Automatic Attach or a mouse mode
     int m_nCopyMethod = COPY_NONE;
     int m_nCaptureMode = CAPTURE_SELECT;
     int m_nTimeoutMs = settings::DEFAULT_TIMEOUT_SEC * 1000;
@@ -117,7 +116,7 @@ public:
     int m_bRowHook = 0;                 // the left-button hook is installed for us
     int m_bKeyboardInput = settings::DEFAULT_KEYBOARD_INPUT;   // suggestions in the list box, not row tooltips
     CFormLookup m_formLookup{m_dictionary};
-    CMouseWatch m_mouseWatch;           // tells selections from plain clicks
+    CMouseWatch m_mouseWatch;           // tells selections from clicks; gates the mouse reports
     CopyDeadline m_copyDeadline;        // the current selection's time with its target
     CaptureGate m_gate;                 // paused, ignored programs, secrets
     ClipboardBorrow m_borrow;           // the user's clipboard while a selection borrows it

@@ -28,7 +28,7 @@ struct Selecting {
     Selecting()
     {
         dlg.m_nCopyMethod = COPY_OTHER;
-        dlg.m_bWatchSelections = 1;
+        dlg.m_mouseWatch.TakeEveryRelease();
         dlg.m_settings.copyWithCtrlC = 0;
     }
     int Select(const CopyTarget& in, const char* childClass)

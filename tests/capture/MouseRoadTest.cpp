@@ -78,7 +78,7 @@ TEST(MouseRoad, SelectionInBrowserIsCopiedAndTranslated)
     ASSERT_TRUE(target.top());
     CMainDlg& dlg = main.dlg();
     dlg.m_bAutoAttach = 1;
-    dlg.m_bWatchSelections = 1;
+    dlg.m_mouseWatch.TakeEveryRelease();
     dlg.OnMouseSelection(0, (LPARAM)target.top());
     EXPECT_EQ(COPY_HTML, dlg.m_nCopyMethod);
     EXPECT_EQ("Page - Microsoft Internet Explorer", dlg.m_strTargetTitle);
@@ -106,7 +106,7 @@ TEST(MouseRoad, HangingTargetDoesNotFreezeZeto)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
-    dlg.m_bWatchSelections = 1;
+    dlg.m_mouseWatch.TakeEveryRelease();
     PutBlock(CF_TEXT, "apple", 6);
     // In front, so the Ctrl+C that follows an unanswered request would be
     // pressed if any time were left for it.

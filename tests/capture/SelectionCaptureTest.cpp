@@ -66,7 +66,7 @@ TEST(SelectionCapture, UserClipboardComesBackByteForByteAndIsNotLookedUp)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
-    dlg.m_bWatchSelections = 1;
+    dlg.m_mouseWatch.TakeEveryRelease();
     FillUserClipboard();
     const std::string bits = ClipboardBitmapBits();
     ASSERT_FALSE(bits.empty());
@@ -93,7 +93,7 @@ TEST(SelectionCapture, DelayedFormatItsOwnerNeverRendersIsNotBorrowed)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
-    dlg.m_bWatchSelections = 1;
+    dlg.m_mouseWatch.TakeEveryRelease();
     CopyTarget owner("owner", "Clipboard owner");
     ASSERT_TRUE(owner.top());
     ASSERT_EQ(owner.top(), ::GetClipboardOwner());
@@ -113,7 +113,7 @@ TEST(SelectionCapture, ClipboardAboveTheLimitIsLeftAloneAndSaysWhy)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
-    dlg.m_bWatchSelections = 1;
+    dlg.m_mouseWatch.TakeEveryRelease();
     std::string huge(CLIPBOARD_SNAPSHOT_LIMIT + 1, 'h');
     ASSERT_TRUE(support::PutClipboardBlocks({{HTML_FORMAT, huge}}));
     const DWORD sequence = ::GetClipboardSequenceNumber();
@@ -133,7 +133,7 @@ TEST(SelectionCapture, ClipboardHeldOpenElsewhereGivesAnEmptyTextAndTheHint)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
-    dlg.m_bWatchSelections = 1;
+    dlg.m_mouseWatch.TakeEveryRelease();
     HANDLE opened = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     HANDLE release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
     std::thread holder([&] {
@@ -163,7 +163,7 @@ protected:
     void SetUp() override
     {
         dlg.m_nCopyMethod = COPY_OTHER;
-        dlg.m_bWatchSelections = 1;
+        dlg.m_mouseWatch.TakeEveryRelease();
         ASSERT_TRUE(dlg.m_mouseWatch.Start());
     }
     void TearDown() override { dlg.m_mouseWatch.Stop(); }
@@ -242,7 +242,7 @@ TEST(CtrlCFallback, ApplicationIgnoringWmCopyGetsCtrlCAndTheClipboardComesBack)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
-    dlg.m_bWatchSelections = 1;
+    dlg.m_mouseWatch.TakeEveryRelease();
     ::SetForegroundWindow(target.top());
     ASSERT_TRUE(support::PumpUntil([&] { return ::GetForegroundWindow() == target.top(); }));
     support::PutClipboardText("house");
@@ -271,7 +271,7 @@ TEST(CtrlCFallback, ConsoleGetsNoKeystroke)
     CaptureDialog main;
     CMainDlg& dlg = main.dlg();
     dlg.m_nCopyMethod = COPY_OTHER;
-    dlg.m_bWatchSelections = 1;
+    dlg.m_mouseWatch.TakeEveryRelease();
     ::SetForegroundWindow(target.top());
     ASSERT_TRUE(support::PumpUntil([&] { return ::GetForegroundWindow() == target.top(); }));
     dlg.OnMouseSelection((WPARAM)target.top(), (LPARAM)target.top());
@@ -286,7 +286,7 @@ TEST(HungTarget, EveryCopyMethodLetsZetoAnswerWithinThreeSeconds)
         CaptureDialog main;
         CMainDlg& dlg = main.dlg();
         dlg.m_nCopyMethod = method;
-        dlg.m_bWatchSelections = 1;
+        dlg.m_mouseWatch.TakeEveryRelease();
         dlg.m_nAcrobatItem = 4;
         dlg.m_pTarget->m_hwndTop = target.top();
         const DWORD start = ::GetTickCount();

@@ -110,7 +110,7 @@ protected:
         StartDialog();
         ASSERT_EQ(m_dlg->m_bReady, 1);
         m_dlg->m_nCopyMethod = COPY_OTHER;
-        m_dlg->m_bWatchSelections = 1;
+        m_dlg->m_mouseWatch.TakeEveryRelease();
         PutUserClipboard();
     }
     void TearDown() override

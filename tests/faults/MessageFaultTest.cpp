@@ -47,7 +47,7 @@ TEST_F(MessageFaultTest, ArbitraryParametersWithACopyMethodChosen)
     // Now every mouse-selection message sends a copy request to whatever
     // window its wParam names.
     m_dlg->m_nCopyMethod = COPY_OTHER;
-    m_dlg->m_bWatchSelections = 1;
+    m_dlg->m_mouseWatch.TakeEveryRelease();
     Flood(2, 3000);
     EXPECT_TRUE(boxes.Seen().empty());
     ExpectResponsive();

@@ -204,7 +204,7 @@ TEST_F(SoakTest, SelectionsThroughTheMouseRoadLeaveNoObjectsBehindAndTheClipboar
     const UINT richFormat = ::RegisterClipboardFormatA(INTRUDER_RICH_FORMAT);
     m_dlg->m_nCopyMethod = COPY_OTHER;   // WM_COPY, and nothing else
     m_dlg->m_settings.copyWithCtrlC = 0;
-    m_dlg->m_bWatchSelections = 1;
+    m_dlg->m_mouseWatch.TakeEveryRelease();
     m_dlg->m_pTarget->m_hwndTop = target.top();
     const int n = SoakCount();
     for (int i = 0; i < 50; ++i)
