@@ -5,6 +5,7 @@
 #include "capture/WindowTitleDlg.h"
 #include "res/resource.h"
 
+#include "tests/support/XInput.h"
 #include "text/Cp1251Utf16.h"
 
 #include <gtest/gtest.h>
@@ -16,12 +17,6 @@ LPARAM ClientPoint(HWND hwnd, POINT screen)
     return MAKELPARAM(screen.x, screen.y);
 }
 
-POINT CentreOf(HWND hwnd)
-{
-    RECT rect;
-    ::GetWindowRect(hwnd, &rect);
-    return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
 }  // namespace
 
 TEST(WindowTitleDlg, WandAndItsCursorAreOurResources)
@@ -46,7 +41,7 @@ TEST(WindowTitleDlg, DroppingTheWandTakesTheTitleOfTheWindowUnderIt)
     ::ClientToScreen(target.top(), &drop);
     ASSERT_EQ(target.top(), ::WindowFromPoint(drop));
 
-    POINT wand = CentreOf(dlg.GetDlgItem(IDC_WAND));
+    POINT wand = xinput::CentreOf(dlg.GetDlgItem(IDC_WAND));
     ::SendMessageA(dlg.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, ClientPoint(dlg.m_hWnd, wand));
     EXPECT_EQ(dlg.m_hWnd, ::GetCapture());
     EXPECT_EQ(nullptr, dlg.m_hwndFound);
@@ -80,7 +75,7 @@ TEST(CaptureModeDlg, HelpTipNamesTheGestureUnderTheMouse)
                  {IDC_MODE_ALL, nullptr}};
     for (const Case& c : cases) {
         HWND button = dlg.GetDlgItem(c.id);
-        POINT pt = CentreOf(button);
+        POINT pt = xinput::CentreOf(button);
         ASSERT_TRUE(support::PumpUntil([&] {
             ::SetCursorPos(pt.x, pt.y);
             POINT now;

@@ -11,8 +11,8 @@
 #include <cstring>
 
 Session* g_session = nullptr;
-std::unique_ptr<ChainViewer> g_viewerBefore;
-std::unique_ptr<ChainViewer> g_viewerBetween;
+std::unique_ptr<support::ClipboardViewer> g_viewerBefore;
+std::unique_ptr<support::ClipboardViewer> g_viewerBetween;
 
 // Wine's edit menu: Undo, a separator, Cut, Copy, Paste, Delete, a
 // separator, Select All; a separator is half an item high. Measured on a
@@ -46,8 +46,8 @@ int main(int argc, char** argv)
         return 2;
     }
     // Viewers that join before Zeto, so that Zeto forwards to them.
-    g_viewerBefore = std::make_unique<ChainViewer>();
-    g_viewerBetween = std::make_unique<ChainViewer>();
+    g_viewerBefore = std::make_unique<support::ClipboardViewer>();
+    g_viewerBetween = std::make_unique<support::ClipboardViewer>();
     int rc;
     {
         Session session;

@@ -3,7 +3,7 @@
 // run in this order against one Notepad and one Zeto, as a user would go:
 // Automatic Attach (in Notepad and in a reader that ignores WM_COPY), then Tool Tip On with Ctrl+C, then with right button +
 // Copy; the clipboard chain last, ending with Zeto's exit.
-#include "ChainViewer.h"
+#include "tests/support/ClipboardViewer.h"
 #include "E2E.h"
 #include "Session.h"
 #include "StandIn.h"
@@ -377,7 +377,7 @@ TEST(ToolTipOn, RightButtonThenContextMenuCopyTranslates)
 
 TEST(ClipboardChain, NoticesPassThroughZetoAndItsExitLeavesTheChainWhole)
 {
-    ChainViewer& before = *g_viewerBefore;   // joined before Zeto: Zeto's next is `between`
+    support::ClipboardViewer& before = *g_viewerBefore;   // joined before Zeto: Zeto's next is `between`
     // The viewer between Zeto and `before` leaves: Zeto takes `before` as
     // its next and passes the notice on to it.
     HWND between = g_viewerBetween->hwnd();
@@ -391,7 +391,7 @@ TEST(ClipboardChain, NoticesPassThroughZetoAndItsExitLeavesTheChainWhole)
     EXPECT_TRUE(WaitFor([&] { return before.drawCount() > draws; }));
 
     // A viewer that joins after Zeto; then Zeto ends.
-    ChainViewer after;
+    support::ClipboardViewer after;
     EXPECT_EQ(S().zeto(), after.next());
     S().Command(ID_EXIT);
     ASSERT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(S().zetoProcess(), 10000));

@@ -1,12 +1,8 @@
 #include "Session.h"
 
-#include "dictionary/Dictionary.h"
 #include "tests/support/BesideData.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/WindowText.h"
-
-#include <cstdio>
-#include <vector>
 
 const char Session::APPLE[] = "apple";
 const std::string Session::APPLE_BG = u8"ябълка"_cp1251;
@@ -18,37 +14,22 @@ const char Session::APPLE_SAID[] = u8"/ˈæp.əl/";
 const char Session::HOUSE_SAID[] = u8"n. /haʊs/, v. /haʊz/";
 const std::string Session::USAGE_HINT = u8"Използвайте \"Ctrl + C\" или \"Десен бутон на мишката + Copy\""_cp1251;
 
-bool Session::WriteDictionary(bool saidWords)
+void Session::WriteDictionary(bool saidWords)
 {
-    char temp[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, temp);
-    m_dir = std::string(temp) + "wordlumo-e2e-" + std::to_string(::GetCurrentProcessId());
-    ::CreateDirectoryA(m_dir.c_str(), nullptr);
-    FILE* data = std::fopen((m_dir + "\\data.dat").c_str(), "wb");
-    FILE* newData = std::fopen((m_dir + "\\NewData.dat").c_str(), "wb");
-    if (!data || !newData) {
-        error = "cannot write the dictionary into " + m_dir;
-        return false;
-    }
-    CDictionary writer;
-    const std::string word = u8"дума"_cp1251;
-    writer.WriteRecord(WordPair(APPLE, APPLE_BG.c_str()), data);
-    writer.WriteRecord(WordPair(HOUSE, HOUSE_BG.c_str()), data);
-    writer.WriteRecord(WordPair("word", word.c_str()), data);
-    writer.WriteRecord(WordPair(CHILD, CHILD_BG.c_str()), data);
-    std::fclose(data);
-    std::fclose(newData);
-    support::WriteFilesBesideData(m_dir);
+    m_dir = std::make_unique<support::ScratchDir>();
+    support::WriteDictionary("data.dat", {{APPLE, APPLE_BG}, {HOUSE, HOUSE_BG}, {"word", u8"дума"_cp1251},
+                                          {CHILD, CHILD_BG}});
+    support::WriteFileBytes("NewData.dat", "");
+    support::WriteFilesBesideData();
     if (saidWords)
-        support::WriteFileBytes(m_dir + "\\" + CPronunciations::FILE_NAME,
+        support::WriteFileBytes(CPronunciations::FILE_NAME,
                                 CPronunciations::Build({{APPLE, "n", u8"ˈæp.əl"}, {HOUSE, "n", u8"haʊs"},
                                                         {HOUSE, "v", u8"haʊz"}}));
-    return true;
 }
 
 bool Session::StartZeto(const std::string& zetoExe)
 {
-    m_process = std::make_unique<support::ZetoProcess>(zetoExe, m_dir);
+    m_process = std::make_unique<support::ZetoProcess>(zetoExe, dir(), "");
     m_zeto = m_process->WaitForMain();
     if (!m_zeto) {
         error = "Zeto's main window did not appear: " + m_process->State();
@@ -70,7 +51,8 @@ bool Session::Start(const std::string& zetoExe, const std::string& notepadTitle,
         return false;
     }
     ::SetWindowPos(m_notepad, nullptr, 0, 0, 600, 400, SWP_NOZORDER | SWP_NOACTIVATE);
-    if (!WriteDictionary(saidWords) || !StartZeto(zetoExe))
+    WriteDictionary(saidWords);
+    if (!StartZeto(zetoExe))
         return false;
     ::SetWindowPos(m_zeto, nullptr, 700, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     return true;
@@ -78,16 +60,8 @@ bool Session::Start(const std::string& zetoExe, const std::string& notepadTitle,
 
 Session::~Session()
 {
-    m_process.reset();   // closed, so its files can go
-    if (!m_dir.empty()) {
-        ::DeleteFileA((m_dir + "\\data.dat").c_str());
-        ::DeleteFileA((m_dir + "\\NewData.dat").c_str());
-        ::DeleteFileA((m_dir + "\\" + CIrregularForms::FILE_NAME).c_str());
-        ::DeleteFileA((m_dir + "\\" + CPronunciations::FILE_NAME).c_str());
-        ::DeleteFileA((m_dir + "\\Zeto.ini").c_str());   // Automatic Attach, saved on, must not outlive the session
-        ::DeleteFileA((m_dir + "\\History.dat").c_str());
-        ::RemoveDirectoryA(m_dir.c_str());
-    }
+    m_process.reset();   // closed, so its files (Zeto.ini with Automatic Attach on too) can go
+    m_dir.reset();
 }
 
 POINT Session::CharPoint(int line, int col) const
@@ -104,12 +78,7 @@ POINT Session::CharPoint(int line, int col) const
     return pt;
 }
 
-std::string Session::NotepadText() const
-{
-    std::vector<char> text(4096);
-    ::SendMessageA(m_edit, WM_GETTEXT, text.size(), (LPARAM)text.data());
-    return text.data();
-}
+std::string Session::NotepadText() const { return support::TextOf(m_edit); }
 
 std::string Session::ZetoText(int id) const { return support::TextOf(::GetDlgItem(m_zeto, id)); }
 

@@ -1,9 +1,10 @@
 // One run of Zeto.exe beside Wine Notepad, as the end-to-end tests see it:
-// a temporary working directory with a small dictionary, Zeto started there,
+// a scratch working directory with a small dictionary, Zeto started there,
 // and ways to read Zeto's state (edit 1001, its tooltips) from outside, the
 // way a user sees it.
 #pragma once
 #include "tests/support/Pump.h"
+#include "tests/support/ScratchDir.h"
 #include "tests/support/ZetoProcess.h"
 
 #include <windows.h>
@@ -42,7 +43,7 @@ public:
     const std::string& notepadTitle() const { return m_notepadTitle; }
     HANDLE zetoProcess() const { return m_process->Handle(); }
     // Zeto's working directory, where it keeps Zeto.ini.
-    const std::string& dir() const { return m_dir; }
+    const std::string& dir() const { return m_dir->Path(); }
 
     // Screen point in the middle of character col of line in Notepad's edit.
     POINT CharPoint(int line, int col) const;
@@ -62,10 +63,11 @@ public:
     std::string error;
 
 private:
-    bool WriteDictionary(bool saidWords);
+    // A fresh working directory (this program's too) with the dictionary.
+    void WriteDictionary(bool saidWords);
     bool StartZeto(const std::string& zetoExe);
 
-    std::string m_dir;
+    std::unique_ptr<support::ScratchDir> m_dir;
     std::string m_notepadTitle;
     std::unique_ptr<support::ZetoProcess> m_process;
     HWND m_zeto = nullptr;

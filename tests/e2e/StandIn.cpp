@@ -1,6 +1,7 @@
 #include "StandIn.h"
 
 #include "Session.h"
+#include "tests/support/XInput.h"
 
 namespace {
 std::string CopyTargetCommand(const std::string& kind, const std::string& title)
@@ -33,9 +34,4 @@ StandIn::StandIn(const std::string& commandLine) : m_process(commandLine)
     }, 30000);
 }
 
-POINT StandIn::ChildCentre() const
-{
-    RECT rect{};
-    ::GetWindowRect(::GetWindow(m_top, GW_CHILD), &rect);
-    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-}
+POINT StandIn::ChildCentre() const { return xinput::CentreOf(::GetWindow(m_top, GW_CHILD)); }

@@ -16,8 +16,7 @@ public:
 };
 
 // A named manual-reset event shared with the intruder.
-HANDLE NamedEvent(const std::string& name);
-
+inline HANDLE NamedEvent(const std::string& name) { return ::CreateEventA(nullptr, TRUE, FALSE, name.c_str()); }
 
 // clipboard-source: a WM_COPYDATA whose dwData is this copies as a user's
 // program might: the text, a picture (CF_BITMAP) and INTRUDER_RICH_FORMAT, a

@@ -97,18 +97,13 @@ int Post(HWND target, unsigned seed, int count)
     return 0;
 }
 
-HANDLE Event(const std::string& name)
-{
-    return ::CreateEventA(nullptr, TRUE, FALSE, name.c_str());
-}
-
 int HoldClipboard(const std::string& name)
 {
     HWND owner = ::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
     if (!::OpenClipboard(owner))
         return 1;
-    HANDLE release = Event(name + "-release");
-    ::SetEvent(Event(name + "-held"));
+    HANDLE release = NamedEvent(name + "-release");
+    ::SetEvent(NamedEvent(name + "-held"));
     ::WaitForSingleObject(release, 120000);
     ::CloseClipboard();
     return 0;
@@ -160,7 +155,7 @@ int Target(const char* mode, const std::string& name)
                                  nullptr, nullptr, nullptr, nullptr);
     ::CreateWindowExW(0, wc.lpszClassName, L"apple", WS_CHILD | WS_VISIBLE, 0, 0, 200, 30, top, nullptr,
                       wc.hInstance, nullptr);
-    ::SetEvent(Event(name + "-ready"));
+    ::SetEvent(NamedEvent(name + "-ready"));
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&msg);
@@ -176,7 +171,7 @@ int InstallHooks(HWND notify, const std::string& name)
     auto setTapwire = tapwire ? (SetTapwireFn)(void*)::GetProcAddress(tapwire, "SetTapwire") : nullptr;
     if (!setTapwire || setTapwire(notify, 0, 3) != 1)
         return 4;
-    ::SetEvent(Event(name + "-ready"));
+    ::SetEvent(NamedEvent(name + "-ready"));
     ::Sleep(INFINITE);
     return 0;
 }
@@ -216,7 +211,7 @@ int ClipboardSource(const std::string& name)
     ::RegisterClassA(&wc);
     ::CreateWindowExA(0, wc.lpszClassName, "Wordlumo clipboard source", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                       wc.hInstance, nullptr);
-    ::SetEvent(Event(name + "-ready"));
+    ::SetEvent(NamedEvent(name + "-ready"));
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
         ::DispatchMessageA(&msg);
@@ -245,7 +240,7 @@ LRESULT CALLBACK HistoryProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 int ClipboardHistory(const std::string& name, DWORD holdMs, int count)
 {
-    g_history = {Event(name + "-held"), holdMs, count};
+    g_history = {NamedEvent(name + "-held"), holdMs, count};
     WNDCLASSA wc{};
     wc.lpfnWndProc = HistoryProc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
@@ -255,7 +250,7 @@ int ClipboardHistory(const std::string& name, DWORD holdMs, int count)
                                     nullptr);
     if (!window || !::AddClipboardFormatListener(window))
         return 5;
-    ::SetEvent(Event(name + "-ready"));
+    ::SetEvent(NamedEvent(name + "-ready"));
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
         ::DispatchMessageA(&msg);

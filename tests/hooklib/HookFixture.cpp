@@ -32,7 +32,7 @@ Probed HookTest::ProbeAllGestures(TargetProcess& target)
 {
     const size_t first = recorder.posts().size();
     const LPARAM plain = reinterpret_cast<LPARAM>(target.plain());
-    const POINT p = target.CentreOf(target.plain());
+    const POINT p = xinput::CentreOf(target.plain());
     Probed probed;
 
     int releases = target.Saw(WM_LBUTTONUP, plain);

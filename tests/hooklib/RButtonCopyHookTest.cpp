@@ -15,7 +15,7 @@ protected:
         const UINT release = button == 1 ? WM_LBUTTONUP : WM_RBUTTONUP;
         const LPARAM plain = reinterpret_cast<LPARAM>(target.plain());
         int before = target.Saw(release, plain);
-        POINT p = target.CentreOf(target.plain());
+        POINT p = xinput::CentreOf(target.plain());
         xinput::Click(p.x, p.y, button);
         EXPECT_TRUE(target.WaitSaw(release, plain, before + 1)) << "the target never saw button " << button;
     }

@@ -16,7 +16,7 @@ protected:
         const size_t first = recorder.posts().size();
         const LPARAM window = reinterpret_cast<LPARAM>(child);
         int releases = target.Saw(WM_LBUTTONUP, window);
-        POINT p = target.CentreOf(child);
+        POINT p = xinput::CentreOf(child);
         xinput::DoubleClick(p.x, p.y);
         EXPECT_TRUE(target.WaitSaw(WM_LBUTTONUP, window, releases + 2)) << "the target never saw the double click";
         std::vector<Posted> selections;
@@ -72,12 +72,12 @@ TEST_F(SelectionHookTest, HooksForOneThreadWatchOnlyThatThread)
     ASSERT_TRUE(other.Activate());
     ASSERT_EQ(SetTapwire(recorder.hwnd(), watched.threadId(), CAPTURE_SELECT), 1);
 
-    POINT p = other.CentreOf(other.plain());
+    POINT p = xinput::CentreOf(other.plain());
     xinput::Click(p.x, p.y);
     ASSERT_TRUE(other.WaitSaw(WM_LBUTTONUP, reinterpret_cast<LPARAM>(other.plain()), 2));
     EXPECT_EQ(recorder.Count(messages.mouseSelection), 0);
 
-    p = watched.CentreOf(watched.plain());
+    p = xinput::CentreOf(watched.plain());
     xinput::Click(p.x, p.y);
     ASSERT_TRUE(watched.WaitSaw(WM_LBUTTONUP, reinterpret_cast<LPARAM>(watched.plain())));
     EXPECT_EQ(recorder.Count(messages.mouseSelection), 1);

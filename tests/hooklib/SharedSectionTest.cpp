@@ -74,7 +74,7 @@ TEST_F(SharedSectionTest, SecondWordHoldsTheWindowOfTheLastMessageInTheHookedPro
     ASSERT_EQ(SetTapwire(recorder.hwnd(), target.threadId(), CAPTURE_SELECT), 1);
 
     const LPARAM dblclks = reinterpret_cast<LPARAM>(target.dblclks());
-    POINT p = target.CentreOf(target.dblclks());
+    POINT p = xinput::CentreOf(target.dblclks());
     xinput::Click(p.x, p.y);
     ASSERT_TRUE(target.WaitSaw(WM_LBUTTONUP, dblclks));
 

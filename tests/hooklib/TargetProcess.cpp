@@ -52,13 +52,6 @@ TargetProcess::~TargetProcess()
         m_recorder.WaitFor([&] { return !m_process.Running(); });
 }
 
-POINT TargetProcess::CentreOf(HWND child) const
-{
-    RECT r;
-    GetWindowRect(child, &r);
-    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
-}
-
 int TargetProcess::Saw(UINT message, LPARAM lParam) const
 {
     return m_recorder.Count(TARGET_SAW, message, lParam);
@@ -72,7 +65,7 @@ bool TargetProcess::WaitSaw(UINT message, LPARAM lParam, int count)
 bool TargetProcess::Activate()
 {
     const LPARAM plain = reinterpret_cast<LPARAM>(m_plain);
-    POINT p = CentreOf(m_plain);
+    POINT p = xinput::CentreOf(m_plain);
     // The first click can come before the X server has mapped the new window;
     // it then lands on the root window and the target never sees it.
     for (int attempt = 0; attempt < 5; ++attempt) {

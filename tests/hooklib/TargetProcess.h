@@ -24,7 +24,6 @@ public:
     HWND dblclks() const { return m_dblclks; }  // its class has CS_DBLCLKS
     HWND plain() const { return m_plain; }      // its class has not
     DWORD threadId() const { return m_threadId; }
-    POINT CentreOf(HWND child) const;  // screen coordinates
 
     // Clicks into the plain child until the target has seen the click and is
     // the foreground window; true when it is.

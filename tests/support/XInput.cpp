@@ -11,6 +11,13 @@ std::string Num(int n) { return std::to_string(n); }
 
 bool Available() { return host::Available(); }
 
+POINT CentreOf(HWND window)
+{
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
 int Run(std::vector<std::string> args)
 {
     args.insert(args.begin(), "xdotool");

@@ -3,6 +3,8 @@
 // X server; when the application sees them is for the caller to wait for.
 // Buttons go down and up as two events: xdotool's own "click" sleeps after.
 #pragma once
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -10,6 +12,8 @@ namespace xinput {
 
 // True when xdotool can be run from this (Wine) process.
 bool Available();
+// The screen point in the middle of a window: where a click on it goes.
+POINT CentreOf(HWND window);
 // xdotool with these arguments; its exit status, -1 when it could not run.
 int Run(std::vector<std::string> args);
 void Click(int x, int y, int button = 1);

@@ -34,6 +34,15 @@ BOOL CALLBACK Find(HWND hwnd, LPARAM lParam)
 
 } // namespace
 
+std::string BuiltZeto()
+{
+    std::string path = "Z:" ZETO_EXE;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
 ZetoProcess::ZetoProcess(const std::string& exe, const std::string& workDir, const std::string& arguments)
     : Process("\"" + exe + "\"" + (arguments.empty() ? "" : " " + arguments), workDir.c_str())
 {

@@ -10,10 +10,18 @@
 
 namespace support {
 
+// Zeto.exe of this build tree, as a Windows path.
+std::string BuiltZeto();
+
 class ZetoProcess : public Process {
 public:
     // Starts exe (a Windows path) in workDir, with arguments after its name.
-    ZetoProcess(const std::string& exe, const std::string& workDir, const std::string& arguments = "");
+    ZetoProcess(const std::string& exe, const std::string& workDir, const std::string& arguments);
+    // The same for Zeto.exe of this build tree.
+    explicit ZetoProcess(const std::string& workDir, const std::string& arguments = "")
+        : ZetoProcess(BuiltZeto(), workDir, arguments)
+    {
+    }
     // Closed as the user closes it if still running (once its main window was
     // found); ended when it does not go.
     ~ZetoProcess() override;

@@ -69,9 +69,8 @@ protected:
     {
         MainDialogTest::SetUp();
         m_dir.reset();
-        m_dir = std::make_unique<support::ScratchDir>("Z:\\tmp");
-        m_unixPath = "/tmp/" + m_dir->Path().substr(std::string("Z:\\tmp\\").size());
-        m_mounted = Host({"mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", m_unixPath}) == 0;
+        m_dir = std::make_unique<support::ScratchDir>(SmallDisk::PARENT);
+        m_disk = std::make_unique<SmallDisk>(*m_dir);
     }
     void TearDown() override
     {
@@ -79,15 +78,13 @@ protected:
         char temp[MAX_PATH] = "";
         ::GetTempPathA(MAX_PATH, temp);
         ::SetCurrentDirectoryA(temp);
-        if (m_mounted)
-            Host({"umount", "-l", m_unixPath});
+        m_disk.reset();
         m_dir.reset();
     }
     // The file holds old, a few bytes short of a whole page of the tmpfs.
     static std::string OldRecord() { return support::RecordBytes("old", std::string(4090 - 4 - 3, 'o')); }
 
-    std::string m_unixPath;
-    bool m_mounted = false;
+    std::unique_ptr<SmallDisk> m_disk;
 };
 
 TEST_F(AddNewWordTest, AbcAndXOnAnEmptyFileLeaveExactlyOneRecordFoundAtOnceAndAfterARestart)
@@ -258,14 +255,14 @@ TEST_F(AddNewWordTest, EnterLeavesTheDialogOpenOnlyOkAccepts)
 
 TEST_F(MountedDirTest, AFullDiskKeepsTheFileAsItWasTheUserIsToldAndTheListIsUnchanged)
 {
-    if (!m_mounted)
+    if (!m_disk->Mounted())
         GTEST_SKIP() << "mounting a small file system needs root";
     const std::string old = OldRecord();
     ASSERT_EQ(old.size(), 4090u);
     support::WriteZetoFiles(TestWords(), old);
     // Fill every page left; appending to NewData.dat then needs a new one.
-    Host({"sh", "-c", "cat /dev/zero > '" + m_unixPath + "/filler' 2>/dev/null"});
-    ASSERT_EQ(Host({"sh", "-c", "test $(df --output=avail -k '" + m_unixPath + "' | tail -1) -eq 0"}), 0);
+    m_disk->Fill();
+    ASSERT_EQ(host::Run({"sh", "-c", "test $(df --output=avail -k '" + m_disk->UnixPath() + "' | tail -1) -eq 0"}), 0);
 
     OpenMainDialog();
     int count = m_dlg->m_dictionary.m_nCount;
@@ -289,9 +286,9 @@ TEST_F(MountedDirTest, AReadOnlyFileKeepsItsBytesTheUserIsToldAndTheListIsUnchan
 {
     const std::string old = support::RecordBytes("old", u8"стар"_cp1251);
     support::WriteZetoFiles(TestWords(), old);
-    if (m_mounted) {
+    if (m_disk->Mounted()) {
         // Root writes through a read-only attribute; not through a read-only mount.
-        ASSERT_EQ(Host({"mount", "-o", "remount,ro", m_unixPath}), 0);
+        ASSERT_EQ(host::Run({"mount", "-o", "remount,ro", m_disk->UnixPath()}), 0);
     } else {
         ASSERT_TRUE(::SetFileAttributesA(m_dir->File("NewData.dat").c_str(), FILE_ATTRIBUTE_READONLY));
     }

@@ -8,7 +8,7 @@
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 #include "tests/typing/TypingSupport.h"
-#include "tests/typing/ZetoBlackBox.h"
+#include "tests/support/ZetoProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -24,14 +24,14 @@ class BlackBoxTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(HostAvailable());
+        ASSERT_TRUE(host::Available());
         m_dir = std::make_unique<support::ScratchDir>();
         support::WriteZetoFiles(TestWords());
     }
     // Clicks into the input box and types text there with the keyboard.
     void TypeInto(HWND main, const std::string& text)
     {
-        POINT box = Centre(::GetDlgItem(main, IDC_INPUT));
+        POINT box = xinput::CentreOf(::GetDlgItem(main, IDC_INPUT));
         xinput::Click(box.x, box.y);
         xinput::Type(text);
     }
@@ -40,8 +40,8 @@ protected:
 
 TEST_F(BlackBoxTest, TypedWordShowsItsTranslationAndTenRowsThatGoSevenSecondsLater)
 {
-    Zeto zeto(m_dir->Path());
-    ASSERT_TRUE(zeto.Started()) << ZetoPath();
+    support::ZetoProcess zeto(m_dir->Path());
+    ASSERT_TRUE(zeto.Started()) << support::BuiltZeto();
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     HWND translation = ::GetDlgItem(main, IDC_TRANSLATION);
@@ -71,7 +71,7 @@ TEST_F(BlackBoxTest, TypedWordShowsItsTranslationAndTenRowsThatGoSevenSecondsLat
 TEST_F(BlackBoxTest, AnAddedWordIsInNewDataAtOnceAndFoundAfterARestart)
 {
     {
-        Zeto zeto(m_dir->Path());
+        support::ZetoProcess zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         ::PostMessageA(main, WM_COMMAND, ID_ADD_NEW_WORD, 0);
@@ -79,7 +79,7 @@ TEST_F(BlackBoxTest, AnAddedWordIsInNewDataAtOnceAndFoundAfterARestart)
         ASSERT_TRUE(support::PumpUntil([&] { return (dlg = zeto.Dialog("New word")) != nullptr; }, 15000));
         ::SendMessageA(::GetDlgItem(dlg, IDC_NEW_WORD), WM_SETTEXT, 0, (LPARAM) "abc");
         ::SendMessageA(::GetDlgItem(dlg, IDC_NEW_TRANSLATION), WM_SETTEXT, 0, (LPARAM) "x");
-        POINT ok = Centre(::GetDlgItem(dlg, IDC_NEW_WORD_OK));
+        POINT ok = xinput::CentreOf(::GetDlgItem(dlg, IDC_NEW_WORD_OK));
         xinput::Click(ok.x, ok.y);
         ASSERT_TRUE(support::PumpUntil([&] { return !::IsWindow(dlg); }, 15000));
         EXPECT_EQ(Hex(support::ReadFileBytes(m_dir->File("NewData.dat"))), Hex(ABC_X));
@@ -89,7 +89,7 @@ TEST_F(BlackBoxTest, AnAddedWordIsInNewDataAtOnceAndFoundAfterARestart)
         EXPECT_TRUE(support::PumpUntil([&] { return support::TextOf(translation) == "x"; }, 15000)) << support::TextOf(translation);
         EXPECT_TRUE(zeto.Close());
     }
-    Zeto again(m_dir->Path());
+    support::ZetoProcess again(m_dir->Path());
     HWND main = again.WaitForMain();
     ASSERT_TRUE(main);
     TypeInto(main, "abc");
@@ -100,18 +100,18 @@ TEST_F(BlackBoxTest, AnAddedWordIsInNewDataAtOnceAndFoundAfterARestart)
 
 TEST_F(BlackBoxTest, OptionsOkWithoutAlwaysOnTopHidesTheWindowInTheTray)
 {
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     ::PostMessageA(main, WM_COMMAND, ID_OPTIONS, 0);
     HWND dlg = nullptr;
     ASSERT_TRUE(support::PumpUntil([&] { return (dlg = zeto.Dialog("Options...")) != nullptr; }, 15000));
     EXPECT_EQ(support::TextOf(::GetDlgItem(dlg, IDC_TIMEOUT)), "3");
-    POINT onTop = Centre(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP));
+    POINT onTop = xinput::CentreOf(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP));
     xinput::Click(onTop.x, onTop.y);
     ASSERT_TRUE(support::PumpUntil([&] { return ::SendMessageA(::GetDlgItem(dlg, IDC_ALWAYS_ON_TOP), BM_GETCHECK, 0, 0) == 0; },
                           15000));
-    POINT ok = Centre(::GetDlgItem(dlg, IDOK));
+    POINT ok = xinput::CentreOf(::GetDlgItem(dlg, IDOK));
     xinput::Click(ok.x, ok.y);
     ASSERT_TRUE(support::PumpUntil([&] { return !::IsWindow(dlg); }, 15000));
     EXPECT_TRUE(support::PumpUntil([&] { return !::IsWindowVisible(main); }, 15000));
@@ -123,14 +123,14 @@ TEST_F(BlackBoxTest, OptionsOkWithoutAlwaysOnTopHidesTheWindowInTheTray)
 // the main window ends only by its close box, Alt+F4 or Exit.
 TEST_F(BlackBoxTest, EscapeAndEnterInTheMultiLineEditsLeaveZetoOpen)
 {
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     // 1040 stands where list mode puts it.
     ::ShowWindow(::GetDlgItem(main, IDC_LIST_TRANSLATION), SW_SHOW);
     for (int id : {IDC_TRANSLATION, IDC_LIST_TRANSLATION}) {
         SCOPED_TRACE("edit " + std::to_string(id));
-        POINT edit = Centre(::GetDlgItem(main, id));
+        POINT edit = xinput::CentreOf(::GetDlgItem(main, id));
         xinput::Click(edit.x, edit.y);
         ASSERT_TRUE(xinput::Key("Escape"));
         ASSERT_TRUE(xinput::Key("Return"));

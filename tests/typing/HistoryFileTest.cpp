@@ -13,7 +13,7 @@
 #include "tests/support/WindowText.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
-#include "tests/typing/ZetoBlackBox.h"
+#include "tests/support/ZetoProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -73,7 +73,7 @@ protected:
 
 TEST_F(HistoryFileTest, TypedWordsSettledOnAreKeptWithTheirCountsAndReadings)
 {
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     ASSERT_TRUE(Settle(main, "apple"));
@@ -105,7 +105,7 @@ TEST_F(HistoryFileTest, KilledInTheMiddleOfABurstItLosesAtMostTheLastEntry)
     std::atomic<int> settled{0};
     std::atomic<bool> stop{false};
     {
-        Zeto zeto(m_dir->Path());
+        support::ZetoProcess zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         std::thread typist([&] {
@@ -130,7 +130,7 @@ TEST_F(HistoryFileTest, KilledInTheMiddleOfABurstItLosesAtMostTheLastEntry)
     EXPECT_LE(kept, (std::uint32_t)settled.load() + 1);
 
     const std::string before = Journal();
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     EXPECT_FALSE(Has(Translation(main), "History.dat")) << Translation(main);
@@ -150,7 +150,7 @@ TEST_F(HistoryFileTest, ADamagedFileIsKeptAsideAndCutAndATornLastRecordIsCutWith
     const std::string damaged = good + std::string(40, '\xAB');
     support::WriteFileBytes(m_dir->File("History.dat"), damaged);
     {
-        Zeto zeto(m_dir->Path());
+        support::ZetoProcess zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         EXPECT_TRUE(Has(Translation(main), "History.dat.damaged")) << Translation(main);
@@ -167,7 +167,7 @@ TEST_F(HistoryFileTest, ADamagedFileIsKeptAsideAndCutAndATornLastRecordIsCutWith
     const std::string torn = notebook::EncodeLookup(1700000200, "plum", "plum", u8"слива", "", "");
     support::WriteFileBytes(m_dir->File("History.dat"), good + torn.substr(0, torn.size() - 3));
     ASSERT_TRUE(::DeleteFileA(m_dir->File("History.dat.damaged").c_str()));
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     EXPECT_FALSE(Has(Translation(main), "History.dat")) << Translation(main);
@@ -181,7 +181,7 @@ TEST_F(HistoryFileTest, ADamagedFileIsKeptAsideAndCutAndATornLastRecordIsCutWith
 // what came before and after is all there.
 TEST_F(HistoryFileTest, AFileThatCannotBeWrittenLosesOnlyItsEntriesAndSaysSoOnce)
 {
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     ASSERT_TRUE(Settle(main, "apple"));
@@ -210,7 +210,7 @@ TEST_F(HistoryFileTest, AFileThatCannotBeWrittenLosesOnlyItsEntriesAndSaysSoOnce
 // back off the file.
 TEST_F(HistoryFileTest, AFullDiskLosesOnlyTheEntryItCouldNotTake)
 {
-    ASSERT_TRUE(HostAvailable());
+    ASSERT_TRUE(host::Available());
     m_dir.reset();
     m_dir = std::make_unique<support::ScratchDir>(SmallDisk::PARENT);
     SmallDisk disk(*m_dir);
@@ -228,7 +228,7 @@ TEST_F(HistoryFileTest, AFullDiskLosesOnlyTheEntryItCouldNotTake)
     support::WriteFileBytes(m_dir->File("History.dat"), old);
     disk.Fill();
 
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     ASSERT_TRUE(Settle(main, "banana"));
@@ -247,7 +247,7 @@ TEST_F(HistoryFileTest, AFullDiskLosesOnlyTheEntryItCouldNotTake)
 TEST_F(HistoryFileTest, WithKeepHistoryOffNothingIsWrittenUntilItIsOnAgain)
 {
     support::WriteFileBytes(m_dir->File("Zeto.ini"), "[Zeto]\r\nKeepHistory=0\r\n");
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     ASSERT_TRUE(Settle(main, "apple"));
@@ -272,7 +272,7 @@ TEST_F(HistoryFileTest, WithKeepHistoryOffNothingIsWrittenUntilItIsOnAgain)
 
 TEST_F(HistoryFileTest, ClearHistoryAsksFirstAndThenWritesTheFileEmpty)
 {
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     ASSERT_TRUE(Settle(main, "apple"));
@@ -307,7 +307,7 @@ TEST_F(HistoryFileTest, ClearHistoryAsksFirstAndThenWritesTheFileEmpty)
 // opens its dialog.
 TEST_F(HistoryFileTest, TheHistoryWindowListsTheWordsAndTranslatesTheOneChosen)
 {
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     ASSERT_TRUE(Settle(main, "apple"));

@@ -1,17 +1,12 @@
-// Host programs run from inside Wine, through the spawner Wine itself uses
-// for its browser launcher: mount for small file systems (real X input is
-// tests/support/XInput.h). Each call returns when the program has ended.
+// Host programs run from inside Wine (tests/support/HostCommand.h): mount
+// for small file systems (real X input is tests/support/XInput.h).
 #pragma once
+#include "tests/support/HostCommand.h"
 #include "tests/support/ScratchDir.h"
 
 #include <string>
-#include <vector>
 
 namespace typing {
-
-// The program's exit status; -1 when Wine offers no spawner.
-int Host(std::vector<std::string> args);
-bool HostAvailable();
 
 // A 64 KiB file system of its own (a tmpfs mounted on the spot, which needs
 // root) over a scratch directory made in PARENT, to be filled up or made

@@ -167,7 +167,7 @@ TEST_F(OptionsTest, CancelChangesNoSetting)
 // layered with the bar's alpha, the second opaque again.
 TEST_F(OptionsTest, TwoReleasesOfTheTrackBarOnThisMakeTheMainDialogLayeredThenOpaque)
 {
-    ASSERT_TRUE(HostAvailable());
+    ASSERT_TRUE(host::Available());
     ASSERT_FALSE(Layered());
     POINT thumb{};
     std::string valueAfterFirst;

@@ -15,7 +15,7 @@ class RowClickTest : public MainDialogTest {};
 
 TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItUp)
 {
-    ASSERT_TRUE(HostAvailable());
+    ASSERT_TRUE(host::Available());
     OpenMainDialog();
     Type("apple");
     ASSERT_TRUE(RowVisible(3));
@@ -52,7 +52,7 @@ TEST_F(RowClickTest, AClickOnAVisibleRowPutsItsWordIntoTheBoxSelectedAndLooksItU
 
 TEST_F(RowClickTest, ASecondRowClickPicksItsRowToo)
 {
-    ASSERT_TRUE(HostAvailable());
+    ASSERT_TRUE(host::Available());
     OpenMainDialog();
     Type("apple");
     for (int row : {3, 1}) {
@@ -68,7 +68,7 @@ TEST_F(RowClickTest, ASecondRowClickPicksItsRowToo)
 
 TEST_F(RowClickTest, AClickIntoTheDialogWhileRowsAreShownReachesItsControlAndKeepsTheWord)
 {
-    ASSERT_TRUE(HostAvailable());
+    ASSERT_TRUE(host::Available());
     OpenMainDialog();
     Type("apple");
     ASSERT_TRUE(AnyRowVisible());
@@ -85,7 +85,7 @@ TEST_F(RowClickTest, AClickIntoTheDialogWhileRowsAreShownReachesItsControlAndKee
 
 TEST_F(RowClickTest, WithoutVisibleRowsAClickIsNotWatched)
 {
-    ASSERT_TRUE(HostAvailable());
+    ASSERT_TRUE(host::Available());
     OpenMainDialog();
     Type("apple");
     ASSERT_TRUE(support::PumpUntil([&] { return !AnyRowVisible(); }, 20000));

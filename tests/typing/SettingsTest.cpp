@@ -8,7 +8,7 @@
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 #include "tests/typing/TypingSupport.h"
-#include "tests/typing/ZetoBlackBox.h"
+#include "tests/support/ZetoProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -31,11 +31,11 @@ class SettingsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(HostAvailable());
+        ASSERT_TRUE(host::Available());
         m_dir = std::make_unique<support::ScratchDir>();
         support::WriteZetoFiles(TestWords(), OLD_WORD);
     }
-    HWND OpenOptions(const Zeto& zeto, HWND main)
+    HWND OpenOptions(const support::ZetoProcess& zeto, HWND main)
     {
         ::PostMessageA(main, WM_COMMAND, ID_OPTIONS, 0);
         HWND dlg = nullptr;
@@ -65,7 +65,7 @@ protected:
 TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
 {
     {
-        Zeto zeto(m_dir->Path());
+        support::ZetoProcess zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         HWND dlg = OpenOptions(zeto, main);
@@ -82,7 +82,7 @@ TEST_F(SettingsTest, OptionsAutomaticAttachAndThePlaceComeBackAfterARestart)
     }
     EXPECT_TRUE(Has(File("Zeto.ini"), "WindowLeft=200\r\nWindowTop=150\r\n")) << File("Zeto.ini");
 
-    Zeto again(m_dir->Path());
+    support::ZetoProcess again(m_dir->Path());
     HWND main = again.WaitForMain();
     ASSERT_TRUE(main);
     RECT rect;
@@ -109,7 +109,7 @@ TEST_F(SettingsTest, PauseTheHotkeysAndTheIgnoredProgramsComeBackAndAHotkeyHeldE
     const HWND holder = ::CreateWindowA("STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
     ASSERT_TRUE(::RegisterHotKey(holder, 1, MOD_CONTROL | MOD_ALT, 'Q'));
     {
-        Zeto zeto(m_dir->Path());
+        support::ZetoProcess zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         HWND dlg = OpenOptions(zeto, main);
@@ -146,7 +146,7 @@ TEST_F(SettingsTest, PauseTheHotkeysAndTheIgnoredProgramsComeBackAndAHotkeyHeldE
         ASSERT_TRUE(zeto.Close());
     }
     ASSERT_TRUE(::RegisterHotKey(holder, 2, MOD_CONTROL | MOD_ALT, 'P'));
-    Zeto again(m_dir->Path());
+    support::ZetoProcess again(m_dir->Path());
     HWND main = again.WaitForMain();
     ASSERT_TRUE(main);
     EXPECT_TRUE(Has(Translation(main), "Ctrl+Alt+P")) << Translation(main);
@@ -178,7 +178,7 @@ TEST_F(SettingsTest, APlaceOnAMonitorComesBackWholeAndOneOffEveryMonitorIsCentre
         SCOPED_TRACE(p.left);
         support::WriteFileBytes(m_dir->File("Zeto.ini"), "[Zeto]\r\nWindowLeft=" + std::to_string(p.left) +
                                                     "\r\nWindowTop=" + std::to_string(p.top) + "\r\n");
-        Zeto zeto(m_dir->Path());
+        support::ZetoProcess zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         RECT rect;
@@ -205,7 +205,7 @@ TEST_F(SettingsTest, AFileThatCannotBeReadIsNeverOverwritten)
     {
         HANDLE lock = ::CreateFileA(m_dir->File("Zeto.ini").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-        Zeto zeto(m_dir->Path());
+        support::ZetoProcess zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ::CloseHandle(lock);
         ASSERT_TRUE(main);
@@ -223,7 +223,7 @@ TEST_F(SettingsTest, AFileThatCannotBeReadIsNeverOverwritten)
     ASSERT_TRUE(::DeleteFileA(m_dir->File("Zeto.ini").c_str()));
     ASSERT_TRUE(::CreateDirectoryA(m_dir->File("Zeto.ini").c_str(), nullptr));
     {
-        Zeto zeto(m_dir->Path());
+        support::ZetoProcess zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         EXPECT_TRUE(Has(Translation(main), "Zeto.ini")) << Translation(main);
@@ -242,7 +242,7 @@ TEST_F(SettingsTest, AByteOrderMarkAndOneBadLineKeepTheOtherSettings)
                                 std::string(u8"IgnoredPrograms=Речник.exe\r\nKeyboardInput=1\r\n");
     support::WriteFileBytes(m_dir->File("Zeto.ini"), damaged);
     {
-        Zeto zeto(m_dir->Path());
+        support::ZetoProcess zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         EXPECT_TRUE(Has(Translation(main), "Zeto.ini.damaged")) << Translation(main);
@@ -265,7 +265,7 @@ TEST_F(SettingsTest, AByteOrderMarkAndOneBadLineKeepTheOtherSettings)
 // Windows ending the session may end Zeto without destroying its window.
 TEST_F(SettingsTest, TheEndOfTheSessionSavesTheSettings)
 {
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     ::SetWindowPos(main, nullptr, 210, 160, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -280,7 +280,7 @@ TEST_F(SettingsTest, TheEndOfTheSessionSavesTheSettings)
 // moment of a save: the save waits for it and is not lost.
 TEST_F(SettingsTest, AReaderHoldingTheFileHoldsUpASaveAndLosesNothing)
 {
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     ::SendMessageA(main, WM_COMMAND, ID_AUTOMATIC_ATTACH, 0);
@@ -318,7 +318,7 @@ TEST_F(SettingsTest, AHostileFileGivesDefaultsOneLineAndLeavesTheWordsAlone)
         SCOPED_TRACE(c.what);
         support::WriteFileBytes(m_dir->File("Zeto.ini"), c.bytes);
         ::DeleteFileA(m_dir->File("Zeto.ini.damaged").c_str());
-        Zeto zeto(m_dir->Path());
+        support::ZetoProcess zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         if (c.damaged) {
@@ -351,7 +351,7 @@ TEST_F(SettingsTest, AWriteOnAFullDiskOrAReadOnlyFolderKeepsTheOldFileAndEveryWo
     support::WriteFileBytes(m_dir->File("Zeto.ini"), old);
     disk.Fill();
 
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
     // The setting changes for this run; only the file stays as it was.
@@ -369,7 +369,7 @@ TEST_F(SettingsTest, AWriteOnAFullDiskOrAReadOnlyFolderKeepsTheOldFileAndEveryWo
     changeTimeout("5", "9");
     ::SendMessageA(::GetDlgItem(main, IDC_TRANSLATION), WM_SETTEXT, 0, (LPARAM) "");
     ::DeleteFileA(m_dir->File("filler").c_str());
-    ASSERT_EQ(Host({"mount", "-o", "remount,ro", disk.UnixPath()}), 0);
+    ASSERT_EQ(host::Run({"mount", "-o", "remount,ro", disk.UnixPath()}), 0);
     changeTimeout("9", "8");
     EXPECT_TRUE(zeto.Close());
     EXPECT_EQ(File("Zeto.ini"), old);
@@ -380,17 +380,17 @@ TEST_F(SettingsTest, StartWithWindowsPutsACommandInTheRunKeyThatFindsTheDictiona
     ::RegDeleteKeyValueA(HKEY_CURRENT_USER, RUN_KEY, "Wordlumo");
     std::string command;
     {
-        Zeto zeto(m_dir->Path());
+        support::ZetoProcess zeto(m_dir->Path());
         HWND main = zeto.WaitForMain();
         ASSERT_TRUE(main);
         ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
         ASSERT_TRUE(support::PumpUntil([&] { return RunValue() != "<none>"; }, 15000));
         command = RunValue();
-        EXPECT_EQ(command, "\"" + ZetoPath() + "\" /workdir \"" + m_dir->Path() + "\"");
+        EXPECT_EQ(command, "\"" + support::BuiltZeto() + "\" /workdir \"" + m_dir->Path() + "\"");
         EXPECT_TRUE(zeto.Close());
     }
     // Started as the system would, somewhere else: Zeto finds its files.
-    Zeto started("C:\\windows", command.substr(command.find("/workdir")));
+    support::ZetoProcess started("C:\\windows", command.substr(command.find("/workdir")));
     HWND main = nullptr;
     ASSERT_TRUE(support::PumpUntil([&] { return (main = started.Dialog("Wordlumo")) || started.Dialog("Error"); }, 30000));
     EXPECT_FALSE(started.Dialog("Error"));
@@ -408,19 +408,19 @@ TEST_F(SettingsTest, StartWithWindowsPutsACommandInTheRunKeyThatFindsTheDictiona
 TEST_F(SettingsTest, StartWithWindowsOfAnotherCopyIsMadeThisCopysAndThisCopyIsKnownInAnyCase)
 {
     const std::string other = "\"C:\\Old\\Zeto.exe\" /workdir \"C:\\Old\"";
-    std::string upper = ZetoPath();
+    std::string upper = support::BuiltZeto();
     for (char& c : upper)
         c = (char)std::toupper((unsigned char)c);
-    ASSERT_NE(upper, ZetoPath());
+    ASSERT_NE(upper, support::BuiltZeto());
     auto setRunValue = [](const std::string& command) {
         ASSERT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, RUN_KEY, "Wordlumo", REG_SZ, command.c_str(),
                                     (DWORD)command.size() + 1), ERROR_SUCCESS);
     };
     setRunValue(other);
-    Zeto zeto(m_dir->Path());
+    support::ZetoProcess zeto(m_dir->Path());
     HWND main = zeto.WaitForMain();
     ASSERT_TRUE(main);
-    const std::string mine = "\"" + ZetoPath() + "\" /workdir \"" + m_dir->Path() + "\"";
+    const std::string mine = "\"" + support::BuiltZeto() + "\" /workdir \"" + m_dir->Path() + "\"";
     ::PostMessageA(main, WM_COMMAND, ID_START_WITH_WINDOWS, 0);
     EXPECT_TRUE(support::PumpUntil([&] { return RunValue() == mine; }, 15000)) << RunValue();
 

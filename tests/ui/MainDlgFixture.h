@@ -1,7 +1,8 @@
 // The main dialog's files for its tests, and the helpers they share:
-// clipboard viewers, the tray probe, font heights.
+// a clipboard viewer, the tray probe, font heights.
 #pragma once
 #include "tests/support/Clipboard.h"
+#include "tests/support/ClipboardViewer.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/MainDialog.h"
 #include "tests/ui/UiTestSupport.h"
@@ -22,17 +23,3 @@ int PointHeight(int tenths);
 
 // Whether the shell has a tray icon (hwnd, id): changing nothing succeeds only then.
 bool TrayIconExists(HWND hwnd, UINT id);
-
-// A clipboard viewer that keeps the chain as the system asks: it forwards
-// notices to its next viewer and repairs the chain.
-class ViewerWindow {
-public:
-    ViewerWindow();
-    ~ViewerWindow();
-    HWND hwnd = nullptr;
-    HWND next = nullptr;
-    HWND removed = nullptr;   // wParam of the last WM_CHANGECBCHAIN
-    int draws = 0;
-private:
-    static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
-};

@@ -187,13 +187,13 @@ TEST_F(MainDlgFixture, ClosingIsRefusedWhileTheInputIsTooLong)
 TEST_F(MainDlgFixture, DestructionLeavesTheChainRemovesHooksAndFreesTheTarget)
 {
     WriteBothFiles();
-    ViewerWindow before;   // joined before the dialog: the dialog forwards to it
+    support::ClipboardViewer before;   // joined before the dialog: the dialog forwards to it
     ASSERT_TRUE(m_dlg->Create());
-    ViewerWindow after;    // joined after the dialog: the dialog is its next
-    EXPECT_EQ(g_hwndNextViewer, before.hwnd);
+    support::ClipboardViewer after;    // joined after the dialog: the dialog is its next
+    EXPECT_EQ(g_hwndNextViewer, before.hwnd());
 
     ASSERT_TRUE(support::PutClipboardText("one"));
-    EXPECT_TRUE(support::PumpUntil([&] { return before.draws > 0; })) << "the dialog passes the notice on";
+    EXPECT_TRUE(support::PumpUntil([&] { return before.drawCount() > 0; })) << "the dialog passes the notice on";
 
     bool hooked = ::SetTapwire(m_dlg->m_hWnd, ::GetCurrentThreadId(), CAPTURE_SELECT) != 0;
     bool rowHooked = ::SetLButtonHook(m_dlg->m_hWnd, ::GetCurrentThreadId()) != 0;
@@ -202,12 +202,15 @@ TEST_F(MainDlgFixture, DestructionLeavesTheChainRemovesHooksAndFreesTheTarget)
     EXPECT_FALSE(::IsWindow(hwnd));
     EXPECT_EQ(g_hwndNextViewer, nullptr);
     EXPECT_EQ(m_dlg->m_pTarget, nullptr);
-    EXPECT_EQ(after.removed, hwnd) << "the chain was told the dialog left";
-    EXPECT_EQ(after.next, before.hwnd);
+    // The viewers run in a thread of their own: the notice may still be on its way.
+    EXPECT_TRUE(support::PumpUntil([&] { return after.lastRemoved() == hwnd; }))
+        << "the chain was told the dialog left";
+    EXPECT_TRUE(support::PumpUntil([&] { return after.next() == before.hwnd(); }));
 
-    int draws = before.draws;
+    int draws = before.drawCount();
     ASSERT_TRUE(support::PutClipboardText("two"));
-    EXPECT_TRUE(support::PumpUntil([&] { return before.draws > draws; })) << "the chain still reaches the viewer behind";
+    EXPECT_TRUE(support::PumpUntil([&] { return before.drawCount() > draws; }))
+        << "the chain still reaches the viewer behind";
 
     if (!hooked || !rowHooked)
         GTEST_SKIP() << "Tapwire installed no hooks here; their removal can't be observed";

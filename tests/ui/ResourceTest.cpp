@@ -1,6 +1,7 @@
 // The dialog templates and the menu as they are linked into the program,
 // read back from the resources and compared with what the dialogs must be.
 #include "res/resource.h"
+#include "tests/support/ZetoProcess.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <windows.h>
@@ -363,7 +364,7 @@ TEST(ResourceTest, IconsAndTheWandHaveTheirSizesUpTo200Percent)
 // Zeto.exe's own manifest, as Windows reads it from the built program.
 TEST(ResourceTest, ZetoExeAsksForVisualStylesAndPerMonitorDpi)
 {
-    HMODULE zeto = ::LoadLibraryExA(uitest::BuildPath("ui/Zeto.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    HMODULE zeto = ::LoadLibraryExA(support::BuiltZeto().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(zeto, nullptr);
     HRSRC found = ::FindResourceA(zeto, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));   // RT_MANIFEST
     ASSERT_NE(found, nullptr);

@@ -5,7 +5,8 @@
 #include "tests/support/Cp1251Text.h"
 #include "tests/ui/MainDlgFixture.h"
 #include "tests/ui/UiTestSupport.h"
-#include "tests/ui/ZetoProcess.h"
+#include "tests/support/XInput.h"
+#include "tests/support/ZetoProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -20,23 +21,7 @@ class ZetoProcessTest : public ::testing::Test {
 protected:
     void WriteBothFiles()
     {
-        support::WriteDictionary(dir.File("data.dat"), {{"house", u8"къща, дом"_cp1251}, {"water", u8"вода"_cp1251}});
-        support::WriteDictionary(dir.File("NewData.dat"), {});
-        WriteForms(support::FormsBytes());
-        support::WriteFileBytes(dir.File(CPronunciations::FILE_NAME), support::PronunciationBytes());
-    }
-    void WriteForms(const std::string& bytes)
-    {
-        FILE* file = std::fopen(dir.File(CIrregularForms::FILE_NAME).c_str(), "wb");
-        ASSERT_NE(file, nullptr);
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
-        std::fclose(file);
-    }
-    POINT CentreOf(HWND hwnd)
-    {
-        RECT rect;
-        ::GetWindowRect(hwnd, &rect);
-        return POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        support::WriteZetoFiles({{"house", u8"къща, дом"_cp1251}, {"water", u8"вода"_cp1251}});
     }
     support::ScratchDir dir;
 };
@@ -44,7 +29,7 @@ protected:
 TEST_F(ZetoProcessTest, StartsTopMostWithItsCaption)
 {
     WriteBothFiles();
-    ZetoProcess zeto(dir.Path());
+    support::ZetoProcess zeto(dir.Path());
     ASSERT_TRUE(zeto.Started());
     HWND main = zeto.WaitForMain();
     ASSERT_NE(main, nullptr) << zeto.State();
@@ -58,7 +43,7 @@ TEST_F(ZetoProcessTest, StartsTopMostWithItsCaption)
 TEST_F(ZetoProcessTest, AMissingFileShowsTheErrorBoxBeforeTheDialog)
 {
     support::WriteDictionary(dir.File("data.dat"), {{"house", u8"къща"_cp1251}});
-    ZetoProcess zeto(dir.Path());
+    support::ZetoProcess zeto(dir.Path());
     HWND box = zeto.WaitForWindow("#32770", "Error");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(support::TextOf(::GetDlgItem(box, 0xFFFF)), "File data.dat or NewData.dat not found!");
@@ -74,22 +59,23 @@ TEST_F(ZetoProcessTest, AMissingFileShowsTheErrorBoxBeforeTheDialog)
 TEST_F(ZetoProcessTest, EnterAndEscapeLeaveItOpenAltF4ClosesIt)
 {
     WriteBothFiles();
-    ZetoProcess zeto(dir.Path());
+    support::ZetoProcess zeto(dir.Path());
     HWND main = zeto.WaitForMain();
     ASSERT_NE(main, nullptr) << zeto.State();
     HWND input = ::GetDlgItem(main, IDC_INPUT);
-    ClickAt(CentreOf(input));
+    const POINT box = xinput::CentreOf(input);
+    xinput::Click(box.x, box.y);
     ASSERT_TRUE(support::PumpUntil([&] { return ::GetForegroundWindow() == main; }));
-    PressKey(VK_RETURN);
-    PressKey(VK_ESCAPE);
-    PressKey('Q');
+    xinput::Key("Return");
+    xinput::Key("Escape");
+    xinput::Key("q");
     // Input arrives in order: once the letter is in the box, Enter and
     // Escape have been handled.
     ASSERT_TRUE(support::PumpUntil([&] { return support::TextOf(input) == "q"; }));
     EXPECT_TRUE(zeto.Running());
     EXPECT_TRUE(::IsWindowVisible(main));
 
-    PressKey(VK_F4, true);
+    xinput::KeyWith("alt", "F4");
     EXPECT_EQ(zeto.WaitForExit(), 0);
 }
 
@@ -98,24 +84,24 @@ TEST_F(ZetoProcessTest, EnterAndEscapeLeaveItOpenAltF4ClosesIt)
 // gone, the chain must still reach it.
 void ExpectClosingLeavesTheChain(support::ScratchDir& dir, UINT msg, WPARAM wParam)
 {
-    ViewerWindow before;
-    ZetoProcess zeto(dir.Path());
+    support::ClipboardViewer before;
+    support::ZetoProcess zeto(dir.Path());
     HWND main = zeto.WaitForMain();
     ASSERT_NE(main, nullptr) << zeto.State();
-    ViewerWindow after;
-    EXPECT_EQ(after.next, main);
+    support::ClipboardViewer after;
+    EXPECT_EQ(after.next(), main);
 
     ASSERT_TRUE(support::PutClipboardText("one"));
-    EXPECT_TRUE(support::PumpUntil([&] { return before.draws > 0; })) << "Zeto passes the notice on";
+    EXPECT_TRUE(support::PumpUntil([&] { return before.drawCount() > 0; })) << "Zeto passes the notice on";
 
     ::PostMessageA(main, msg, wParam, 0);
     EXPECT_EQ(zeto.WaitForExit(), 0);
-    EXPECT_EQ(after.removed, main) << "Zeto left the chain";
-    EXPECT_EQ(after.next, before.hwnd);
-    int draws = before.draws, afterDraws = after.draws;
+    EXPECT_TRUE(support::PumpUntil([&] { return after.lastRemoved() == main; })) << "Zeto left the chain";
+    EXPECT_TRUE(support::PumpUntil([&] { return after.next() == before.hwnd(); }));
+    int draws = before.drawCount(), afterDraws = after.drawCount();
     ASSERT_TRUE(support::PutClipboardText("two"));
-    EXPECT_TRUE(support::PumpUntil([&] { return before.draws > draws; }));
-    EXPECT_GT(after.draws, afterDraws);
+    EXPECT_TRUE(support::PumpUntil([&] { return before.drawCount() > draws; }));
+    EXPECT_GT(after.drawCount(), afterDraws);
 }
 
 TEST_F(ZetoProcessTest, TheCloseBoxEndsTheProcessAfterLeavingTheClipboardChain)
@@ -137,11 +123,11 @@ TEST_F(ZetoProcessTest, ADamagedFormsFileIsReportedOnceInTheTranslationBoxAndNot
     WriteBothFiles();
     std::string damaged = support::FormsBytes();
     damaged.back() = 'x';
-    WriteForms(damaged);
+    support::WriteFileBytes(CIrregularForms::FILE_NAME, damaged);
     const std::string NOTE = u8"Файлът forms.dat липсва или е повреден"_cp1251;
     auto note = [](HWND main) { return support::TextOf(::GetDlgItem(main, IDC_TRANSLATION)); };
     {
-        ZetoProcess zeto(dir.Path());
+        support::ZetoProcess zeto(dir.Path());
         HWND main = zeto.WaitForMain();
         ASSERT_NE(main, nullptr) << zeto.State();
         EXPECT_EQ(note(main).rfind(NOTE, 0), 0u) << note(main);
@@ -150,7 +136,7 @@ TEST_F(ZetoProcessTest, ADamagedFormsFileIsReportedOnceInTheTranslationBoxAndNot
         ::PostMessageA(main, WM_COMMAND, ID_EXIT, 0);
         EXPECT_EQ(zeto.WaitForExit(), 0);
     }
-    ZetoProcess zeto(dir.Path());
+    support::ZetoProcess zeto(dir.Path());
     HWND main = zeto.WaitForMain();
     ASSERT_NE(main, nullptr) << zeto.State();
     EXPECT_EQ(note(main), "") << "forms.dat read with Find Base Forms off";
@@ -164,7 +150,7 @@ TEST_F(ZetoProcessTest, ADamagedFormsFileIsReportedOnceInTheTranslationBoxAndNot
 TEST_F(ZetoProcessTest, AForeignShowTranslationChangesNothingAndCrashesNothing)
 {
     WriteBothFiles();
-    ZetoProcess zeto(dir.Path());
+    support::ZetoProcess zeto(dir.Path());
     HWND main = zeto.WaitForMain();
     ASSERT_NE(main, nullptr) << zeto.State();
     static const char ours[] = "a text of this process";

@@ -1,38 +1,40 @@
-#include "ChainViewer.h"
+#include "tests/support/ClipboardViewer.h"
 
-ChainViewer::ChainViewer()
+namespace support {
+
+ClipboardViewer::ClipboardViewer()
 {
-    m_thread = std::thread([this] { Run(); });
-    while (!m_ready.load())
-        ::Sleep(1);
+    std::promise<void> joined;
+    m_thread = std::thread([this, &joined] { Run(joined); });
+    joined.get_future().wait();
 }
 
-ChainViewer::~ChainViewer()
+ClipboardViewer::~ClipboardViewer()
 {
     ::PostMessageA(m_hwnd, WM_CLOSE, 0, 0);
     m_thread.join();
 }
 
-void ChainViewer::Run()
+void ClipboardViewer::Run(std::promise<void>& joined)
 {
     WNDCLASSA wc{};
-    wc.lpfnWndProc = &ChainViewer::Proc;
+    wc.lpfnWndProc = &ClipboardViewer::Proc;
     wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "WordlumoTestChainViewer";
+    wc.lpszClassName = "WordlumoTestClipboardViewer";
     ::RegisterClassA(&wc);
     m_hwnd = ::CreateWindowA(wc.lpszClassName, "chain viewer", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
                              wc.hInstance, nullptr);
     ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, (LONG_PTR)this);
     m_next = ::SetClipboardViewer(m_hwnd);
-    m_ready = true;
+    joined.set_value();
     MSG msg;
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
         ::DispatchMessageA(&msg);
 }
 
-LRESULT CALLBACK ChainViewer::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK ClipboardViewer::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = (ChainViewer*)::GetWindowLongPtrA(hwnd, GWLP_USERDATA);
+    auto* self = (ClipboardViewer*)::GetWindowLongPtrA(hwnd, GWLP_USERDATA);
     switch (msg) {
     case WM_DRAWCLIPBOARD:
         if (self) {
@@ -62,3 +64,5 @@ LRESULT CALLBACK ChainViewer::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     }
     return ::DefWindowProcA(hwnd, msg, wParam, lParam);
 }
+
+} // namespace support

@@ -1,17 +1,21 @@
 // A clipboard viewer of the tests' own, in a thread of its own, that records
-// the chain notifications it receives and passes them on like a good viewer.
+// the chain notifications it receives and passes them on and repairs the
+// chain, as the system asks of every viewer.
 #pragma once
 #include <windows.h>
 
 #include <atomic>
+#include <future>
 #include <thread>
 
-class ChainViewer {
+namespace support {
+
+class ClipboardViewer {
 public:
-    ChainViewer();    // joins the chain; its next viewer is whoever was first
-    ~ChainViewer();   // leaves the chain
-    ChainViewer(const ChainViewer&) = delete;
-    ChainViewer& operator=(const ChainViewer&) = delete;
+    ClipboardViewer();    // joins the chain; its next viewer is whoever was first
+    ~ClipboardViewer();   // leaves the chain
+    ClipboardViewer(const ClipboardViewer&) = delete;
+    ClipboardViewer& operator=(const ClipboardViewer&) = delete;
 
     HWND hwnd() const { return m_hwnd; }
     HWND next() const { return m_next.load(); }
@@ -21,7 +25,7 @@ public:
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    void Run();
+    void Run(std::promise<void>& joined);
 
     std::thread m_thread;
     HWND m_hwnd = nullptr;
@@ -29,5 +33,6 @@ private:
     std::atomic<HWND> m_lastRemoved{nullptr};
     std::atomic<int> m_draws{0};
     std::atomic<int> m_changes{0};
-    std::atomic<bool> m_ready{false};
 };
+
+} // namespace support
