@@ -3,6 +3,7 @@
 // working, and the dead installer's hooks must fire no more.
 #include "hooklib/Tapwire.h"
 #include "tests/faults/Intruder.h"
+#include "tests/hooklib/InstallerProtocol.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +14,8 @@
 
 namespace {
 
-// Counts the mouse-selection messages the hooks post to it.
+// Counts the mouse-selection messages the hooks post to it, and hears the
+// hook installer (tests/hooklib's) report that it installed them.
 class NotifyWindow {
 public:
     NotifyWindow()
@@ -30,6 +32,7 @@ public:
 
     HWND hwnd;
     static int selections;
+    static int installed;   // installers that reported their hooks in
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -37,11 +40,22 @@ private:
         static const UINT selection = RegisterTapwireMessages().mouseSelection;
         if (msg == selection)
             ++selections;
+        if (msg == INSTALLER_READY && wParam == 1)
+            ++installed;
         return ::DefWindowProcA(hwnd, msg, wParam, lParam);
     }
 };
 
 int NotifyWindow::selections = 0;
+int NotifyWindow::installed = 0;
+
+// Tapwire's capture hooks for every thread, installed by a process of their
+// own that reports to notify (and exits when killed, its hooks left behind).
+support::Process Installer(const NotifyWindow& notify)
+{
+    return support::Process("\"" + support::BesideThisProgram("..\\hooklib\\hook_installer.exe") + "\" " +
+                            std::to_string(reinterpret_cast<UINT_PTR>(notify.hwnd)) + " 3 all exit");
+}
 
 TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
 {
@@ -56,11 +70,10 @@ TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
     ASSERT_NE(edit, nullptr);
 
     NotifyWindow notify;
-    HANDLE hooksReady = NamedEvent(name + "-hooks-ready");
-    Intruder installer("install-hooks " + std::to_string(reinterpret_cast<unsigned long long>(notify.hwnd)) + " "
-                       + name + "-hooks");
+    support::Process installer = Installer(notify);
     ASSERT_TRUE(installer.Started());
-    ASSERT_EQ(::WaitForSingleObject(hooksReady, 30000), WAIT_OBJECT_0) << "the hooks were not installed";
+    ASSERT_TRUE(support::PumpUntil([] { return NotifyWindow::installed == 1; }, 30000))
+        << "the hooks were not installed";
 
     // The hooks are in: a button release in the target is reported.
     ::PostMessageA(edit, WM_LBUTTONUP, 0, 0);
@@ -89,10 +102,9 @@ TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
     std::printf("after the kill: %d more selection posts\n", NotifyWindow::selections - before);
 
     // A second installer, as a restarted Zeto: one gesture, one report.
-    HANDLE againReady = NamedEvent(name + "-again-ready");
-    Intruder again("install-hooks " + std::to_string(reinterpret_cast<unsigned long long>(notify.hwnd)) + " "
-                   + name + "-again");
-    ASSERT_EQ(::WaitForSingleObject(againReady, 30000), WAIT_OBJECT_0) << "the hooks were not installed again";
+    support::Process again = Installer(notify);
+    ASSERT_TRUE(support::PumpUntil([] { return NotifyWindow::installed == 2; }, 30000))
+        << "the hooks were not installed again";
     support::PumpPending();
     const int beforeAgain = NotifyWindow::selections;
     ::PostMessageA(edit, WM_LBUTTONUP, 0, 0);
@@ -101,7 +113,6 @@ TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
     support::PumpPending();
     std::printf("one release after reinstalling: %d posts\n", NotifyWindow::selections - beforeAgain);
     ::CloseHandle(targetReady);
-    ::CloseHandle(hooksReady);
 }
 
 } // namespace

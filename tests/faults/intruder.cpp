@@ -10,10 +10,6 @@
 //                                   hanging (MODE hang), by exiting (MODE die)
 //                                   or by copying its text (MODE calm);
 //                                   signals EVENT-ready when it is up
-//   intruder install-hooks HWND EVENT
-//                                   installs Tapwire's capture hooks for every
-//                                   thread with HWND to notify, as Zeto does,
-//                                   signals EVENT-ready and waits to be killed
 //   intruder clipboard-source EVENT a window (title "Wordlumo clipboard source")
 //                                   that puts the text of each WM_COPYDATA it is
 //                                   sent on the clipboard, as an application's
@@ -164,18 +160,6 @@ int Target(const char* mode, const std::string& name)
     return 0;
 }
 
-int InstallHooks(HWND notify, const std::string& name)
-{
-    using SetTapwireFn = int(WINAPI*)(HWND, DWORD, int);
-    HMODULE tapwire = ::LoadLibraryA("Tapwire.dll");
-    auto setTapwire = tapwire ? (SetTapwireFn)(void*)::GetProcAddress(tapwire, "SetTapwire") : nullptr;
-    if (!setTapwire || setTapwire(notify, 0, 3) != 1)
-        return 4;
-    ::SetEvent(NamedEvent(name + "-ready"));
-    ::Sleep(INFINITE);
-    return 0;
-}
-
 LRESULT CALLBACK SourceProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg != WM_COPYDATA)
@@ -267,8 +251,6 @@ int main(int argc, char** argv)
                     static_cast<unsigned>(std::strtoul(argv[3], nullptr, 0)), std::atoi(argv[4]));
     if (mode == "hold-clipboard" && argc == 3)
         return HoldClipboard(argv[2]);
-    if (mode == "install-hooks" && argc == 4)
-        return InstallHooks(reinterpret_cast<HWND>(std::strtoull(argv[2], nullptr, 0)), argv[3]);
     if (mode == "clipboard-source" && argc == 3)
         return ClipboardSource(argv[2]);
     if (mode == "clipboard-history" && argc == 5)
@@ -276,7 +258,7 @@ int main(int argc, char** argv)
     if (mode == "target" && argc == 4)
         return Target(argv[2], argv[3]);
     std::fprintf(stderr, "usage: intruder post HWND SEED COUNT | hold-clipboard EVENT | target hang|die|calm EVENT"
-                         " | install-hooks HWND EVENT | clipboard-source EVENT"
+                         " | clipboard-source EVENT"
                          " | clipboard-history EVENT HOLD_MS COUNT\n");
     return 2;
 }
