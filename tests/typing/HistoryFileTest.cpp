@@ -11,9 +11,9 @@
 #include "res/resource.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/WindowText.h"
+#include "tests/support/ZetoProcess.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
-#include "tests/support/ZetoProcess.h"
 
 #include <gtest/gtest.h>
 

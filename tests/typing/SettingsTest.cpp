@@ -5,10 +5,10 @@
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/MessageBoxes.h"
 #include "tests/support/WindowText.h"
+#include "tests/support/ZetoProcess.h"
 #include "tests/typing/HostTools.h"
 #include "tests/typing/MainDialogFixture.h"
 #include "tests/typing/TypingSupport.h"
-#include "tests/support/ZetoProcess.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 #include "res/resource.h"
 #include "tests/support/BesideData.h"
 #include "tests/support/Cp1251Text.h"
-#include "tests/ui/MainDlgFixture.h"
-#include "tests/ui/UiTestSupport.h"
 #include "tests/support/XInput.h"
 #include "tests/support/ZetoProcess.h"
+#include "tests/ui/MainDlgFixture.h"
+#include "tests/ui/UiTestSupport.h"
 
 #include <gtest/gtest.h>
 
