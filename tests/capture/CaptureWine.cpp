@@ -7,18 +7,16 @@
 
 CopyTarget::CopyTarget(const char* kind, const char* title, Where where)
 {
-    if (where == THIS_PROCESS) {
+    if (where == THIS_PROCESS)
         m_thread = std::thread([kind = std::string(kind), title = std::string(title)] {
             RunCopyTarget(kind.c_str(), title.c_str());
         });
-        support::PumpUntil([&] { return (m_top = ::FindWindowA(nullptr, title)) != nullptr; });
-        return;
-    }
-    m_process = std::make_unique<support::Process>("\"" + support::BesideThisProgram("copy_target.exe") + "\" " +
-                                                   kind + " \"" + title + "\"");
-    if (!m_process->Started())
-        return;
-    support::PumpUntil([&] { return (m_top = ::FindWindowA(nullptr, title)) != nullptr; });
+    else
+        m_process = std::make_unique<support::Process>(
+            support::BesideThisProgram("copy_target.exe", std::string(kind) + " \"" + title + "\""));
+    support::PumpUntil([&] {
+        return (m_top = ::FindWindowA(nullptr, title)) != nullptr || (m_process && !m_process->Running());
+    });
 }
 
 CopyTarget::~CopyTarget()

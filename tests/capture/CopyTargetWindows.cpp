@@ -29,11 +29,16 @@
 // owner       owns the clipboard: CF_TEXT "house", a zero-size block and a
 //             format offered for delayed rendering, which it never renders
 //             (see CopyTargetWindows.h)
+// typist      a pane holding "apple" that takes typed characters and copies
+//             all its text on WM_COPY, as an edit with everything selected
+//             does; but no edit, which Zeto would read without a copy
+// die         a child that ends its process (status 3) when asked to copy
 // Whatever copies puts its text on the clipboard as CF_TEXT. A hung stand-in
 // waits until ReleaseHungCopyTargets.
 #include "CopyTargetWindows.h"
 
 #include "tests/support/Clipboard.h"
+#include "tests/support/WindowClass.h"
 
 #include <windows.h>
 
@@ -162,6 +167,26 @@ LRESULT CALLBACK LateProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return ::DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+LRESULT CALLBACK TypistProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg != WM_CHAR && msg != WM_COPY)
+        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    char text[256] = "";
+    ::GetWindowTextA(hwnd, text, sizeof text - 1);
+    if (msg == WM_CHAR)
+        ::SetWindowTextA(hwnd, (text + std::string(1, (char)wParam)).c_str());
+    else
+        Copy(text);
+    return 0;
+}
+
+LRESULT CALLBACK DieProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_COPY)
+        ::ExitProcess(3);
+    return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+}
+
 LRESULT CALLBACK SecretProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     static bool menuOpen = false;
@@ -174,16 +199,6 @@ LRESULT CALLBACK SecretProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     }
     return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
-void Register(const char* name, WNDPROC proc)
-{
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = name;
-    wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-    ::RegisterClassA(&wc);
 }
 
 HWND Child(HWND parent, const char* className, DWORD style = 0)
@@ -231,15 +246,17 @@ int RunCopyTarget(const char* kind, const char* title)
 {
     g_kind = kind;
     ::ResetEvent(HangEnd());
-    Register("CopyTargetTop", TopProc);
-    Register("CopyTargetPane", DefWindowProcA);
-    Register("Internet Explorer_Server", BrowserProc);
-    Register("CopyTargetHang", HangProc);
-    Register("CopyTargetKeys", KeysProc);
-    Register("CopyTargetCount", CountProc);
-    Register("CopyTargetSecret", SecretProc);
-    Register("CopyTargetLate", LateProc);
-    Register("ConsoleWindowClass", TopProc);
+    support::RegisterWindowClass("CopyTargetTop", TopProc);
+    support::RegisterWindowClass("CopyTargetPane", DefWindowProcA);
+    support::RegisterWindowClass("Internet Explorer_Server", BrowserProc);
+    support::RegisterWindowClass("CopyTargetHang", HangProc);
+    support::RegisterWindowClass("CopyTargetKeys", KeysProc);
+    support::RegisterWindowClass("CopyTargetCount", CountProc);
+    support::RegisterWindowClass("CopyTargetSecret", SecretProc);
+    support::RegisterWindowClass("CopyTargetLate", LateProc);
+    support::RegisterWindowClass("CopyTargetTypist", TypistProc);
+    support::RegisterWindowClass("CopyTargetDie", DieProc);
+    support::RegisterWindowClass("ConsoleWindowClass", TopProc);
 
     HMENU menu = nullptr;
     if (g_kind == "browser")
@@ -282,13 +299,13 @@ int RunCopyTarget(const char* kind, const char* title)
         ::SetFocus(Child(top, "CopyTargetSecret"));
     } else if (g_kind == "owner") {
         OwnClipboard(top);
+    } else if (g_kind == "typist") {
+        ::SetWindowTextA(Child(top, "CopyTargetTypist"), "apple");
+    } else if (g_kind == "die") {
+        Child(top, "CopyTargetDie");
     }
     ::SetWindowTextA(top, title);
     ::ShowWindow(top, SW_SHOWNOACTIVATE);
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
+    support::RunMessageLoop();
     return 0;
 }

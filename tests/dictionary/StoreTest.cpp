@@ -1,6 +1,5 @@
 #include "dictionary/Dictionary.h"
 #include "tests/dictionary/DictionaryBuilder.h"
-#include "tests/dictionary/RecordBytes.h"
 #include "tests/dictionary/TempFile.h"
 #include "tests/support/Cp1251Text.h"
 
@@ -12,7 +11,8 @@
 
 namespace {
 
-using Bytes = std::vector<unsigned char>;
+using Bytes = std::string;
+using support::RecordBytes;
 
 void Load(CDictionary& dict, const TempFile& file)
 {
@@ -66,7 +66,7 @@ TEST(WriteRecord, WritesTheExactBytes)
     ASSERT_NE(f, nullptr);
     EXPECT_EQ(dict.WriteRecord(pair, f), 8);
     std::fclose(f);
-    EXPECT_EQ(file.Read(), (Bytes{0x03, 0x00, 0x9E, 0x9D, 0x9C, 0x01, 0x00, 0x87}));
+    EXPECT_EQ(file.Read(), Bytes("\x03\x00\x9E\x9D\x9C\x01\x00\x87", 8));
     // The pair itself stays plain, and writing adds nothing to the list.
     EXPECT_STREQ(pair.GetWord(), "abc");
     EXPECT_STREQ(pair.GetTranslation(), "x");
@@ -83,7 +83,7 @@ TEST(WriteRecord, AppendsAfterExistingRecords)
     const std::string two = u8"две"_cp1251;
     EXPECT_EQ(dict.WriteRecord(WordPair("two", two.c_str()), f), 4 + 3 + 3);
     std::fclose(f);
-    EXPECT_EQ(file.Read(), Concat({RecordBytes("one", u8"едно"_cp1251), RecordBytes("two", u8"две"_cp1251)}));
+    EXPECT_EQ(file.Read(), RecordBytes("one", u8"едно"_cp1251) + RecordBytes("two", u8"две"_cp1251));
 }
 
 TEST(WriteRecord, LengthsAreLittleEndianSixteenBit)
@@ -97,8 +97,8 @@ TEST(WriteRecord, LengthsAreLittleEndianSixteenBit)
     std::fclose(f);
     Bytes bytes = file.Read();
     ASSERT_EQ(bytes.size(), 305u);
-    EXPECT_EQ(bytes[3], 300 & 0xFF);
-    EXPECT_EQ(bytes[4], 300 >> 8);
+    EXPECT_EQ((unsigned char)bytes[3], 300 & 0xFF);
+    EXPECT_EQ((unsigned char)bytes[4], 300 >> 8);
 }
 
 TEST(WriteRecord, CutsATextTooLongForItsLengthField)
@@ -122,7 +122,7 @@ TEST(WriteRecord, CutsATextTooLongForItsLengthField)
 TEST(LoadFile, ReadsTheEightByteRecord)
 {
     TempFile file;
-    file.Write({0x03, 0x00, 0x9E, 0x9D, 0x9C, 0x01, 0x00, 0x87});
+    file.Write(Bytes("\x03\x00\x9E\x9D\x9C\x01\x00\x87", 8));
     CDictionary dict;
     Load(dict, file);
     EXPECT_EQ(dict.m_nCount, 1);
@@ -174,7 +174,7 @@ TEST(LoadFile, LongestTextsRoundTrip)
 TEST(LoadFile, EmptyFileAddsNothing)
 {
     TempFile data, empty;
-    data.Write(Concat({RecordBytes("a", "1"), RecordBytes("b", "2")}));
+    data.Write(RecordBytes("a", "1") + RecordBytes("b", "2"));
     CDictionary dict;
     Load(dict, data);
     Load(dict, empty);
@@ -186,8 +186,8 @@ TEST(LoadFile, EmptyFileAddsNothing)
 TEST(LoadFile, SecondFileFollowsTheFirst)
 {
     TempFile data, user;
-    data.Write(Concat({RecordBytes("a", "1"), RecordBytes("b", "2")}));
-    user.Write(Concat({RecordBytes("c", "3"), RecordBytes("a", "4")}));
+    data.Write(RecordBytes("a", "1") + RecordBytes("b", "2"));
+    user.Write(RecordBytes("c", "3") + RecordBytes("a", "4"));
     CDictionary dict;
     Load(dict, data);
     Load(dict, user);
@@ -199,7 +199,7 @@ TEST(LoadFile, StoredFFDecodesToNulAndEndsTheText)
 {
     // Plain bytes 00 in the middle of a text are stored as FF.
     TempFile file;
-    file.Write(Concat({RecordBytes(std::string("ab\0cd", 5), std::string("\0hidden", 7)), RecordBytes("next", "n")}));
+    file.Write(RecordBytes(std::string("ab\0cd", 5), std::string("\0hidden", 7)) + RecordBytes("next", "n"));
     CDictionary dict;
     Load(dict, file);
     ASSERT_EQ(dict.m_nCount, 2);
@@ -215,8 +215,7 @@ TEST(LoadFile, ListLinksBothWays)
     TempFile file;
     Bytes bytes;
     for (int i = 0; i < 37; ++i) {   // several blocks of ten and a partly used one
-        Bytes r = RecordBytes("w" + std::to_string(i), "t" + std::to_string(i));
-        bytes.insert(bytes.end(), r.begin(), r.end());
+        bytes += RecordBytes("w" + std::to_string(i), "t" + std::to_string(i));
     }
     file.Write(bytes);
     Load(dict, file);
@@ -242,10 +241,10 @@ class Truncated : public ::testing::TestWithParam<int> {};
 
 TEST_P(Truncated, DropsTheCutRecordKeepsTheOthers)
 {
-    const Bytes whole = Concat({RecordBytes("first", u8"първи"_cp1251), RecordBytes("second", u8"втори"_cp1251)});
+    const Bytes whole = RecordBytes("first", u8"първи"_cp1251) + RecordBytes("second", u8"втори"_cp1251);
     const Bytes last = RecordBytes("cut", u8"отрязан"_cp1251);
     Bytes bytes = whole;
-    bytes.insert(bytes.end(), last.begin(), last.begin() + GetParam());
+    bytes += last.substr(0, GetParam());
     TempFile file;
     file.Write(bytes);
     CDictionary dict;
@@ -262,7 +261,7 @@ INSTANTIATE_TEST_SUITE_P(AtEveryField, Truncated, ::testing::Values(1, 2, 3, 5, 
 TEST(LoadFile, TruncationMarkClearsOnTheNextCleanFile)
 {
     TempFile cut, clean;
-    cut.Write({0x05, 0x00, 0x9E});
+    cut.Write(Bytes("\x05\x00\x9E", 3));
     clean.Write(RecordBytes("a", "b"));
     CDictionary dict;
     Load(dict, cut);
@@ -282,8 +281,7 @@ TEST(LoadFile, RecordsSpanningTheReadBuffer)
     for (int i = 0; i < 5000; ++i) {
         std::string w = "word" + std::to_string(i * 7919 % 100003);
         std::string t(static_cast<size_t>(i % 61), static_cast<char>('a' + i % 26));
-        Bytes r = RecordBytes(w, t);
-        bytes.insert(bytes.end(), r.begin(), r.end());
+        bytes += RecordBytes(w, t);
         expected.emplace_back(w, t);
     }
     file.Write(bytes);

@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 // A file in the temporary directory, removed when the object goes. Works the
 // same natively and under Wine.
@@ -20,7 +19,7 @@ public:
             if (!std::filesystem::exists(m_path))
                 break;
         }
-        Write({});
+        Write("");
     }
     ~TempFile()
     {
@@ -32,16 +31,8 @@ public:
 
     std::string Path() const { return m_path.string(); }
 
-    void Write(const std::vector<unsigned char>& bytes)
-    {
-        support::WriteFileBytes(Path(), std::string(bytes.begin(), bytes.end()));
-    }
-
-    std::vector<unsigned char> Read() const
-    {
-        const std::string bytes = support::ReadFileBytes(Path());
-        return std::vector<unsigned char>(bytes.begin(), bytes.end());
-    }
+    void Write(const std::string& bytes) { support::WriteFileBytes(Path(), bytes); }
+    std::string Read() const { return support::ReadFileBytes(Path()); }
 
     FILE* Open(const char* mode) const { return std::fopen(Path().c_str(), mode); }
 

@@ -4,7 +4,6 @@
 // program), in this order.
 #include "E2E.h"
 #include "Session.h"
-#include "StandIn.h"
 
 #include "res/resource.h"
 #include "tests/support/Clipboard.h"

@@ -1,14 +1,12 @@
 // The end-to-end driver. notepad_e2e.sh starts Wine Notepad on words.txt and
-// then this program, which starts Zeto.exe and runs the tests, or with
-// --bench the benchmark of the whole road.
-//   e2e_driver.exe ZETO_EXE NOTEPAD_TITLE [--bench] [gtest options]
+// then this program, which starts Zeto.exe and runs the tests.
+//   e2e_driver.exe ZETO_EXE NOTEPAD_TITLE [gtest options]
 #include "E2E.h"
 #include "tests/support/XInput.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 
 Session* g_session = nullptr;
 std::unique_ptr<support::ClipboardViewer> g_viewerBefore;
@@ -29,16 +27,8 @@ POINT ContextMenuCopyPoint(HWND menu)
 int main(int argc, char** argv)
 {
     testing::InitGoogleTest(&argc, argv);
-    bool bench = false;
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--bench") == 0)
-            bench = true;
-        else
-            args.push_back(argv[i]);
-    }
-    if (args.size() != 2) {
-        std::fprintf(stderr, "usage: e2e_driver ZETO_EXE NOTEPAD_TITLE [--bench]\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: e2e_driver ZETO_EXE NOTEPAD_TITLE\n");
         return 2;
     }
     if (!xinput::Available()) {
@@ -51,17 +41,17 @@ int main(int argc, char** argv)
     int rc;
     {
         Session session;
-        if (!session.Start(args[0], args[1], bench)) {
+        if (!session.Start(argv[1], argv[2])) {
             std::fprintf(stderr, "e2e_driver: %s\n", session.error.c_str());
             return 1;
         }
         g_session = &session;
-        rc = bench ? RunBenchmark(session, 50) : RUN_ALL_TESTS();
+        rc = RUN_ALL_TESTS();
         g_session = nullptr;
     }
     g_viewerBetween.reset();
     g_viewerBefore.reset();
     // Notepad goes with us; its file was never changed, so it asks nothing.
-    ::PostMessageA(::FindWindowA(nullptr, args[1].c_str()), WM_CLOSE, 0, 0);
+    ::PostMessageA(::FindWindowA(nullptr, argv[2]), WM_CLOSE, 0, 0);
     return rc;
 }

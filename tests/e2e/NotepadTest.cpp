@@ -6,7 +6,6 @@
 #include "tests/support/ClipboardViewer.h"
 #include "E2E.h"
 #include "Session.h"
-#include "StandIn.h"
 
 #include "dictionary/Dictionary.h"
 #include "notebook/History.h"

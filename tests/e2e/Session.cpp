@@ -17,10 +17,7 @@ const std::string Session::USAGE_HINT = u8"Използвайте \"Ctrl + C\" �
 void Session::WriteDictionary(bool saidWords)
 {
     m_dir = std::make_unique<support::ScratchDir>();
-    support::WriteDictionary("data.dat", {{APPLE, APPLE_BG}, {HOUSE, HOUSE_BG}, {"word", u8"дума"_cp1251},
-                                          {CHILD, CHILD_BG}});
-    support::WriteFileBytes("NewData.dat", "");
-    support::WriteFilesBesideData();
+    support::WriteZetoFiles({{APPLE, APPLE_BG}, {HOUSE, HOUSE_BG}, {"word", u8"дума"_cp1251}, {CHILD, CHILD_BG}});
     if (saidWords)
         support::WriteFileBytes(CPronunciations::FILE_NAME,
                                 CPronunciations::Build({{APPLE, "n", u8"ˈæp.əl"}, {HOUSE, "n", u8"haʊs"},

@@ -8,6 +8,7 @@
 #include "tests/faults/FaultFixture.h"
 #include "tests/support/Clipboard.h"
 #include "tests/support/Cp1251Text.h"
+#include "tests/support/StandIn.h"
 
 #include <algorithm>
 #include <cstring>
@@ -196,19 +197,14 @@ protected:
 
     static constexpr char USER_COPY[] = "the user's own copy";
 
-    // A target in another process that hangs or exits when asked to copy:
-    // Zeto gives up on it, reads an empty clipboard, and goes on answering.
-    void ExpectTargetFault(const char* mode)
+    // A target in another process (a stand-in of that kind) that hangs or
+    // exits when asked to copy: Zeto gives up on it, reads an empty
+    // clipboard, and goes on answering.
+    void ExpectTargetFault(const char* kind)
     {
-        const std::string name = std::string("wordlumo-fault-target-") + mode + std::to_string(::GetCurrentProcessId());
-        HANDLE ready = NamedEvent(name + "-ready");
-        Intruder intruder(std::string("target ") + mode + " " + name);
-        ASSERT_TRUE(intruder.Started());
-        ASSERT_EQ(::WaitForSingleObject(ready, 30000), WAIT_OBJECT_0);
-        HWND top = ::FindWindowA(nullptr, "Wordlumo intruder target");
-        ASSERT_NE(top, nullptr);
-        HWND edit = ::FindWindowExA(top, nullptr, INTRUDER_TARGET_PANE, nullptr);
-        ASSERT_NE(edit, nullptr);
+        support::StandIn standIn(kind, std::string("Wordlumo fault target ") + kind);
+        HWND top = standIn.top(), edit = standIn.child();
+        ASSERT_NE(edit, nullptr) << standIn.State();
 
         g_block = Padded("apple", 10);   // on the clipboard beforehand: must not be read as the copy
         ::SendMessageA(target, WM_COPY, 0, 0);
@@ -219,11 +215,10 @@ protected:
         EXPECT_LT(::GetTickCount() - start, 15000u) << "Zeto waited too long for the target";
         EXPECT_EQ(Shown(), "") << "the clipboard was emptied before the copy request";
         ExpectAlive();
-        if (std::string(mode) == "die") {
-            EXPECT_EQ(intruder.WaitForExit(), 3);
+        if (std::string(kind) == "die") {
+            EXPECT_EQ(standIn.WaitForExit(), 3);
         }
         ExpectResponsive();
-        ::CloseHandle(ready);
     }
 
     const UINT selection = g_tapwireMessages.mouseSelection;

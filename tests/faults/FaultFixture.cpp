@@ -9,13 +9,7 @@
 void FaultFixture::StartDialog()
 {
     support::WriteFilesBesideData();
-    ASSERT_TRUE(m_dlg->Create());
-    support::PumpPending();
-}
-
-std::string FaultFixture::Shown()
-{
-    return support::TextOf(m_dlg->GetDlgItem(1001));
+    OpenMainDialog(false);
 }
 
 void FaultFixture::ExpectAlive()

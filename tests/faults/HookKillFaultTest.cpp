@@ -2,8 +2,8 @@
 // to unhook or to unload the library): the hooked application must go on
 // working, and the dead installer's hooks must fire no more.
 #include "hooklib/Tapwire.h"
-#include "tests/faults/Intruder.h"
 #include "tests/hooklib/InstallerProtocol.h"
+#include "tests/support/StandIn.h"
 #include "tests/ui/UiTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -53,21 +53,15 @@ int NotifyWindow::installed = 0;
 // own that reports to notify (and exits when killed, its hooks left behind).
 support::Process Installer(const NotifyWindow& notify)
 {
-    return support::Process("\"" + support::BesideThisProgram("..\\hooklib\\hook_installer.exe") + "\" " +
-                            std::to_string(reinterpret_cast<UINT_PTR>(notify.hwnd)) + " 3 all exit");
+    return support::Process(support::BesideThisProgram(
+        "..\\hooklib\\hook_installer.exe", std::to_string(reinterpret_cast<UINT_PTR>(notify.hwnd)) + " 3 all exit"));
 }
 
 TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
 {
-    const std::string name = "wordlumo-fault-hooks-" + std::to_string(::GetCurrentProcessId());
-    HANDLE targetReady = NamedEvent(name + "-target-ready");
-    Intruder target("target calm " + name + "-target");
-    ASSERT_TRUE(target.Started());
-    ASSERT_EQ(::WaitForSingleObject(targetReady, 30000), WAIT_OBJECT_0);
-    HWND top = ::FindWindowA(nullptr, "Wordlumo intruder target");
-    ASSERT_NE(top, nullptr);
-    HWND edit = ::FindWindowExA(top, nullptr, INTRUDER_TARGET_PANE, nullptr);
-    ASSERT_NE(edit, nullptr);
+    support::StandIn target("typist", "Wordlumo hooked application");
+    HWND top = target.top(), edit = target.child();
+    ASSERT_NE(edit, nullptr) << target.State();
 
     NotifyWindow notify;
     support::Process installer = Installer(notify);
@@ -112,7 +106,6 @@ TEST(HookKillFaultTest, KillingTheInstallerLeavesTheHookedApplicationWorking)
     ::SendMessageTimeoutA(top, WM_NULL, 0, 0, SMTO_NORMAL, 5000, &result);
     support::PumpPending();
     std::printf("one release after reinstalling: %d posts\n", NotifyWindow::selections - beforeAgain);
-    ::CloseHandle(targetReady);
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 class Intruder : public support::Process {
 public:
     explicit Intruder(const std::string& arguments)
-        : support::Process("\"" + support::BesideThisProgram("intruder.exe") + "\" " + arguments)
+        : support::Process(support::BesideThisProgram("intruder.exe", arguments))
     {
     }
 };
@@ -24,5 +24,3 @@ inline HANDLE NamedEvent(const std::string& name) { return ::CreateEventA(nullpt
 // knows how to keep.
 constexpr ULONG_PTR INTRUDER_COPY_RICH = 1;
 constexpr char INTRUDER_RICH_FORMAT[] = "HTML Format";
-// target: the class of the target's pane, the window a selection is made in.
-constexpr char INTRUDER_TARGET_PANE[] = "WordlumoIntruderPane";

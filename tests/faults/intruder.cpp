@@ -5,11 +5,6 @@
 //                                   with arbitrary parameters, then exits
 //   intruder hold-clipboard EVENT   opens the clipboard, signals EVENT-held,
 //                                   keeps it open until EVENT-release is set
-//   intruder target MODE EVENT      a target window (title "Wordlumo intruder
-//                                   target") whose pane answers WM_COPY by
-//                                   hanging (MODE hang), by exiting (MODE die)
-//                                   or by copying its text (MODE calm);
-//                                   signals EVENT-ready when it is up
 //   intruder clipboard-source EVENT a window (title "Wordlumo clipboard source")
 //                                   that puts the text of each WM_COPYDATA it is
 //                                   sent on the clipboard, as an application's
@@ -23,6 +18,7 @@
 //                                   open HOLD_MS; signals EVENT-ready
 #include "hooklib/Tapwire.h"
 #include "tests/faults/Intruder.h"
+#include "tests/support/WindowClass.h"
 
 #include <windows.h>
 
@@ -105,61 +101,6 @@ int HoldClipboard(const std::string& name)
     return 0;
 }
 
-const char* g_mode = "";
-
-// The pane holds text and takes typed characters like an edit, but is none:
-// Zeto would ask an edit for its selection instead of having it copied. It
-// copies all its text, as an edit with everything selected does.
-LRESULT CALLBACK PaneProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_CHAR) {
-        wchar_t text[256] = L"";
-        ::GetWindowTextW(hwnd, text, 255);
-        const std::wstring typed = std::wstring(text) + static_cast<wchar_t>(wParam);
-        ::SetWindowTextW(hwnd, typed.c_str());
-        return 0;
-    }
-    if (msg != WM_COPY)
-        return ::DefWindowProcW(hwnd, msg, wParam, lParam);
-    if (std::string(g_mode) == "die")
-        ::ExitProcess(3);
-    if (std::string(g_mode) == "hang")
-        ::Sleep(INFINITE);   // never answers
-    const int length = ::GetWindowTextLengthW(hwnd);
-    HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, (length + 1) * sizeof(wchar_t));
-    ::GetWindowTextW(hwnd, static_cast<wchar_t*>(::GlobalLock(block)), length + 1);
-    ::GlobalUnlock(block);
-    if (::OpenClipboard(hwnd)) {
-        ::EmptyClipboard();
-        ::SetClipboardData(CF_UNICODETEXT, block);
-        ::CloseClipboard();
-    }
-    return 0;
-}
-
-int Target(const char* mode, const std::string& name)
-{
-    g_mode = mode;
-    // A Unicode window, whatever code page its callers use.
-    const std::wstring className(INTRUDER_TARGET_PANE, INTRUDER_TARGET_PANE + std::strlen(INTRUDER_TARGET_PANE));
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = PaneProc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = className.c_str();
-    ::RegisterClassW(&wc);
-    HWND top = ::CreateWindowExA(0, "STATIC", "Wordlumo intruder target", WS_POPUP | WS_VISIBLE, 10, 10, 200, 60,
-                                 nullptr, nullptr, nullptr, nullptr);
-    ::CreateWindowExW(0, wc.lpszClassName, L"apple", WS_CHILD | WS_VISIBLE, 0, 0, 200, 30, top, nullptr,
-                      wc.hInstance, nullptr);
-    ::SetEvent(NamedEvent(name + "-ready"));
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&msg);
-        ::DispatchMessageA(&msg);
-    }
-    return 0;
-}
-
 LRESULT CALLBACK SourceProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     if (msg != WM_COPYDATA)
@@ -188,17 +129,11 @@ LRESULT CALLBACK SourceProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 int ClipboardSource(const std::string& name)
 {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = SourceProc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "WordlumoClipboardSource";
-    ::RegisterClassA(&wc);
-    ::CreateWindowExA(0, wc.lpszClassName, "Wordlumo clipboard source", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
-                      wc.hInstance, nullptr);
+    support::RegisterWindowClass("WordlumoClipboardSource", SourceProc);
+    ::CreateWindowExA(0, "WordlumoClipboardSource", "Wordlumo clipboard source", WS_POPUP, 0, 0, 1, 1, nullptr,
+                      nullptr, ::GetModuleHandleA(nullptr), nullptr);
     ::SetEvent(NamedEvent(name + "-ready"));
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
-        ::DispatchMessageA(&msg);
+    support::RunMessageLoop();
     return 0;
 }
 
@@ -225,19 +160,13 @@ LRESULT CALLBACK HistoryProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 int ClipboardHistory(const std::string& name, DWORD holdMs, int count)
 {
     g_history = {NamedEvent(name + "-held"), holdMs, count};
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = HistoryProc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "WordlumoClipboardHistory";
-    ::RegisterClassA(&wc);
-    HWND window = ::CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance,
-                                    nullptr);
+    support::RegisterWindowClass("WordlumoClipboardHistory", HistoryProc);
+    HWND window = ::CreateWindowExA(0, "WordlumoClipboardHistory", "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                    ::GetModuleHandleA(nullptr), nullptr);
     if (!window || !::AddClipboardFormatListener(window))
         return 5;
     ::SetEvent(NamedEvent(name + "-ready"));
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
-        ::DispatchMessageA(&msg);
+    support::RunMessageLoop();
     return 0;
 }
 
@@ -255,10 +184,7 @@ int main(int argc, char** argv)
         return ClipboardSource(argv[2]);
     if (mode == "clipboard-history" && argc == 5)
         return ClipboardHistory(argv[2], std::strtoul(argv[3], nullptr, 0), std::atoi(argv[4]));
-    if (mode == "target" && argc == 4)
-        return Target(argv[2], argv[3]);
-    std::fprintf(stderr, "usage: intruder post HWND SEED COUNT | hold-clipboard EVENT | target hang|die|calm EVENT"
-                         " | clipboard-source EVENT"
+    std::fprintf(stderr, "usage: intruder post HWND SEED COUNT | hold-clipboard EVENT | clipboard-source EVENT"
                          " | clipboard-history EVENT HOLD_MS COUNT\n");
     return 2;
 }

@@ -72,7 +72,7 @@ TEST_F(CtrlCHookTest, EachAutoRepeatPostsToo)
     ASSERT_TRUE(target.WaitSaw(WM_KEYUP, VK_CONTROL, ctrlUps + 1));
 
     // Every key-down the target got, first and repeats, and the key-up.
-    EXPECT_EQ(CountFrom(first, messages.ctrlC), target.Saw(WM_KEYDOWN, VK_LETTER_C) + 1) << recorder.Trace(first);
+    EXPECT_EQ(recorder.Count(messages.ctrlC, first), target.Saw(WM_KEYDOWN, VK_LETTER_C) + 1) << recorder.Trace(first);
     EXPECT_NE(ClearTapwire(recorder.hwnd()), 0);
 }
 

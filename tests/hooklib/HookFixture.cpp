@@ -19,15 +19,6 @@ void HookTest::TearDown()
     ClearLButtonHook();
 }
 
-int HookTest::CountFrom(size_t first, UINT message) const
-{
-    int n = 0;
-    const auto& posts = recorder.posts();
-    for (size_t i = first; i < posts.size(); ++i)
-        n += posts[i].message == message;
-    return n;
-}
-
 Probed HookTest::ProbeAllGestures(TargetProcess& target)
 {
     const size_t first = recorder.posts().size();
@@ -54,9 +45,9 @@ Probed HookTest::ProbeAllGestures(TargetProcess& target)
         return probed;
 
     probed.trace = recorder.Trace(first);
-    probed.selections = CountFrom(first, messages.mouseSelection);
-    probed.ctrlCs = CountFrom(first, messages.ctrlC);
-    probed.rbuttonCopies = CountFrom(first, messages.rbuttonCopy);
+    probed.selections = recorder.Count(messages.mouseSelection, first);
+    probed.ctrlCs = recorder.Count(messages.ctrlC, first);
+    probed.rbuttonCopies = recorder.Count(messages.rbuttonCopy, first);
     probed.complete = true;
     return probed;
 }

@@ -30,9 +30,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Posts of `message` that arrived from index `first` on.
-    int CountFrom(size_t first, UINT message) const;
-
     // In the plain child of `target`: a left click; Ctrl+C; a right click
     // followed by a left click. Counts the capture messages that arrived
     // before the target reported the last of these inputs.

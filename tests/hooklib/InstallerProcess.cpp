@@ -10,10 +10,10 @@ namespace {
 std::string InstallerCommand(const PostRecorder& recorder, int mode, InstallerProcess::Scope scope,
                              InstallerProcess::LetGo letGo)
 {
-    return "\"" + support::BesideThisProgram("hook_installer.exe") + "\" " +
-           std::to_string(reinterpret_cast<UINT_PTR>(recorder.hwnd())) + " " + std::to_string(mode) +
-           (scope == InstallerProcess::EVERY_THREAD ? " all" : " self") +
-           (letGo == InstallerProcess::EXIT ? " exit" : " unload");
+    const std::string arguments = std::to_string(reinterpret_cast<UINT_PTR>(recorder.hwnd())) + " " +
+                                  std::to_string(mode) + (scope == InstallerProcess::EVERY_THREAD ? " all" : " self") +
+                                  (letGo == InstallerProcess::EXIT ? " exit" : " unload");
+    return support::BesideThisProgram("hook_installer.exe", arguments);
 }
 
 } // namespace

@@ -1,26 +1,13 @@
 #include "PostRecorder.h"
 
+#include "tests/support/WindowClass.h"
+
 #include <cstdio>
-
-namespace {
-
-const char kClassName[] = "HookTestPostRecorder";
-
-void RegisterRecorderClass(WNDPROC proc)
-{
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = kClassName;
-    RegisterClassA(&wc);  // fails harmlessly when already registered
-}
-
-}  // namespace
 
 PostRecorder::PostRecorder()
 {
-    RegisterRecorderClass(WndProc);
-    m_hwnd = CreateWindowExA(0, kClassName, "hook test recorder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    support::RegisterWindowClass("HookTestPostRecorder", WndProc);
+    m_hwnd = CreateWindowExA(0, "HookTestPostRecorder", "hook test recorder", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                              GetModuleHandleA(nullptr), this);
 }
 
@@ -43,33 +30,11 @@ LRESULT CALLBACK PostRecorder::WndProc(HWND hwnd, UINT message, WPARAM wParam, L
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-bool PostRecorder::WaitFor(const std::function<bool()>& done, DWORD timeoutMs)
-{
-    const ULONGLONG deadline = GetTickCount64() + timeoutMs;
-    for (;;) {
-        PumpMessages();
-        if (done())
-            return true;
-        ULONGLONG now = GetTickCount64();
-        if (now >= deadline)
-            return false;
-        // Some conditions (a process ending, the foreground window) bring no
-        // message with them: look again every few milliseconds.
-        DWORD slice = static_cast<DWORD>(deadline - now < 10 ? deadline - now : 10);
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, slice, QS_ALLINPUT);
-    }
-}
-
-bool PostRecorder::WaitForPost(UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs)
-{
-    return WaitFor([&] { return Count(message, wParam, lParam) > 0; }, timeoutMs);
-}
-
-int PostRecorder::Count(UINT message) const
+int PostRecorder::Count(UINT message, size_t first) const
 {
     int n = 0;
-    for (const Posted& p : m_posts)
-        n += p.message == message;
+    for (size_t i = first; i < m_posts.size(); ++i)
+        n += m_posts[i].message == message;
     return n;
 }
 

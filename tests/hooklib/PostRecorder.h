@@ -23,14 +23,17 @@ public:
 
     HWND hwnd() const { return m_hwnd; }
     const std::vector<Posted>& posts() const { return m_posts; }
-    void Clear() { m_posts.clear(); }
 
     // Handles this thread's messages until `done` holds or `timeoutMs` has
-    // passed; true when `done` held.
-    bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 15000);
-    // Waits until a post of `message` with these parameters has arrived.
-    bool WaitForPost(UINT message, WPARAM wParam, LPARAM lParam, DWORD timeoutMs = 15000);
-    int Count(UINT message) const;
+    // passed; true when `done` held. Some conditions (a process ending, the
+    // foreground window) bring no message with them: they are looked at again
+    // every few milliseconds.
+    bool WaitFor(const std::function<bool()>& done, DWORD timeoutMs = 15000)
+    {
+        return support::PumpUntil(done, timeoutMs, 10);
+    }
+    // Posts of `message` from index `first` on.
+    int Count(UINT message, size_t first = 0) const;
     int Count(UINT message, WPARAM wParam, LPARAM lParam) const;
     // The posts from index `first` on, one per line, for failure messages.
     std::string Trace(size_t first = 0) const;
@@ -41,7 +44,3 @@ private:
     HWND m_hwnd = nullptr;
     std::vector<Posted> m_posts;
 };
-
-// Handles this thread's pending messages once, so that windows of this
-// thread (and hooks on it) keep working while a test waits elsewhere.
-inline void PumpMessages() { support::PumpPending(); }

@@ -9,9 +9,10 @@ namespace {
 
 std::string TargetCommand(const PostRecorder& recorder, int x, int y, TargetProcess::Loop loop)
 {
-    return "\"" + support::BesideThisProgram("hook_target.exe") + "\" " +
-           std::to_string(reinterpret_cast<UINT_PTR>(recorder.hwnd())) + " " + std::to_string(x) + " " +
-           std::to_string(y) + (loop == TargetProcess::PEEK_FIRST ? " peek" : "");
+    const std::string arguments = std::to_string(reinterpret_cast<UINT_PTR>(recorder.hwnd())) + " " +
+                                  std::to_string(x) + " " + std::to_string(y) +
+                                  (loop == TargetProcess::PEEK_FIRST ? " peek" : "");
+    return support::BesideThisProgram("hook_target.exe", arguments);
 }
 
 } // namespace
@@ -19,28 +20,13 @@ std::string TargetCommand(const PostRecorder& recorder, int x, int y, TargetProc
 TargetProcess::TargetProcess(PostRecorder& recorder, int x, int y, Loop loop)
     : m_recorder(recorder), m_process(TargetCommand(recorder, x, y, loop))
 {
-    if (!m_process.Started())
+    // A new Wine process on a busy machine can take its time.
+    m_top = m_process.WaitForWindow("HookTargetTop", "hook target", 60000);
+    if (!m_top)
         return;
-    // Several targets may report to one recorder: ours is the READY whose
-    // windows belong to our process.
-    Posted ready = {};
-    bool started = recorder.WaitFor([&] {
-        for (const Posted& p : recorder.posts()) {
-            DWORD pid = 0;
-            if (p.message == TARGET_READY &&
-                GetWindowThreadProcessId(reinterpret_cast<HWND>(p.wParam), &pid) && pid == m_process.Id()) {
-                ready = p;
-                return true;
-            }
-        }
-        return false;
-    }, 60000);   // a new Wine process on a busy machine can take its time
-    if (!started)
-        return;
-    m_dblclks = reinterpret_cast<HWND>(ready.wParam);
-    m_plain = reinterpret_cast<HWND>(ready.lParam);
-    m_threadId = GetWindowThreadProcessId(m_dblclks, nullptr);
-    m_top = GetAncestor(m_dblclks, GA_ROOT);
+    m_dblclks = FindWindowExA(m_top, nullptr, "HookTargetDblClks", nullptr);
+    m_plain = FindWindowExA(m_top, nullptr, "HookTargetPlain", nullptr);
+    m_threadId = GetWindowThreadProcessId(m_top, nullptr);
 }
 
 // Closed as a user would close it; ended (by m_process) when it does not go.

@@ -6,8 +6,6 @@
 #pragma once
 #include <windows.h>
 
-// target → test. wParam: the "double clicks" child, lParam: the plain child.
-const UINT TARGET_READY = WM_APP + 1;
 // target → test. wParam: the message handled; lParam: the window it was for
 // (mouse buttons) or the virtual key (keys).
 const UINT TARGET_SAW = WM_APP + 2;

@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "TargetProtocol.h"
+#include "tests/support/WindowClass.h"
 
 namespace {
 
@@ -68,28 +69,17 @@ int main(int argc, char** argv)
     int x = std::atoi(argv[2]);
     int y = std::atoi(argv[3]);
 
-    HINSTANCE instance = GetModuleHandleA(nullptr);
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = WndProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-    wc.lpszClassName = "HookTargetTop";
-    RegisterClassA(&wc);
-    wc.lpszClassName = "HookTargetPlain";
-    RegisterClassA(&wc);
-    wc.style = CS_DBLCLKS;
-    wc.lpszClassName = "HookTargetDblClks";
-    RegisterClassA(&wc);
+    support::RegisterWindowClass("HookTargetTop", WndProc);
+    support::RegisterWindowClass("HookTargetPlain", WndProc);
+    support::RegisterWindowClass("HookTargetDblClks", WndProc, CS_DBLCLKS);
 
-    HWND top = CreateWindowExA(0, "HookTargetTop", "hook target", WS_POPUP | WS_VISIBLE, x, y, 400, 200,
-                               nullptr, nullptr, instance, nullptr);
-    HWND dblclks = CreateChild(top, "HookTargetDblClks", 0);
-    HWND plain = CreateChild(top, "HookTargetPlain", 200);
-    if (!top || !dblclks || !plain)
+    // Shown once whole: whoever finds it visible finds its children.
+    HWND top = CreateWindowExA(0, "HookTargetTop", "hook target", WS_POPUP, x, y, 400, 200, nullptr, nullptr,
+                               GetModuleHandleA(nullptr), nullptr);
+    if (!top || !CreateChild(top, "HookTargetDblClks", 0) || !CreateChild(top, "HookTargetPlain", 200))
         return 3;
+    ShowWindow(top, SW_SHOW);
     UpdateWindow(top);
-    PostMessageA(g_hwndTest, TARGET_READY, reinterpret_cast<WPARAM>(dblclks), reinterpret_cast<LPARAM>(plain));
 
     MSG msg;
     for (;;) {

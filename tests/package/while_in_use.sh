@@ -14,12 +14,12 @@
 #   its Run value and its uninstall entry go, the user's files stay, and the
 #   Tapwire.dll still mapped is deleted by the RunOnce command at next logon;
 #   and its wizard, by hand, likewise.
-# The mapping is made by tapwireholder, which loads the DLL as a hooked
+# The mapping is made by zetoprobe --hold, which loads the DLL as a hooked
 # application holds Tapwire.dll: Wine then refuses to delete or overwrite the
 # file, as Windows does, and lets it be renamed.
-# usage: while_in_use.sh <setup.exe> <zetoprobe.exe> <wine-run> <tapwireholder.exe> <Zeto.exe> <Tapwire.dll>
+# usage: while_in_use.sh <setup.exe> <zetoprobe.exe> <wine-run> <Zeto.exe> <Tapwire.dll>
 set -euo pipefail
-setup=$1 probe=$2 winerun=$3 holder=$4 built_zeto=$5 built_tapwire=$6
+setup=$1 probe=$2 winerun=$3 built_zeto=$4 built_tapwire=$5
 tmp=$(mktemp -d)
 export WINEPREFIX_OVERRIDE=$tmp/prefix WINEPREFIX=$tmp/prefix
 trap 'wineserver -k >/dev/null 2>&1; wineserver -w >/dev/null 2>&1; rm -rf "$tmp"' EXIT
@@ -40,17 +40,17 @@ start_zeto() {
     zeto_pid=$!
     "$winerun" "$probe" --stay || fail "Zeto did not come up"
 }
-# tapwireholder maps a DLL until its marker file is deleted.
+# zetoprobe --hold maps a DLL until its marker file is deleted.
 holder_pid= marker=
 hold() {
     marker=$tmp/held-$2
-    "$winerun" "$holder" "$(windows "$1")" "$(windows "$marker")" >"$tmp/holder.log" 2>&1 &
+    "$winerun" "$probe" --hold "$(windows "$1")" "$(windows "$marker")" >"$tmp/holder.log" 2>&1 &
     holder_pid=$!
-    wait_for '[ -e "$marker" ]' || fail "tapwireholder did not map $1: $(cat "$tmp/holder.log")"
+    wait_for '[ -e "$marker" ]' || fail "zetoprobe --hold did not map $1: $(cat "$tmp/holder.log")"
 }
 release() {
     rm -f "$marker"
-    wait "$holder_pid" || fail "tapwireholder: $(cat "$tmp/holder.log")"
+    wait "$holder_pid" || fail "zetoprobe --hold: $(cat "$tmp/holder.log")"
 }
 zeto_gone() { wait_for '! kill -0 "$zeto_pid" 2>/dev/null'; }
 

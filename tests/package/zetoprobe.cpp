@@ -12,6 +12,14 @@
 //   zetoprobe --wizard KIND    only steps the wizard "Wordlumo ... KIND" (Setup,
 //                              Uninstall) through to its end, as a user taking
 //                              every default would
+//   zetoprobe --hold DLL MARKER  only stands in for an application that Zeto's
+//                              hooks reached: maps DLL as Windows maps a hook
+//                              library into a hooked process, creates the file
+//                              MARKER and holds the library until MARKER is
+//                              deleted (at most five minutes); Windows then
+//                              refuses to delete or overwrite DLL, and lets it
+//                              be renamed
+#include "res/resource.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/Pump.h"
 #include "tests/support/WindowText.h"
@@ -25,11 +33,6 @@
 
 namespace {
 
-const UINT ID_ADD_NEW_WORD = 32776;
-const UINT ID_AUTOMATIC_ATTACH = 32777;
-const UINT ID_EXIT = 32778;
-const UINT ID_START_WITH_WINDOWS = 32781;
-const int IDC_NEW_WORD = 1008, IDC_NEW_TRANSLATION = 1009, IDC_NEW_WORD_OK = 1012;
 const char* const ADDED_WORD = "zetoprobe";
 const std::string ADDED_TRANSLATION = u8"проба"_cp1251;
 
@@ -40,13 +43,13 @@ HWND FindDialog(const char* title) { return ::FindWindowA("#32770", title); }
 using support::SetTextOf;
 using support::TextOf;
 
-// Types word into the input box (1013) and waits for a translation holding shown in 1001.
+// Types word into the input box and waits for a translation holding shown.
 bool Translates(HWND main, const char* word, const std::string& shown)
 {
-    SetTextOf(::GetDlgItem(main, 1013), word);
+    SetTextOf(::GetDlgItem(main, IDC_INPUT), word);
     std::string text;
     const bool translated = support::PumpUntil([&] {
-        text = TextOf(::GetDlgItem(main, 1001));
+        text = TextOf(::GetDlgItem(main, IDC_TRANSLATION));
         return text.find(shown) != std::string::npos;
     }, 10000);
     if (translated)
@@ -154,6 +157,23 @@ bool StepThroughWizard(const std::wstring& kind)
     return ended;
 }
 
+// Mapped as an image, without running its code: no hooks are involved.
+bool Hold(const wchar_t* dll, const wchar_t* marker)
+{
+    if (!::LoadLibraryExW(dll, nullptr, DONT_RESOLVE_DLL_REFERENCES)) {
+        std::printf("FAIL: cannot load %ls: error %lu\n", dll, ::GetLastError());
+        return false;
+    }
+    HANDLE file = ::CreateFileW(marker, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(file);
+    if (support::PumpUntil([&] { return ::GetFileAttributesW(marker) == INVALID_FILE_ATTRIBUTES; }, 5 * 60 * 1000, 50))
+        return true;
+    std::printf("FAIL: nobody released %ls\n", dll);
+    return false;
+}
+
 } // namespace
 
 int main()
@@ -164,6 +184,8 @@ int main()
     const std::wstring exe = argc > 2 ? argv[2] : L"";
     if (mode == L"--wizard")
         return StepThroughWizard(exe) ? 0 : 1;
+    if (mode == L"--hold")
+        return argc == 4 && Hold(argv[2], argv[3]) ? 0 : 1;
     // The window exists before its initialisation ends; it is shown after.
     HWND main = nullptr;
     auto shown = [&] {

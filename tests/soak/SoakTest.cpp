@@ -12,6 +12,7 @@
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/MainDialog.h"
 #include "tests/support/Pump.h"
+#include "tests/support/StandIn.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/MainDlg.h"
 
@@ -88,31 +89,12 @@ private:
 // The application a mouse selection is made in: a pane in another process
 // that answers WM_COPY with its text. It is no edit, which Zeto would read
 // without the clipboard: this soaks the borrow.
-class SelectionTarget {
+class SelectionTarget : public support::StandIn {
 public:
-    SelectionTarget()
-        : m_name("wordlumo-soak-target-" + std::to_string(::GetCurrentProcessId())),
-          m_ready(NamedEvent(m_name + "-ready")),
-          m_process("target calm " + m_name)
-    {
-        if (m_process.Started() && ::WaitForSingleObject(m_ready, 30000) == WAIT_OBJECT_0)
-            m_top = ::FindWindowA(nullptr, "Wordlumo intruder target");
-        m_pane = m_top ? ::GetWindow(m_top, GW_CHILD) : nullptr;
-    }
-    ~SelectionTarget() { ::CloseHandle(m_ready); }
-
-    HWND top() const { return m_top; }
-    HWND pane() const { return m_pane; }
-
+    SelectionTarget() : StandIn("typist", "Wordlumo soak target") {}
+    HWND pane() const { return child(); }
     // The word is all the pane holds, and all it copies.
-    void Select(const std::string& word) const { ::SetWindowTextA(m_pane, word.c_str()); }
-
-private:
-    std::string m_name;
-    HANDLE m_ready;
-    Intruder m_process;
-    HWND m_top = nullptr;
-    HWND m_pane = nullptr;
+    void Select(const std::string& word) const { ::SetWindowTextA(pane(), word.c_str()); }
 };
 
 class SoakTest : public support::MainDialogTest {

@@ -1,6 +1,6 @@
-// The small files Zeto reads beside data.dat, as the tests give them:
-// forms.dat and pron.dat. Without either Zeto says so in edit 1001, which a
-// test of something else does not expect.
+// Zeto's files as the tests give them: the small ones it reads beside
+// data.dat (forms.dat and pron.dat; without either Zeto says so in edit 1001,
+// which a test of something else does not expect), and the whole set.
 #pragma once
 #include "dictionary/IrregularForms.h"
 #include "dictionary/Pronunciations.h"
@@ -22,6 +22,15 @@ inline void WriteFilesBesideData(const std::string& dir = "")
     const std::string prefix = dir.empty() ? dir : dir + "\\";
     WriteFileBytes(prefix + CIrregularForms::FILE_NAME, FormsBytes());
     WriteFileBytes(prefix + CPronunciations::FILE_NAME, PronunciationBytes());
+}
+
+// data.dat with pairs, NewData.dat with newData (raw bytes) and the small
+// files beside them, in the working directory.
+inline void WriteZetoFiles(const Pairs& pairs, const std::string& newData = "")
+{
+    WriteDictionary("data.dat", pairs);
+    WriteFileBytes("NewData.dat", newData);
+    WriteFilesBesideData();
 }
 
 } // namespace support

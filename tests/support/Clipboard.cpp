@@ -96,17 +96,8 @@ bool PutClipboardText(const std::string& text) { return PutClipboardBlock(CF_TEX
 
 std::string ClipboardText()
 {
-    std::string text;
-    if (!Open())
-        return text;
-    if (HANDLE data = ::GetClipboardData(CF_TEXT)) {
-        if (const char* p = (const char*)::GlobalLock(data)) {
-            text.assign(p, strnlen(p, ::GlobalSize(data)));
-            ::GlobalUnlock(data);
-        }
-    }
-    ::CloseClipboard();
-    return text;
+    const std::string block = ClipboardBlock(CF_TEXT);
+    return block.substr(0, strnlen(block.c_str(), block.size()));
 }
 
 } // namespace support

@@ -1,5 +1,7 @@
 #include "tests/support/ClipboardViewer.h"
 
+#include "tests/support/WindowClass.h"
+
 namespace support {
 
 ClipboardViewer::ClipboardViewer()
@@ -17,19 +19,13 @@ ClipboardViewer::~ClipboardViewer()
 
 void ClipboardViewer::Run(std::promise<void>& joined)
 {
-    WNDCLASSA wc{};
-    wc.lpfnWndProc = &ClipboardViewer::Proc;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "WordlumoTestClipboardViewer";
-    ::RegisterClassA(&wc);
-    m_hwnd = ::CreateWindowA(wc.lpszClassName, "chain viewer", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                             wc.hInstance, nullptr);
+    RegisterWindowClass("WordlumoTestClipboardViewer", &ClipboardViewer::Proc);
+    m_hwnd = ::CreateWindowA("WordlumoTestClipboardViewer", "chain viewer", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
+                             nullptr, ::GetModuleHandleA(nullptr), nullptr);
     ::SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, (LONG_PTR)this);
     m_next = ::SetClipboardViewer(m_hwnd);
     joined.set_value();
-    MSG msg;
-    while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
-        ::DispatchMessageA(&msg);
+    RunMessageLoop();
 }
 
 LRESULT CALLBACK ClipboardViewer::Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)

@@ -1,6 +1,5 @@
 #include "tests/support/MainDialog.h"
 
-#include "tests/support/BesideData.h"
 #include "tests/support/MessageBoxes.h"
 #include "tests/support/Pump.h"
 #include "ui/OptionsDlg.h"
@@ -8,13 +7,6 @@
 #include <commctrl.h>
 
 namespace support {
-
-void WriteZetoFiles(const Pairs& pairs, const std::string& newData)
-{
-    WriteDictionary("data.dat", pairs);
-    WriteFileBytes("NewData.dat", newData);
-    WriteFilesBesideData();
-}
 
 MainDialog::MainDialog() : m_dir(std::make_unique<ScratchDir>()), m_dlg(std::make_unique<CMainDlg>())
 {

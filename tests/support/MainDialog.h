@@ -4,7 +4,7 @@
 // pron.dat) and
 // takes with it, when the test ends, whatever the test left (Zeto.ini too).
 #pragma once
-#include "tests/support/Records.h"
+#include "tests/support/BesideData.h"
 #include "tests/support/ScratchDir.h"
 #include "ui/MainDlg.h"
 
@@ -14,10 +14,6 @@
 #include <string>
 
 namespace support {
-
-// data.dat with pairs, NewData.dat with newData (raw bytes) and the small
-// files beside them (BesideData.h), in the working directory.
-void WriteZetoFiles(const Pairs& pairs, const std::string& newData = "");
 
 class MainDialog {
 public:

@@ -4,20 +4,23 @@ namespace support {
 
 namespace {
 MessageBoxWatcher* g_watcher = nullptr;
-
-struct BoxSearch {
-    HWND box = nullptr;
-};
-
-BOOL CALLBACK FindBox(HWND hwnd, LPARAM lParam)
-{
-    if (IsMessageBox(hwnd)) {
-        ((BoxSearch*)lParam)->box = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
 } // namespace
+
+HWND FindThreadWindow(const std::function<bool(HWND)>& match)
+{
+    struct Search {
+        const std::function<bool(HWND)>& match;
+        HWND found;
+    } search{match, nullptr};
+    ::EnumThreadWindows(::GetCurrentThreadId(), [](HWND hwnd, LPARAM lParam) -> BOOL {
+        auto* s = (Search*)lParam;
+        if (!s->match(hwnd))
+            return TRUE;
+        s->found = hwnd;
+        return FALSE;
+    }, (LPARAM)&search);
+    return search.found;
+}
 
 MessageBoxWatcher::MessageBoxWatcher()
 {
@@ -35,23 +38,23 @@ void CALLBACK MessageBoxWatcher::Tick(HWND, UINT, UINT_PTR, DWORD)
 {
     if (!g_watcher)
         return;
-    BoxSearch search;
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindBox, (LPARAM)&search);
-    if (!search.box)
+    HWND box = FindThreadWindow(IsMessageBox);
+    if (!box)
         return;
-    HWND box = search.box;
     g_watcher->m_seen.push_back(ReadBox(box));
     if (g_watcher->onBox)
         g_watcher->onBox(box);
     AnswerOk(box);
 }
 
-bool IsMessageBox(HWND hwnd)
+bool IsDialog(HWND hwnd)
 {
     char cls[16] = "";
     ::GetClassNameA(hwnd, cls, sizeof cls);
-    return std::string(cls) == "#32770" && ::IsWindowVisible(hwnd) && ::GetDlgItem(hwnd, 0xFFFF);
+    return std::string(cls) == "#32770" && ::IsWindowVisible(hwnd);
 }
+
+bool IsMessageBox(HWND hwnd) { return IsDialog(hwnd) && ::GetDlgItem(hwnd, 0xFFFF); }
 
 SeenBox ReadBox(HWND box)
 {

@@ -21,8 +21,12 @@ struct SeenBox {
     HWND owner = nullptr;
 };
 
+// A visible dialog (of the dialog class, message boxes too).
+bool IsDialog(HWND hwnd);
 // A visible message box: a dialog with a static of id 0xFFFF holding its text.
 bool IsMessageBox(HWND hwnd);
+// The first top-level window of this thread that matches, or null.
+HWND FindThreadWindow(const std::function<bool(HWND)>& match);
 // What the box shows now.
 SeenBox ReadBox(HWND box);
 // Ends the box as its OK button would.

@@ -55,12 +55,67 @@ bool Process::Kill()
     return ::TerminateProcess(m_info.hProcess, 1) && ::WaitForSingleObject(m_info.hProcess, GONE_MS) == WAIT_OBJECT_0;
 }
 
-std::string BesideThisProgram(const char* fileName)
+namespace {
+
+struct Search {
+    DWORD pid;
+    const char* className;
+    const char* caption;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK Find(HWND hwnd, LPARAM lParam)
+{
+    Search* s = (Search*)lParam;
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != s->pid || !::IsWindowVisible(hwnd))
+        return TRUE;
+    char cls[64] = "", text[256] = "";
+    ::GetClassNameA(hwnd, cls, sizeof cls);
+    ::GetWindowTextA(hwnd, text, sizeof text);
+    if ((!s->className || lstrcmpiA(cls, s->className) == 0) && (!s->caption || std::string(text) == s->caption))
+        s->found.push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+std::vector<HWND> Process::Windows(const char* className, const char* caption) const
+{
+    Search search{Id(), className, caption, {}};
+    ::EnumWindows(&Find, (LPARAM)&search);
+    return search.found;
+}
+
+HWND Process::Window(const char* className, const char* caption) const
+{
+    const std::vector<HWND> found = Windows(className, caption);
+    return found.empty() ? nullptr : found.front();
+}
+
+HWND Process::WaitForWindow(const char* className, const char* caption, DWORD timeoutMs) const
+{
+    HWND found = nullptr;
+    PumpUntil([&] { return (found = Window(className, caption)) != nullptr || !Running(); }, timeoutMs);
+    return found;
+}
+
+std::string BuiltProgram(const char* hostPath)
+{
+    std::string path = std::string("Z:") + hostPath;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+std::string BesideThisProgram(const char* fileName, const std::string& arguments)
 {
     char path[MAX_PATH];
     const DWORD n = ::GetModuleFileNameA(nullptr, path, MAX_PATH);
     const std::string self(path, n);
-    return self.substr(0, self.find_last_of("\\/") + 1) + fileName;
+    return "\"" + self.substr(0, self.find_last_of("\\/") + 1) + fileName + "\" " + arguments;
 }
 
 } // namespace support

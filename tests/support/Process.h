@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace support {
 
@@ -28,6 +29,14 @@ public:
     // Ended at once; true once it is gone.
     bool Kill();
 
+    // Its visible top-level windows with this class and caption (any, for
+    // null), in z-order; the first of them, or null.
+    std::vector<HWND> Windows(const char* className = nullptr, const char* caption = nullptr) const;
+    HWND Window(const char* className = nullptr, const char* caption = nullptr) const;
+    // The same, waited for while this thread's messages are pumped; null on
+    // timeout or when the process ends first.
+    HWND WaitForWindow(const char* className, const char* caption, DWORD timeoutMs = 20000) const;
+
     static constexpr DWORD GONE_MS = 15000;   // for an ended or closed process to be gone
 
 private:
@@ -35,7 +44,12 @@ private:
     DWORD m_startError = 0;   // CreateProcess's error when it failed
 };
 
-// The full path of a program beside this test program.
-std::string BesideThisProgram(const char* fileName);
+// A program of this build tree, by its path on the host, as a Windows path
+// (on Wine's drive Z:).
+std::string BuiltProgram(const char* hostPath);
+
+// The command line that starts a program beside this test program (fileName
+// relative to this program's directory) with these arguments.
+std::string BesideThisProgram(const char* fileName, const std::string& arguments);
 
 } // namespace support

@@ -26,18 +26,12 @@ public:
     // found); ended when it does not go.
     ~ZetoProcess() override;
 
-    // A visible top-level window of the process with this class and caption
-    // (any, for null); null when there is none.
-    HWND Window(const char* className, const char* caption) const;
-    // The same, waited for while this thread's messages are pumped; null on
-    // timeout or when the process ends first.
-    HWND WaitForWindow(const char* className, const char* caption, DWORD timeoutMs = 20000) const;
     // A visible dialog or message box with this caption, now.
     HWND Dialog(const std::string& caption) const { return Window("#32770", caption.c_str()); }
     // The main dialog, visible.
     HWND WaitForMain(DWORD timeoutMs = 30000);
     // The visible popups of the STATIC class: the tooltips.
-    std::vector<HWND> VisibleTips() const;
+    std::vector<HWND> VisibleTips() const { return Windows("Static"); }
     // Closed through its main window, as the user closes it; true once it ended.
     bool Close();
 

@@ -29,12 +29,7 @@ void SetCheck(HWND dlg, int id, bool checked)
     ::SendDlgItemMessageA(dlg, id, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-static bool IsDialog(HWND hwnd)
-{
-    char cls[16] = "";
-    ::GetClassNameA(hwnd, cls, sizeof cls);
-    return std::string(cls) == "#32770" && ::IsWindowVisible(hwnd);
-}
+using support::IsDialog;
 
 Matcher Caption(const std::string& caption)
 {
@@ -79,19 +74,6 @@ void CALLBACK DialogScript::Tick(HWND, UINT, UINT_PTR, DWORD)
 }
 
 namespace {
-struct Search {
-    const Matcher* match;
-    HWND found;
-};
-BOOL CALLBACK FindMatch(HWND hwnd, LPARAM param)
-{
-    auto* search = reinterpret_cast<Search*>(param);
-    if ((*search->match)(hwnd)) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
 BOOL CALLBACK CancelDialog(HWND hwnd, LPARAM)
 {
     if (IsDialog(hwnd))
@@ -112,13 +94,12 @@ void DialogScript::OnTick()
         return;
     }
     Step& step = m_steps[m_next];
-    Search search{&step.match, nullptr};
-    ::EnumThreadWindows(::GetCurrentThreadId(), &FindMatch, (LPARAM)&search);
-    if (!search.found || (step.when && !step.when()))
+    HWND found = support::FindThreadWindow(step.match);
+    if (!found || (step.when && !step.when()))
         return;
     ++m_next;
     m_inTick = true;
-    step.act(search.found);
+    step.act(found);
     m_inTick = false;
 }
 

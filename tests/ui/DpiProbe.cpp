@@ -23,12 +23,21 @@
 #include "tests/support/MainDialog.h"
 #include "tests/support/Pump.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <utility>
 
 namespace {
 
-void Print(const char* name, long value) { std::printf("%s %ld\n", name, value); }
+// One "name value" line; the name is formatted as printf's.
+__attribute__((format(printf, 2, 3))) void Print(long value, const char* name, ...)
+{
+    va_list args;
+    va_start(args, name);
+    std::vprintf(name, args);
+    va_end(args);
+    std::printf(" %ld\n", value);
+}
 
 void PrintRect(const char* name, const RECT& r)
 {
@@ -102,11 +111,8 @@ bool Measure(const char* name, CDialog& dlg, HWND owner)
     if (!dlg.Create(owner))
         return Fails("not made", name);
     const RECT client = ClientOf(dlg.m_hWnd);
-    char figure[64];
-    std::snprintf(figure, sizeof figure, "%s.width", name);
-    Print(figure, client.right);
-    std::snprintf(figure, sizeof figure, "%s.height", name);
-    Print(figure, client.bottom);
+    Print(client.right, "%s.width", name);
+    Print(client.bottom, "%s.height", name);
     const bool ok = ChecksFit(name, dlg.m_hWnd);
     dlg.DestroyWindow();
     return ok;
@@ -124,7 +130,7 @@ int main()
     zeto.OpenMainDialog();
     CMainDlg& dlg = zeto.dlg();
     const HWND dialog = dlg.m_hWnd;
-    Print("dpi", (long)DpiOfWindow(dialog));
+    Print((long)DpiOfWindow(dialog), "dpi");
 
     RECT client;
     ::GetClientRect(dialog, &client);
@@ -138,13 +144,10 @@ int main()
         std::fprintf(stderr, "probe: the rows never showed\n");
         return 1;
     }
-    char name[32];
     for (int i = 0; i < ROW_COUNT; ++i) {
         const RECT box = InClient(dialog, dlg.m_rowTips[i].m_hWnd);
-        std::snprintf(name, sizeof name, "row%d.x", i);
-        Print(name, box.left);
-        std::snprintf(name, sizeof name, "row%d.y", i);
-        Print(name, box.bottom);
+        Print(box.left, "row%d.x", i);
+        Print(box.bottom, "row%d.y", i);
         RECT screen;
         ::GetWindowRect(dlg.m_rowTips[i].m_hWnd, &screen);
         const LONG x = screen.left + 2;
@@ -154,8 +157,7 @@ int main()
                 top = y < top ? y : top;
                 bottom = y;
             }
-        std::snprintf(name, sizeof name, "band%d.height", i);
-        Print(name, bottom - top + 1);
+        Print(bottom - top + 1, "band%d.height", i);
     }
     dlg.HideRowTips();
 
@@ -165,8 +167,8 @@ int main()
     ::ClientToScreen(dialog, &at);
     RECT tip;
     ::GetWindowRect(dlg.m_tip.m_hWnd, &tip);
-    Print("tip.offset", tip.top - at.y);
-    Print("tip.height", tip.bottom - tip.top);
+    Print(tip.top - at.y, "tip.offset");
+    Print(tip.bottom - tip.top, "tip.height");
     dlg.m_tip.Hide();
 
     CAboutDlg about;
@@ -189,10 +191,8 @@ int main()
         ok = Measure(name, *other, dialog) && ok;
     // The History list's columns, which the dialog sizes itself.
     if (history.Create(dialog)) {
-        for (int i = 0; i < history::COLUMN_COUNT; ++i) {
-            std::snprintf(name, sizeof name, "history.column%d", i);
-            Print(name, (long)::SendMessageW(history.List(), LVM_GETCOLUMNWIDTH, i, 0));
-        }
+        for (int i = 0; i < history::COLUMN_COUNT; ++i)
+            Print((long)::SendMessageW(history.List(), LVM_GETCOLUMNWIDTH, i, 0), "history.column%d", i);
         history.DestroyWindow();
     } else {
         ok = Fails("not made", "history");

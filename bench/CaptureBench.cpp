@@ -4,14 +4,18 @@
 // Notepad's edit is asked for its selection (the clipboard is not touched);
 // the stand-in reader ignores WM_COPY, as browsers do, and Zeto borrows the
 // clipboard and presses Ctrl+C. Each round drags over a word; the words alternate
-// so that each round's tooltip text differs from the last.
-#include "E2E.h"
-#include "StandIn.h"
-
+// so that each round's tooltip text differs from the last. notepad_e2e.sh
+// (tests/e2e) starts Wine Notepad on its words and then this, with --bench:
+//   capture_bench.exe ZETO_EXE NOTEPAD_TITLE
+// It drives them as the end-to-end tests do, through their Session.
 #include "res/resource.h"
-#include "text/Cp1251.h"
+#include "tests/e2e/Session.h"
+#include "tests/support/ClipboardViewer.h"
+#include "tests/support/StandIn.h"
+#include "tests/support/WindowClass.h"
 #include "tests/support/WindowText.h"
 #include "tests/support/XInput.h"
+#include "text/Cp1251.h"
 
 #include <algorithm>
 #include <atomic>
@@ -35,9 +39,7 @@ public:
             HHOOK hook = ::SetWindowsHookExA(WH_MOUSE_LL, Proc, ::GetModuleHandleA(nullptr), 0);
             m_threadId = ::GetCurrentThreadId();
             m_ready = true;
-            MSG msg;
-            while (::GetMessageA(&msg, nullptr, 0, 0) > 0)
-                ::DispatchMessageA(&msg);
+            support::RunMessageLoop();
             ::UnhookWindowsHookEx(hook);
         });
         while (!m_ready)
@@ -105,7 +107,6 @@ void Report(const char* road, const std::vector<double>& ms)
     std::printf("%s, %zu selections: median %.0f ms, 95th percentile %.0f ms, best %.0f ms\n", road, ms.size(),
                 ms[ms.size() / 2], ms[(ms.size() * 95 + 99) / 100 - 1], ms.front());
 }
-}  // namespace
 
 // What the tooltip shows for a word: with Show Pronunciation on, how it is
 // said first ('?' for each letter the kept text's code page lacks).
@@ -116,7 +117,7 @@ std::string Shown(const char* word, const char* said, const std::string& transla
 
 // Both roads, with the history and the pronunciation on (as Zeto starts) or
 // both off, as the road was before them.
-bool TimeBothRoads(Session& s, ReleaseClock& clock, StandIn& reader, int rounds, bool on)
+bool TimeBothRoads(Session& s, ReleaseClock& clock, support::StandIn& reader, int rounds, bool on)
 {
     const std::string apple = Shown(Session::APPLE, Session::APPLE_SAID, Session::APPLE_BG, on);
     const std::string house = Shown(Session::HOUSE, Session::HOUSE_SAID, Session::HOUSE_BG, on);
@@ -141,12 +142,14 @@ bool TimeBothRoads(Session& s, ReleaseClock& clock, StandIn& reader, int rounds,
     return true;
 }
 
+// `rounds` selections by mouse with Automatic Attach on, on each road, with
+// the history and the pronunciation off and then on.
 int RunBenchmark(Session& s, int rounds)
 {
     s.Command(ID_AUTOMATIC_ATTACH);
     s.Sync();
     ReleaseClock clock;
-    StandIn reader("keys", "Browser-like reader");
+    support::StandIn reader("keys", "Browser-like reader");
     if (!reader.top())
         return 1;
     // Off first, then on again: each switch is one command.
@@ -158,4 +161,31 @@ int RunBenchmark(Session& s, int rounds)
             return 1;
     }
     return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: capture_bench ZETO_EXE NOTEPAD_TITLE\n");
+        return 2;
+    }
+    if (!xinput::Available()) {
+        std::fprintf(stderr, "capture_bench: xdotool cannot be reached from Wine\n");
+        return 2;
+    }
+    // Clipboard viewers before Zeto, as in the end-to-end tests.
+    support::ClipboardViewer before, between;
+    int rc;
+    {
+        Session session;
+        if (!session.Start(argv[1], argv[2], true)) {
+            std::fprintf(stderr, "capture_bench: %s\n", session.error.c_str());
+            return 1;
+        }
+        rc = RunBenchmark(session, 50);
+    }
+    ::PostMessageA(::FindWindowA(nullptr, argv[2]), WM_CLOSE, 0, 0);
+    return rc;
 }

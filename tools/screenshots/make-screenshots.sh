@@ -5,12 +5,12 @@
 # docs/history-window.png and docs/options-dialog.png at 96 DPI;
 # at another DPI docs/main-dialog-<DPI>.png, docs/tooltip-<DPI>.png and
 # docs/history-window-<DPI>.png, as drawn, in a Wine prefix of that LogPixels.
-#   tests/ui/make-screenshots.sh [BUILD_DIR [DPI]]   (default build/windows, 96; built first)
+#   tools/screenshots/make-screenshots.sh [BUILD_DIR [DPI]]   (default build/windows, 96; built first)
 # The shipped dictionary is used, in a temporary working directory.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 BUILD=$(cd "${1:-$ROOT/build/windows}" && pwd)
-cmake --build "$BUILD" --target ui_showcase data_dat >/dev/null
+cmake --build "$BUILD" --target showcase data_dat >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp "$BUILD/data/data.dat" "$BUILD/data/forms.dat" "$BUILD/data/pron.dat" "$work/"
@@ -32,10 +32,10 @@ xvfb-run -a -s "-screen 0 1024x768x24" bash -s "$BUILD" "$work" "$ROOT/docs" "$s
 set -euo pipefail
 build=$1 work=$2 docs=$3 suffix=$4 tipscale=$5
 cd "$work"
-# showcase ARG: ui_showcase started with ARG, and what it shows ready to photograph.
+# showcase ARG: showcase.exe started with ARG, and what it shows ready to photograph.
 showcase() {
     rm -f showcase-ready.txt showcase-done.txt
-    env LC_ALL=bg_BG.CP1251 wine "$build/tests/ui/ui_showcase.exe" "$1" >showcase.log 2>&1 &
+    env LC_ALL=bg_BG.CP1251 wine "$build/tools/screenshots/showcase.exe" "$1" >showcase.log 2>&1 &
     pid=$!
     for _ in $(seq 1 600); do
         [ -s showcase-ready.txt ] && break
