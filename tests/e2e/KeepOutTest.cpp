@@ -27,6 +27,15 @@ void DoubleClickWord(int line)
     xinput::DoubleClick(pt.x, pt.y);
 }
 
+// A double click has reached Notepad: a word is selected and the button is
+// up again. (xdotool's clicks come through the X server, keys pressed with
+// SendInput do not: without this wait keys may overtake the click.)
+bool NotepadSelectedAWord()
+{
+    const DWORD selection = (DWORD)::SendMessageA(S().notepadEdit(), EM_GETSEL, 0, 0);
+    return LOWORD(selection) != HIWORD(selection) && !(::GetAsyncKeyState(VK_LBUTTON) & 0x8000);
+}
+
 // Zeto shows no translation bg for as long as one would take to show.
 bool ShowsNothing(const std::string& bg)
 {
@@ -87,11 +96,12 @@ TEST(KeepOut, PauseStopsEveryCaptureUntilTheHotkeyEndsIt)
     ASSERT_TRUE(support::PutClipboardText(Session::HOUSE));
     const DWORD sequence = ::GetClipboardSequenceNumber();
     S().SetZetoText(IDC_TRANSLATION, "");
+    ::SendMessageA(S().notepadEdit(), EM_SETSEL, 0, 0);
     DoubleClickWord(0);
+    ASSERT_TRUE(WaitFor(NotepadSelectedAWord));
     EXPECT_TRUE(ShowsNothing(Session::APPLE_BG));
     EXPECT_EQ(sequence, ::GetClipboardSequenceNumber()) << "the clipboard was borrowed while paused";
-    DoubleClickWord(0);
-    PressKeys({VK_CONTROL, 'C'});   // Notepad copies by itself; Zeto must not read it
+    PressKeys({VK_CONTROL, 'C'});   // Notepad copies its selection by itself; Zeto must not read it
     ASSERT_TRUE(WaitFor([] { return support::ClipboardText() == Session::APPLE; })) << support::ClipboardText();
     EXPECT_TRUE(ShowsNothing(Session::APPLE_BG));
 
