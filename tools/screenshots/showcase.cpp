@@ -6,6 +6,7 @@
 // Options dialog, instead, and its rectangle alone.
 #include "capture/KeepOut.h"
 #include "notebook/History.h"
+#include "tests/support/Pump.h"
 #include "ui/HistoryDlg.h"
 #include "ui/MainDlg.h"
 #include "ui/OptionsDlg.h"
@@ -18,24 +19,6 @@
 
 namespace {
 
-// Dispatches this thread's messages until done() holds or timeoutMs passed.
-template <class Done> void PumpUntil(Done done, DWORD timeoutMs = 0)
-{
-    const DWORD start = ::GetTickCount();
-    for (;;) {
-        MSG msg;
-        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            ::TranslateMessage(&msg);
-            ::DispatchMessageA(&msg);
-        }
-        if (done() || ::GetTickCount() - start >= timeoutMs)
-            return;
-        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-}
-
-void PumpPending() { PumpUntil([] { return true; }); }
-
 void WaitForTheShot(const RECT& shot, const RECT& detail)
 {
     FILE* ready = std::fopen("showcase-ready.txt", "w");
@@ -43,7 +26,7 @@ void WaitForTheShot(const RECT& shot, const RECT& detail)
                  shot.bottom - shot.top, detail.left, detail.top, detail.right - detail.left,
                  detail.bottom - detail.top);
     std::fclose(ready);
-    PumpUntil([] { return ::GetFileAttributesA("showcase-done.txt") != INVALID_FILE_ATTRIBUTES; }, 60000);
+    support::PumpUntil([] { return ::GetFileAttributesA("showcase-done.txt") != INVALID_FILE_ATTRIBUTES; }, 60000);
 }
 
 // A reader's week: looked up over the last days, some often, two starred.
@@ -84,7 +67,7 @@ int ShowHistory()
     ::SendMessageW(dlg.List(), LVM_SETITEMSTATE, 0, (LPARAM)&state);
     ::SetFocus(dlg.List());
     ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpPending();
+    support::PumpPending();
     RECT window;
     ::GetWindowRect(dlg.m_hWnd, &window);
     WaitForTheShot(window, window);
@@ -104,7 +87,7 @@ int ShowOptions()
         return 2;
     ::SetWindowPos(dlg.m_hWnd, HWND_TOP, 40, 40, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpPending();
+    support::PumpPending();
     // The client area: Wine draws no caption without a window manager.
     RECT client;
     ::GetClientRect(dlg.m_hWnd, &client);
@@ -149,11 +132,11 @@ int main(int argc, char** argv)
     // The cursor just below the window, where the tooltip will stand.
     POINT cursor{main.left + 30, main.bottom + 2};
     ::SetCursorPos(cursor.x, cursor.y);
-    PumpUntil([&] { POINT p; ::GetCursorPos(&p); return p.x == cursor.x && p.y == cursor.y; }, 5000);
+    support::PumpUntil([&] { POINT p; ::GetCursorPos(&p); return p.x == cursor.x && p.y == cursor.y; }, 5000);
     dlg.PostTranslation(dlg.LookupForDisplay(word));
-    PumpUntil([&] { return ::IsWindowVisible(dlg.m_tip.m_hWnd) != FALSE; }, 10000);
+    support::PumpUntil([&] { return ::IsWindowVisible(dlg.m_tip.m_hWnd) != FALSE; }, 10000);
     ::RedrawWindow(dlg.m_hWnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    PumpPending();
+    support::PumpPending();
 
     RECT tip, shot;
     ::GetWindowRect(dlg.m_tip.m_hWnd, &tip);
