@@ -7,16 +7,15 @@
 
 CopyTarget::CopyTarget(const char* kind, const char* title, Where where)
 {
-    if (where == THIS_PROCESS)
-        m_thread = std::thread([kind = std::string(kind), title = std::string(title)] {
-            RunCopyTarget(kind.c_str(), title.c_str());
-        });
-    else
-        m_process = std::make_unique<support::Process>(
-            support::BesideThisProgram("copy_target.exe", std::string(kind) + " \"" + title + "\""));
-    support::PumpUntil([&] {
-        return (m_top = ::FindWindowA(nullptr, title)) != nullptr || (m_process && !m_process->Running());
+    if (where == OWN_PROCESS) {
+        m_standIn = std::make_unique<support::StandIn>(kind, title);
+        m_top = m_standIn->top();
+        return;
+    }
+    m_thread = std::thread([kind = std::string(kind), title = std::string(title)] {
+        RunCopyTarget(kind.c_str(), title.c_str());
     });
+    support::PumpUntil([&] { return (m_top = ::FindWindowA(nullptr, title)) != nullptr; });
 }
 
 CopyTarget::~CopyTarget()

@@ -3,7 +3,7 @@
 #pragma once
 #include "tests/support/Clipboard.h"
 #include "tests/support/MainDialog.h"
-#include "tests/support/Process.h"
+#include "tests/support/StandIn.h"
 #include "tests/support/Pump.h"
 
 #include <windows.h>
@@ -27,7 +27,7 @@ public:
     HWND Find(const char* className) const;
 
 private:
-    std::unique_ptr<support::Process> m_process;   // ended with the target
+    std::unique_ptr<support::StandIn> m_standIn;   // in its own process: ended with the target
     std::thread m_thread;
     HWND m_top = nullptr;
 };
