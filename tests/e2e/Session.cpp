@@ -3,6 +3,7 @@
 #include "tests/support/BesideData.h"
 #include "tests/support/Cp1251Text.h"
 #include "tests/support/WindowText.h"
+#include "tests/support/XInput.h"
 
 const char Session::APPLE[] = "apple";
 const std::string Session::APPLE_BG = u8"ябълка"_cp1251;
@@ -37,6 +38,10 @@ bool Session::StartZeto(const std::string& zetoExe)
 
 bool Session::Start(const std::string& zetoExe, const std::string& notepadTitle, bool saidWords)
 {
+    if (!xinput::Available()) {
+        error = "xdotool cannot be reached from Wine";
+        return false;
+    }
     m_notepadTitle = notepadTitle;
     if (!WaitFor([&] { return (m_notepad = ::FindWindowA(nullptr, notepadTitle.c_str())) != nullptr; }, 30000)) {
         error = "no window titled \"" + notepadTitle + "\"";
@@ -59,6 +64,8 @@ Session::~Session()
 {
     m_process.reset();   // closed, so its files (Zeto.ini with Automatic Attach on too) can go
     m_dir.reset();
+    if (m_notepad)
+        ::PostMessageA(m_notepad, WM_CLOSE, 0, 0);
 }
 
 POINT Session::CharPoint(int line, int col) const

@@ -31,10 +31,12 @@ public:
     static const char APPLE_SAID[];
     static const char HOUSE_SAID[];
 
-    // Finds Notepad (title notepadTitle), lays the desktop out, writes the
-    // dictionary into a fresh directory and starts zetoExe there.
+    // Checks that xdotool can be reached, finds Notepad (title notepadTitle),
+    // lays the desktop out, writes the dictionary into a fresh directory and
+    // starts zetoExe there.
     bool Start(const std::string& zetoExe, const std::string& notepadTitle, bool saidWords = false);
-    // Zeto is ended (if it still runs) and its directory removed.
+    // Zeto is ended (if it still runs), its directory removed and Notepad
+    // closed: its file was never changed, so it asks nothing.
     ~Session();
 
     HWND zeto() const { return m_zeto; }
